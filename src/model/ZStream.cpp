@@ -1,0 +1,43 @@
+#include "model/ZStream.h"
+
+#include "model/ZelvoPrivateTypes.h"
+#include "platform/core/BinaryReader.h"
+#include "platform/core/Errors.h"
+#include "platform/core/FileStream.h"
+#include "platform/core/MemoryStream.h"
+
+namespace zelvo {
+
+TZStream::TZStream(const std::string& fileName, int32_t mode) {
+  switch (mode) {
+    case CreateFile:
+      inner_ = std::make_unique<FileStream>(NativePath(fileName), FileStream::Mode::Create);
+      break;
+    case ReadFile:
+      inner_ = std::make_unique<FileStream>(NativePath(fileName), FileStream::Mode::Read);
+      break;
+    case ReadFileToMemory: {
+      std::filesystem::path native = NativePath(fileName);
+      inner_ = std::make_unique<MemoryStream>(readWholeFile(native), native.string());
+      break;
+    }
+    case Memory:
+      inner_ = std::make_unique<MemoryStream>();
+      break;
+    default:
+      throw EStreamError(kStreamCreateFailed);
+  }
+}
+
+TZStream::TZStream(std::vector<uint8_t> bytes, const std::string& name)
+    : inner_(std::make_unique<MemoryStream>(std::move(bytes), name)) {}
+
+TZStream::~TZStream() = default;
+
+std::vector<uint8_t> ReadAllBytes(IZStream& stream) {
+  stream.Seek(0);
+  BinaryReader r(stream);
+  return r.readByteVector(r.remaining());
+}
+
+}  // namespace zelvo

@@ -1,0 +1,63 @@
+#pragma once
+// The base of every data model: an ID, a CP932 name, and the base record every model's record
+// begins with: int32 ID, int32 n, n name bytes, one NUL.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "model/ZStream.h"
+
+namespace zelvo {
+
+class IZelvoModel {
+ public:
+  virtual ~IZelvoModel() = default;
+  virtual int32_t GetID() const = 0;
+  // The name up to its first NUL; valid until the name changes.
+  virtual const char* GetName() const = 0;
+  // nullptr is ignored.
+  virtual void SetName(const char* name) = 0;
+  virtual void SaveToStream(IZStream& stream) = 0;
+  virtual void LoadFromStream(IZStream& stream) = 0;
+  // The stored name bytes exactly (a loaded name may hold a NUL before its end).
+  virtual const std::string& GetNameBytes() const = 0;
+  virtual void SetNameBytes(std::string name) = 0;
+};
+
+using IZelvoModelPtr = std::shared_ptr<IZelvoModel>;
+
+// Derived models override SaveToStream and LoadFromStream and call these first. Atomicity is
+// the owner's: lists and trees read into fresh items and keep them only when a record read whole.
+class TZelvoModel : public virtual IZelvoModel {
+ public:
+  // Named "ZMLObject" + the ID.
+  explicit TZelvoModel(int32_t id);
+
+  int32_t GetID() const override { return id_; }
+  const char* GetName() const override { return name_.c_str(); }
+  void SetName(const char* name) override;
+  void SaveToStream(IZStream& stream) override;
+  // Reads into locals first: a short or corrupt base record throws EFormatError and leaves the
+  // model as it was.
+  void LoadFromStream(IZStream& stream) override;
+  const std::string& GetNameBytes() const override { return name_; }
+  void SetNameBytes(std::string name) override { name_ = std::move(name); }
+
+ protected:
+  void SetID(int32_t id) { id_ = id; }
+
+ private:
+  int32_t id_;
+  std::string name_;
+};
+
+// Smallest possible base record: ID, n = 0, the NUL.
+inline constexpr int64_t kMinBaseRecordBytes = 9;
+
+// Copies Source into Target through a memory stream, ID included.
+void AssignModel(IZelvoModel& target, IZelvoModel& source);
+// The same, keeping Target's own ID.
+void AssignModelKeepID(IZelvoModel& target, IZelvoModel& source);
+
+}  // namespace zelvo

@@ -1,0 +1,104 @@
+#include "platform/core/BinaryReader.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "platform/core/Errors.h"
+
+namespace zelvo {
+
+void BinaryReader::fail(const std::string& what) const { throw EFormatError(stream_.GetName(), position(), what); }
+
+int64_t BinaryReader::remaining() const {
+  int64_t left = size_ - stream_.GetPosition();
+  return left > 0 ? left : 0;
+}
+
+void BinaryReader::requireAvailable(int64_t bytes, const char* what) {
+  if (bytes < 0 || bytes > remaining()) fail(std::string(what) + " runs past the end");
+}
+
+void BinaryReader::readBytes(void* buffer, int64_t count) {
+  if (count <= 0) return;
+  requireAvailable(count, "data");
+  auto* out = static_cast<uint8_t*>(buffer);
+  while (count > 0) {
+    int32_t chunk = static_cast<int32_t>(std::min<int64_t>(count, std::numeric_limits<int32_t>::max()));
+    int32_t got = stream_.Read(out, chunk);
+    if (got <= 0) fail("unexpected end of data");
+    out += got;
+    count -= got;
+  }
+}
+
+int32_t BinaryReader::readInt32() {
+  uint8_t b[4];
+  readBytes(b, 4);
+  return static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24);
+}
+
+int64_t BinaryReader::readInt64() {
+  uint8_t b[8];
+  readBytes(b, 8);
+  uint64_t v = 0;
+  for (int i = 7; i >= 0; --i) v = v << 8 | b[i];
+  return static_cast<int64_t>(v);
+}
+
+uint8_t BinaryReader::readByte() {
+  uint8_t b;
+  readBytes(&b, 1);
+  return b;
+}
+
+std::string BinaryReader::readString(int64_t count) {
+  if (count < 0) fail("negative length");
+  requireAvailable(count, "text");
+  std::string s(static_cast<size_t>(count), '\0');
+  readBytes(s.data(), count);
+  return s;
+}
+
+std::vector<uint8_t> BinaryReader::readByteVector(int64_t count) {
+  if (count < 0) fail("negative length");
+  requireAvailable(count, "data");
+  std::vector<uint8_t> v(static_cast<size_t>(count));
+  readBytes(v.data(), count);
+  return v;
+}
+
+int32_t BinaryReader::readCount(int64_t minBytesEach) {
+  int32_t n = readInt32();
+  if (n < 0) fail("negative count " + std::to_string(n));
+  if (minBytesEach > 0 && static_cast<int64_t>(n) * minBytesEach > remaining())
+    fail("count " + std::to_string(n) + " does not fit in the " + std::to_string(remaining()) + " bytes left");
+  return n;
+}
+
+void BinaryWriter::writeBytes(const void* buffer, int64_t count) {
+  auto* in = static_cast<const uint8_t*>(buffer);
+  while (count > 0) {
+    int32_t chunk = static_cast<int32_t>(std::min<int64_t>(count, std::numeric_limits<int32_t>::max()));
+    int32_t put = stream_.Write(in, chunk);
+    if (put != chunk) throw EFileError("write", stream_.GetName(), "short write");
+    in += put;
+    count -= put;
+  }
+}
+
+void BinaryWriter::writeInt32(int32_t value) {
+  uint32_t v = static_cast<uint32_t>(value);
+  uint8_t b[4] = {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
+  writeBytes(b, 4);
+}
+
+void BinaryWriter::writeInt64(int64_t value) {
+  uint64_t v = static_cast<uint64_t>(value);
+  uint8_t b[8];
+  for (int i = 0; i < 8; ++i) b[i] = uint8_t(v >> (8 * i));
+  writeBytes(b, 8);
+}
+
+void BinaryWriter::writeByte(uint8_t value) { writeBytes(&value, 1); }
+
+}  // namespace zelvo

@@ -1,0 +1,24 @@
+#pragma once
+// A seekable stream of bytes: what a file or a memory buffer offers to the readers and writers.
+
+#include <cstdint>
+#include <string>
+
+namespace zelvo {
+
+class ByteStream {
+ public:
+  virtual ~ByteStream() = default;
+  // Reads up to count bytes; returns how many were read (0 at the end).
+  virtual int32_t Read(void* buffer, int32_t count) = 0;
+  // Writes count bytes; returns how many were written.
+  virtual int32_t Write(const void* buffer, int32_t count) = 0;
+  // Moves to position (from the start, clamped at 0); returns the new position.
+  virtual int32_t Seek(int32_t position) = 0;
+  virtual int64_t GetPosition() const = 0;
+  virtual int64_t GetSize() const = 0;
+  // The file this stream reads or writes, for error messages; "memory" for a buffer.
+  virtual std::string GetName() const = 0;
+};
+
+}  // namespace zelvo

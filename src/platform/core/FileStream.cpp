@@ -1,0 +1,65 @@
+#include "platform/core/FileStream.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/core/Errors.h"
+
+namespace zelvo {
+
+FileStream::FileStream(const std::filesystem::path& path, Mode mode) : name_(path.string()) {
+  file_ = std::fopen(path.c_str(), mode == Mode::Create ? "w+b" : "rb");
+  if (!file_) throw EFileError(mode == Mode::Create ? "create" : "open", name_, std::strerror(errno));
+}
+
+FileStream::~FileStream() {
+  if (file_) std::fclose(file_);
+}
+
+int32_t FileStream::Read(void* buffer, int32_t count) {
+  if (count <= 0 || !file_) return 0;
+  return static_cast<int32_t>(std::fread(buffer, 1, static_cast<size_t>(count), file_));
+}
+
+int32_t FileStream::Write(const void* buffer, int32_t count) {
+  if (count <= 0 || !file_) return 0;
+  return static_cast<int32_t>(std::fwrite(buffer, 1, static_cast<size_t>(count), file_));
+}
+
+int32_t FileStream::Seek(int32_t position) {
+  if (!file_) return 0;
+  if (position < 0) position = 0;
+  std::fseek(file_, position, SEEK_SET);
+  return static_cast<int32_t>(std::ftell(file_));
+}
+
+int64_t FileStream::GetPosition() const { return file_ ? std::ftell(file_) : 0; }
+
+int64_t FileStream::GetSize() const {
+  if (!file_) return 0;
+  long here = std::ftell(file_);
+  std::fseek(file_, 0, SEEK_END);
+  long size = std::ftell(file_);
+  std::fseek(file_, here, SEEK_SET);
+  return size;
+}
+
+void FileStream::Close() {
+  if (!file_) return;
+  bool ok = std::fflush(file_) == 0;
+  ok = (std::fclose(file_) == 0) && ok;
+  file_ = nullptr;
+  if (!ok) throw EFileError("write", name_, std::strerror(errno));
+}
+
+std::vector<uint8_t> readWholeFile(const std::filesystem::path& path) {
+  FileStream f(path, FileStream::Mode::Read);
+  int64_t size = f.GetSize();
+  if (size < 0 || size > INT32_MAX) throw EFileError("read", path.string(), "file too large");
+  std::vector<uint8_t> bytes(static_cast<size_t>(size));
+  if (size > 0 && f.Read(bytes.data(), static_cast<int32_t>(size)) != size)
+    throw EFileError("read", path.string(), "short read");
+  return bytes;
+}
+
+}  // namespace zelvo

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "platform/core/AtomicFile.h"
+#include "platform/core/BinaryReader.h"
+#include "platform/core/Errors.h"
+#include "platform/core/FileStream.h"
+#include "platform/core/MemoryStream.h"
+#include "support/Bytes.h"
+#include "support/TempDir.h"
+
+namespace zelvo {
+namespace {
+
+TEST(BinaryReader, ReadsLittleEndian) {
+  MemoryStream m({0x05, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 1, 2, 3, 4, 5, 6, 7, 8, 'h', 'i'});
+  BinaryReader r(m);
+  EXPECT_EQ(r.readInt32(), 5);
+  EXPECT_EQ(r.readInt32(), -1);
+  EXPECT_EQ(r.readInt64(), 0x0807060504030201);
+  EXPECT_EQ(r.readString(2), "hi");
+  EXPECT_EQ(r.remaining(), 0);
+}
+
+TEST(BinaryReader, ReadPastTheEndNamesTheStreamAndOffset) {
+  MemoryStream m({1, 2, 3, 4, 5, 6}, "Chara.Dat");
+  BinaryReader r(m);
+  r.readInt32();
+  try {
+    r.readInt32();
+    FAIL() << "no error";
+  } catch (const EFormatError& e) {
+    EXPECT_EQ(e.source(), "Chara.Dat");
+    EXPECT_EQ(e.offset(), 4);
+    EXPECT_NE(std::string(e.what()).find("Chara.Dat"), std::string::npos);
+  }
+}
+
+TEST(BinaryReader, RefusesCountsThatCannotFit) {
+  struct Case {
+    int32_t count;
+    int64_t each;
+    bool ok;
+  };
+  for (Case c : {Case{0, 9, true}, Case{1, 4, true}, Case{2, 4, false}, Case{-1, 1, false},
+                 Case{0x7FFFFFFF, 1, false}, Case{0x7FFFFFFF, 9, false}}) {
+    MemoryStream m(test::Bytes().i32(c.count).zeros(4).vec());
+    BinaryReader r(m);
+    if (c.ok)
+      EXPECT_EQ(r.readCount(c.each), c.count);
+    else
+      EXPECT_THROW(r.readCount(c.each), EFormatError) << c.count << " x " << c.each;
+  }
+}
+
+class ShortStream final : public ByteStream {
+ public:
+  int32_t Read(void*, int32_t) override { return 0; }
+  int32_t Write(const void*, int32_t count) override { return count > 1 ? count - 1 : count; }
+  int32_t Seek(int32_t) override { return 0; }
+  int64_t GetPosition() const override { return 0; }
+  int64_t GetSize() const override { return 0; }
+  std::string GetName() const override { return "short"; }
+};
+
+TEST(BinaryWriter, AShortWriteIsAnError) {
+  ShortStream s;
+  BinaryWriter w(s);
+  EXPECT_THROW(w.writeInt32(1), EFileError);
+  EXPECT_NO_THROW(w.writeByte(1));
+}
+
+TEST(FileStream, MissingFileIsAFileErrorWithItsPath) {
+  test::TempDir dir;
+  try {
+    FileStream f(dir / "nope.dat", FileStream::Mode::Read);
+    FAIL();
+  } catch (const EFileError& e) {
+    EXPECT_EQ(e.path(), (dir / "nope.dat").string());
+  }
+}
+
+TEST(AtomicFile, ReplacesTheTargetWhole) {
+  test::TempDir dir;
+  test::writeFile(dir / "a.dat", {1, 2, 3});
+  std::vector<uint8_t> next{9, 9};
+  writeFileAtomically(dir / "a.dat", next);
+  EXPECT_EQ(test::readFile(dir / "a.dat"), next);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(AtomicFile, AFailedStageLeavesEveryTargetAndNoTemporaries) {
+  test::TempDir dir;
+  test::writeFile(dir / "a.dat", {1});
+  test::writeFile(dir / "b.dat", {2});
+  std::vector<uint8_t> x{7, 7, 7};
+  for (int failAt = 1; failAt <= 2; ++failAt) {
+    FileFaults::reset();
+    FileFaults::failWriteNumber(failAt);
+    {
+      FileTransaction t;
+      EXPECT_THROW(
+          {
+            t.stage(dir / "a.dat", x);
+            t.stage(dir / "b.dat", x);
+          },
+          EFileError);
+    }
+    EXPECT_EQ(test::readFile(dir / "a.dat"), std::vector<uint8_t>{1});
+    EXPECT_EQ(test::readFile(dir / "b.dat"), std::vector<uint8_t>{2});
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+  }
+  FileFaults::reset();
+}
+
+TEST(AtomicFile, AnUnwritableFolderIsReportedAndNothingChanges) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
+  test::TempDir dir;
+  test::writeFile(dir / "a.dat", {1});
+  std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  std::vector<uint8_t> x{2};
+  EXPECT_THROW(writeFileAtomically(dir / "a.dat", x), EFileError);
+  std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
+  EXPECT_EQ(test::readFile(dir / "a.dat"), std::vector<uint8_t>{1});
+}
+
+TEST(AtomicFile, ATargetThatIsAFolderFailsAtCommitAndLeavesNoTemporary) {
+  test::TempDir dir;
+  std::filesystem::create_directories(dir / "taken/inner");
+  std::vector<uint8_t> x{2};
+  EXPECT_THROW(writeFileAtomically(dir / "taken", x), EFileError);
+  EXPECT_TRUE(std::filesystem::is_directory(dir / "taken/inner"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+}  // namespace
+}  // namespace zelvo
