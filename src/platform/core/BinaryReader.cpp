@@ -20,7 +20,7 @@ void BinaryReader::requireAvailable(int64_t bytes, const char* what) {
 
 void BinaryReader::readBytes(void* buffer, int64_t count) {
   if (count <= 0) return;
-  requireAvailable(count, "data");
+  // A short read is the end of the data; no size check first, so a field costs one call.
   auto* out = static_cast<uint8_t*>(buffer);
   while (count > 0) {
     int32_t chunk = static_cast<int32_t>(std::min<int64_t>(count, std::numeric_limits<int32_t>::max()));
@@ -53,7 +53,7 @@ uint8_t BinaryReader::readByte() {
 
 std::string BinaryReader::readString(int64_t count) {
   if (count < 0) fail("negative length");
-  requireAvailable(count, "text");
+  if (count > 64) requireAvailable(count, "text");
   std::string s(static_cast<size_t>(count), '\0');
   readBytes(s.data(), count);
   return s;
