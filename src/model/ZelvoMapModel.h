@@ -6,12 +6,12 @@
 #include <memory>
 
 #include "model/ModelItems.h"
+#include "model/ZelvoMapFloorModel.h"
 #include "model/ZelvoModel.h"
 
 namespace zelvo {
 
 class IZMLZelvoAPI;
-class IZelvoMapFloorModel;
 class IZelvoMapTreeControl;
 class IZelvoMapChipSetIDListControl;
 class IZelvoEventPositionList;
