@@ -4,12 +4,14 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/ZMLZelvoAPI.h"
 
 namespace zelvo {
 
 class IZelvoStatusModel;
+class IZelvoMapTreeNodeControl;
 
 class TZMLZelvoAPI : public TZelvoAPI, public virtual IZMLZelvoAPI {
  public:
@@ -52,7 +54,17 @@ class TZMLZelvoAPI : public TZelvoAPI, public virtual IZMLZelvoAPI {
   bool LoadFailed() const { return loadFailed_; }
 
  private:
+  struct StagedFile {
+    std::string path;  // as the programs build paths: CP932, "\"
+    std::vector<uint8_t> bytes;
+  };
   void loadSteps();
+  void loadEventPackages(IZStream& stream);
+  void saveEventPackages(IZStream& stream);
+  // tree.map, the map files to write and "MapChip.dat", in memory; written lists the
+  // top-level nodes whose files are among them.
+  void renderMaps(const std::string& maps, std::vector<StagedFile>& files,
+                  std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>>& written);
   std::string dataFolder() const;
   std::string mapsFolder() const;
 
