@@ -249,6 +249,22 @@ QImage drawHeroSheet() { return drawSheet(QColor(50, 90, 200), QColor(120, 70, 3
 
 QImage drawVillagerSheet() { return drawSheet(QColor(60, 150, 80), QColor(200, 200, 200)); }
 
+QImage drawInnkeeperSheet() { return drawSheet(QColor(170, 60, 50), QColor(70, 50, 40)); }
+
+QImage drawMatSheet() {
+  QImage image(64, 128, QImage::Format_RGB32);
+  image.fill(QColor(0, 0, 0));
+  QPainter p(&image);
+  p.setPen(QColor(90, 50, 30));
+  for (int row = 0; row < 4; ++row)
+    for (int col = 0; col < 2; ++col) {
+      p.setBrush(col ? QColor(170, 120, 60) : QColor(160, 110, 56));
+      p.drawRect(col * 32 + 3, row * 32 + 22, 25, 8);
+    }
+  p.end();
+  return image;
+}
+
 QImage drawSplash() {
   QImage image(640, 480, QImage::Format_RGB32);
   QPainter p(&image);

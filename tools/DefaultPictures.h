@@ -42,6 +42,8 @@ int coastPieceMask(int piece);
 QImage drawChipSet();          // 256 x 256
 QImage drawHeroSheet();        // 64 x 128: 2 patterns, rows up, right, down, left
 QImage drawVillagerSheet();    // the same layout
+QImage drawInnkeeperSheet();   // the same layout
+QImage drawMatSheet();         // a doormat in every cell: marks a way in or out
 QImage drawSplash();           // 640 x 480
 QImage drawTextWindowFrames(); // 384 x 512: four 384 x 128 frame styles
 

@@ -7,6 +7,7 @@
 #include "model/ZMLFactoryImpl.h"
 #include "model/ZelvoAnimeModel.h"
 #include "model/ZelvoAttributeModel.h"
+#include "model/ZelvoCharaModel.h"
 #include "model/ZelvoCharaModelList.h"
 #include "model/ZelvoCollisionModelList.h"
 #include "model/ZelvoConditionModelList.h"
@@ -149,7 +150,7 @@ void TZMLZelvoAPI::loadEventPackages(IZStream& stream) {
   BinaryReader r(stream);
   int32_t n = r.readInt32();
   if (n <= 0) return;
-  r.requireAvailable(static_cast<int64_t>(n) * kMinBaseRecordBytes, "event packages");
+  r.requireAvailable(static_cast<int64_t>(n) * TZelvoEventPackageModel::kMinRecordBytes, "event packages");
   // Every package is read before any joins the list, so a corrupt file adds none.
   std::vector<std::shared_ptr<IZelvoEventPackageModel>> read;
   read.reserve(static_cast<size_t>(n));

@@ -77,7 +77,7 @@ int enclosedBlack(const QImage& img, int cx, int cy) {
 }
 
 TEST(FigureSheets, TwoPatternsByFourDirectionsOnAKeyedBlackBackground) {
-  for (const QImage& sheet : {drawHeroSheet(), drawVillagerSheet()}) {
+  for (const QImage& sheet : {drawHeroSheet(), drawVillagerSheet(), drawInnkeeperSheet()}) {
     ASSERT_EQ(sheet.width(), 64);
     ASSERT_EQ(sheet.height(), 128);
     for (int row = 0; row < 4; ++row) {
@@ -96,6 +96,16 @@ TEST(FigureSheets, TwoPatternsByFourDirectionsOnAKeyedBlackBackground) {
     EXPECT_NE(sheet.copy(0, 0, 32, 32), sheet.copy(0, 64, 32, 32));
     EXPECT_NE(sheet.copy(0, 32, 32, 32), sheet.copy(0, 96, 32, 32));
   }
+}
+
+TEST(FigureSheets, TheDoorMatHasNoHoleInItsCells) {
+  QImage mat = drawMatSheet();
+  ASSERT_EQ(mat.size(), QSize(64, 128));
+  for (int row = 0; row < 4; ++row)
+    for (int col = 0; col < 2; ++col) {
+      EXPECT_EQ(enclosedBlack(mat, col * 32, row * 32), 0);
+      EXPECT_FALSE(isBlack(mat, col * 32 + 16, row * 32 + 26));
+    }
 }
 
 TEST(ChipSet, CoastPiecesShowLandExactlyOnTheirMasksSides) {
