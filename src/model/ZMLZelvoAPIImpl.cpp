@@ -82,9 +82,10 @@ TZMLZelvoAPI::TZMLZelvoAPI() {
   gameIds_ = std::make_shared<TZelvoModelIDManager>();
   // A counter file that cannot be read would let new models reuse IDs already on disk: the data
   // set then refuses to save until a Load has read the game.
-  for (auto [counter, name] : {std::pair{ids_.get(), "IDDoc.rid"}, {gameIds_.get(), "GameIDDoc.rid"}}) {
+  for (const auto& entry : {std::pair{ids_.get(), "IDDoc.rid"}, {gameIds_.get(), "GameIDDoc.rid"}}) {
+    IZelvoModelIDManager* counter = entry.first;
     try {
-      readDataFile(data + name, [counter](IZStream& s) { counter->LoadFromStream(s); });
+      readDataFile(data + entry.second, [counter](IZStream& s) { counter->LoadFromStream(s); });
     } catch (const EZelvoError&) {
       if (counter == ids_.get()) loadFailed_ = true;
     }
