@@ -100,7 +100,8 @@ std::optional<uint32_t> KeyMap::MessageFor(const InputEvent& event) {
   if (vk == 0) return std::nullopt;
   if (event.kind == InputEvent::Kind::KeyDown) return vk == kQuitKey ? kQuitCode : pressCode(vk);
   if (event.autoRepeat) return std::nullopt;
-  return (vk == kQuitKey ? vk : pressCode(vk)) + kKeyUpOffset;
+  // Q's release is the plain key's: only its press quits.
+  return pressCode(vk) + kKeyUpOffset;
 }
 
 std::optional<InputEvent> KeyMap::Describe(const QEvent& event) {
