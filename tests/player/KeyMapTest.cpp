@@ -11,6 +11,21 @@ namespace {
 
 using Kind = InputEvent::Kind;
 
+// Devices of the tests' own, so events need no application, which would own Qt's defaults.
+const QInputDevice& keyboard() {
+  static const QInputDevice device("test keyboard", 1, QInputDevice::DeviceType::Keyboard);
+  return device;
+}
+const QPointingDevice& mouse() {
+  static const QPointingDevice device("test mouse", 2, QInputDevice::DeviceType::Mouse,
+                                      QPointingDevice::PointerType::Generic, QInputDevice::Capability::Position, 1, 5);
+  return device;
+}
+
+QMouseEvent mouseEvent(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held) {
+  return QMouseEvent(type, QPointF(3, 4), QPointF(3, 4), QPointF(3, 4), button, held, Qt::NoModifier, &mouse());
+}
+
 TEST(KeyMap, QtKeysBecomeWindowsVirtualKeys) {
   struct Case {
     int key;
@@ -101,16 +116,16 @@ TEST(KeyMap, ReadsQtKeyEvents) {
       {"repeat release", QEvent::KeyRelease, Qt::Key_Z, Qt::NoModifier, true, std::nullopt},
   };
   for (const Case& c : cases) {
-    QKeyEvent e(c.type, c.key, c.modifiers, QString(), c.autoRepeat);
+    QKeyEvent e(c.type, c.key, c.modifiers, 0, 0, 0, QString(), c.autoRepeat, 1, &keyboard());
     EXPECT_EQ(KeyMap::MessageFor(e), c.code) << c.name;
   }
 }
 
 TEST(KeyMap, EveryMouseButtonPostsTheSameCodes) {
   for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton, Qt::BackButton}) {
-    QMouseEvent down(QEvent::MouseButtonPress, QPointF(3, 4), QPointF(3, 4), button, button, Qt::NoModifier);
-    QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(3, 4), QPointF(3, 4), button, button, Qt::NoModifier);
-    QMouseEvent up(QEvent::MouseButtonRelease, QPointF(3, 4), QPointF(3, 4), button, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent down = mouseEvent(QEvent::MouseButtonPress, button, button);
+    QMouseEvent twice = mouseEvent(QEvent::MouseButtonDblClick, button, button);
+    QMouseEvent up = mouseEvent(QEvent::MouseButtonRelease, button, Qt::NoButton);
     EXPECT_EQ(KeyMap::MessageFor(down), 0x20000u) << button;
     EXPECT_EQ(KeyMap::MessageFor(twice), 0x20000u) << button;
     EXPECT_EQ(KeyMap::MessageFor(up), 0x20001u) << button;
@@ -118,7 +133,7 @@ TEST(KeyMap, EveryMouseButtonPostsTheSameCodes) {
 }
 
 TEST(KeyMap, OtherEventsPostNothing) {
-  QMouseEvent move(QEvent::MouseMove, QPointF(3, 4), QPointF(3, 4), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QMouseEvent move = mouseEvent(QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
   QEvent focus(QEvent::FocusIn);
   EXPECT_FALSE(KeyMap::Describe(move).has_value());
   EXPECT_FALSE(KeyMap::MessageFor(focus).has_value());
