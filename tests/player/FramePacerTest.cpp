@@ -14,7 +14,7 @@ struct Paced {
   FramePacer pacer{clock};
 };
 
-TEST(FramePacer, TwoIdleCallsNineteenMillisecondsApartRunOneFrame) {
+TEST(FramePacer, TwoIdleCallsNineteenMillisecondsBetweenRunOneFrame) {
   Paced p(1000);
   ASSERT_EQ(p.pacer.LastFrameTime(), 1000u);
   p.clock.advance(19);
