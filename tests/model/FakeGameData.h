@@ -93,7 +93,7 @@ class CountingFactory final : public IZMLFactory {
   IZMLZelvoAPI* api_;
 };
 
-class FakeGameData final : public TZelvoAPI, public virtual IZMLZelvoAPI {
+class FakeGameData : public TZelvoAPI, public virtual IZMLZelvoAPI {
  public:
   std::shared_ptr<TZelvoModelIDManager> ids = std::make_shared<TZelvoModelIDManager>();
   std::shared_ptr<CountingFactory> factory = std::make_shared<CountingFactory>(*ids, this);
