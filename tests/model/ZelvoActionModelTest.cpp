@@ -82,6 +82,10 @@ TEST(ZelvoActionModel, SettersKeepTheIDWhenGivenNothing) {
   action.SetCondition(std::make_shared<test::IdentifiedCondition>(4));
   action.SetCondition(nullptr);
   EXPECT_EQ(action.GetConditionID(), 4);
+  // With no order to write inline, the record does not promise one under the old ID; the
+  // missing condition is written as an empty one, since a reader expects it.
+  EXPECT_EQ(saved(action), Bytes().base(1, "ZMLObject1").i32(-1).i32(-1).i32(-1).i32(33).i32(0).i32(4).i32(0).vec());
+  EXPECT_EQ(action.GetOrderID(), 8);
 }
 
 // Whatever an action holds, the record it writes reads back to the same order and condition,
