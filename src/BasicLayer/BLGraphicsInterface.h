@@ -9,11 +9,15 @@
 
 namespace zelvo {
 
+namespace d3d9 {
+class IDirect3D9;
+class IDirect3DDevice9;
+class IDirect3DTexture9;
+}  // namespace d3d9
+
 class IBLTexture;
 class IBLCanvas;
 class TPelmora;
-class IDirect3D9;
-class IDirect3DDevice9;
 
 class IBLGraphicsInterface {
  public:
@@ -30,8 +34,8 @@ class IBLGraphicsInterface {
   // Throws EZelvoError for a side of 0, negative or too large.
   virtual std::shared_ptr<IBLCanvas> CreateCanvas(int32_t width, int32_t height) = 0;
   virtual std::shared_ptr<IBLCanvas> CreateCanvasFromFile(const char* fileName) = 0;
-  virtual IDirect3D9* GetDirect3D() = 0;
-  virtual IDirect3DDevice9* GetDevice() = 0;
+  virtual d3d9::IDirect3D9* GetDirect3D() = 0;
+  virtual d3d9::IDirect3DDevice9* GetDevice() = 0;
   virtual void SetFullScreen(bool value) = 0;
   virtual bool IsFullScreen() = 0;
 };
@@ -50,8 +54,8 @@ class TBLGraphicsInterface : public virtual IBLGraphicsInterface {
   std::shared_ptr<IBLTexture> CreateTextureFromCanvas(IBLCanvas& canvas) override;
   std::shared_ptr<IBLCanvas> CreateCanvas(int32_t width, int32_t height) override;
   std::shared_ptr<IBLCanvas> CreateCanvasFromFile(const char* fileName) override;
-  IDirect3D9* GetDirect3D() override;
-  IDirect3DDevice9* GetDevice() override;
+  d3d9::IDirect3D9* GetDirect3D() override;
+  d3d9::IDirect3DDevice9* GetDevice() override;
   void SetFullScreen(bool value) override;
   bool IsFullScreen() override { return fullScreen_; }
 

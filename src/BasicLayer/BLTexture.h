@@ -7,11 +7,16 @@
 
 namespace zelvo {
 
+namespace d3d9 {
+class IDirect3D9;
+class IDirect3DDevice9;
+class IDirect3DTexture9;
+}  // namespace d3d9
+
 class IZelvoMaterialModel;
 class IBLCanvas;
 class TPelmora;
 class TPMTexture;
-class IDirect3DTexture9;
 
 class IBLTexture {
  public:
@@ -27,7 +32,7 @@ class IBLTexture {
   virtual void ReplaceColor(uint32_t source, uint32_t target) = 0;
   virtual void Reserved() = 0;
   // No new reference; null while the texture holds no picture.
-  virtual IDirect3DTexture9* GetD3DTexture() = 0;
+  virtual d3d9::IDirect3DTexture9* GetD3DTexture() = 0;
 };
 
 class TBLTexture : public virtual IBLTexture {
@@ -46,7 +51,7 @@ class TBLTexture : public virtual IBLTexture {
   bool GetColorKey() override { return colorKey_; }
   void ReplaceColor(uint32_t source, uint32_t target) override;
   void Reserved() override {}
-  IDirect3DTexture9* GetD3DTexture() override;
+  d3d9::IDirect3DTexture9* GetD3DTexture() override;
 
   TPMTexture& GetPMTexture() { return *texture_; }
 

@@ -35,7 +35,7 @@ class FakeTexture : public IBLTexture {
   bool GetColorKey() override { return colorKey; }
   void ReplaceColor(uint32_t, uint32_t) override {}
   void Reserved() override {}
-  IDirect3DTexture9* GetD3DTexture() override { return nullptr; }
+  d3d9::IDirect3DTexture9* GetD3DTexture() override { return nullptr; }
 
   Bitmap picture;
   bool colorKey = false;
@@ -77,8 +77,8 @@ class FakeGraphics : public IBLGraphicsInterface {
   std::shared_ptr<IBLCanvas> CreateCanvasFromFile(const char* fileName) override {
     return std::make_shared<TBLCanvas>(fileName);
   }
-  IDirect3D9* GetDirect3D() override { return nullptr; }
-  IDirect3DDevice9* GetDevice() override { return nullptr; }
+  d3d9::IDirect3D9* GetDirect3D() override { return nullptr; }
+  d3d9::IDirect3DDevice9* GetDevice() override { return nullptr; }
   void SetFullScreen(bool value) override { fullScreen = value; }
   bool IsFullScreen() override { return fullScreen; }
 
