@@ -42,3 +42,6 @@ void ensureGuiApplication() {
 }
 
 }  // namespace zelvo::Fonts
+
+// fontconfig keeps its caches until the process ends; in sanitizer builds that is not our leak.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
