@@ -87,6 +87,7 @@ void Canvas::fillRect(int32_t left, int32_t top, int32_t right, int32_t bottom) 
   top = std::max(top, 0);
   right = std::min(right, bitmap_->width());
   bottom = std::min(bottom, bitmap_->height());
+  if (left >= right || top >= bottom) return;
   const uint32_t argb = toArgb(brushColor);
   for (int32_t y = top; y < bottom; ++y) {
     auto* row = reinterpret_cast<uint32_t*>(bitmap_->image().scanLine(y));

@@ -1,6 +1,6 @@
 #include "platform/gui/Fonts.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
 #include "platform/core/Cp932.h"
 
@@ -37,7 +37,8 @@ void ensureGuiApplication() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
       qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QGuiApplication* app = new QGuiApplication(argc, argv);
+  // A widget application, so that windows made later in the same process work too.
+  static QApplication* app = new QApplication(argc, argv);
   (void)app;
 }
 
