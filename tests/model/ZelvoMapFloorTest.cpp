@@ -369,6 +369,7 @@ TEST(MapModel, EveryRecordForm) {
     int32_t positions, packages;
   } cases[] = {
       {"version 0 ends after the floors", Bytes(head).raw(body), 0, 0},
+      {"version 0 with an old-form floor", Bytes(head).raw(size).raw(chipIDs({5})).base(0, "F").i32(255).i32(255).i32(0).i32(0).raw(pictureBytes(0, 0, 0, 0, -1)).zeros(2 * 24), 0, 0},
       {"version 1 ends after the positions", Bytes(head).i32(-1).i32(1).i32(0).raw(body).raw(positions), 1, 0},
       {"version 2", current, 1, 2},
       {"version 3 holds an order", Bytes(head).i32(-1).i32(3).i32(0).raw(body).raw(positions).raw(packages).raw(order).raw(localPackage()), 1, 2},
@@ -386,6 +387,12 @@ TEST(MapModel, EveryRecordForm) {
     EXPECT_EQ(map.GetChipSetIDList()->GetID(0), 5) << c.name;
     EXPECT_EQ(map.GetEventPositionList()->GetCount(), c.positions) << c.name;
     EXPECT_EQ(map.GetEventPackageIDList()->GetCount(), c.packages) << c.name;
+    TZelvoMapModel skipping(0, nullptr);
+    TZStream again(c.in.vec(), "fixture");
+    skipping.LoadSkippingFloors(again);
+    EXPECT_EQ(again.GetPosition(), again.GetSize()) << c.name;
+    EXPECT_EQ(skipping.GetFloorCount(), 0) << c.name;
+    EXPECT_EQ(skipping.GetEventPositionList()->GetCount(), c.positions) << c.name;
   }
   TZelvoMapModel map(0, nullptr);
   EXPECT_EQ(test::resave(current, [&](IZStream& s) { map.LoadFromStream(s); }, [&](IZStream& s) { map.SaveToStream(s); }),
