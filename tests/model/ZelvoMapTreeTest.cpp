@@ -118,6 +118,10 @@ TEST(MapTreeNode, ChildListOperations) {
   EXPECT_EQ(b->GetRoot(), parent.get());
   parent->RemoveChild(99);
   EXPECT_EQ(parent->GetChildCount(), 2);
+  // A node never goes inside itself.
+  EXPECT_THROW(b->AddChild(parent), EZelvoError);
+  EXPECT_THROW(b->AddChild(b), EZelvoError);
+  EXPECT_EQ(b->GetChildCount(), 0);
   TZelvoMapTreeControl tree(nullptr);
   tree.SetMode(2);
   EXPECT_EQ(tree.GetMode(), 1);
@@ -289,6 +293,20 @@ TEST(MapTreeControl, StructuralChangesLoadTheSubtreeFirst) {
   EXPECT_EQ(moved->GetID(), 3);
   EXPECT_EQ(moved->GetMap()->GetWidth(), 3);
   EXPECT_EQ(moved->GetChild(0)->GetMap()->GetWidth(), 1);
+}
+
+TEST(MapTreeControl, TopLevelMapsSharingAnIDShareOneFile) {
+  Folder f;
+  TZelvoMapTreeControl tree(nullptr);
+  tree.GetRootNode()->AddTopLevelNode(node(4, 1));
+  tree.GetRootNode()->AddTopLevelNode(node(4, 2));
+  tree.GetRootNode()->GetChild(0)->SetModified(true);
+  tree.GetRootNode()->GetChild(1)->SetModified(true);
+  tree.SaveToFolder(f.path);
+  TZelvoMapTreeControl reread(nullptr);
+  reread.LoadFromFolder(f.path);
+  ASSERT_EQ(reread.GetRootNode()->GetChildCount(), 2);
+  EXPECT_EQ(reread.GetRootNode()->GetChild(1)->GetMap()->GetWidth(), 1);
 }
 
 TEST(MapTreeControl, TheTreeKeepsItsFolder) {
