@@ -48,6 +48,7 @@ struct DepthCase {
   Bytes file;
   std::vector<uint32_t> expected;  // 2 x 2, top row first
 };
+void PrintTo(const DepthCase& c, std::ostream* os) { *os << c.name; }
 
 std::vector<DepthCase> depthCases() {
   std::vector<uint8_t> palette(1024, 0);
@@ -160,6 +161,7 @@ struct HostileBmp {
   Bytes file;
   std::string message;
 };
+void PrintTo(const HostileBmp& c, std::ostream* os) { *os << c.name; }
 
 const char* const kNotBmp = "不正なBMPファイルです";
 const char* const kReadError = "ビットマップの読みこみ中に、エラーが発生しました";

@@ -216,6 +216,7 @@ struct HaltCase {
   std::string call;
   std::string message;
 };
+void PrintTo(const HaltCase& c, std::ostream* os) { *os << c.call; }
 
 class StartFaults : public ::testing::TestWithParam<HaltCase> {};
 

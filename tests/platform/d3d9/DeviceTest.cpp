@@ -157,6 +157,7 @@ struct FaultCase {
   std::string call;
   std::function<HRESULT(DeviceHarness&)> run;
 };
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.call; }
 
 class FaultTable : public ::testing::TestWithParam<FaultCase> {};
 
