@@ -368,3 +368,28 @@ TEST(PMTexture, AFailedDeviceCallHaltsWithItsText) {
 
 }  // namespace
 }  // namespace zelvo
+
+namespace zelvo {
+namespace {
+
+TEST(PMTexture, APictureThatFailedToLoadHasNoTexelsAndNeverHalts) {
+  test::PelmoraHarness h;
+  auto t = h.texture();
+  MemoryStream bad(test::Bytes().text("not a picture").vec());
+  ::testing::internal::CaptureStderr();
+  EXPECT_FALSE(t->LoadFromStream(bad));
+  ::testing::internal::GetCapturedStderr();
+  // What the basic layer does next with such a texture: read (0, 0), replace colours, key black.
+  EXPECT_EQ(t->GetTexel(0, 0, 0), 0u);
+  t->ForEachTexel(d3d9::RECT{0, 0, t->Width(), t->Height()}, [](TPMTexture&, uint32_t v, int, void*, int) { return v; },
+                  nullptr);
+  t->SetColorKey(d3d9::RECT{0, 0, 0, 0}, 0);
+  t->Fill(d3d9::RECT{0, 0, 0, 0}, 0, false);
+  // A lock is still the misuse it always was.
+  int32_t pitch;
+  uint8_t* bits;
+  EXPECT_THROW(t->LockRect(0, nullptr, 0, &pitch, &bits), test::Halted);
+}
+
+}  // namespace
+}  // namespace zelvo
