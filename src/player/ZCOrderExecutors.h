@@ -4,25 +4,15 @@
 
 #include <cstdint>
 
+#include "model/ZelvoOrderModel.h"
 #include "player/ZCEventOrder.h"
 
 namespace zelvo {
 
-namespace order {
-inline constexpr int32_t kGameEnd = 1;
-inline constexpr int32_t kShowText = 2;
-inline constexpr int32_t kSwitchOn = 1010;
-inline constexpr int32_t kSwitchOff = 1011;
-inline constexpr int32_t kSetVariable = 1012;
-inline constexpr int32_t kMove = 4000;
-inline constexpr int32_t kFadeIn = 5100;
-inline constexpr int32_t kFadeOut = 5101;
-}  // namespace order
-
 // Asks for the end control by rewriting the current message.
 class TZCOrderEnd final : public TZCEventOrder {
  public:
-  TZCOrderEnd() : TZCEventOrder(order::kGameEnd) {}
+  TZCOrderEnd() : TZCEventOrder(OrderType::GameEnd) {}
   void Execute(const std::shared_ptr<IZelvoEventView>& event, IZelvoMessage& message) override;
 };
 
@@ -30,19 +20,19 @@ class TZCOrderEnd final : public TZCEventOrder {
 class TZCOrderTextWindow final : public TZCEventOrder {
  public:
   static constexpr int32_t kFrameX = 128, kFrameY = 32, kTextX = 144, kTextY = 48;
-  TZCOrderTextWindow() : TZCEventOrder(order::kShowText) {}
+  TZCOrderTextWindow() : TZCEventOrder(OrderType::ShowText) {}
   void Execute(const std::shared_ptr<IZelvoEventView>& event, IZelvoMessage& message) override;
 };
 
 class TZCOrderSwitchOn final : public TZCEventOrder {
  public:
-  TZCOrderSwitchOn() : TZCEventOrder(order::kSwitchOn) {}
+  TZCOrderSwitchOn() : TZCEventOrder(OrderType::SwitchOn) {}
   void Execute(const std::shared_ptr<IZelvoEventView>& event, IZelvoMessage& message) override;
 };
 
 class TZCOrderSwitchOff final : public TZCEventOrder {
  public:
-  TZCOrderSwitchOff() : TZCEventOrder(order::kSwitchOff) {}
+  TZCOrderSwitchOff() : TZCEventOrder(OrderType::SwitchOff) {}
   void Execute(const std::shared_ptr<IZelvoEventView>& event, IZelvoMessage& message) override;
 };
 
@@ -52,7 +42,7 @@ class TZCOrderSwitchOff final : public TZCEventOrder {
 class TZCOrderMove final : public TZCEventOrder {
  public:
   static constexpr int32_t kPlayerScreenX = 288, kPlayerScreenY = 224;
-  TZCOrderMove() : TZCEventOrder(order::kMove) {}
+  TZCOrderMove() : TZCEventOrder(OrderType::MoveToPlace) {}
   void Execute(const std::shared_ptr<IZelvoEventView>& event, IZelvoMessage& message) override;
 };
 
@@ -74,13 +64,13 @@ class TZCOrderFade : public TZCEventOrder {
 class TZCOrderFadeIn final : public TZCOrderFade {
  public:
   static constexpr uint32_t kAlpha = 0x7F000000;
-  TZCOrderFadeIn() : TZCOrderFade(order::kFadeIn, kAlpha) {}
+  TZCOrderFadeIn() : TZCOrderFade(OrderType::FadeIn, kAlpha) {}
 };
 
 class TZCOrderFadeOut final : public TZCOrderFade {
  public:
   static constexpr uint32_t kAlpha = 0xFF000000;
-  TZCOrderFadeOut() : TZCOrderFade(order::kFadeOut, kAlpha) {}
+  TZCOrderFadeOut() : TZCOrderFade(OrderType::FadeOut, kAlpha) {}
 };
 
 }  // namespace zelvo
