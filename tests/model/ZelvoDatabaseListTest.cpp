@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "model/ZelvoAttributeModel.h"
+#include "model/ZelvoConditionModel.h"
+#include "model/ZelvoConditionModelList.h"
+#include "model/ZelvoJobModel.h"
 #include "platform/core/Errors.h"
 #include "support/Bytes.h"
 #include "support/ModelTesting.h"
@@ -29,6 +32,26 @@ struct AttributeList {
   static int32_t valueOf(const Item& item) { return item.GetAttack(0); }
 };
 
+struct JobList {
+  using List = TZelvoJobModelList;
+  using Item = IZelvoJobModel;
+  static std::shared_ptr<Item> make(int32_t id) { return std::make_shared<TZelvoJobModel>(id); }
+  // One effect row.
+  static Bytes record(int32_t id, int32_t value) {
+    return Bytes().base(id, "job").i32(value).i32(id).i32(1).i32(value).i32(1).i32(2).i32(3).i32(4).i32(5).i32(6).i32(7);
+  }
+  static int32_t valueOf(const Item& item) { return item.GetLinkedID1(); }
+};
+
+struct ConditionList {
+  using List = TZelvoConditionModelList;
+  using Item = IZelvoConditionModel;
+  static std::shared_ptr<Item> make(int32_t id) { return std::make_shared<TZelvoConditionModel>(id); }
+  // No ID is stored: one line whose kind carries the value, named "sw".
+  static Bytes record(int32_t, int32_t value) { return Bytes().i32(1).i32(value).i32(2).i32(3).i32(4).i32(3).text("sw").u8(0); }
+  static int32_t valueOf(const Item& item) { return item.GetItem(0)->GetKind(); }
+};
+
 template <class T>
 class DatabaseList : public ::testing::Test {
  protected:
@@ -52,7 +75,7 @@ class DatabaseList : public ::testing::Test {
   }
 };
 
-using ListKinds = ::testing::Types<AttributeList>;
+using ListKinds = ::testing::Types<AttributeList, JobList, ConditionList>;
 TYPED_TEST_SUITE(DatabaseList, ListKinds);
 
 TYPED_TEST(DatabaseList, InsertOnlyInsideTheList) {
