@@ -8,19 +8,18 @@
 #include <vector>
 
 #include "model/ZelvoCommonTypes.h"
+#include "model/ZelvoMapChipSetIDListControl.h"
 
 namespace zelvo {
 
 class IZMLZelvoAPI;
 class IZelvoMapTreeNodeControl;
-class IZelvoMapChipSetListControl;
 class IZelvoWarningSink;
 
-class IZelvoMapTreeControl {
+// The chip-set IDs of every map resolve against its chip-set list (GetChipSetList).
+class IZelvoMapTreeControl : public IZelvoMapChipSetListSource {
  public:
-  virtual ~IZelvoMapTreeControl() = default;
   virtual std::shared_ptr<IZelvoMapTreeNodeControl> GetRootNode() = 0;
-  virtual std::shared_ptr<IZelvoMapChipSetListControl> GetChipSetList() = 0;
   virtual ZelvoCommonTypes::TPoint GetStartPosition() const = 0;
   virtual int32_t GetStartFloorID() const = 0;
   virtual int32_t GetStartMapID() const = 0;
@@ -99,6 +98,7 @@ class TZelvoMapTreeControl final : public IZelvoMapTreeControl {
   std::string mapsFolder_;
   std::shared_ptr<IZelvoWarningSink> sink_;
   std::vector<std::string> warnings_;
+  bool chipFileUnread_ = false;  // "MapChip.dat" was there but could not be read
 };
 
 }  // namespace zelvo

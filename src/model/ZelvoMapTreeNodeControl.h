@@ -110,16 +110,22 @@ class TZelvoMapTreeNodeControl : public TZelvoModel, public virtual IZelvoMapTre
   // Base record, the map record, the data size, the child count, the children's records. A node
   // without a map in memory loads its file first, or gets a new map when it has none.
   void SaveToStream(IZStream& stream) override;
-  // The full load: node identities of a matching child list survive.
+  // The full load: node identities of a matching child list survive. A short or corrupt record
+  // throws EFormatError and leaves the subtree as it was.
   void LoadFromStream(IZStream& stream) override;
+
+  // The tree control marks a top-level node whose file could not be read: its maps stay on disk.
+  void SetOnDiskOnly(bool value) { onDiskOnly_ = value; }
 
  private:
   // Before a structural change: the subtree's maps must be in memory.
   void PrepareChange();
   void AttachChild(const std::shared_ptr<IZelvoMapTreeNodeControl>& node, bool linkParent);
-  void LoadFull(IZStream& stream);
-  void LoadTree(IZStream& stream, bool topLevel);
-  void SetOnDiskOnly(bool value) { onDiskOnly_ = value; }
+  // Reads a record into this fresh node (full or tree-only); nothing is shared with another node.
+  void ReadRecord(IZStream& stream, bool full);
+  // Takes what a fresh node read, keeping the identities of matching children.
+  void Adopt(TZelvoMapTreeNodeControl& fresh, bool full);
+  std::string FilePath() const;
 
   std::shared_ptr<IZelvoMapModel> map_;
   bool modified_ = false;
