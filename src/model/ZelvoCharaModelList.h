@@ -47,7 +47,7 @@ class TZelvoCharaModelList : public virtual IZelvoCharaModelList {
   void Insert(int32_t index, std::shared_ptr<IZelvoCharaModel> chara) override;
   void Delete(int32_t index) override { items_.erase(index); }
   std::shared_ptr<IZelvoCharaModel> GetItem(int32_t index) const override { return items_.at(index); }
-  std::shared_ptr<IZelvoCharaModel> GetByID(int32_t id) const override { return items_.firstWithID(id); }
+  std::shared_ptr<IZelvoCharaModel> GetByID(int32_t id) const override;
   void SaveToStream(IZStream& stream) override;
   void LoadFromStream(IZStream& stream) override;
   void ResolveAll(IZMLZelvoAPI& api) override;

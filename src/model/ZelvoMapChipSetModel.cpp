@@ -83,9 +83,11 @@ void TZelvoMapChipSetModel::SetImage(std::shared_ptr<IZelvoMaterialModel> materi
   imageID_ = material->GetID();
   image_ = std::move(material);
   ownPicture_ = false;
+  pendingID_ = false;
 }
 
 void TZelvoMapChipSetModel::ResolveImage(IZMLZelvoAPI* api) {
+  pendingID_ = false;
   std::shared_ptr<IZelvoMaterialPackage> images = api ? api->GetImageMaterials() : nullptr;
   if (std::shared_ptr<IZelvoMaterialModel> found = images ? images->FindByID(imageID_) : nullptr) {
     image_ = std::move(found);
@@ -121,7 +123,7 @@ void TZelvoMapChipSetModel::SaveToStream(IZStream& stream) {
   w.writeInt32(kVersion);
   w.writeInt32(0);
   w.writeInt32(0);
-  w.writeInt32(image_ ? image_->GetID() : -1);
+  w.writeInt32(pendingID_ ? imageID_ : image_ ? image_->GetID() : -1);
   for (const TZelvoChipAttributes& chip : chips_) writeChip(w, chip);
 }
 
@@ -154,6 +156,8 @@ void TZelvoMapChipSetModel::LoadFromStream(IZStream& stream) {
       read.ownPicture_ = true;
     } else if (version == kVersion) {
       read.imageID_ = r.readInt32();
+      read.image_ = nullptr;
+      read.pendingID_ = true;
     } else {
       readPath();
     }

@@ -39,6 +39,7 @@ class IZelvoMapChipSetModel : public virtual IZelvoModel {
  public:
   // Empty when no material is linked.
   virtual std::string GetImagePath() const = 0;
+  // nullptr after reading a record that names its picture by ID, until ResolveImage.
   virtual std::shared_ptr<IZelvoMaterialModel> GetImage() const = 0;
   // EIndexError when (X, Y) is outside the grid; HasChip tells beforehand.
   virtual TZelvoChipAttributes GetChip(int32_t x, int32_t y) const = 0;
@@ -61,7 +62,8 @@ class IZelvoMapChipSetModel : public virtual IZelvoModel {
   // image materials, so the next save still names it.
   virtual void ResolveImage(IZMLZelvoAPI* api) = 0;
   virtual bool HasChip(int32_t x, int32_t y) const = 0;
-  // The image ID as read or set; the record writes the linked material's ID.
+  // The image ID as read or set. The record writes the linked material's ID (-1 when none), or
+  // the ID read when it has not been resolved yet, so a copy keeps its picture.
   virtual int32_t GetImageID() const = 0;
 };
 
@@ -110,6 +112,8 @@ class TZelvoMapChipSetModel : public TZelvoModel, public virtual IZelvoMapChipSe
   std::shared_ptr<IZelvoMaterialModel> image_;
   // The record carried the picture itself (a material record or a path), not only an ID.
   bool ownPicture_ = false;
+  // Read as an ID alone and not yet resolved: nothing is linked, and a save writes the ID back.
+  bool pendingID_ = false;
 };
 
 }  // namespace zelvo
