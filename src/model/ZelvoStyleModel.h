@@ -46,8 +46,8 @@ class IZelvoMaterialModel : public virtual IZelvoModel {
 
 class TZelvoStyleModel : public TZelvoModel, public virtual IZelvoMaterialModel {
  public:
-  // Base record, kind, L, one path byte.
-  static constexpr int64_t kMinRecordBytes = kMinBaseRecordBytes + 9;
+  // The oldest form with an empty path array: base record, kind, L = 0.
+  static constexpr int64_t kMinRecordBytes = kMinBaseRecordBytes + 8;
 
   // Empty path. A picture (1001) starts with one colour change that takes the top-left colour
   // and keeps the source alpha.

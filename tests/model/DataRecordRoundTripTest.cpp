@@ -130,6 +130,14 @@ std::vector<Fixture> fixtures() {
            .i32(1001)
            .raw(fx::material(12, "a", MaterialKind::Picture, path, {fx::defaultChange()}))},
 
+      {"material folder ending in the smallest child record", folder,
+       Bytes().raw(fx::material(0, "root", MaterialKind::Folder, "")).i32(1).i32(4001).base(1, "").i32(4001).i32(0),
+       Bytes()
+           .raw(fx::material(0, "root", MaterialKind::Folder, ""))
+           .i32(1)
+           .i32(4001)
+           .raw(Bytes().base(1, "").i32(-1).i32(1).i32(4001).i32(0).i32(1).raw(fx::defaultChange()))},
+
       {"chip set 8 x 16", [] { return targetOf(std::make_shared<TZelvoMapChipSetModel>(1)); },
        fx::chipSet(30, "field", 8, 16, 1, 42, 12), {}},
       {"chip set 16 x 8 with a coast-line flag of odd upper bytes",
