@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <set>
 #include <system_error>
 
 #include "model/ZelvoMapTreeNodeControl.h"
@@ -136,6 +137,7 @@ void TZelvoMapTreeControl::SaveToFolder(const std::string& mapsFolder) {
   const bool moved = mapsFolder_.empty() || !sameFolder(mapsFolder, mapsFolder_);
   FileTransaction transaction;
   std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>> written;
+  std::set<std::string> names;
   TZStream tree("", TZStream::Memory);
   BinaryWriter w(tree);
   w.writeBytes(kTreeMapMagic, 8);
@@ -150,6 +152,8 @@ void TZelvoMapTreeControl::SaveToFolder(const std::string& mapsFolder) {
     auto node = root_->GetChild(i);
     w.writeInt32(node->GetID());
     std::string name = std::to_string(node->GetID()) + ".map";
+    // Two top-level maps of one ID share a file name: the first one listed owns the file.
+    if (!names.insert(name).second) continue;
     if (!node->IsModified() && node->IsOnDiskOnly()) {
       // Never read, or unreadable: in a new folder it goes across byte for byte.
       if (moved && exists(mapsFolder_ + name))
