@@ -356,6 +356,16 @@ TEST_F(DataSetTest, AMapOfImpossibleSizeIsRefusedWithoutOverflow) {
   }
 }
 
+// Found by the load fuzzer: a counter at the int32 limit overflowed as the data set drew IDs.
+TEST_F(DataSetTest, ACounterAtTheIntLimitIsACorruptFile) {
+  putData("IDDoc.rid", Bytes().i32(0x7FFFFFFF));
+  TZMLZelvoAPI api;
+  EXPECT_TRUE(api.LoadFailed());
+  EXPECT_EQ(api.GetMaterialRoot()->GetID(), 1);
+  EXPECT_THROW(api.Load(), EFormatError);
+  EXPECT_THROW(api.Save(), EZelvoError);
+}
+
 TEST_F(DataSetTest, TheFolderIsTakenAtEachSave) {
   TZMLZelvoAPI api;
   fill(api);
