@@ -83,11 +83,6 @@ void collectFlags(IZelvoMapTreeNodeControl& node, std::vector<std::pair<IZelvoMa
   for (int32_t i = 0; i < node.GetChildCount(); ++i) collectFlags(*node.GetChild(i), out);
 }
 
-void clearModifiedFlags(IZelvoMapTreeNodeControl& node) {
-  node.SetModified(false);
-  for (int32_t i = 0; i < node.GetChildCount(); ++i) clearModifiedFlags(*node.GetChild(i));
-}
-
 }  // namespace
 
 TZMLZelvoAPI::TZMLZelvoAPI() {
@@ -190,36 +185,6 @@ void TZMLZelvoAPI::saveEventPackages(IZStream& stream) {
   for (int32_t i = 0; i < n; ++i) eventPackages_->GetItem(i)->SaveToStream(stream);
 }
 
-void TZMLZelvoAPI::renderMaps(const std::string& maps, std::vector<StagedFile>& files,
-                              std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>>& written) {
-  std::shared_ptr<IZelvoMapTreeNodeControl> root = mapTree_->GetRootNode();
-  // Saving into another folder than the one the maps came from writes every map file.
-  const bool sameFolder = mapTree_->GetMapsFolder() == maps;
-  std::vector<uint8_t> tree = render([&](IZStream& s) {
-    BinaryWriter w(s);
-    w.writeBytes(kTreeMapMagic, sizeof kTreeMapMagic);
-    w.writeInt32(0);
-    w.writeInt32(mapTree_->GetStartMapID());
-    ZelvoCommonTypes::TPoint start = mapTree_->GetStartPosition();
-    w.writeInt32(start.X);
-    w.writeInt32(start.Y);
-    w.writeInt32(mapTree_->GetStartFloorID());
-    w.writeInt32(0);
-    w.writeInt32(root->GetChildCount());
-    for (int32_t i = 0; i < root->GetChildCount(); ++i) {
-      std::shared_ptr<IZelvoMapTreeNodeControl> node = root->GetChild(i);
-      w.writeInt32(node->GetID());
-      if (sameFolder && !node->IsModified()) continue;
-      files.push_back({maps + std::to_string(node->GetID()) + ".map",
-                       render([&](IZStream& m) { node->SaveToStream(m); })});
-      written.push_back(node);
-    }
-  });
-  files.push_back({maps + "MapChip.dat", render([&](IZStream& s) { mapTree_->GetChipSetList()->SaveToStream(s); })});
-  // The tree names its map files, so it replaces the old one after them.
-  files.push_back({maps + "tree.map", std::move(tree)});
-}
-
 void TZMLZelvoAPI::Save() {
   if (loadFailed_)
     throw EZelvoError("the game was not read completely; saving it would overwrite the files on disk");
@@ -260,9 +225,9 @@ void TZMLZelvoAPI::saveFiles() {
     std::string text = grossary_->GetText(kind);
     files.push_back({data + name, std::vector<uint8_t>(text.begin(), text.end())});
   }
+  // The map tree renders its folder; its files join the same transaction.
   std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>> written;
-  const bool sameFolder = mapTree_->GetMapsFolder() == maps;
-  renderMaps(maps, files, written);
+  for (TMapsFolderFile& f : mapTree_->RenderFolder(maps, written)) files.push_back({f.path, std::move(f.bytes)});
   // Written last, once every model that could draw an ID has been written.
   std::vector<uint8_t> counter = render([this](IZStream& s) { ids_->SaveToStream(s); });
 
@@ -277,14 +242,7 @@ void TZMLZelvoAPI::saveFiles() {
   for (const StagedFile& f : files) transaction.stage(NativePath(f.path), f.bytes);
   transaction.commit();
 
-  // The maps just written leave memory, as the tree would after its own save; saved elsewhere
-  // they stay, since the tree still reads its maps from the folder they came from.
-  for (const auto& node : written) {
-    if (sameFolder)
-      node->UnloadMap();
-    else
-      clearModifiedFlags(*node);
-  }
+  mapTree_->SavedToFolder(maps, written);
 }
 
 }  // namespace zelvo
