@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/ZelvoMapChipSetModel.h"
 #include "model/ZelvoMapFloorModel.h"
 #include "model/ZelvoMapModel.h"
 #include "model/ZelvoMapTreeControl.h"
@@ -307,6 +308,37 @@ TEST(MapTreeControl, TopLevelMapsSharingAnIDShareOneFile) {
   reread.LoadFromFolder(f.path);
   ASSERT_EQ(reread.GetRootNode()->GetChildCount(), 2);
   EXPECT_EQ(reread.GetRootNode()->GetChild(1)->GetMap()->GetWidth(), 1);
+}
+
+TEST(MapTreeControl, AnUnreadableChipFileIsKept) {
+  Folder f;
+  {
+    TZelvoMapTreeControl tree(nullptr);
+    tree.GetChipSetList()->Add(std::make_shared<TZelvoMapChipSetModel>(3));
+    tree.SaveToFolder(f.path);
+  }
+  auto chips = f.bytes("MapChip.dat");
+  chips.pop_back();
+  test::writeFile(f.maps / "MapChip.dat", chips);
+  TZelvoMapTreeControl tree(nullptr);
+  auto sink = std::make_shared<RecordingSink>();
+  tree.SetWarningSink(sink);
+  tree.LoadFromFolder(f.path);
+  EXPECT_EQ(sink->texts.size(), 1u);
+  EXPECT_EQ(tree.GetLoadWarnings(), sink->texts);
+  tree.SaveToFolder(f.path);
+  EXPECT_EQ(f.bytes("MapChip.dat"), chips);
+}
+
+TEST(MapTreeControl, TheDefaultSinkWritesUtf8) {
+  testing::internal::CaptureStderr();
+  DefaultWarningSink()->Warn(std::string("Maps\\9.map") + kMissingFileSuffix);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Maps\\9.mapが存在しません\n");
+  auto sink = std::make_shared<RecordingSink>();
+  SetDefaultWarningSink(sink);
+  DefaultWarningSink()->Warn("x");
+  SetDefaultWarningSink(nullptr);
+  EXPECT_EQ(sink->texts, std::vector<std::string>{"x"});
 }
 
 TEST(MapTreeControl, TheTreeKeepsItsFolder) {
