@@ -1,5 +1,6 @@
 #include "model/ZMLZelvoAPIImpl.h"
 
+#include <climits>
 #include <filesystem>
 #include <functional>
 #include <vector>
@@ -56,6 +57,19 @@ void readDataFile(const std::string& path, const std::function<void(IZStream&)>&
   }
 }
 
+// A stored counter this close to the int32 limit would overflow as IDs are drawn; such a file
+// is treated as corrupt.
+constexpr int32_t kMaxStoredCounter = INT32_MAX - (1 << 24);
+
+void loadCounter(IZelvoModelIDManager& counter, IZStream& stream) {
+  TZelvoModelIDManager read;
+  read.LoadFromStream(stream);
+  if (read.PeekID() > kMaxStoredCounter)
+    throw EFormatError(stream.GetName(), 0, "ID counter " + std::to_string(read.PeekID()) + " out of range");
+  stream.Seek(0);
+  counter.LoadFromStream(stream);
+}
+
 std::vector<uint8_t> render(const std::function<void(IZStream&)>& write) {
   TZStream stream(std::vector<uint8_t>{}, "memory");
   write(stream);
@@ -82,9 +96,10 @@ TZMLZelvoAPI::TZMLZelvoAPI() {
   gameIds_ = std::make_shared<TZelvoModelIDManager>();
   // A counter file that cannot be read would let new models reuse IDs already on disk: the data
   // set then refuses to save until a Load has read the game.
-  for (auto [counter, name] : {std::pair{ids_.get(), "IDDoc.rid"}, {gameIds_.get(), "GameIDDoc.rid"}}) {
+  for (const auto& entry : {std::pair{ids_.get(), "IDDoc.rid"}, {gameIds_.get(), "GameIDDoc.rid"}}) {
+    IZelvoModelIDManager* counter = entry.first;
     try {
-      readDataFile(data + name, [counter](IZStream& s) { counter->LoadFromStream(s); });
+      readDataFile(data + entry.second, [counter](IZStream& s) { loadCounter(*counter, s); });
     } catch (const EZelvoError&) {
       if (counter == ids_.get()) loadFailed_ = true;
     }
@@ -145,7 +160,7 @@ void TZMLZelvoAPI::loadSteps() {
   readDataFile(data + "EventOrders.Dat", [this](IZStream& s) { sharedOrders_->LoadFromStream(s); });
   readDataFile(data + "Events.Dat", [this](IZStream& s) { loadEventPackages(s); });
   readDataFile(data + "Anime.Dat", [this](IZStream& s) { animes_->LoadFromStream(s); });
-  readDataFile(data + "IDDoc.rid", [this](IZStream& s) { ids_->LoadFromStream(s); });
+  readDataFile(data + "IDDoc.rid", [this](IZStream& s) { loadCounter(*ids_, s); });
   readDataFile(data + "Attribute.Dat", [this](IZStream& s) { attributes_->LoadFromStream(s); });
   readDataFile(data + "Job.Dat", [this](IZStream& s) { jobs_->LoadFromStream(s); });
   readDataFile(data + "Condition.Dat", [this](IZStream& s) { conditions_->LoadFromStream(s); });
