@@ -19,15 +19,9 @@ namespace zelvo {
 
 using namespace d3d9;
 namespace Log = PelmoraLog;
+using PelmoraLog::format;
 
 namespace {
-
-template <typename... Args>
-std::string format(const char* pattern, Args... args) {
-  char buf[1024];
-  std::snprintf(buf, sizeof buf, pattern, args...);
-  return buf;
-}
 
 uint32_t readTexel(const uint8_t* p, int bytes) {
   uint32_t v = 0;

@@ -12,15 +12,9 @@ namespace zelvo {
 
 using namespace d3d9;
 namespace Log = PelmoraLog;
+using PelmoraLog::format;
 
 namespace {
-
-template <typename... Args>
-std::string format(const char* pattern, Args... args) {
-  char buf[1024];
-  std::snprintf(buf, sizeof buf, pattern, args...);
-  return buf;
-}
 
 // What a release of the last holder would answer: the references left behind it. A test can make
 // it leave references.

@@ -3,6 +3,7 @@
 // Lines are "#%.5d | %s%s" (number from 1, two blanks per level of indent, text), in CP932 with
 // CRLF; the first line of a run rewrites the file, later ones append.
 
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -25,6 +26,14 @@ bool detailedLog();
 // Starts a new run: the next line is number 1 and rewrites the file; the indent is 0.
 void restart();
 int linesWritten();
+
+// printf-style text for a log line or an error message, cut at 1023 bytes.
+template <typename... Args>
+std::string format(const char* pattern, Args... args) {
+  char buf[1024];
+  std::snprintf(buf, sizeof buf, pattern, args...);
+  return buf;
+}
 
 // Texts are UTF-8; the file gets them in CP932.
 void line(const std::string& text);    // written while debugMessage is set
