@@ -11,18 +11,17 @@ namespace zelvo {
 TZStream::TZStream(const std::string& fileName, int32_t mode) {
   switch (mode) {
     case CreateFile:
-      inner_ = std::make_unique<FileStream>(NativePath(fileName), FileStream::Mode::Create);
+      file_ = std::make_unique<FileStream>(NativePath(fileName), FileStream::Mode::Create);
       break;
     case ReadFile:
-      inner_ = std::make_unique<FileStream>(NativePath(fileName), FileStream::Mode::Read);
+      file_ = std::make_unique<FileStream>(NativePath(fileName), FileStream::Mode::Read);
       break;
     case ReadFileToMemory: {
       std::filesystem::path native = NativePath(fileName);
-      inner_ = std::make_unique<MemoryStream>(readWholeFile(native), native.string());
+      memory_ = MemoryStream(readWholeFile(native), native.string());
       break;
     }
     case Memory:
-      inner_ = std::make_unique<MemoryStream>();
       break;
     default:
       throw EStreamError(kStreamCreateFailed);
@@ -30,7 +29,7 @@ TZStream::TZStream(const std::string& fileName, int32_t mode) {
 }
 
 TZStream::TZStream(std::vector<uint8_t> bytes, const std::string& name)
-    : inner_(std::make_unique<MemoryStream>(std::move(bytes), name)) {}
+    : memory_(std::move(bytes), name) {}
 
 TZStream::~TZStream() = default;
 

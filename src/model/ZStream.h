@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "platform/core/ByteStream.h"
+#include "platform/core/FileStream.h"
+#include "platform/core/MemoryStream.h"
 
 namespace zelvo {
 
@@ -23,15 +25,20 @@ class TZStream final : public IZStream {
   TZStream(std::vector<uint8_t> bytes, const std::string& name);
   ~TZStream() override;
 
-  int32_t Read(void* buffer, int32_t count) override { return inner_->Read(buffer, count); }
-  int32_t Write(const void* buffer, int32_t count) override { return inner_->Write(buffer, count); }
-  int32_t Seek(int32_t position) override { return inner_->Seek(position); }
-  int64_t GetPosition() const override { return inner_->GetPosition(); }
-  int64_t GetSize() const override { return inner_->GetSize(); }
-  std::string GetName() const override { return inner_->GetName(); }
+  // Memory streams are called directly, not through a second virtual call: records are read
+  // field by field, so this is on the hot path of every load.
+  int32_t Read(void* buffer, int32_t count) override { return file_ ? file_->Read(buffer, count) : memory_.Read(buffer, count); }
+  int32_t Write(const void* buffer, int32_t count) override {
+    return file_ ? file_->Write(buffer, count) : memory_.Write(buffer, count);
+  }
+  int32_t Seek(int32_t position) override { return file_ ? file_->Seek(position) : memory_.Seek(position); }
+  int64_t GetPosition() const override { return file_ ? file_->GetPosition() : memory_.GetPosition(); }
+  int64_t GetSize() const override { return file_ ? file_->GetSize() : memory_.GetSize(); }
+  std::string GetName() const override { return file_ ? file_->GetName() : memory_.GetName(); }
 
  private:
-  std::unique_ptr<ByteStream> inner_;
+  std::unique_ptr<FileStream> file_;
+  MemoryStream memory_;
 };
 
 // The whole content of a stream from its start (its position is left at the end).

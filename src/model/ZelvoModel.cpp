@@ -24,9 +24,9 @@ void TZelvoModel::LoadFromStream(IZStream& stream) {
   int32_t id = r.readInt32();
   int32_t n = r.readInt32();
   if (n < 0) r.fail("negative name length");
-  r.requireAvailable(int64_t(n) + 1, "name");
-  std::string name = r.readString(n);
-  r.readByte();  // the stored NUL; a name whose byte n is not NUL keeps its n bytes
+  // The name and its stored NUL in one read; a name whose byte n is not NUL keeps its n bytes.
+  std::string name = r.readString(int64_t(n) + 1);
+  name.pop_back();
   id_ = id;
   name_ = std::move(name);
 }

@@ -20,14 +20,16 @@ void BinaryReader::requireAvailable(int64_t bytes, const char* what) {
 
 void BinaryReader::readBytes(void* buffer, int64_t count) {
   if (count <= 0) return;
-  requireAvailable(count, "data");
+  // A short read is the end of the data; no size check first, so a field costs one call.
   auto* out = static_cast<uint8_t*>(buffer);
-  while (count > 0) {
-    int32_t chunk = static_cast<int32_t>(std::min<int64_t>(count, std::numeric_limits<int32_t>::max()));
-    int32_t got = stream_.Read(out, chunk);
-    if (got <= 0) fail("unexpected end of data");
-    out += got;
-    count -= got;
+  int64_t done = 0;
+  while (done < count) {
+    int32_t chunk = static_cast<int32_t>(std::min<int64_t>(count - done, std::numeric_limits<int32_t>::max()));
+    int32_t got = stream_.Read(out + done, chunk);
+    if (got <= 0)
+      throw EFormatError(stream_.GetName(), position() - done,
+                         "a field of " + std::to_string(count) + " bytes runs past the end");
+    done += got;
   }
 }
 
@@ -53,7 +55,7 @@ uint8_t BinaryReader::readByte() {
 
 std::string BinaryReader::readString(int64_t count) {
   if (count < 0) fail("negative length");
-  requireAvailable(count, "text");
+  if (count > 64) requireAvailable(count, "text");
   std::string s(static_cast<size_t>(count), '\0');
   readBytes(s.data(), count);
   return s;

@@ -1,0 +1,257 @@
+#include "model/ZMLZelvoAPIImpl.h"
+
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+#include "model/ZMLFactoryImpl.h"
+#include "model/ZelvoAnimeModel.h"
+#include "model/ZelvoAttributeModel.h"
+#include "model/ZelvoCharaModel.h"
+#include "model/ZelvoCharaModelList.h"
+#include "model/ZelvoCollisionModelList.h"
+#include "model/ZelvoConditionModelList.h"
+#include "model/ZelvoDAnimationModelList.h"
+#include "model/ZelvoEventPackageList.h"
+#include "model/ZelvoEventPackageModel.h"
+#include "model/ZelvoGrossaryModel.h"
+#include "model/ZelvoJobModel.h"
+#include "model/ZelvoMapChipSetListControl.h"
+#include "model/ZelvoMapTreeControl.h"
+#include "model/ZelvoMapTreeNodeControl.h"
+#include "model/ZelvoModelIDManager.h"
+#include "model/ZelvoMoveTypeList.h"
+#include "model/ZelvoOrderModel.h"
+#include "model/ZelvoPartyModel.h"
+#include "model/ZelvoPrivateTypes.h"
+#include "model/ZelvoStatusModel.h"
+#include "model/ZelvoStylePackage.h"
+#include "platform/core/AtomicFile.h"
+#include "platform/core/BinaryReader.h"
+#include "platform/core/Errors.h"
+
+namespace zelvo {
+namespace {
+
+// "画像素材" in CP932.
+constexpr const char* kImageMaterialsName = "\x89\xE6\x91\x9C\x91\x66\x8D\xDE";
+
+bool fileExists(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(NativePath(path), ec);
+}
+
+// Reads one data file, when it exists. Every failure names the file.
+void readDataFile(const std::string& path, const std::function<void(IZStream&)>& read) {
+  if (!fileExists(path)) return;
+  TZStream stream(path, TZStream::ReadFileToMemory);
+  try {
+    read(stream);
+  } catch (const EFormatError&) {
+    throw;
+  } catch (const EFileError&) {
+    throw;
+  } catch (const EZelvoError& e) {
+    throw EFormatError(stream.GetName(), stream.GetPosition(), e.what());
+  }
+}
+
+std::vector<uint8_t> render(const std::function<void(IZStream&)>& write) {
+  TZStream stream(std::vector<uint8_t>{}, "memory");
+  write(stream);
+  return ReadAllBytes(stream);
+}
+
+void clearModifiedFlags(IZelvoMapTreeNodeControl& node) {
+  node.SetModified(false);
+  for (int32_t i = 0; i < node.GetChildCount(); ++i) clearModifiedFlags(*node.GetChild(i));
+}
+
+}  // namespace
+
+TZMLZelvoAPI::TZMLZelvoAPI() {
+  const std::string data = dataFolder();
+  ids_ = std::make_shared<TZelvoModelIDManager>();
+  gameIds_ = std::make_shared<TZelvoModelIDManager>();
+  // A counter file that cannot be read would let new models reuse IDs already on disk: the data
+  // set then refuses to save until a Load has read the game.
+  for (auto [counter, name] : {std::pair{ids_.get(), "IDDoc.rid"}, {gameIds_.get(), "GameIDDoc.rid"}}) {
+    try {
+      readDataFile(data + name, [counter](IZStream& s) { counter->LoadFromStream(s); });
+    } catch (const EZelvoError&) {
+      if (counter == ids_.get()) loadFailed_ = true;
+    }
+  }
+  factory_ = std::make_shared<TZMLFactory>(ids_, this);
+  collisions_ = std::make_shared<TZelvoCollisionModelList>();
+  dAnimations_ = std::make_shared<TZelvoDAnimationModelList>();
+  eventPackages_ = std::make_shared<TZelvoEventPackageList>(-1, this);
+  mapTree_ = std::make_shared<TZelvoMapTreeControl>(this);
+  moveTypes_ = std::make_shared<TZelvoMoveTypeList>(-1);
+  materialRoot_ = factory_->CreateStylePackage();
+  materialRoot_->Add(factory_->CreateStylePackage());
+  charas_ = std::make_shared<TZelvoCharaModelList>();
+  party_ = factory_->CreatePartyModel(charas_);
+  sharedOrders_ = factory_->CreateOrderModel(nullptr);
+  animes_ = std::make_shared<TZelvoAnimeModelList>();
+  attributes_ = std::make_shared<TZelvoAttributeModelList>();
+  jobs_ = std::make_shared<TZelvoJobModelList>();
+  conditions_ = std::make_shared<TZelvoConditionModelList>();
+  grossary_ = std::make_shared<TZelvoGrossaryModel>();
+  status_ = std::make_shared<TZelvoStatusModel>();
+}
+
+TZMLZelvoAPI::~TZMLZelvoAPI() = default;
+
+std::string TZMLZelvoAPI::dataFolder() const { return GamePathPrefix() + "Data\\"; }
+std::string TZMLZelvoAPI::mapsFolder() const { return GamePathPrefix() + "Maps\\"; }
+
+std::shared_ptr<IZelvoMaterialPackage> TZMLZelvoAPI::GetImageMaterials() {
+  return std::dynamic_pointer_cast<IZelvoMaterialPackage>(materialRoot_->GetItem(0));
+}
+
+void TZMLZelvoAPI::Load() {
+  loadFailed_ = true;
+  // A reload would otherwise append the stored packages and members a second time.
+  eventPackages_->Clear();
+  party_->Clear();
+  loadSteps();
+  loadFailed_ = false;
+}
+
+void TZMLZelvoAPI::loadSteps() {
+  const std::string data = dataFolder();
+  readDataFile(data + "Collision.Dat", [this](IZStream& s) { collisions_->LoadFromStream(s); });
+  readDataFile(data + "DAnimation.Dat", [this](IZStream& s) { dAnimations_->LoadFromStream(s); });
+  readDataFile(data + "Material.Dat", [this](IZStream& s) {
+    std::shared_ptr<IZelvoMaterialPackage> images = GetImageMaterials();
+    if (!images) throw EZelvoError("the material root has no image materials folder");
+    images->LoadFromStream(s);
+    images->SetName(kImageMaterialsName);
+  });
+  readDataFile(data + "Chara.Dat", [this](IZStream& s) {
+    charas_->LoadFromStream(s);
+    charas_->ResolveAll(*this);
+  });
+  readDataFile(data + "MoveType.Dat", [this](IZStream& s) { moveTypes_->LoadFromStream(s); });
+  readDataFile(data + "Party.Dat", [this](IZStream& s) { party_->LoadPartyFromStream(s); });
+  readDataFile(data + "EventOrders.Dat", [this](IZStream& s) { sharedOrders_->LoadFromStream(s); });
+  readDataFile(data + "Events.Dat", [this](IZStream& s) { loadEventPackages(s); });
+  readDataFile(data + "Anime.Dat", [this](IZStream& s) { animes_->LoadFromStream(s); });
+  readDataFile(data + "IDDoc.rid", [this](IZStream& s) { ids_->LoadFromStream(s); });
+  readDataFile(data + "Attribute.Dat", [this](IZStream& s) { attributes_->LoadFromStream(s); });
+  readDataFile(data + "Job.Dat", [this](IZStream& s) { jobs_->LoadFromStream(s); });
+  readDataFile(data + "Condition.Dat", [this](IZStream& s) { conditions_->LoadFromStream(s); });
+  grossary_->LoadFromFolder(data);
+  mapTree_->LoadFromFolder(mapsFolder());
+}
+
+void TZMLZelvoAPI::loadEventPackages(IZStream& stream) {
+  BinaryReader r(stream);
+  int32_t n = r.readInt32();
+  if (n <= 0) return;
+  r.requireAvailable(static_cast<int64_t>(n) * TZelvoEventPackageModel::kMinRecordBytes, "event packages");
+  // Every package is read before any joins the list, so a corrupt file adds none.
+  std::vector<std::shared_ptr<IZelvoEventPackageModel>> read;
+  read.reserve(static_cast<size_t>(n));
+  for (int32_t i = 0; i < n; ++i) {
+    std::shared_ptr<IZelvoEventPackageModel> package = factory_->CreateEventPackageModel();
+    package->LoadFromStream(stream);
+    read.push_back(std::move(package));
+  }
+  for (auto& package : read) eventPackages_->Add(std::move(package));
+}
+
+void TZMLZelvoAPI::saveEventPackages(IZStream& stream) {
+  int32_t n = eventPackages_->GetCount();
+  BinaryWriter(stream).writeInt32(n);
+  for (int32_t i = 0; i < n; ++i) eventPackages_->GetItem(i)->SaveToStream(stream);
+}
+
+void TZMLZelvoAPI::renderMaps(const std::string& maps, std::vector<StagedFile>& files,
+                              std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>>& written) {
+  std::shared_ptr<IZelvoMapTreeNodeControl> root = mapTree_->GetRootNode();
+  // Saving into another folder than the one the maps came from writes every map file.
+  const bool sameFolder = mapTree_->GetMapsFolder() == maps;
+  std::vector<uint8_t> tree = render([&](IZStream& s) {
+    BinaryWriter w(s);
+    w.writeBytes(kTreeMapMagic, sizeof kTreeMapMagic);
+    w.writeInt32(0);
+    w.writeInt32(mapTree_->GetStartMapID());
+    ZelvoCommonTypes::TPoint start = mapTree_->GetStartPosition();
+    w.writeInt32(start.X);
+    w.writeInt32(start.Y);
+    w.writeInt32(mapTree_->GetStartFloorID());
+    w.writeInt32(0);
+    w.writeInt32(root->GetChildCount());
+    for (int32_t i = 0; i < root->GetChildCount(); ++i) {
+      std::shared_ptr<IZelvoMapTreeNodeControl> node = root->GetChild(i);
+      w.writeInt32(node->GetID());
+      if (sameFolder && !node->IsModified()) continue;
+      files.push_back({maps + std::to_string(node->GetID()) + ".map",
+                       render([&](IZStream& m) { node->SaveToStream(m); })});
+      written.push_back(node);
+    }
+  });
+  files.push_back({maps + "MapChip.dat", render([&](IZStream& s) { mapTree_->GetChipSetList()->SaveToStream(s); })});
+  // The tree names its map files, so it replaces the old one after them.
+  files.push_back({maps + "tree.map", std::move(tree)});
+}
+
+void TZMLZelvoAPI::Save() {
+  if (loadFailed_)
+    throw EZelvoError("the game was not read completely; saving it would overwrite the files on disk");
+  const std::string data = dataFolder();
+  const std::string maps = mapsFolder();
+  std::vector<StagedFile> files;
+  auto add = [&](const char* name, const std::function<void(IZStream&)>& write) {
+    files.push_back({data + name, render(write)});
+  };
+  add("Collision.Dat", [this](IZStream& s) { collisions_->SaveToStream(s); });
+  add("DAnimation.Dat", [this](IZStream& s) { dAnimations_->SaveToStream(s); });
+  add("Material.Dat", [this](IZStream& s) {
+    std::shared_ptr<IZelvoMaterialPackage> images = GetImageMaterials();
+    if (!images) throw EZelvoError("the material root has no image materials folder");
+    images->SaveToStream(s);
+  });
+  add("Chara.Dat", [this](IZStream& s) { charas_->SaveToStream(s); });
+  add("MoveType.Dat", [this](IZStream& s) { moveTypes_->SaveToStream(s); });
+  add("Party.Dat", [this](IZStream& s) { party_->SavePartyToStream(s); });
+  add("EventOrders.Dat", [this](IZStream& s) { sharedOrders_->SaveToStream(s); });
+  add("Events.Dat", [this](IZStream& s) { saveEventPackages(s); });
+  add("Anime.Dat", [this](IZStream& s) { animes_->SaveToStream(s); });
+  add("Attribute.Dat", [this](IZStream& s) { attributes_->SaveToStream(s); });
+  add("Job.Dat", [this](IZStream& s) { jobs_->SaveToStream(s); });
+  add("Condition.Dat", [this](IZStream& s) { conditions_->SaveToStream(s); });
+  for (auto [kind, name] : {std::pair{0, "Capa.txt"}, {20, "Battle.txt"}, {30, "Command.txt"}}) {
+    std::string text = grossary_->GetText(kind);
+    files.push_back({data + name, std::vector<uint8_t>(text.begin(), text.end())});
+  }
+  std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>> written;
+  const bool sameFolder = mapTree_->GetMapsFolder() == maps;
+  renderMaps(maps, files, written);
+  // Written last, once every model that could draw an ID has been written.
+  std::vector<uint8_t> counter = render([this](IZStream& s) { ids_->SaveToStream(s); });
+
+  std::error_code ec;
+  for (const std::string& folder : {data, maps}) {
+    std::filesystem::create_directories(NativePath(folder), ec);
+    if (ec) throw EFileError("create", NativePath(folder).string(), ec.message());
+  }
+  // The counter replaces its file first, so the counter on disk is never below an ID in use.
+  FileTransaction transaction;
+  transaction.stage(NativePath(data + "IDDoc.rid"), counter);
+  for (const StagedFile& f : files) transaction.stage(NativePath(f.path), f.bytes);
+  transaction.commit();
+
+  // The maps just written leave memory, as the tree would after its own save; saved elsewhere
+  // they stay, since the tree still reads its maps from the folder they came from.
+  for (const auto& node : written) {
+    if (sameFolder)
+      node->UnloadMap();
+    else
+      clearModifiedFlags(*node);
+  }
+}
+
+}  // namespace zelvo

@@ -1,0 +1,178 @@
+#include "model/ZelvoMapTreeControl.h"
+
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "model/ZelvoMapTreeNodeControl.h"
+#include "model/ZelvoMapTreeWarningSink.h"
+#include "model/ZelvoPrivateTypes.h"
+#include "platform/core/AtomicFile.h"
+#include "platform/core/BinaryReader.h"
+#include "platform/core/Cp932.h"
+#include "platform/core/Errors.h"
+#include "platform/core/FileStream.h"
+
+namespace zelvo {
+namespace {
+
+constexpr int64_t kHeaderBytes = 32;
+constexpr const char* kTreeFile = "tree.map";
+constexpr const char* kChipFile = "MapChip.dat";
+
+bool exists(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(NativePath(path), ec);
+}
+
+std::vector<uint8_t> bytesOf(TZStream& memory) { return ReadAllBytes(memory); }
+
+bool sameFolder(const std::string& a, const std::string& b) {
+  if (a == b) return true;
+  std::error_code ec;
+  return std::filesystem::equivalent(NativePath(a), NativePath(b), ec);
+}
+
+}  // namespace
+
+TZelvoMapTreeControl::TZelvoMapTreeControl(IZMLZelvoAPI* api)
+    : root_(std::make_shared<TZelvoMapTreeNodeControl>(0, api)),
+      chipSets_(std::make_shared<TZelvoMapChipSetListControl>()),
+      api_(api) {
+  root_->SetTree(this);
+}
+
+TZelvoMapTreeControl::~TZelvoMapTreeControl() {
+  // Nodes and maps held elsewhere must not keep pointing at a control that is gone.
+  root_->SetTree(nullptr);
+}
+
+std::shared_ptr<IZelvoMapTreeNodeControl> TZelvoMapTreeControl::GetStartNode() { return root_->FindNode(startMapID_); }
+
+void TZelvoMapTreeControl::Warn(const std::string& text) {
+  warnings_.push_back(text);
+  (sink_ ? sink_ : DefaultWarningSink())->Warn(text);
+}
+
+void TZelvoMapTreeControl::LoadFromFolder(const std::string& mapsFolder) {
+  warnings_.clear();
+  chipFileUnread_ = false;
+  if (exists(mapsFolder + kChipFile)) {
+    try {
+      TZStream stream(mapsFolder + kChipFile, TZStream::ReadFileToMemory);
+      chipSets_->LoadFromStream(stream);
+      for (int32_t i = 0; i < chipSets_->GetCount(); ++i) chipSets_->GetItem(i)->ResolveImage(api_);
+    } catch (const EFormatError& e) {
+      // Saving must not replace the file with the list it failed to read.
+      chipFileUnread_ = true;
+      Warn(mapsFolder + kChipFile + ": " + Cp932::fromUtf8(e.what()));
+    }
+  }
+  mapsFolder_ = mapsFolder;
+  if (!exists(mapsFolder + kTreeFile)) return;
+  ReadTreeFile(mapsFolder);
+}
+
+void TZelvoMapTreeControl::ReadTreeFile(const std::string& mapsFolder) {
+  TZStream stream(mapsFolder + kTreeFile, TZStream::ReadFileToMemory);
+  BinaryReader r(stream);
+  int32_t startMap = startMapID_, startX = startX_, startY = startY_, startFloor = startFloorID_;
+  if (stream.GetSize() > kHeaderBytes) {
+    char magic[8];
+    r.readBytes(magic, 8);
+    if (std::memcmp(magic, kTreeMapMagic, 8) == 0) {
+      r.readByte();
+      r.readByte();
+      uint8_t flag = r.readByte();
+      r.readByte();
+      if (flag == 0) {
+        startMap = r.readInt32();
+        startX = r.readInt32();
+        startY = r.readInt32();
+        startFloor = r.readInt32();
+      }
+      stream.Seek(int32_t(kHeaderBytes));
+    } else {
+      stream.Seek(0);
+    }
+  }
+  int32_t n = r.readCount(4);
+  std::vector<int32_t> ids(static_cast<size_t>(n));
+  for (auto& id : ids) id = r.readInt32();
+  startMapID_ = startMap;
+  startX_ = startX;
+  startY_ = startY;
+  startFloorID_ = startFloor;
+  root_->ClearChildren();
+  for (int32_t id : ids) LoadTopLevel(mapsFolder, id);
+  root_->SetModified(false);
+}
+
+void TZelvoMapTreeControl::LoadTopLevel(const std::string& mapsFolder, int32_t id) {
+  std::string path = mapsFolder + std::to_string(id) + ".map";
+  if (!exists(path)) {
+    Warn(path + kMissingFileSuffix);
+    return;
+  }
+  auto node = std::make_shared<TZelvoMapTreeNodeControl>(id, api_);
+  node->SetTree(this);
+  try {
+    TZStream stream(path, TZStream::ReadFileToMemory);
+    node->LoadTreeFromStream(stream);
+  } catch (const EFormatError& e) {
+    // The map stays in the tree, its file untouched, until someone gives it a new map.
+    node->SetOnDiskOnly(true);
+    Warn(path + ": " + Cp932::fromUtf8(e.what()));
+  }
+  root_->AddTopLevelNode(node);
+}
+
+void TZelvoMapTreeControl::SaveToFolder(const std::string& mapsFolder) {
+  std::error_code ec;
+  std::filesystem::path nativeFolder = NativePath(mapsFolder);
+  std::filesystem::create_directories(nativeFolder, ec);
+  if (ec) throw EFileError("create folder", nativeFolder.string(), ec.message());
+
+  const bool moved = mapsFolder_.empty() || !sameFolder(mapsFolder, mapsFolder_);
+  FileTransaction transaction;
+  std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>> written;
+  TZStream tree("", TZStream::Memory);
+  BinaryWriter w(tree);
+  w.writeBytes(kTreeMapMagic, 8);
+  w.writeInt32(0);
+  w.writeInt32(startMapID_);
+  w.writeInt32(startX_);
+  w.writeInt32(startY_);
+  w.writeInt32(startFloorID_);
+  w.writeInt32(0);
+  w.writeInt32(root_->GetChildCount());
+  for (int32_t i = 0; i < root_->GetChildCount(); ++i) {
+    auto node = root_->GetChild(i);
+    w.writeInt32(node->GetID());
+    std::string name = std::to_string(node->GetID()) + ".map";
+    if (!node->IsModified() && node->IsOnDiskOnly()) {
+      // Never read, or unreadable: in a new folder it goes across byte for byte.
+      if (moved && exists(mapsFolder_ + name))
+        transaction.stage(NativePath(mapsFolder + name), readWholeFile(NativePath(mapsFolder_ + name)));
+      continue;
+    }
+    if (!node->IsModified() && !moved) continue;
+    TZStream file("", TZStream::Memory);
+    node->SaveToStream(file);
+    transaction.stage(NativePath(mapsFolder + name), bytesOf(file));
+    written.push_back(node);
+  }
+  transaction.stage(NativePath(mapsFolder + kTreeFile), bytesOf(tree));
+  if (!chipFileUnread_) {
+    TZStream chips("", TZStream::Memory);
+    chipSets_->SaveToStream(chips);
+    transaction.stage(NativePath(mapsFolder + kChipFile), bytesOf(chips));
+  } else if (moved && exists(mapsFolder_ + kChipFile)) {
+    transaction.stage(NativePath(mapsFolder + kChipFile), readWholeFile(NativePath(mapsFolder_ + kChipFile)));
+  }
+  transaction.commit();
+  mapsFolder_ = mapsFolder;
+  for (auto& node : written) node->UnloadMap();
+}
+
+}  // namespace zelvo

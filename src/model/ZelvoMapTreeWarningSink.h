@@ -1,0 +1,28 @@
+#pragma once
+// Where the model layer sends warnings the user must see (a missing map file, a corrupt one).
+// The programs install one that shows a message box; the default writes to stderr.
+
+#include <memory>
+#include <string>
+
+namespace zelvo {
+
+class IZelvoWarningSink {
+ public:
+  virtual ~IZelvoWarningSink() = default;
+  // CP932 text.
+  virtual void Warn(const std::string& text) = 0;
+};
+
+// Writes each warning as a UTF-8 line to stderr.
+class TZelvoStderrWarningSink final : public IZelvoWarningSink {
+ public:
+  void Warn(const std::string& text) override;
+};
+
+// The sink warnings go to while no other was installed.
+std::shared_ptr<IZelvoWarningSink> DefaultWarningSink();
+// nullptr restores the default.
+void SetDefaultWarningSink(std::shared_ptr<IZelvoWarningSink> sink);
+
+}  // namespace zelvo

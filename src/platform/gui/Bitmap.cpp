@@ -1,0 +1,109 @@
+#include "platform/gui/Bitmap.h"
+
+#include <algorithm>
+#include <fstream>
+
+#include "platform/core/Errors.h"
+
+namespace zelvo {
+
+namespace {
+
+void put16(std::vector<uint8_t>& out, uint32_t v) {
+  out.push_back(uint8_t(v));
+  out.push_back(uint8_t(v >> 8));
+}
+void put32(std::vector<uint8_t>& out, uint32_t v) {
+  put16(out, v & 0xFFFF);
+  put16(out, v >> 16);
+}
+
+}  // namespace
+
+Bitmap::Bitmap(int32_t width, int32_t height) {
+  if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
+    throw EZelvoError("bitmap size " + std::to_string(width) + " x " + std::to_string(height) + " refused");
+  image_ = QImage(width, height, QImage::Format_ARGB32);
+  if (image_.isNull()) throw EZelvoError("bitmap of " + std::to_string(width) + " x " + std::to_string(height) + " could not be made");
+  image_.fill(0);
+}
+
+uint32_t Bitmap::pixel(int32_t x, int32_t y) const {
+  if (x < 0 || y < 0 || x >= width() || y >= height()) return 0;
+  return reinterpret_cast<const uint32_t*>(image_.constScanLine(y))[x];
+}
+
+void Bitmap::setPixel(int32_t x, int32_t y, uint32_t argb) {
+  if (x < 0 || y < 0 || x >= width() || y >= height()) return;
+  reinterpret_cast<uint32_t*>(image_.scanLine(y))[x] = argb;
+}
+
+void Bitmap::fill(uint32_t argb) {
+  if (!empty()) image_.fill(argb);
+}
+
+void Bitmap::blit(int32_t x, int32_t y, const Bitmap& source, int32_t srcX, int32_t srcY, int32_t w, int32_t h) {
+  // Clip against the source, then against this picture.
+  if (srcX < 0) { x -= srcX; w += srcX; srcX = 0; }
+  if (srcY < 0) { y -= srcY; h += srcY; srcY = 0; }
+  if (x < 0) { srcX -= x; w += x; x = 0; }
+  if (y < 0) { srcY -= y; h += y; y = 0; }
+  w = std::min({w, source.width() - srcX, width() - x});
+  h = std::min({h, source.height() - srcY, height() - y});
+  if (w <= 0 || h <= 0) return;
+  for (int32_t row = 0; row < h; ++row) {
+    const auto* from = reinterpret_cast<const uint32_t*>(source.image_.constScanLine(srcY + row)) + srcX;
+    auto* to = reinterpret_cast<uint32_t*>(image_.scanLine(y + row)) + x;
+    std::copy(from, from + w, to);
+  }
+}
+
+bool Bitmap::loadFromFile(const std::filesystem::path& file) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) return false;
+  QImage loaded(QString::fromStdString(file.string()));
+  if (loaded.isNull() || loaded.width() > kMaxSide || loaded.height() > kMaxSide) return false;
+  image_ = loaded.convertToFormat(QImage::Format_ARGB32);
+  return true;
+}
+
+std::vector<uint8_t> Bitmap::saveBmp(int bitsPerPixel) const {
+  const int bytes = bitsPerPixel == 24 ? 3 : 4;
+  const uint32_t rowSize = (uint32_t(width()) * bytes + 3) & ~3u;
+  const uint32_t dataSize = rowSize * uint32_t(height());
+  std::vector<uint8_t> out;
+  out.reserve(54 + dataSize);
+  put16(out, 0x4D42);
+  put32(out, 54 + dataSize);
+  put32(out, 0);
+  put32(out, 54);
+  put32(out, 40);
+  put32(out, uint32_t(width()));
+  put32(out, uint32_t(height()));
+  put16(out, 1);
+  put16(out, uint16_t(bytes * 8));
+  put32(out, 0);
+  put32(out, dataSize);
+  for (int i = 0; i < 4; ++i) put32(out, 0);
+  for (int32_t y = height() - 1; y >= 0; --y) {
+    size_t start = out.size();
+    for (int32_t x = 0; x < width(); ++x) {
+      uint32_t p = pixel(x, y);
+      out.push_back(uint8_t(p));
+      out.push_back(uint8_t(p >> 8));
+      out.push_back(uint8_t(p >> 16));
+      if (bytes == 4) out.push_back(uint8_t(p >> 24));
+    }
+    out.resize(start + rowSize, 0);
+  }
+  return out;
+}
+
+bool Bitmap::saveToFile(const std::filesystem::path& file, int bitsPerPixel) const {
+  std::vector<uint8_t> bytes = saveBmp(bitsPerPixel);
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+  return bool(out);
+}
+
+}  // namespace zelvo

@@ -1,0 +1,72 @@
+#include "platform/gui/MessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace zelvo {
+
+namespace {
+
+MessageBoxService* installed = nullptr;
+
+QMessageBox::StandardButton toQt(MessageAnswer a) {
+  switch (a) {
+    case MessageAnswer::Ok: return QMessageBox::Ok;
+    case MessageAnswer::Cancel: return QMessageBox::Cancel;
+    case MessageAnswer::Yes: return QMessageBox::Yes;
+    case MessageAnswer::No: return QMessageBox::No;
+  }
+  return QMessageBox::Ok;
+}
+
+MessageAnswer fromQt(int b) {
+  switch (b) {
+    case QMessageBox::Cancel: return MessageAnswer::Cancel;
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    default: return MessageAnswer::Ok;
+  }
+}
+
+MessageAnswer showWithQt(const MessageBoxRequest& r) {
+  QMessageBox::Icon icon = r.kind == MessageKind::Warning    ? QMessageBox::Warning
+                           : r.kind == MessageKind::Error    ? QMessageBox::Critical
+                           : r.kind == MessageKind::Question ? QMessageBox::Question
+                                                             : QMessageBox::Information;
+  QMessageBox::StandardButtons buttons;
+  for (MessageAnswer a : r.buttons) buttons |= toQt(a);
+  if (!buttons) buttons = QMessageBox::Ok;
+  QMessageBox box(icon, QString::fromStdString(r.caption), QString::fromStdString(r.text), buttons);
+  return fromQt(box.exec());
+}
+
+}  // namespace
+
+MessageAnswer ShowMessage(const MessageBoxRequest& request) {
+  if (installed) return installed->show(request);
+  // Without a widget application there is nobody to ask; the first button answers.
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+    return request.buttons.empty() ? MessageAnswer::Ok : request.buttons.front();
+  return showWithQt(request);
+}
+
+MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageKind kind,
+                          std::vector<MessageAnswer> buttons) {
+  return ShowMessage(MessageBoxRequest{text, caption, kind, std::move(buttons)});
+}
+
+MessageBoxRecorder::MessageBoxRecorder() : previous_(installed) { installed = this; }
+
+MessageBoxRecorder::~MessageBoxRecorder() { installed = previous_; }
+
+MessageAnswer MessageBoxRecorder::show(const MessageBoxRequest& request) {
+  shown.push_back(request);
+  if (!answers.empty()) {
+    MessageAnswer a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  return request.buttons.empty() ? MessageAnswer::Ok : request.buttons.front();
+}
+
+}  // namespace zelvo

@@ -1,0 +1,51 @@
+#pragma once
+// The one way both programs show a message box. Tests install a MessageBoxRecorder, which answers
+// from a script and keeps every request, so no test needs a display.
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace zelvo {
+
+enum class MessageKind { Information, Warning, Error, Question };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+struct MessageBoxRequest {
+  std::string text;     // UTF-8
+  std::string caption;  // UTF-8
+  MessageKind kind = MessageKind::Information;
+  std::vector<MessageAnswer> buttons{MessageAnswer::Ok};
+};
+
+class MessageBoxService {
+ public:
+  virtual ~MessageBoxService() = default;
+  virtual MessageAnswer show(const MessageBoxRequest& request) = 0;
+};
+
+// Shows through the installed service, or through a modal Qt box when none is installed.
+MessageAnswer ShowMessage(const MessageBoxRequest& request);
+MessageAnswer ShowMessage(const std::string& text, const std::string& caption = {},
+                          MessageKind kind = MessageKind::Information,
+                          std::vector<MessageAnswer> buttons = {MessageAnswer::Ok});
+
+// Installs itself for its lifetime; the one it replaced comes back when it goes.
+class MessageBoxRecorder : public MessageBoxService {
+ public:
+  MessageBoxRecorder();
+  ~MessageBoxRecorder() override;
+  MessageBoxRecorder(const MessageBoxRecorder&) = delete;
+  MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+
+  // Answers given in order; when none is left, the request's first button.
+  std::deque<MessageAnswer> answers;
+  std::vector<MessageBoxRequest> shown;
+
+  MessageAnswer show(const MessageBoxRequest& request) override;
+
+ private:
+  MessageBoxService* previous_;
+};
+
+}  // namespace zelvo

@@ -1,0 +1,355 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "model/ZMLFactoryImpl.h"
+#include "model/ZMLZelvoAPIImpl.h"
+#include "model/ZelvoActionModel.h"
+#include "model/ZelvoCharaModel.h"
+#include "model/ZelvoCharaModelList.h"
+#include "model/ZelvoCollisionModel.h"
+#include "model/ZelvoCollisionModelList.h"
+#include "model/ZelvoConditionModelList.h"
+#include "model/ZelvoDAnimationModelList.h"
+#include "model/ZelvoAnimeModel.h"
+#include "model/ZelvoAttributeModel.h"
+#include "model/ZelvoJobModel.h"
+#include "model/ZelvoEventModel.h"
+#include "model/ZelvoEventPackageList.h"
+#include "model/ZelvoEventPackageModel.h"
+#include "model/ZelvoGrossaryModel.h"
+#include "model/ZelvoMapTreeControl.h"
+#include "model/ZelvoMapTreeNodeControl.h"
+#include "model/ZelvoModelIDManager.h"
+#include "model/ZelvoMoveTypeList.h"
+#include "model/ZelvoOrderModel.h"
+#include "model/ZelvoPartyModel.h"
+#include "model/ZelvoPrivateTypes.h"
+#include "model/ZelvoStylePackage.h"
+#include "platform/core/AtomicFile.h"
+#include "platform/core/Errors.h"
+#include "support/Bytes.h"
+#include "support/TempDir.h"
+
+namespace zelvo {
+namespace {
+
+using test::Bytes;
+
+// "画像素材" in CP932.
+const std::string kImageMaterials = "\x89\xE6\x91\x9C\x91\x66\x8D\xDE";
+
+// Points the folder globals at a fresh "Game\" folder and puts them back afterwards.
+class DataSetTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    savedBase_ = GameBaseDirNative();
+    savedFolder_ = GameFolder;
+    SetGameBaseDirNative(dir_.path());
+    GameFolder = "Game\\";
+    FileFaults::reset();
+  }
+  void TearDown() override {
+    FileFaults::reset();
+    SetGameBaseDirNative(savedBase_);
+    GameFolder = savedFolder_;
+  }
+  std::filesystem::path game() const { return dir_.path() / "Game"; }
+  void putData(const std::string& name, const std::vector<uint8_t>& bytes) {
+    std::filesystem::create_directories(game() / "Data");
+    test::writeFile(game() / "Data" / name, bytes);
+  }
+  // Every file under the game folder with its bytes.
+  std::map<std::string, std::vector<uint8_t>> snapshot() const {
+    std::map<std::string, std::vector<uint8_t>> files;
+    if (!std::filesystem::exists(game())) return files;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(game()))
+      if (e.is_regular_file())
+        files[std::filesystem::relative(e.path(), game()).string()] = test::readFile(e.path());
+    return files;
+  }
+
+  // A small game with something in every list that keeps IDs.
+  static void fill(TZMLZelvoAPI& api) {
+    IZMLFactory& f = *api.GetFactory();
+    std::shared_ptr<IZelvoCollisionModel> box = f.CreateCollisionModel();
+    box->SetRect(0, 0, 32, 32);
+    api.GetCollisionList()->Add(box);
+    api.GetDAnimationList()->Add(f.CreateDAnimationModel());
+    std::shared_ptr<IZelvoMaterialModel> picture = f.CreateStyleModel(1001);
+    picture->SetPath("Hero.bmp");
+    api.GetImageMaterials()->Add(picture);
+    std::shared_ptr<IZelvoCharaModel> hero = f.CreateCharaModel();
+    hero->SetCollision(box);
+    hero->SetMaterial(picture);
+    api.GetCharaList()->Add(hero);
+    api.GetParty()->Add(hero);
+    api.GetParty()->SetMapID(77);
+    std::shared_ptr<IZelvoEventPackageModel> package = f.CreateEventPackageModel();
+    std::shared_ptr<IZelvoEventModel> event = f.CreateEventModel();
+    std::shared_ptr<IZelvoActionModel> page = f.CreateActionModel();
+    std::shared_ptr<IZelvoOrderModel> root = f.CreateOrderModel(nullptr);
+    f.CreateOrderModel(root)->SetType(OrderType::ShowText);
+    page->SetOrder(root);
+    event->Add(page);
+    package->Add(event);
+    api.GetEventPackageList()->Add(package);
+    api.GetAttributeList()->Add(f.CreateAttributeModel());
+    api.GetJobList()->Add(f.CreateJobModel());
+    api.GetGrossary()->SetText(30, "A\r\nB");
+    std::shared_ptr<IZelvoMapTreeNodeControl> node = f.CreateMapTreeNode();
+    api.GetMapTree()->GetRootNode()->AddTopLevelNode(node);
+    node->SetTree(api.GetMapTree().get());
+    node->NewMap();
+    node->SetModified(true);
+    api.GetMapTree()->SetStartMapID(node->GetID());
+  }
+
+  test::TempDir dir_;
+  std::filesystem::path savedBase_;
+  std::string savedFolder_;
+};
+
+TEST_F(DataSetTest, AFolderWithoutDataIsAnEmptyGameWhoseCounterIsAtFour) {
+  TZMLZelvoAPI api;
+  api.Load();
+  EXPECT_EQ(api.GetIDManager()->PeekID(), 4);
+  EXPECT_EQ(api.GetVersion(), 13);
+  EXPECT_EQ(api.GetMaterialRoot()->GetID(), 1);
+  ASSERT_TRUE(api.GetImageMaterials());
+  EXPECT_EQ(api.GetImageMaterials()->GetID(), 2);
+  EXPECT_EQ(api.GetMaterialRoot()->GetItem(0), api.GetImageMaterials());
+  EXPECT_STREQ(api.GetImageMaterials()->GetName(), "ZMLObject2");
+  EXPECT_EQ(api.GetSharedOrders()->GetID(), 3);
+  EXPECT_EQ(api.GetCollisionList()->GetCount(), 0);
+  EXPECT_EQ(api.GetDAnimationList()->GetCount(), 0);
+  EXPECT_EQ(api.GetEventPackageList()->GetCount(), 0);
+  EXPECT_EQ(api.GetCharaList()->GetCount(), 0);
+  EXPECT_EQ(api.GetParty()->GetCount(), 0);
+  EXPECT_EQ(api.GetMoveTypeList()->GetCount(), 0);
+  EXPECT_EQ(api.GetAnimeList()->GetCount(), 0);
+  EXPECT_EQ(api.GetAttributeList()->GetCount(), 0);
+  EXPECT_EQ(api.GetJobList()->GetCount(), 0);
+  EXPECT_EQ(api.GetConditionList()->GetCount(), 0);
+  EXPECT_EQ(api.GetMapTree()->GetRootNode()->GetChildCount(), 0);
+  EXPECT_FALSE(api.LoadFailed());
+}
+
+TEST_F(DataSetTest, TheConstructorStartsFromTheStoredCounter) {
+  putData("IDDoc.rid", Bytes().i32(100));
+  TZMLZelvoAPI api;
+  EXPECT_EQ(api.GetMaterialRoot()->GetID(), 100);
+  EXPECT_EQ(api.GetSharedOrders()->GetID(), 102);
+  EXPECT_EQ(api.GetIDManager()->PeekID(), 103);
+}
+
+TEST_F(DataSetTest, SharedEventPackagesAreReadInFileOrder) {
+  struct Case {
+    int32_t count;
+    std::vector<int32_t> ids;
+  };
+  for (const Case& c : {Case{0, {}}, Case{-5, {}}, Case{3, {7, 9, 8}}}) {
+    Bytes file;
+    file.i32(c.count);
+    for (int32_t id : c.ids) file.base(id, "P").i32(0);
+    putData("Events.Dat", file);
+    TZMLZelvoAPI api;
+    api.Load();
+    ASSERT_EQ(api.GetEventPackageList()->GetCount(), static_cast<int32_t>(c.ids.size())) << c.count;
+    for (size_t i = 0; i < c.ids.size(); ++i)
+      EXPECT_EQ(api.GetEventPackageList()->GetItem(static_cast<int32_t>(i))->GetID(), c.ids[i]);
+  }
+}
+
+TEST_F(DataSetTest, ACorruptEventsFileAddsNoPackage) {
+  putData("Events.Dat", Bytes().i32(2).base(7, "P").i32(0).base(8, "Q"));
+  TZMLZelvoAPI api;
+  EXPECT_THROW(api.Load(), EFormatError);
+  EXPECT_EQ(api.GetEventPackageList()->GetCount(), 0);
+}
+
+TEST_F(DataSetTest, AHugeEventCountIsRefusedBeforeAnythingIsMade) {
+  putData("Events.Dat", Bytes().i32(0x7FFFFFFF).base(7, "P").i32(0));
+  TZMLZelvoAPI api;
+  int32_t before = api.GetIDManager()->PeekID();
+  EXPECT_THROW(api.Load(), EFormatError);
+  EXPECT_EQ(api.GetIDManager()->PeekID(), before);
+}
+
+TEST_F(DataSetTest, TheImageMaterialsFolderIsRenamedAfterReading) {
+  TZMLZelvoAPI source;
+  source.GetImageMaterials()->SetName("whatever");
+  source.Save();
+  TZMLZelvoAPI api;
+  api.Load();
+  EXPECT_EQ(std::string(api.GetImageMaterials()->GetName()), kImageMaterials);
+}
+
+TEST_F(DataSetTest, SaveThenLoadGivesTheSameGame) {
+  int32_t counter = 0;
+  {
+    TZMLZelvoAPI api;
+    fill(api);
+    counter = api.GetIDManager()->PeekID();
+    api.Save();
+  }
+  TZMLZelvoAPI api;
+  api.Load();
+  EXPECT_EQ(api.GetIDManager()->PeekID(), counter);
+  ASSERT_EQ(api.GetCharaList()->GetCount(), 1);
+  std::shared_ptr<IZelvoCharaModel> hero = api.GetCharaList()->GetItem(0);
+  ASSERT_EQ(api.GetParty()->GetCount(), 1);
+  EXPECT_EQ(api.GetParty()->GetItem(0), hero);
+  EXPECT_EQ(api.GetParty()->GetMapID(), 77);
+  ASSERT_TRUE(hero->GetCollision());
+  EXPECT_EQ(hero->GetCollision(), api.GetCollisionList()->GetItem(0));
+  ASSERT_TRUE(hero->GetMaterial());
+  EXPECT_STREQ(hero->GetMaterial()->GetPath(), "Hero.bmp");
+  ASSERT_EQ(api.GetEventPackageList()->GetCount(), 1);
+  std::shared_ptr<IZelvoEventPackageModel> package = api.GetEventPackageList()->GetItem(0);
+  ASSERT_EQ(package->GetCount(), 1);
+  ASSERT_EQ(package->GetItem(0)->GetCount(), 1);
+  std::shared_ptr<IZelvoOrderModel> root = package->GetItem(0)->GetItem(0)->GetOrder();
+  ASSERT_TRUE(root);
+  ASSERT_EQ(root->GetChildCount(), 1);
+  EXPECT_EQ(root->GetChild(0)->GetType(), OrderType::ShowText);
+  EXPECT_EQ(api.GetAttributeList()->GetCount(), 1);
+  EXPECT_EQ(api.GetJobList()->GetCount(), 1);
+  EXPECT_STREQ(api.GetGrossary()->GetText(30), "A\r\nB\r\n");
+  ASSERT_EQ(api.GetMapTree()->GetRootNode()->GetChildCount(), 1);
+  EXPECT_TRUE(api.GetMapTree()->GetStartNode());
+  EXPECT_TRUE(api.GetMapTree()->GetStartNode()->GetMap());
+}
+
+TEST_F(DataSetTest, SavingAgainWithoutChangesWritesTheSameBytes) {
+  {
+    TZMLZelvoAPI api;
+    fill(api);
+    api.Save();
+  }
+  auto first = snapshot();
+  TZMLZelvoAPI api;
+  api.Load();
+  api.Save();
+  EXPECT_EQ(snapshot(), first);
+}
+
+TEST_F(DataSetTest, AReloadDoesNotDoubleThePartyOrThePackages) {
+  {
+    TZMLZelvoAPI api;
+    fill(api);
+    api.Save();
+  }
+  TZMLZelvoAPI api;
+  api.Load();
+  api.Load();
+  EXPECT_EQ(api.GetParty()->GetCount(), 1);
+  EXPECT_EQ(api.GetCharaList()->GetCount(), 1);
+  EXPECT_EQ(api.GetEventPackageList()->GetCount(), 1);
+}
+
+TEST_F(DataSetTest, SaveCreatesTheFoldersAndNeverWritesTheSecondCounter) {
+  putData("GameIDDoc.rid", Bytes().i32(55));
+  std::vector<uint8_t> before = test::readFile(game() / "Data" / "GameIDDoc.rid");
+  TZMLZelvoAPI api;
+  api.Save();
+  for (const char* name : {"Collision.Dat", "DAnimation.Dat", "Material.Dat", "Chara.Dat", "MoveType.Dat",
+                           "Party.Dat", "EventOrders.Dat", "Events.Dat", "Anime.Dat", "Attribute.Dat", "Job.Dat",
+                           "Condition.Dat", "Capa.txt", "Battle.txt", "Command.txt", "IDDoc.rid"})
+    EXPECT_TRUE(std::filesystem::exists(game() / "Data" / name)) << name;
+  for (const char* name : {"tree.map", "MapChip.dat"})
+    EXPECT_TRUE(std::filesystem::exists(game() / "Maps" / name)) << name;
+  EXPECT_EQ(test::readFile(game() / "Data" / "IDDoc.rid"), Bytes().i32(4).vec());
+  EXPECT_EQ(test::readFile(game() / "Data" / "GameIDDoc.rid"), before);
+  EXPECT_EQ(test::readFile(game() / "Data" / "Events.Dat"), Bytes().i32(0).vec());
+}
+
+TEST_F(DataSetTest, ASaveThatFailsAtAnyFileLeavesTheFolderAsItWas) {
+  {
+    TZMLZelvoAPI api;
+    fill(api);
+    api.Save();
+  }
+  const auto before = snapshot();
+  TZMLZelvoAPI api;
+  api.Load();
+  // A change in every file kind, so a leaked write would show.
+  api.GetParty()->SetMapID(1234);
+  api.GetGrossary()->SetText(0, "X");
+  api.GetMapTree()->SetStartPosition(64, 96);
+  api.GetMapTree()->GetRootNode()->GetChild(0)->SetModified(true);
+  int writes = 0;
+  for (int n = 1;; ++n) {
+    FileFaults::failWriteNumber(n);
+    try {
+      api.Save();
+    } catch (const EFileError&) {
+      ++writes;
+      EXPECT_EQ(snapshot(), before) << "failing write " << n;
+      continue;
+    }
+    break;
+  }
+  FileFaults::reset();
+  EXPECT_GE(writes, 19);  // the counter, 15 data files, a map file, "MapChip.dat" and "tree.map"
+  EXPECT_NE(snapshot(), before);
+  TZMLZelvoAPI back;
+  back.Load();
+  EXPECT_EQ(back.GetParty()->GetMapID(), 1234);
+}
+
+TEST_F(DataSetTest, ACorruptFileFailsTheLoadByNameAndSaveIsRefused) {
+  {
+    TZMLZelvoAPI api;
+    fill(api);
+    api.Save();
+  }
+  std::vector<uint8_t> chara = test::readFile(game() / "Data" / "Chara.Dat");
+  chara.resize(chara.size() - 3);
+  test::writeFile(game() / "Data" / "Chara.Dat", chara);
+  const auto before = snapshot();
+  TZMLZelvoAPI api;
+  try {
+    api.Load();
+    FAIL() << "the load went through";
+  } catch (const EZelvoError& e) {
+    EXPECT_NE(std::string(e.what()).find("Chara.Dat"), std::string::npos) << e.what();
+  }
+  EXPECT_TRUE(api.LoadFailed());
+  EXPECT_THROW(api.Save(), EZelvoError);
+  EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(DataSetTest, AShortCounterFileMakesTheDataSetRefuseToSave) {
+  putData("IDDoc.rid", Bytes{1, 2});
+  TZMLZelvoAPI api;
+  EXPECT_TRUE(api.LoadFailed());
+  EXPECT_THROW(api.Save(), EZelvoError);
+  EXPECT_EQ(test::readFile(game() / "Data" / "IDDoc.rid"), (std::vector<uint8_t>{1, 2}));
+}
+
+TEST_F(DataSetTest, TheFolderIsTakenAtEachSave) {
+  TZMLZelvoAPI api;
+  fill(api);
+  GameFolder = "Other\\";
+  api.Save();
+  EXPECT_TRUE(std::filesystem::exists(dir_.path() / "Other" / "Data" / "Chara.Dat"));
+  EXPECT_FALSE(std::filesystem::exists(game()));
+}
+
+TEST_F(DataSetTest, TheDataSetIsFreedWithItsModels) {
+  std::weak_ptr<IZMLZelvoAPI> weak;
+  std::weak_ptr<IZelvoMapTreeControl> tree;
+  {
+    auto api = std::make_shared<TZMLZelvoAPI>();
+    fill(*api);
+    weak = api;
+    tree = api->GetMapTree();
+  }
+  EXPECT_TRUE(weak.expired());
+  EXPECT_TRUE(tree.expired());
+}
+
+}  // namespace
+}  // namespace zelvo
