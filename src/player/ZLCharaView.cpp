@@ -44,6 +44,8 @@ void TZelvoCollisionableView::SetModel(std::shared_ptr<IZelvoCollisionableModel>
     image_->SetImage(path.c_str(), material);
     image_->SetTransparent(true);
   }
+  // Without a picture there is nothing to draw; an empty texture is never handed on.
+  hasPicture_ = image_ && image_->GetWidth() > 0 && image_->GetHeight() > 0;
   flag_ = true;
 }
 
@@ -54,7 +56,7 @@ void TZelvoCollisionableView::DrawAt(int32_t x, int32_t y) {
 }
 
 void TZelvoCollisionableView::Draw() {
-  if (!visible_ || !model_ || !image_) return;
+  if (!visible_ || !model_ || !hasPicture_) return;
   auto animation = model_->GetDAnimation();
   if (!animation) return;
   const uint32_t patterns = static_cast<uint32_t>(std::max(animation->GetPatternCount(), 1));

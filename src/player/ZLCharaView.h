@@ -57,7 +57,7 @@ class TZelvoCollisionableView : public TZDrawable, public virtual IZelvoCollisio
  private:
   IZLFactory* factory_;
   std::shared_ptr<IZImageLabel> image_;
-  bool flag_ = false;
+  bool flag_ = false, hasPicture_ = false;
   int32_t mapX_ = 0, mapY_ = 0, floorID_ = 0, drawFloorID_ = 0, direction_ = 0;
   uint32_t counter_ = 0;
 };
