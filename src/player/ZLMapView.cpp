@@ -234,8 +234,10 @@ void TZLMapView::Draw(int32_t x, int32_t y) {
       if (chara->GetFloorID() != floorID) continue;
       d->SetVisible(true);
       const int64_t sx = int64_t(chara->GetMapX()) - x, sy = int64_t(chara->GetMapY()) - y;
-      d->SetX(static_cast<int32_t>(sx + mapW < 640 ? sx + mapW : sx));
-      d->SetY(static_cast<int32_t>(sy + mapH < 480 ? sy + mapH : sy));
+      // A character left of or above the screen shows again one map further on; one already on
+      // the screen stays where it is, however small the map.
+      d->SetX(static_cast<int32_t>(sx < 0 && sx + mapW < 640 ? sx + mapW : sx));
+      d->SetY(static_cast<int32_t>(sy < 0 && sy + mapH < 480 ? sy + mapH : sy));
       d->Draw();
     }
     if (player && floorID == player_->GetDrawFloorID()) drawPlayer();
