@@ -28,6 +28,7 @@
 #include "model/ZelvoMapChipSetModel.h"
 #include "model/ZelvoMapFloorModel.h"
 #include "model/ZelvoMapModel.h"
+#include "model/ZelvoMapPicture.h"
 #include "model/ZelvoMapTreeControl.h"
 #include "model/ZelvoMapTreeNodeControl.h"
 #include "model/ZelvoModelIDManager.h"
@@ -100,11 +101,13 @@ class Builder {
  private:
   static constexpr ChipPos kStart{13, 8};
   static constexpr ChipPos kVillageDoor{13, 5};
-  static constexpr ChipPos kRoomExit{6, 8};
+  static constexpr ChipPos kRoomExit{6, 7};
   static constexpr int kSwitchMetVillager = 1;
 
   void makeMaterials() {
     std::shared_ptr<IZelvoMaterialPackage> images = api_.GetImageMaterials();
+    // The name a load gives the folder, so a resave writes the same bytes.
+    images->SetName(sj("画像素材").c_str());
     for (const Picture& p : pictures()) {
       std::shared_ptr<IZelvoMaterialModel> m = f_.CreateStyleModel(MaterialKind::Picture);
       m->SetName(stem(p.file).c_str());
@@ -192,6 +195,8 @@ class Builder {
     map->SetName(name.c_str());
     map->SetSize(width, height);
     map->GetChipSetIDList()->AddID(chipSet_->GetID());
+    // No single picture on the floor: a load turns an unknown image ID into -1 anyway.
+    for (int32_t i = 0; i < map->GetFloorCount(); ++i) map->GetFloor(i)->GetPicture()->SetImage(nullptr);
     node->SetModified(true);
     return node;
   }
@@ -339,7 +344,7 @@ class Builder {
     switchOn(first, kSwitchMetVillager);
 
     std::shared_ptr<IZelvoEventModel> door = event(map, "宿屋の入口", kVillageDoor, 0);
-    moveTo(page(door, "Mat.bmp"), innID, {6, 6});
+    moveTo(page(door, "Mat.bmp"), innID, {6, 5});
 
     std::shared_ptr<IZelvoEventModel> elder = event(map, "旅を終える長老", {5, 13}, 4);
     std::shared_ptr<IZelvoOrderModel> farewell = page(elder, "Innkeeper.bmp");

@@ -276,6 +276,7 @@ bool TPMTexture::UnlockRect() {
 }
 
 uint32_t TPMTexture::GetTexel(uint32_t level, int x, int y) {
+  if (isPictureless()) return 0;
   if (!locked_) {
     // One texel wide, so the lock itself refuses a position outside the level.
     RECT r{x, y, x + 1, y + 1};
@@ -298,6 +299,7 @@ uint32_t TPMTexture::GetTexel(uint32_t level, int x, int y) {
 }
 
 void TPMTexture::ForEachTexel(const RECT& rect, const TexelCallback& callback, void* data) {
+  if (isPictureless() || rect.right <= rect.left || rect.bottom <= rect.top) return;
   int32_t pitch = 0;
   uint8_t* bits = nullptr;
   if (!LockRect(0, &rect, 0, &pitch, &bits)) return;
@@ -312,6 +314,7 @@ void TPMTexture::ForEachTexel(const RECT& rect, const TexelCallback& callback, v
 }
 
 void TPMTexture::Fill(const RECT& rect, uint32_t color, bool keepAlpha) {
+  if (isPictureless() || rect.right <= rect.left || rect.bottom <= rect.top) return;
   int32_t pitch = 0;
   uint8_t* bits = nullptr;
   if (!LockRect(0, &rect, 0, &pitch, &bits)) return;
@@ -332,6 +335,7 @@ void TPMTexture::Fill(const RECT& rect, uint32_t color, bool keepAlpha) {
 }
 
 void TPMTexture::SetColorKey(const RECT& rect, uint32_t keyColor) {
+  if (isPictureless()) return;
   const uint32_t key = PelmoraFormats::ARGBToTexel(format_, keyColor) & 0x00FFFFFFu;
   const D3DFORMAT f = format_;
   ForEachTexel(

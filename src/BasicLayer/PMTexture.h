@@ -48,6 +48,8 @@ class TPMTexture {
   bool LockRect(uint32_t level, const d3d9::RECT* rect, uint32_t flags, int32_t* pitch, uint8_t** bits);
   bool UnlockRect();
   // The texel in the texture's format; 0 after a failed check.
+  // A texture with no picture (never sized, or a picture that could not be loaded) has no texels:
+  // GetTexel gives 0 and the texel operations below do nothing, so a lost picture never halts.
   uint32_t GetTexel(uint32_t level, int x, int y);
 
   using TexelCallback = std::function<uint32_t(TPMTexture& texture, uint32_t texel, int x, void* data, int y)>;
@@ -81,6 +83,7 @@ class TPMTexture {
   bool HasSavedImage() const { return savedImage_ != nullptr; }
 
  private:
+  bool isPictureless() const { return !texture_ && width_ == 0 && height_ == 0; }
   bool createTexture();
   bool loadBmp(ByteStream& stream, const std::string& errorText);
   void makeEmpty();

@@ -100,8 +100,10 @@ bool TPelmora::SwitchToWindowed(int clientWidth, int clientHeight, const std::ve
   {
     Log::Section section;
     releaseDevice();
-    D3DDISPLAYMODE mode;
-    if (direct3D_ && Log::check(direct3D_->GetAdapterDisplayMode(adapter, &mode), "GetAdapterDisplayModeに失敗しました")) {
+    // The desktop's format; the call is not checked, so a failure keeps the usual one.
+    D3DDISPLAYMODE mode{0, 0, 0, D3DFMT_X8R8G8B8};
+    if (direct3D_) {
+      if (direct3D_->GetAdapterDisplayMode(adapter, &mode) != D3D_OK) mode = D3DDISPLAYMODE{0, 0, 0, D3DFMT_X8R8G8B8};
       mode.Width = static_cast<uint32_t>(std::max(clientWidth, 1));
       mode.Height = static_cast<uint32_t>(std::max(clientHeight, 1));
       ok = initDisplayMode(adapter, true, mode, multiSample, depthFormats, swapEffect, presentationInterval);

@@ -8,6 +8,7 @@
 
 #include "BasicLayer/PelmoraFormats.h"
 #include "platform/core/Cp932.h"
+#include "platform/gui/MessageBox.h"
 
 namespace zelvo::PelmoraLog {
 
@@ -49,7 +50,9 @@ void write(const std::string& text) {
   if (s.handler) {
     s.handler(message);
   } else {
+    // The line first, so it is there even when nobody closes the box.
     std::cerr << "RunZelvo3: " << message << std::endl;
+    ShowMessage(message, "RunZelvo3", MessageKind::Error);
   }
   std::exit(1);
 }

@@ -42,8 +42,8 @@ class Section {
 };
 
 // What ends the program on a failed check while haltOnError is set. The default writes the
-// message as one line to stderr and exits with status 1; the player adds its message box, tests
-// throw. A handler that returns is followed by that exit.
+// message as one line to stderr, shows it in an error message box and exits with status 1; tests
+// throw instead. A handler that returns is followed by that exit.
 using HaltHandler = std::function<void(const std::string& message)>;
 void setHaltHandler(HaltHandler handler);
 void resetHaltHandler();

@@ -1,6 +1,7 @@
 #include "BasicLayer/TSArc.h"
 
 #include <array>
+#include <string_view>
 #include <cstring>
 #include <vector>
 
@@ -128,7 +129,8 @@ std::unique_ptr<MemoryStream> TSAReadEntry(ByteStream& stream, const std::string
 
   const uint64_t offset = u32(match), stored = u32(match + 4), expanded = u32(match + 8);
   const uint64_t size = compressed == 1 ? stored : expanded;
-  if (offset + size > static_cast<uint64_t>(fileSize)) corrupt("an entry runs past the end of the archive");
+  if (offset + size > static_cast<uint64_t>(fileSize) || offset > 0x7FFFFFFFu)
+    corrupt("an entry runs past the end of the archive");
   if (size > kTSAMaxExpandedSize) corrupt("an entry is larger than " + std::to_string(kTSAMaxExpandedSize) + " bytes");
   stream.Seek(static_cast<int32_t>(offset));
   std::vector<uint8_t> data = reader.readByteVector(static_cast<int64_t>(size));

@@ -62,6 +62,13 @@ std::vector<uint8_t> render(const std::function<void(IZStream&)>& write) {
   return ReadAllBytes(stream);
 }
 
+// The modified flags of a subtree, so a save that fails can put them back: writing a node may
+// read its file first, and the next save must still know the node needs writing.
+void collectFlags(IZelvoMapTreeNodeControl& node, std::vector<std::pair<IZelvoMapTreeNodeControl*, bool>>& out) {
+  out.push_back({&node, node.GetModified()});
+  for (int32_t i = 0; i < node.GetChildCount(); ++i) collectFlags(*node.GetChild(i), out);
+}
+
 void clearModifiedFlags(IZelvoMapTreeNodeControl& node) {
   node.SetModified(false);
   for (int32_t i = 0; i < node.GetChildCount(); ++i) clearModifiedFlags(*node.GetChild(i));
@@ -201,6 +208,17 @@ void TZMLZelvoAPI::renderMaps(const std::string& maps, std::vector<StagedFile>& 
 void TZMLZelvoAPI::Save() {
   if (loadFailed_)
     throw EZelvoError("the game was not read completely; saving it would overwrite the files on disk");
+  std::vector<std::pair<IZelvoMapTreeNodeControl*, bool>> flags;
+  collectFlags(*mapTree_->GetRootNode(), flags);
+  try {
+    saveFiles();
+  } catch (...) {
+    for (auto [node, modified] : flags) node->SetModified(modified);
+    throw;
+  }
+}
+
+void TZMLZelvoAPI::saveFiles() {
   const std::string data = dataFolder();
   const std::string maps = mapsFolder();
   std::vector<StagedFile> files;

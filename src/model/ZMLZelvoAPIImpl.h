@@ -61,6 +61,7 @@ class TZMLZelvoAPI : public TZelvoAPI, public virtual IZMLZelvoAPI {
   void loadSteps();
   void loadEventPackages(IZStream& stream);
   void saveEventPackages(IZStream& stream);
+  void saveFiles();
   // tree.map, the map files to write and "MapChip.dat", in memory; written lists the
   // top-level nodes whose files are among them.
   void renderMaps(const std::string& maps, std::vector<StagedFile>& files,

@@ -201,6 +201,17 @@ void TZelvoMapFloorModel::LoadFromStream(IZStream& stream) {
   LinkPictureImage();
 }
 
+void TZelvoMapFloorModel::SkipRecord(IZStream& stream, int32_t width, int32_t height) {
+  TZelvoModel(0).LoadFromStream(stream);
+  BinaryReader r(stream);
+  bool oldForm = r.readInt32() != -1;
+  for (int i = 0; i < (oldForm ? 3 : 5); ++i) r.readInt32();  // the version and settings not yet read
+  TZelvoMapPictureModel(0).LoadFromStream(stream);
+  const int64_t bytes = int64_t(width) * height * (oldForm ? kOldMapCellBytes : kMapCellBytes);
+  r.requireAvailable(bytes, "floor cells");
+  stream.Seek(static_cast<int32_t>(r.position() + bytes));
+}
+
 void TZelvoMapFloorModel::LinkPictureImage() { picture_->SetImage(FindImageMaterial(api_, picture_->GetImageID())); }
 
 }  // namespace zelvo

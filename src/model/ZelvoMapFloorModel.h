@@ -97,6 +97,8 @@ class TZelvoMapFloorModel : public TZelvoModel, public virtual IZelvoMapFloorMod
   // been sized by the map first; the record does not hold the size.
   void SaveToStream(IZStream& stream) override;
   void LoadFromStream(IZStream& stream) override;
+  // Checks and passes over a floor record of a width x height grid without keeping it.
+  static void SkipRecord(IZStream& stream, int32_t width, int32_t height);
 
  private:
   bool inside(int32_t x, int32_t y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }

@@ -140,11 +140,15 @@ void TZelvoMapModel::Load(IZStream& stream, bool keepFloors) {
   chipSetIDs->LoadFromStream(stream);
   std::vector<std::shared_ptr<IZelvoMapFloorModel>> floors;
   for (int32_t i = 0; i < floorCount; ++i) {
+    if (!keepFloors) {
+      TZelvoMapFloorModel::SkipRecord(stream, width, height);
+      continue;
+    }
     auto floor = std::make_shared<TZelvoMapFloorModel>(0, api_);
     floor->SetMap(this);
     floor->SetSize(width, height);
     floor->LoadFromStream(stream);
-    if (keepFloors) floors.push_back(std::move(floor));
+    floors.push_back(std::move(floor));
   }
   IZMLZelvoAPI* packageAPI = mapTree_ ? mapTree_->GetAPI() : api_;
   auto positions = std::make_shared<TZelvoEventPositionList>();

@@ -53,7 +53,7 @@ class TZelvoMapPictureModel : public TZelvoModel, public virtual IZelvoMapPictur
   int32_t drawType_ = 0;
   int32_t enabled_ = 0;
   std::shared_ptr<IZelvoMaterialModel> image_;
-  int32_t imageID_ = 0;
+  int32_t imageID_ = -1;  // no material linked
 };
 
 }  // namespace zelvo

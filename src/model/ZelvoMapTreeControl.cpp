@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <set>
 #include <system_error>
 
 #include "model/ZelvoMapTreeNodeControl.h"
@@ -132,10 +133,19 @@ void TZelvoMapTreeControl::SaveToFolder(const std::string& mapsFolder) {
   std::filesystem::path nativeFolder = NativePath(mapsFolder);
   std::filesystem::create_directories(nativeFolder, ec);
   if (ec) throw EFileError("create folder", nativeFolder.string(), ec.message());
-
-  const bool moved = mapsFolder_.empty() || !sameFolder(mapsFolder, mapsFolder_);
-  FileTransaction transaction;
   std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>> written;
+  std::vector<TMapsFolderFile> files = RenderFolder(mapsFolder, written);
+  FileTransaction transaction;
+  for (const TMapsFolderFile& file : files) transaction.stage(NativePath(file.path), file.bytes);
+  transaction.commit();
+  SavedToFolder(mapsFolder, written);
+}
+
+std::vector<TMapsFolderFile> TZelvoMapTreeControl::RenderFolder(
+    const std::string& mapsFolder, std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>>& written) {
+  const bool moved = mapsFolder_.empty() || !sameFolder(mapsFolder, mapsFolder_);
+  std::vector<TMapsFolderFile> files;
+  std::set<std::string> names;
   TZStream tree("", TZStream::Memory);
   BinaryWriter w(tree);
   w.writeBytes(kTreeMapMagic, 8);
@@ -150,27 +160,32 @@ void TZelvoMapTreeControl::SaveToFolder(const std::string& mapsFolder) {
     auto node = root_->GetChild(i);
     w.writeInt32(node->GetID());
     std::string name = std::to_string(node->GetID()) + ".map";
+    // Two top-level maps of one ID share a file name: the first one listed owns the file.
+    if (!names.insert(name).second) continue;
     if (!node->IsModified() && node->IsOnDiskOnly()) {
       // Never read, or unreadable: in a new folder it goes across byte for byte.
-      if (moved && exists(mapsFolder_ + name))
-        transaction.stage(NativePath(mapsFolder + name), readWholeFile(NativePath(mapsFolder_ + name)));
+      if (moved && exists(mapsFolder_ + name)) files.push_back({mapsFolder + name, readWholeFile(NativePath(mapsFolder_ + name))});
       continue;
     }
     if (!node->IsModified() && !moved) continue;
     TZStream file("", TZStream::Memory);
     node->SaveToStream(file);
-    transaction.stage(NativePath(mapsFolder + name), bytesOf(file));
+    files.push_back({mapsFolder + name, bytesOf(file)});
     written.push_back(node);
   }
-  transaction.stage(NativePath(mapsFolder + kTreeFile), bytesOf(tree));
+  files.push_back({mapsFolder + kTreeFile, bytesOf(tree)});
   if (!chipFileUnread_) {
     TZStream chips("", TZStream::Memory);
     chipSets_->SaveToStream(chips);
-    transaction.stage(NativePath(mapsFolder + kChipFile), bytesOf(chips));
+    files.push_back({mapsFolder + kChipFile, bytesOf(chips)});
   } else if (moved && exists(mapsFolder_ + kChipFile)) {
-    transaction.stage(NativePath(mapsFolder + kChipFile), readWholeFile(NativePath(mapsFolder_ + kChipFile)));
+    files.push_back({mapsFolder + kChipFile, readWholeFile(NativePath(mapsFolder_ + kChipFile))});
   }
-  transaction.commit();
+  return files;
+}
+
+void TZelvoMapTreeControl::SavedToFolder(const std::string& mapsFolder,
+                                         const std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>>& written) {
   mapsFolder_ = mapsFolder;
   for (auto& node : written) node->UnloadMap();
 }

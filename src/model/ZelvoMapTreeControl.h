@@ -17,6 +17,12 @@ class IZelvoMapTreeNodeControl;
 class IZelvoWarningSink;
 
 // The chip-set IDs of every map resolve against its chip-set list (GetChipSetList).
+// One file of a save of the Maps folder: its CP932 path and its whole content.
+struct TMapsFolderFile {
+  std::string path;
+  std::vector<uint8_t> bytes;
+};
+
 class IZelvoMapTreeControl : public IZelvoMapChipSetListSource {
  public:
   virtual std::shared_ptr<IZelvoMapTreeNodeControl> GetRootNode() = 0;
@@ -44,6 +50,16 @@ class IZelvoMapTreeControl : public IZelvoMapChipSetListSource {
   // its top-level nodes are read from there.
   virtual const std::string& GetMapsFolder() const = 0;
   virtual void SetWarningSink(std::shared_ptr<IZelvoWarningSink> sink) = 0;
+  // SaveToFolder in two halves, for a caller that commits the files in a transaction of its
+  // own: the files to write, in the order they must replace the old ones (map files, then
+  // "tree.map", then "MapChip.dat"; unread files are copied when the folder is a new one), and
+  // the top-level nodes whose subtree they hold...
+  virtual std::vector<TMapsFolderFile> RenderFolder(const std::string& mapsFolder,
+                                                    std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>>& written) = 0;
+  // ...and, once those files are on disk, the written subtrees leave memory and the tree reads
+  // its maps from mapsFolder from then on.
+  virtual void SavedToFolder(const std::string& mapsFolder,
+                             const std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>>& written) = 0;
   // The warnings of the last LoadFromFolder, CP932.
   virtual const std::vector<std::string>& GetLoadWarnings() const = 0;
 };
@@ -80,6 +96,10 @@ class TZelvoMapTreeControl final : public IZelvoMapTreeControl {
   void SetAPI(IZMLZelvoAPI* api) override { api_ = api; }
   const std::string& GetMapsFolder() const override { return mapsFolder_; }
   void SetWarningSink(std::shared_ptr<IZelvoWarningSink> sink) override { sink_ = std::move(sink); }
+  std::vector<TMapsFolderFile> RenderFolder(const std::string& mapsFolder,
+                                            std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>>& written) override;
+  void SavedToFolder(const std::string& mapsFolder,
+                     const std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>>& written) override;
   const std::vector<std::string>& GetLoadWarnings() const override { return warnings_; }
 
  private:

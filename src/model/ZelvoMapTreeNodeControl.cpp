@@ -67,6 +67,9 @@ void TZelvoMapTreeNodeControl::PrepareChange() {
 }
 
 void TZelvoMapTreeNodeControl::AttachChild(const std::shared_ptr<IZelvoMapTreeNodeControl>& node, bool linkParent) {
+  // A node placed inside itself would make every walk over the tree endless.
+  for (IZelvoMapTreeNodeControl* up = this; up; up = up->GetParent())
+    if (up == node.get()) throw EZelvoError("a map cannot be placed inside itself");
   // A top-level node moved below another brings its maps along: they must be read from its
   // own file now, before that file stops being its home.
   if (node->IsOnDiskOnly()) node->LoadMapFile();
@@ -77,6 +80,8 @@ void TZelvoMapTreeNodeControl::AttachChild(const std::shared_ptr<IZelvoMapTreeNo
 
 void TZelvoMapTreeNodeControl::AddChild(std::shared_ptr<IZelvoMapTreeNodeControl> node) {
   if (!node) return;
+  for (IZelvoMapTreeNodeControl* up = this; up; up = up->GetParent())
+    if (up == node.get()) throw EZelvoError("a map cannot be placed inside itself");
   PrepareChange();
   AttachChild(node, true);
   children_.add(std::move(node));
@@ -93,9 +98,10 @@ void TZelvoMapTreeNodeControl::InsertChild(int32_t index, std::shared_ptr<IZelvo
   if (!node) return;
   if (index < 0 || index > children_.count()) throw EIndexError("map tree child", index, children_.count());
   PrepareChange();
-  if (node->IsOnDiskOnly()) node->LoadMapFile();
-  if (auto* n = dynamic_cast<TZelvoMapTreeNodeControl*>(node.get())) n->onDiskOnly_ = false;
-  node->SetTree(tree_);
+  // The caller links the parent itself; keep the one it had.
+  IZelvoMapTreeNodeControl* parent = node->GetParent();
+  AttachChild(node, false);
+  node->SetParent(parent);
   children_.insertUpToCount(index, std::move(node));
 }
 

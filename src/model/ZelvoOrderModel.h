@@ -101,8 +101,9 @@ class TZelvoOrderModel : public TZelvoModel,
   static std::shared_ptr<TZelvoOrderModel> CreateChild(int32_t id, const IZelvoOrderModelPtr& parent);
 
   void SaveToStream(IZStream& stream) override;
-  // Replaces the whole subtree. Nesting is limited and every count is checked against the bytes
-  // left; a short or corrupt record throws EFormatError and leaves the order as it was.
+  // Replaces the whole subtree; the children read point back to this order when it is held by a
+  // shared_ptr. Nesting is limited and every count is checked against the bytes left; a short
+  // or corrupt record throws EFormatError and leaves the order as it was.
   void LoadFromStream(IZStream& stream) override;
 
   int32_t GetType() const override { return p_.type; }

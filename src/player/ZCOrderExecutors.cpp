@@ -4,7 +4,6 @@
 #include "model/ZelvoMapTreeControl.h"
 #include "model/ZelvoMapTreeNodeControl.h"
 #include "model/ZelvoOrderModel.h"
-#include "model/ZelvoCharaModel.h"  // before the party, whose list header needs it complete
 #include "model/ZelvoPartyModel.h"
 #include "player/ZCGameModel.h"
 #include "player/ZCZelvoAPI.h"
@@ -28,7 +27,7 @@ void setSwitch(IZelvoMessage& message, bool value) {
   if (auto game = message.GetZCZelvoAPI()->GetGameModel()) game->SetSwitch(order->GetNumber(), value);
 }
 
-// Everything the control layer waits on in one place: present, then wait for any key down.
+// A still picture: presented, then held until a key goes down.
 void presentAndWait(IZLZelvoAPI& view, IZCZelvoAPI& control) {
   view.Present();
   control.SetWaitKey(0);
@@ -47,6 +46,9 @@ std::shared_ptr<IZelvoMapModel> destinationMap(IZCZelvoAPI& control, IZelvoOrder
     return nullptr;
   }
 }
+
+constexpr int32_t kScreenWidth = 640;
+constexpr int32_t kScreenHeight = 480;
 
 }  // namespace
 
@@ -95,7 +97,7 @@ void TZCOrderFade::Execute(const std::shared_ptr<IZelvoEventView>&, IZelvoMessag
   auto view = message.GetZLZelvoAPI();
   if (!order || !view) return;
   view->Redraw();
-  view->FillRect(0, 0, 640, 480, FillColor(order->GetFadeColor(), alphaAdded_));
+  view->FillRect(0, 0, kScreenWidth, kScreenHeight, FillColor(order->GetFadeColor(), alphaAdded_));
   presentAndWait(*view, *message.GetZCZelvoAPI());
 }
 

@@ -2,7 +2,6 @@
 // The player's message queue: input and frame ticks between two frames, handed to the current
 // game-state control once per frame.
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>

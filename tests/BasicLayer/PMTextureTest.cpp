@@ -48,6 +48,7 @@ struct DepthCase {
   Bytes file;
   std::vector<uint32_t> expected;  // 2 x 2, top row first
 };
+void PrintTo(const DepthCase& c, std::ostream* os) { *os << c.name; }
 
 std::vector<DepthCase> depthCases() {
   std::vector<uint8_t> palette(1024, 0);
@@ -160,6 +161,7 @@ struct HostileBmp {
   Bytes file;
   std::string message;
 };
+void PrintTo(const HostileBmp& c, std::ostream* os) { *os << c.name; }
 
 const char* const kNotBmp = "不正なBMPファイルです";
 const char* const kReadError = "ビットマップの読みこみ中に、エラーが発生しました";
@@ -362,6 +364,31 @@ TEST(PMTexture, AFailedDeviceCallHaltsWithItsText) {
   ASSERT_TRUE(t->SetSize(8, 8));
   h.faults->failCall("LockRect", d3d9::D3DERR_INVALIDCALL);
   EXPECT_THROW(t->GetTexel(0, 0, 0), test::Halted);
+}
+
+}  // namespace
+}  // namespace zelvo
+
+namespace zelvo {
+namespace {
+
+TEST(PMTexture, APictureThatFailedToLoadHasNoTexelsAndNeverHalts) {
+  test::PelmoraHarness h;
+  auto t = h.texture();
+  MemoryStream bad(test::Bytes().text("not a picture").vec());
+  ::testing::internal::CaptureStderr();
+  EXPECT_FALSE(t->LoadFromStream(bad));
+  ::testing::internal::GetCapturedStderr();
+  // What the basic layer does next with such a texture: read (0, 0), replace colours, key black.
+  EXPECT_EQ(t->GetTexel(0, 0, 0), 0u);
+  t->ForEachTexel(d3d9::RECT{0, 0, t->Width(), t->Height()}, [](TPMTexture&, uint32_t v, int, void*, int) { return v; },
+                  nullptr);
+  t->SetColorKey(d3d9::RECT{0, 0, 0, 0}, 0);
+  t->Fill(d3d9::RECT{0, 0, 0, 0}, 0, false);
+  // A lock is still the misuse it always was.
+  int32_t pitch;
+  uint8_t* bits;
+  EXPECT_THROW(t->LockRect(0, nullptr, 0, &pitch, &bits), test::Halted);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "BasicLayer/PelmoraLog.h"
 #include "PelmoraHarness.h"
 #include "model/ZelvoPrivateTypes.h"
+#include "platform/gui/MessageBox.h"
 
 namespace zelvo {
 namespace {
@@ -216,6 +217,7 @@ struct HaltCase {
   std::string call;
   std::string message;
 };
+void PrintTo(const HaltCase& c, std::ostream* os) { *os << c.call; }
 
 class StartFaults : public ::testing::TestWithParam<HaltCase> {};
 
@@ -259,14 +261,25 @@ TEST(Pelmora, AReleaseThatLeavesReferencesIsAFailure) {
   h.faults->clear();
 }
 
-TEST(Pelmora, TheDefaultHaltWritesOneLineAndExitsWithOne) {
+// Tells on stderr what box it was asked to show, so the dying child's output shows both.
+struct ReportingRecorder : MessageBoxRecorder {
+  MessageAnswer show(const MessageBoxRequest& r) override {
+    std::cerr << "box[" << r.caption << "," << int(r.kind) << "]: " << r.text << std::endl;
+    return MessageBoxRecorder::show(r);
+  }
+};
+
+TEST(Pelmora, TheDefaultHaltWritesOneLineShowsABoxAndExitsWithOne) {
   EXPECT_EXIT(
       {
+        ReportingRecorder boxes;
         PelmoraLog::resetHaltHandler();
         PelmoraLog::setSwitches(true, false, false);
         PelmoraLog::check(D3DERR_INVALIDCALL, "Clearに失敗しました");
       },
-      ::testing::ExitedWithCode(1), "RunZelvo3: Clearに失敗しました\\(Error Code = D3DERR_INVALIDCALL \\)");
+      ::testing::ExitedWithCode(1),
+      "^RunZelvo3: Clearに失敗しました\\(Error Code = D3DERR_INVALIDCALL \\)\n"
+      "box\\[RunZelvo3,2\\]: Clearに失敗しました\\(Error Code = D3DERR_INVALIDCALL \\)\n$");
 }
 
 // The conversion helpers, one row per format.

@@ -156,6 +156,7 @@ struct Hostile {
   Bytes file;
   std::string message;  // a part of the error's text
 };
+void PrintTo(const Hostile& c, std::ostream* os) { *os << c.name; }
 
 Bytes withEntryField(Bytes file, size_t at, uint32_t value) {
   std::vector<uint8_t> v = file.vec();

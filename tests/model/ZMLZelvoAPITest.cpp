@@ -20,6 +20,7 @@
 #include "model/ZelvoEventPackageModel.h"
 #include "model/ZelvoGrossaryModel.h"
 #include "model/ZelvoMapTreeControl.h"
+#include "model/ZelvoMapModel.h"
 #include "model/ZelvoMapTreeNodeControl.h"
 #include "model/ZelvoModelIDManager.h"
 #include "model/ZelvoMoveTypeList.h"
@@ -80,6 +81,7 @@ class DataSetTest : public ::testing::Test {
     std::shared_ptr<IZelvoMaterialModel> picture = f.CreateStyleModel(1001);
     picture->SetPath("Hero.bmp");
     api.GetImageMaterials()->Add(picture);
+    api.GetImageMaterials()->SetName(kImageMaterials.c_str());
     std::shared_ptr<IZelvoCharaModel> hero = f.CreateCharaModel();
     hero->SetCollision(box);
     hero->SetMaterial(picture);
@@ -177,7 +179,7 @@ TEST_F(DataSetTest, AHugeEventCountIsRefusedBeforeAnythingIsMade) {
   EXPECT_EQ(api.GetIDManager()->PeekID(), before);
 }
 
-TEST_F(DataSetTest, TheImageMaterialsFolderIsRenamedAfterReading) {
+TEST_F(DataSetTest, TheImageMaterialsFolderIsRenamedAfterReadingOnly) {
   TZMLZelvoAPI source;
   source.GetImageMaterials()->SetName("whatever");
   source.Save();
@@ -278,6 +280,8 @@ TEST_F(DataSetTest, ASaveThatFailsAtAnyFileLeavesTheFolderAsItWas) {
   api.GetParty()->SetMapID(1234);
   api.GetGrossary()->SetText(0, "X");
   api.GetMapTree()->SetStartPosition(64, 96);
+  ASSERT_TRUE(api.GetMapTree()->GetRootNode()->GetChild(0)->GetMap());
+  api.GetMapTree()->GetRootNode()->GetChild(0)->GetMap()->SetSize(40, 20);
   api.GetMapTree()->GetRootNode()->GetChild(0)->SetModified(true);
   int writes = 0;
   for (int n = 1;; ++n) {
@@ -297,6 +301,7 @@ TEST_F(DataSetTest, ASaveThatFailsAtAnyFileLeavesTheFolderAsItWas) {
   TZMLZelvoAPI back;
   back.Load();
   EXPECT_EQ(back.GetParty()->GetMapID(), 1234);
+  EXPECT_EQ(back.GetMapTree()->GetRootNode()->GetChild(0)->GetMap()->GetWidth(), 40);
 }
 
 TEST_F(DataSetTest, ACorruptFileFailsTheLoadByNameAndSaveIsRefused) {

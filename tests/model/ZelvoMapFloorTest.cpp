@@ -202,8 +202,8 @@ TEST(MapFloor, StepTestAcrossFloors) {
     auto map = flatMap(2, 1, 3);
     map->GetFloor(0)->SetCell(1, 0, cell(-1, 9));
     EXPECT_EQ(map->GetFloor(0)->GetStepFloor(0, 0, IZelvoMapFloorModel::Right), -1);
-    // Floor 2 made a sticking floor: only floor 1 fits, and the way back leads to floor 0? No:
-    // at the source both floors 0 and 1 fit the way back, so it is ambiguous and blocked.
+    // Floor 2 made a sticking floor: only floor 1 fits, but the way back from it finds floors
+    // 0 and 1 both fitting at the source, so it is blocked.
     map->GetFloor(2)->SetLayerType(1);
     EXPECT_EQ(map->GetFloor(0)->GetStepFloor(0, 0, IZelvoMapFloorModel::Right), -1);
     // With floor 1 out of reach at the source, the step back arrives at floor 0.
@@ -222,12 +222,15 @@ TEST(MapFloor, StepTestAcrossFloors) {
     map->GetFloor(0)->SetCell(0, 0, cell(-1, 9));
     map->GetFloor(2)->SetCell(0, 0, cell(-1, 0));
     EXPECT_EQ(map->GetFloor(2)->GetStepFloor(0, 0, IZelvoMapFloorModel::Right), 1);
-    map->GetFloor(2)->SetCell(0, 0, cell(-1, 9));
     map->GetFloor(0)->SetCell(0, 0, cell(-1, 0));
-    map->GetFloor(0)->SetCell(0, 0, cell(-1, 0, 15));
-    map->GetFloor(2)->SetCell(0, 0, cell(-1, 0, 15));
-    // Two floors fit the way back: the step from floor 2 is blocked.
+    // Now floors 0 and 2 both fit the way back: the step from floor 2 is blocked.
     EXPECT_EQ(map->GetFloor(2)->GetStepFloor(0, 0, IZelvoMapFloorModel::Right), -1);
+    // A sticking source floor never qualifies: the way back arrives at floor 0 alone, not at
+    // the floor the step began on.
+    map->GetFloor(2)->SetLayerType(1);
+    EXPECT_EQ(map->GetFloor(2)->GetStepFloor(0, 0, IZelvoMapFloorModel::Right), -1);
+    map->GetFloor(0)->SetLayerType(1);
+    EXPECT_EQ(map->GetFloor(1)->GetStepFloor(1, 0, IZelvoMapFloorModel::Left), -1) << "no normal floor at the target";
   }
 }
 
@@ -259,8 +262,8 @@ TEST(MapPicture, RecordForms) {
   Bytes v2 = Bytes().base(2, "P").i32(-1).i32(2).i32(0).i32(3).i32(4).i32(1).i32(1).raw(ReadAllBytes(ms));
   Case cases[] = {
       {"version 4", v4, 3, 4, 1, 1, 8, int64_t(v4.size())},
-      {"unmarked", unmarked, 3, 4, 1, 0, 0, int64_t(unmarked.size())},
-      {"version 3 ends after the draw type", v3, 3, 4, 1, 0, 0, int64_t(v3.size()) - 4},
+      {"unmarked", unmarked, 3, 4, 1, 0, -1, int64_t(unmarked.size())},
+      {"version 3 ends after the draw type", v3, 3, 4, 1, 0, -1, int64_t(v3.size()) - 4},
       {"version 2 embeds a material", v2, 3, 4, 1, 1, 31, int64_t(v2.size())},
   };
   for (const Case& c : cases) {
@@ -274,6 +277,11 @@ TEST(MapPicture, RecordForms) {
     EXPECT_EQ(p.GetEnabled(), c.enabled) << c.name;
     EXPECT_EQ(p.GetImageID(), c.imageID) << c.name;
   }
+  // A new picture links no material: it writes -1, as it reads back.
+  TZelvoMapPictureModel fresh(0);
+  TZStream written("", TZStream::Memory);
+  fresh.SaveToStream(written);
+  EXPECT_EQ(ReadAllBytes(written), pictureBytes(0, 0, 0, 0, -1).vec());
   TZelvoMapPictureModel p(0);
   auto out = test::resave(v4, [&](IZStream& s) { p.LoadFromStream(s); }, [&](IZStream& s) { p.SaveToStream(s); });
   EXPECT_EQ(out, v4.vec());
@@ -361,6 +369,7 @@ TEST(MapModel, EveryRecordForm) {
     int32_t positions, packages;
   } cases[] = {
       {"version 0 ends after the floors", Bytes(head).raw(body), 0, 0},
+      {"version 0 with an old-form floor", Bytes(head).raw(size).raw(chipIDs({5})).base(0, "F").i32(255).i32(255).i32(0).i32(0).raw(pictureBytes(0, 0, 0, 0, -1)).zeros(2 * 24), 0, 0},
       {"version 1 ends after the positions", Bytes(head).i32(-1).i32(1).i32(0).raw(body).raw(positions), 1, 0},
       {"version 2", current, 1, 2},
       {"version 3 holds an order", Bytes(head).i32(-1).i32(3).i32(0).raw(body).raw(positions).raw(packages).raw(order).raw(localPackage()), 1, 2},
@@ -378,6 +387,12 @@ TEST(MapModel, EveryRecordForm) {
     EXPECT_EQ(map.GetChipSetIDList()->GetID(0), 5) << c.name;
     EXPECT_EQ(map.GetEventPositionList()->GetCount(), c.positions) << c.name;
     EXPECT_EQ(map.GetEventPackageIDList()->GetCount(), c.packages) << c.name;
+    TZelvoMapModel skipping(0, nullptr);
+    TZStream again(c.in.vec(), "fixture");
+    skipping.LoadSkippingFloors(again);
+    EXPECT_EQ(again.GetPosition(), again.GetSize()) << c.name;
+    EXPECT_EQ(skipping.GetFloorCount(), 0) << c.name;
+    EXPECT_EQ(skipping.GetEventPositionList()->GetCount(), c.positions) << c.name;
   }
   TZelvoMapModel map(0, nullptr);
   EXPECT_EQ(test::resave(current, [&](IZStream& s) { map.LoadFromStream(s); }, [&](IZStream& s) { map.SaveToStream(s); }),

@@ -99,5 +99,20 @@ INSTANTIATE_TEST_SUITE_P(
                     MoveCase{"RootIsNoDestination", 0, 0, 640, 480, false}),
     [](const testing::TestParamInfo<MoveCase>& info) { return std::string(info.param.name); });
 
+// Before the view layer has a player view, a move still places the party.
+TEST_F(MoveOrder, WithoutAPlayerView) {
+  view->player = nullptr;
+  auto move = std::make_shared<TZelvoOrderModel>(1);
+  move->SetType(OrderType::MoveToPlace);
+  move->SetMapID(5);
+  move->SetFloorID(3);
+  control->SetCurrentOrder(move);
+  queue.PostMessage(msg::kFrameTick, msg::kPlayerSender);
+  control->GetEventOrders()->FindByType(OrderType::MoveToPlace)->Execute(nullptr, queue);
+  EXPECT_EQ(party->GetMapID(), 5);
+  EXPECT_EQ(party->GetFloorID(), 3);
+  EXPECT_EQ(control->GetScrollX(), -288);
+}
+
 }  // namespace
 }  // namespace zelvo

@@ -11,6 +11,8 @@ void FrameSink::setClientSize(int width, int height) {
 }
 
 void FrameSink::showFrame(const Frame& frame, bool fullScreen) {
+  ++presents_;
+  if (limit_ > 0 && frames_.size() >= limit_) frames_.erase(frames_.begin(), frames_.end() - (limit_ - 1));
   frames_.push_back(frame);
   lastFullScreen_ = fullScreen;
 }

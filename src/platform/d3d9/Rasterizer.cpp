@@ -58,6 +58,31 @@ int wrapTexel(double u, int size) {
   return std::clamp(i, 0, size - 1);
 }
 
+namespace {
+
+template <bool Blend>
+void fillSpan(uint32_t* row, const uint32_t*, const int*, int n, uint32_t diffuse) {
+  for (int i = 0; i < n; ++i) row[i] = Blend ? blendSourceAlpha(diffuse, row[i]) : diffuse;
+}
+
+template <bool White, bool Blend>
+void copySpan(uint32_t* row, const uint32_t* texels, const int*, int n, uint32_t diffuse) {
+  for (int i = 0; i < n; ++i) {
+    uint32_t src = White ? texels[i] : modulate(texels[i], diffuse);
+    row[i] = Blend ? blendSourceAlpha(src, row[i]) : src;
+  }
+}
+
+template <bool White, bool Blend>
+void sampleSpan(uint32_t* row, const uint32_t* texRow, const int* columns, int n, uint32_t diffuse) {
+  for (int i = 0; i < n; ++i) {
+    uint32_t src = White ? texRow[columns[i]] : modulate(texRow[columns[i]], diffuse);
+    row[i] = Blend ? blendSourceAlpha(src, row[i]) : src;
+  }
+}
+
+}  // namespace
+
 void drawQuad(const PixelView& target, const Quad& q, const PixelView* texture, bool blend) {
   if (!finite(q.topLeft) || !finite(q.bottomRight)) return;
   double left = q.topLeft.x, top = q.topLeft.y, right = q.bottomRight.x, bottom = q.bottomRight.y;
@@ -73,28 +98,34 @@ void drawQuad(const PixelView& target, const Quad& q, const PixelView* texture, 
   const double du = (double(q.bottomRight.u) - double(q.topLeft.u)) / (right - left);
   const double dv = (double(q.bottomRight.v) - double(q.topLeft.v)) / (bottom - top);
 
-  // The texel column of each pixel column is the same on every row.
+  // The texel column of each pixel column is the same on every row; a 1:1 draw that does not
+  // wrap reads consecutive texels.
+  const int n = x1 - x0;
   thread_local std::vector<int> columns;
+  bool consecutive = false;
   if (sample) {
-    columns.resize(static_cast<size_t>(x1 - x0));
-    for (int x = x0; x < x1; ++x) columns[x - x0] = wrapTexel(double(q.topLeft.u) + (x - left) * du, texture->width);
+    columns.resize(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) columns[i] = wrapTexel(double(q.topLeft.u) + (x0 + i - left) * du, texture->width);
+    consecutive = columns[n - 1] - columns[0] == n - 1;
+    for (int i = 1; consecutive && i < n; ++i) consecutive = columns[i] == columns[i - 1] + 1;
   }
   const bool white = diffuse == 0xFFFFFFFF;
+  using Span = void (*)(uint32_t*, const uint32_t*, const int*, int, uint32_t);
+  const Span span = !sample ? (blend ? fillSpan<true> : fillSpan<false>)
+                    : consecutive ? (white ? (blend ? copySpan<true, true> : copySpan<true, false>)
+                                           : (blend ? copySpan<false, true> : copySpan<false, false>))
+                                  : (white ? (blend ? sampleSpan<true, true> : sampleSpan<true, false>)
+                                           : (blend ? sampleSpan<false, true> : sampleSpan<false, false>));
 
   for (int y = y0; y < y1; ++y) {
-    uint32_t* row = target.pixels + static_cast<ptrdiff_t>(y) * target.pitch;
-    if (!sample) {
-      uint32_t src = diffuse;
-      for (int x = x0; x < x1; ++x) row[x] = blend ? blendSourceAlpha(src, row[x]) : src;
-      continue;
+    uint32_t* row = target.pixels + static_cast<ptrdiff_t>(y) * target.pitch + x0;
+    const uint32_t* texRow = nullptr;
+    if (sample) {
+      double v = double(q.topLeft.v) + (y - top) * dv;
+      texRow = texture->pixels + static_cast<ptrdiff_t>(wrapTexel(v, texture->height)) * texture->pitch;
+      if (consecutive) texRow += columns[0];
     }
-    double v = double(q.topLeft.v) + (y - top) * dv;
-    const uint32_t* texRow = texture->pixels + static_cast<ptrdiff_t>(wrapTexel(v, texture->height)) * texture->pitch;
-    const int* col = columns.data() - x0;
-    for (int x = x0; x < x1; ++x) {
-      uint32_t src = white ? texRow[col[x]] : modulate(texRow[col[x]], diffuse);
-      row[x] = blend ? blendSourceAlpha(src, row[x]) : src;
-    }
+    span(row, texRow, columns.data(), n, diffuse);
   }
 }
 

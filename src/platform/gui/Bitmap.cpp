@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <fstream>
 
+#include <QImageReader>
+
 #include "platform/core/Errors.h"
 
 namespace zelvo {
@@ -61,8 +63,12 @@ void Bitmap::blit(int32_t x, int32_t y, const Bitmap& source, int32_t srcX, int3
 bool Bitmap::loadFromFile(const std::filesystem::path& file) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(file, ec)) return false;
-  QImage loaded(QString::fromStdString(file.string()));
-  if (loaded.isNull() || loaded.width() > kMaxSide || loaded.height() > kMaxSide) return false;
+  // The header's size is checked before any pixel memory is taken.
+  QImageReader reader(QString::fromStdString(file.string()));
+  const QSize size = reader.size();
+  if (!size.isValid() || size.width() > kMaxSide || size.height() > kMaxSide) return false;
+  QImage loaded = reader.read();
+  if (loaded.isNull()) return false;
   image_ = loaded.convertToFormat(QImage::Format_ARGB32);
   return true;
 }

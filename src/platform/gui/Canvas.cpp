@@ -19,16 +19,28 @@ QColor qcolor(uint32_t packed) { return QColor::fromRgba(Canvas::toArgb(packed))
 
 }  // namespace
 
+const QFont& Canvas::font() const {
+  if (fontKeyHeight_ != fontHeight || fontKeyPitch_ != fontFixedPitch || fontKeyName_ != fontName) {
+    Fonts::ensureGuiApplication();
+    font_ = Fonts::make(fontName, fontHeight, fontFixedPitch);
+    QFontMetrics metrics(font_);
+    ascent_ = metrics.ascent();
+    height_ = metrics.height();
+    fontKeyName_ = fontName;
+    fontKeyHeight_ = fontHeight;
+    fontKeyPitch_ = fontFixedPitch;
+  }
+  return font_;
+}
+
 int32_t Canvas::textWidth(std::string_view cp932Text) const {
-  Fonts::ensureGuiApplication();
-  QFontMetrics metrics(Fonts::make(fontName, fontHeight, fontFixedPitch));
-  return metrics.horizontalAdvance(toQString(cp932Text));
+  if (cp932Text.empty()) return 0;
+  return QFontMetrics(font()).horizontalAdvance(toQString(cp932Text));
 }
 
 int32_t Canvas::textHeight() const {
-  Fonts::ensureGuiApplication();
-  QFontMetrics metrics(Fonts::make(fontName, fontHeight, fontFixedPitch));
-  return metrics.height();
+  font();
+  return height_;
 }
 
 void Canvas::textOut(int32_t x, int32_t y, std::string_view cp932Text) {
@@ -44,15 +56,15 @@ void Canvas::textRect(int32_t left, int32_t top, int32_t right, int32_t bottom, 
   if (bitmap_->empty()) return;
   fillRect(left, top, right, bottom);
   if (right <= left || bottom <= top || cp932Text.empty()) return;
-  Fonts::ensureGuiApplication();
-  QFont font = Fonts::make(fontName, fontHeight, fontFixedPitch);
+  const QFont& f = font();
+  const int32_t ascent = ascent_;
   QPainter painter(&bitmap_->image());
   painter.setRenderHint(QPainter::TextAntialiasing, false);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setClipRect(QRect(left, top, right - left, bottom - top));
-  painter.setFont(font);
+  painter.setFont(f);
   painter.setPen(qcolor(fontColor));
-  painter.drawText(QPoint(x, y + QFontMetrics(font).ascent()), toQString(cp932Text));
+  painter.drawText(QPoint(x, y + ascent), toQString(cp932Text));
 }
 
 void Canvas::moveTo(int32_t x, int32_t y) {
@@ -75,6 +87,7 @@ void Canvas::fillRect(int32_t left, int32_t top, int32_t right, int32_t bottom) 
   top = std::max(top, 0);
   right = std::min(right, bitmap_->width());
   bottom = std::min(bottom, bitmap_->height());
+  if (left >= right || top >= bottom) return;
   const uint32_t argb = toArgb(brushColor);
   for (int32_t y = top; y < bottom; ++y) {
     auto* row = reinterpret_cast<uint32_t*>(bitmap_->image().scanLine(y));

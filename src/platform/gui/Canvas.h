@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include <QFont>
+
 #include "platform/gui/Bitmap.h"
 
 namespace zelvo {
@@ -47,8 +49,14 @@ class Canvas {
   Bitmap& bitmap() { return *bitmap_; }
 
  private:
+  // The font for the current name, height and pitch; made again only when one of them changes.
+  const QFont& font() const;
   Bitmap* bitmap_;
   int32_t penX_ = 0, penY_ = 0;
+  mutable QFont font_;
+  mutable std::string fontKeyName_;
+  mutable int32_t fontKeyHeight_ = -1, ascent_ = 0, height_ = 0;
+  mutable bool fontKeyPitch_ = false;
 };
 
 }  // namespace zelvo

@@ -1,6 +1,6 @@
 #include "platform/gui/Fonts.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
 #include "platform/core/Cp932.h"
 
@@ -37,8 +37,12 @@ void ensureGuiApplication() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
       qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QGuiApplication* app = new QGuiApplication(argc, argv);
+  // A widget application, so that windows made later in the same process work too.
+  static QApplication* app = new QApplication(argc, argv);
   (void)app;
 }
 
 }  // namespace zelvo::Fonts
+
+// fontconfig keeps its caches until the process ends; in sanitizer builds that is not our leak.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }

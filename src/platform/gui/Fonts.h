@@ -16,7 +16,8 @@ QString familyFor(const std::string& cp932Face);
 // pixelHeight below 1 is taken as 1.
 QFont make(const std::string& cp932Face, int32_t pixelHeight, bool fixedPitch = false);
 
-// Text needs a GUI application object; makes one (offscreen-capable) when none exists yet.
+// Text needs an application object; makes a widget application (offscreen when there is no
+// display) when none exists yet.
 void ensureGuiApplication();
 
 }  // namespace zelvo::Fonts

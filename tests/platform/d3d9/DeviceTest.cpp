@@ -157,6 +157,7 @@ struct FaultCase {
   std::string call;
   std::function<HRESULT(DeviceHarness&)> run;
 };
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.call; }
 
 class FaultTable : public ::testing::TestWithParam<FaultCase> {};
 
@@ -214,6 +215,28 @@ TEST(Faults, Direct3DCreateCanFail) {
   EXPECT_FALSE(Direct3DCreate9(D3D_SDK_VERSION));
   faults->clear();
   EXPECT_TRUE(Direct3DCreate9(D3D_SDK_VERSION));
+}
+
+}  // namespace
+}  // namespace zelvo::d3d9
+
+namespace zelvo::d3d9 {
+namespace {
+
+TEST(FrameSink, KeepsEveryFrameOrTheLastOnesUnderALimit) {
+  DeviceHarness h;
+  for (uint32_t i = 0; i < 3; ++i) {
+    h.device->Clear(0, nullptr, D3DCLEAR_TARGET, i, 0, 0);
+    h.present();
+  }
+  EXPECT_EQ(h.sink.frames().size(), 3u);
+  h.sink.setFrameLimit(2);
+  h.device->Clear(0, nullptr, D3DCLEAR_TARGET, 3, 0, 0);
+  h.present();
+  ASSERT_EQ(h.sink.frames().size(), 2u);
+  EXPECT_EQ(h.sink.frames()[0].at(0, 0), 2u);
+  EXPECT_EQ(h.sink.frames()[1].at(0, 0), 3u);
+  EXPECT_EQ(h.sink.presentCount(), 4);
 }
 
 }  // namespace

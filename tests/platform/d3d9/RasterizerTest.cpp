@@ -68,6 +68,7 @@ struct DrawCase {
   std::vector<Probe> probes;
   int changedPixels;  // pixels that differ from the background afterwards, -1: not counted
 };
+void PrintTo(const DrawCase& c, std::ostream* os) { *os << c.name; }
 
 int changed(const Frame& f) {
   int n = 0;

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
 
 #include "platform/core/Cp932.h"
 #include "platform/core/Errors.h"
 #include "platform/gui/Fonts.h"
+#include "support/TempDir.h"
 
 namespace zelvo {
 namespace {
@@ -123,6 +125,24 @@ TEST(Canvas, WidePenIsCentredOnTheOutline) {
   EXPECT_EQ(bitmap.pixel(19, 10), 0u);
 }
 
+TEST(Canvas, FillsOutsideThePictureChangeNothing) {
+  Bitmap bitmap(4, 4);
+  Canvas canvas(bitmap);
+  canvas.brushColor = Canvas::pack(255, 255, 255);
+  for (auto [l, t, r, b] : {std::tuple{10, 0, 20, 4}, {0, 10, 4, 20}, {3, 3, 1, 1}, {-9, -9, -1, -1}}) canvas.fillRect(l, t, r, b);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(bitmap.pixel(x, y), 0u);
+  canvas.fillRect(-5, -5, 1, 100);
+  EXPECT_EQ(bitmap.pixel(0, 3), 0xFFFFFFFFu);
+  EXPECT_EQ(bitmap.pixel(1, 3), 0u);
+  Bitmap empty;
+  Canvas none(empty);
+  none.fillRect(0, 0, 5, 5);
+  none.textOut(0, 0, "A");
+  none.floodFill(0, 0);
+  EXPECT_TRUE(empty.empty());
+}
+
 TEST(Canvas, FrameRectDrawsOnePixelInTheBrushColour) {
   Bitmap bitmap(6, 6);
   Canvas canvas(bitmap);
@@ -176,6 +196,30 @@ TEST(Bitmap, BlitIsClippedOnBothSides) {
   EXPECT_EQ(dst.pixel(2, 0), 0xFFAABBCCu);
   EXPECT_EQ(dst.pixel(3, 1), 0xFFAABBCCu);
   EXPECT_EQ(dst.pixel(2, 2), 0u);
+}
+
+TEST(Bitmap, LoadsWhatItSavedAndRefusesHostileFiles) {
+  test::TempDir dir;
+  Bitmap saved(3, 2);
+  saved.fill(0xFF102030);
+  ASSERT_TRUE(saved.saveToFile(dir / "ok.bmp", 24));
+  Bitmap loaded;
+  ASSERT_TRUE(loaded.loadFromFile(dir / "ok.bmp"));
+  EXPECT_EQ(loaded.width(), 3);
+  EXPECT_EQ(loaded.pixel(2, 1), 0xFF102030u);
+
+  std::vector<uint8_t> huge = Bitmap(1, 1).saveBmp(24);
+  huge[18] = 0xA0;  // width 0x86A0 = 34464, beyond the cap
+  huge[19] = 0x86;
+  std::vector<uint8_t> truncated = saved.saveBmp(24);
+  truncated.resize(20);
+  for (auto& [name, bytes] : {std::pair{std::string("huge.bmp"), huge}, {std::string("short.bmp"), truncated}}) {
+    std::ofstream(dir / name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    Bitmap b(2, 2);
+    EXPECT_FALSE(b.loadFromFile(dir / name)) << name;
+    EXPECT_EQ(b.width(), 2) << name;
+  }
+  EXPECT_FALSE(loaded.loadFromFile(dir / "missing.bmp"));
 }
 
 TEST(Bitmap, SavesABottomUpBmp) {

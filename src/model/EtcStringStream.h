@@ -1,0 +1,25 @@
+#pragma once
+// The one-string file through which the editor tells the player which game is open:
+// an int32 length N, N bytes of CP932 text and a terminating NUL.
+
+#include <string>
+
+#include "platform/core/ByteStream.h"
+
+namespace zelvo {
+
+// Where that file lives, below GameBaseDir.
+inline constexpr const char* kGamePathFile = "Editor\\GamePath.dat";
+
+class TEtcStringStream {
+ public:
+  // Writes the length, the text and a NUL; EFileError when the stream takes less.
+  static void WriteString(const std::string& text, ByteStream& stream);
+
+  // Reads the length and that many bytes; the text ends early at the first NUL among them,
+  // and the writer's terminating NUL is left unread. A negative length, or one that runs past
+  // the end of the stream, is an EFormatError, so a hostile length never becomes an allocation.
+  static std::string ReadString(ByteStream& stream);
+};
+
+}  // namespace zelvo

@@ -1,0 +1,332 @@
+// Map tree nodes, "tree.map", the per-map files and saving the Maps folder.
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "model/ZelvoMapFloorModel.h"
+#include "model/ZelvoMapModel.h"
+#include "model/ZelvoMapTreeControl.h"
+#include "model/ZelvoMapTreeNodeControl.h"
+#include "model/ZelvoMapTreeWarningSink.h"
+#include "model/ZelvoPrivateTypes.h"
+#include "platform/core/AtomicFile.h"
+#include "platform/core/Errors.h"
+#include "support/Bytes.h"
+#include "support/TempDir.h"
+
+namespace zelvo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Bytes;
+using NodePtr = std::shared_ptr<IZelvoMapTreeNodeControl>;
+
+struct RecordingSink : IZelvoWarningSink {
+  std::vector<std::string> texts;
+  void Warn(const std::string& text) override { texts.push_back(text); }
+};
+
+std::string folderOf(const fs::path& p) { return p.string() + "\\"; }
+
+NodePtr node(int32_t id, int32_t mapWidth) {
+  auto n = std::make_shared<TZelvoMapTreeNodeControl>(id, nullptr);
+  n->NewMap();
+  n->GetMap()->SetSize(mapWidth, 2);
+  return n;
+}
+
+// Top-level maps 1, 2 and 3, each with one sub-map (10, 20, 30); map 2's sub-map has one of its
+// own (200).
+void buildTree(IZelvoMapTreeControl& tree) {
+  for (int32_t id : {1, 2, 3}) {
+    auto top = node(id, id);
+    tree.GetRootNode()->AddTopLevelNode(top);
+    top->AddChild(node(id * 10, 1));
+  }
+  tree.GetRootNode()->GetChild(1)->GetChild(0)->AddChild(node(200, 4));
+  tree.SetStartMapID(200);
+  tree.SetStartPosition(48, 64);
+  tree.SetStartFloorID(0);
+}
+
+struct Folder {
+  test::TempDir dir;
+  fs::path maps = dir / "Maps";
+  std::string path = folderOf(maps);
+  std::vector<uint8_t> bytes(const std::string& name) const { return test::readFile(maps / name); }
+};
+
+TEST(MapTreeNode, TreeOnlyLoadThenLazyFullLoad) {
+  Folder f;
+  auto sink = std::make_shared<RecordingSink>();
+  {
+    TZelvoMapTreeControl tree(nullptr);
+    buildTree(tree);
+    tree.SaveToFolder(f.path);
+    EXPECT_FALSE(tree.GetRootNode()->GetChild(0)->IsMapLoaded()) << "a written subtree leaves memory";
+  }
+  TZelvoMapTreeControl tree(nullptr);
+  tree.SetWarningSink(sink);
+  tree.LoadFromFolder(f.path);
+  EXPECT_TRUE(sink->texts.empty());
+  ASSERT_EQ(tree.GetRootNode()->GetChildCount(), 3);
+  NodePtr two = tree.GetRootNode()->GetChild(1);
+  NodePtr sub = two->GetChild(0);
+  NodePtr grand = sub->GetChild(0);
+  EXPECT_EQ(grand->GetID(), 200);
+  EXPECT_FALSE(grand->IsMapLoaded());
+  // The stored size covers the subtree: 2x2 + 1x2 + 4x2 cells, each map once.
+  EXPECT_EQ(two->GetDataSize(), (4 + 2 + 8) * 28);
+  EXPECT_EQ(two->GetTotalDataSize(), 0);
+  EXPECT_EQ(tree.GetStartNode(), grand);
+  EXPECT_EQ(tree.GetStartPosition(), ZelvoCommonTypes::MakePoint(48, 64));
+  auto map = grand->GetMap();
+  ASSERT_NE(map, nullptr);
+  EXPECT_EQ(map->GetWidth(), 4);
+  EXPECT_EQ(two->GetChild(0), sub) << "node identities survive the full load";
+  EXPECT_EQ(sub->GetChild(0), grand);
+  EXPECT_TRUE(two->IsMapLoaded());
+  EXPECT_FALSE(tree.GetRootNode()->GetChild(0)->IsMapLoaded()) << "only that file was read";
+  EXPECT_EQ(grand->GetMap(), map) << "a second GetMap reads nothing";
+  EXPECT_EQ(two->GetDataSize(), (4 + 2 + 8) * 28);
+  EXPECT_EQ(two->GetTotalDataSize(), (4 + 2 + 8) * 28);
+  grand->SetModified(true);
+  EXPECT_TRUE(two->IsModified());
+  EXPECT_FALSE(two->GetModified());
+  two->UnloadMap();
+  EXPECT_FALSE(two->IsModified());
+  EXPECT_FALSE(grand->IsMapLoaded());
+}
+
+TEST(MapTreeNode, ChildListOperations) {
+  auto parent = node(1, 1);
+  auto a = node(5, 1), b = node(5, 1), c = node(6, 1);
+  parent->AddChild(a);
+  parent->AddChild(b);
+  parent->InsertChild(0, c);
+  EXPECT_THROW(parent->InsertChild(9, node(7, 1)), EIndexError);
+  // Siblings sharing an ID: position by identity, lookups by ID take the first.
+  EXPECT_EQ(parent->IndexOfChild(b.get()), 2);
+  EXPECT_EQ(parent->FindNode(5), a);
+  EXPECT_EQ(parent->GetChild(3), nullptr);
+  parent->ExchangeChildren(0, 3);  // ignored
+  EXPECT_EQ(parent->GetChild(0), c);
+  parent->RemoveChild(5);
+  EXPECT_EQ(parent->GetChild(1), b);
+  EXPECT_EQ(a->GetParent(), nullptr);
+  EXPECT_EQ(b->GetRoot(), parent.get());
+  parent->RemoveChild(99);
+  EXPECT_EQ(parent->GetChildCount(), 2);
+  // A node never goes inside itself.
+  EXPECT_THROW(b->AddChild(parent), EZelvoError);
+  EXPECT_THROW(b->AddChild(b), EZelvoError);
+  EXPECT_EQ(b->GetChildCount(), 0);
+  TZelvoMapTreeControl tree(nullptr);
+  tree.SetMode(2);
+  EXPECT_EQ(tree.GetMode(), 1);
+  EXPECT_EQ(tree.GetStartNode(), nullptr);
+}
+
+Bytes header(uint8_t flag, int32_t map, int32_t x, int32_t y, int32_t floor) {
+  return Bytes().text("ZelvoMap").u8(0).u8(0).u8(flag).u8(0).i32(map).i32(x).i32(y).i32(floor).i32(0);
+}
+
+TEST(MapTreeControl, TreeFileForms) {
+  Folder f;
+  {
+    TZelvoMapTreeControl tree(nullptr);
+    tree.GetRootNode()->AddTopLevelNode(node(4, 1));
+    tree.SaveToFolder(f.path);
+  }
+  std::string missing = f.path + "5.map";
+  struct Case {
+    const char* name;
+    Bytes file;
+    int32_t maps, startMap, startX;
+    bool warns;
+  } cases[] = {
+      {"header and count 0", Bytes(header(0, 4, 16, 32, 0)).i32(0), 0, 4, 16, false},
+      {"no header", Bytes().i32(2).i32(4).i32(5), 1, 77, 7, true},
+      {"flag 1 skips the start point", Bytes(header(1, 4, 16, 32, 0)).i32(1).i32(4), 1, 77, 7, false},
+      {"32 bytes or less is read from byte 0", Bytes().i32(1).i32(4).zeros(24), 1, 77, 7, false},
+  };
+  for (const Case& c : cases) {
+    test::writeFile(f.maps / "tree.map", c.file);
+    TZelvoMapTreeControl tree(nullptr);
+    auto sink = std::make_shared<RecordingSink>();
+    tree.SetWarningSink(sink);
+    tree.SetStartMapID(77);
+    tree.SetStartPosition(7, 7);
+    tree.LoadFromFolder(f.path);
+    EXPECT_EQ(tree.GetRootNode()->GetChildCount(), c.maps) << c.name;
+    EXPECT_EQ(tree.GetStartMapID(), c.startMap) << c.name;
+    EXPECT_EQ(tree.GetStartPosition().X, c.startX) << c.name;
+    if (c.warns) {
+      ASSERT_EQ(sink->texts.size(), 1u) << c.name;
+      EXPECT_EQ(sink->texts[0], missing + kMissingFileSuffix);
+      // The rest of the tree loaded, and the next save lists only what is there.
+      tree.SaveToFolder(f.path);
+      EXPECT_EQ(f.bytes("tree.map"), Bytes(header(0, 77, 7, 7, 0)).i32(1).i32(4).vec());
+    } else {
+      EXPECT_TRUE(sink->texts.empty()) << c.name;
+    }
+  }
+  test::writeFile(f.maps / "tree.map", Bytes().i32(1000).vec());
+  TZelvoMapTreeControl tree(nullptr);
+  EXPECT_THROW(tree.LoadFromFolder(f.path), EFormatError);
+}
+
+TEST(MapTreeControl, OnlyTheChangedTopLevelFileIsRewritten) {
+  Folder f;
+  TZelvoMapTreeControl tree(nullptr);
+  buildTree(tree);
+  tree.SaveToFolder(f.path);
+  for (const char* name : {"1.map", "2.map", "3.map", "tree.map", "MapChip.dat"}) ASSERT_TRUE(fs::exists(f.maps / name));
+  const auto old = fs::file_time_type::clock::now() - std::chrono::hours(48);
+  for (const char* name : {"1.map", "2.map", "3.map"}) fs::last_write_time(f.maps / name, old);
+  auto one = f.bytes("1.map"), two = f.bytes("2.map"), three = f.bytes("3.map");
+
+  TZelvoMapTreeControl again(nullptr);
+  again.LoadFromFolder(f.path);
+  NodePtr sub = again.GetRootNode()->GetChild(1)->GetChild(0);
+  sub->GetMap()->SetSize(3, 3);
+  sub->SetModified(true);
+  again.SetStartPosition(1, 2);
+  again.SaveToFolder(f.path);
+
+  EXPECT_EQ(f.bytes("1.map"), one);
+  EXPECT_EQ(f.bytes("3.map"), three);
+  EXPECT_EQ(fs::last_write_time(f.maps / "1.map"), old);
+  EXPECT_EQ(fs::last_write_time(f.maps / "3.map"), old);
+  EXPECT_NE(f.bytes("2.map"), two);
+  EXPECT_NE(fs::last_write_time(f.maps / "2.map"), old);
+  EXPECT_EQ(f.bytes("tree.map"), Bytes(header(0, 200, 1, 2, 0)).i32(3).i32(1).i32(2).i32(3).vec());
+  EXPECT_EQ(f.bytes("MapChip.dat"), Bytes().i32(0).vec());
+  // The written subtree left memory; asking again reads the file just written.
+  EXPECT_FALSE(sub->IsMapLoaded());
+  EXPECT_EQ(sub->GetMap()->GetWidth(), 3);
+  EXPECT_FALSE(sub->IsModified());
+}
+
+TEST(MapTreeControl, AFailedSaveKeepsTheOldFiles) {
+  Folder f;
+  TZelvoMapTreeControl tree(nullptr);
+  buildTree(tree);
+  tree.SaveToFolder(f.path);
+  auto two = f.bytes("2.map"), treeFile = f.bytes("tree.map");
+  NodePtr top = tree.GetRootNode()->GetChild(1);
+  top->GetMap()->SetSize(5, 5);
+  top->SetModified(true);
+  tree.SetStartMapID(3);
+  for (int failing : {1, 2, 3}) {
+    FileFaults::failWriteNumber(failing);
+    EXPECT_THROW(tree.SaveToFolder(f.path), EFileError) << failing;
+    FileFaults::reset();
+    EXPECT_EQ(f.bytes("2.map"), two) << failing;
+    EXPECT_EQ(f.bytes("tree.map"), treeFile) << failing;
+    EXPECT_TRUE(top->IsModified()) << "the change is still there to save";
+  }
+  for (const auto& entry : fs::directory_iterator(f.maps))
+    EXPECT_EQ(entry.path().extension(), entry.path().extension() == ".dat" ? ".dat" : ".map") << entry.path();
+  // A Maps folder that cannot be made.
+  test::writeFile(f.dir / "Blocked", {1});
+  EXPECT_THROW(tree.SaveToFolder(folderOf(f.dir / "Blocked" / "Maps")), EFileError);
+  tree.SaveToFolder(f.path);
+  EXPECT_NE(f.bytes("2.map"), two);
+}
+
+TEST(MapTreeControl, ACorruptMapFileFailsForThatMapAlone) {
+  Folder f;
+  {
+    TZelvoMapTreeControl tree(nullptr);
+    buildTree(tree);
+    tree.SaveToFolder(f.path);
+  }
+  const auto two = f.bytes("2.map");
+  for (size_t cut = 0; cut < two.size(); ++cut) {
+    std::vector<uint8_t> part(two.begin(), two.begin() + std::ptrdiff_t(cut));
+    test::writeFile(f.maps / "2.map", part);
+    TZelvoMapTreeControl tree(nullptr);
+    auto sink = std::make_shared<RecordingSink>();
+    tree.SetWarningSink(sink);
+    tree.LoadFromFolder(f.path);
+    ASSERT_EQ(tree.GetRootNode()->GetChildCount(), 3) << cut;
+    ASSERT_EQ(sink->texts.size(), 1u) << cut;
+    EXPECT_EQ(sink->texts[0].rfind(f.path + "2.map", 0), 0u) << cut;
+    EXPECT_EQ(tree.GetRootNode()->GetChild(0)->GetChild(0)->GetMap()->GetWidth(), 1) << cut;
+    EXPECT_THROW(tree.GetRootNode()->GetChild(1)->GetMap(), EFormatError) << cut;
+    if (cut % 97 == 0) {
+      tree.GetRootNode()->GetChild(0)->SetModified(true);
+      tree.SaveToFolder(f.path);
+      EXPECT_EQ(f.bytes("2.map"), part) << "an unreadable file is not overwritten, cut " << cut;
+    }
+  }
+}
+
+TEST(MapTreeControl, StructuralChangesLoadTheSubtreeFirst) {
+  Folder f;
+  {
+    TZelvoMapTreeControl tree(nullptr);
+    buildTree(tree);
+    tree.SaveToFolder(f.path);
+  }
+  TZelvoMapTreeControl tree(nullptr);
+  tree.LoadFromFolder(f.path);
+  NodePtr one = tree.GetRootNode()->GetChild(0);
+  NodePtr three = tree.GetRootNode()->GetChild(2);
+  one->AddChild(node(11, 6));
+  EXPECT_TRUE(one->IsMapLoaded());
+  // Map 3 becomes a sub-map of map 2: its maps come along from its own file.
+  tree.GetRootNode()->RemoveChild(3);
+  tree.GetRootNode()->GetChild(1)->AddChild(three);
+  tree.SaveToFolder(f.path);
+
+  TZelvoMapTreeControl reread(nullptr);
+  reread.LoadFromFolder(f.path);
+  ASSERT_EQ(reread.GetRootNode()->GetChildCount(), 2);
+  NodePtr first = reread.GetRootNode()->GetChild(0);
+  ASSERT_EQ(first->GetChildCount(), 2);
+  EXPECT_EQ(first->GetChild(0)->GetMap()->GetWidth(), 1);
+  EXPECT_EQ(first->GetChild(1)->GetMap()->GetWidth(), 6);
+  NodePtr moved = reread.GetRootNode()->GetChild(1)->GetChild(1);
+  EXPECT_EQ(moved->GetID(), 3);
+  EXPECT_EQ(moved->GetMap()->GetWidth(), 3);
+  EXPECT_EQ(moved->GetChild(0)->GetMap()->GetWidth(), 1);
+}
+
+TEST(MapTreeControl, TopLevelMapsSharingAnIDShareOneFile) {
+  Folder f;
+  TZelvoMapTreeControl tree(nullptr);
+  tree.GetRootNode()->AddTopLevelNode(node(4, 1));
+  tree.GetRootNode()->AddTopLevelNode(node(4, 2));
+  tree.GetRootNode()->GetChild(0)->SetModified(true);
+  tree.GetRootNode()->GetChild(1)->SetModified(true);
+  tree.SaveToFolder(f.path);
+  TZelvoMapTreeControl reread(nullptr);
+  reread.LoadFromFolder(f.path);
+  ASSERT_EQ(reread.GetRootNode()->GetChildCount(), 2);
+  EXPECT_EQ(reread.GetRootNode()->GetChild(1)->GetMap()->GetWidth(), 1);
+}
+
+TEST(MapTreeControl, TheTreeKeepsItsFolder) {
+  Folder f, g;
+  {
+    TZelvoMapTreeControl tree(nullptr);
+    buildTree(tree);
+    tree.SaveToFolder(f.path);
+  }
+  TZelvoMapTreeControl tree(nullptr);
+  tree.LoadFromFolder(f.path);
+  std::string savedFolder = GameFolder;
+  GameFolder = "Elsewhere\\";
+  EXPECT_EQ(tree.GetRootNode()->GetChild(2)->GetMap()->GetWidth(), 3);
+  // Saving to another folder carries every map across, read or not.
+  tree.SaveToFolder(g.path);
+  GameFolder = savedFolder;
+  for (const char* name : {"1.map", "2.map", "3.map", "tree.map", "MapChip.dat"}) EXPECT_EQ(test::hex(g.bytes(name)), test::hex(f.bytes(name))) << name;
+  EXPECT_EQ(tree.GetMapsFolder(), g.path);
+}
+
+}  // namespace
+}  // namespace zelvo

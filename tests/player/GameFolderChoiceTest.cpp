@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+
+#include "player/GameFolderChoice.h"
+#include "support/Bytes.h"
+#include "support/TempDir.h"
+
+namespace zelvo {
+namespace {
+
+namespace fs = std::filesystem;
+using Source = GameFolderChoice::Source;
+
+test::Bytes stored(const std::string& text) { return test::Bytes().i32(static_cast<int32_t>(text.size())).text(text).u8(0); }
+
+TEST(GameFolderChoice, FollowsGameThenGamePathThenDefault) {
+  struct Case {
+    const char* name;
+    const char* gameDir;                    // a folder to make beside the player, or none
+    std::optional<test::Bytes> gamePath;    // the bytes of Editor/GamePath.dat, or no file
+    std::string folder;
+    Source source;
+  };
+  const Case cases[] = {
+      {"Game and GamePath: Game wins", "Game", stored("Other\\"), "Game\\", Source::GameFolder},
+      {"Game alone", "Game", std::nullopt, "Game\\", Source::GameFolder},
+      {"Game spelt in other case", "GAME", stored("Other\\"), "Game\\", Source::GameFolder},
+      {"GamePath alone", nullptr, stored("MyGame\\"), "MyGame\\", Source::GamePathFile},
+      {"neither", nullptr, std::nullopt, "Default\\", Source::Default},
+      {"unrelated folder only", "Games", std::nullopt, "Default\\", Source::Default},
+      {"length 0: the start folder itself", nullptr, test::Bytes().i32(0).u8(0), "", Source::GamePathFile},
+      {"hostile length", nullptr, test::Bytes().i32(0x7FFFFFFF).text("MyGame\\").u8(0), "Default\\", Source::Default},
+      {"negative length", nullptr, test::Bytes().i32(-8).text("MyGame\\").u8(0), "Default\\", Source::Default},
+      {"length one past the end", nullptr, test::Bytes().i32(8).text("MyGame\\"), "Default\\", Source::Default},
+      {"short length field", nullptr, test::Bytes{7, 0, 0}, "Default\\", Source::Default},
+      {"empty file", nullptr, test::Bytes(), "Default\\", Source::Default},
+      {"text ends at a NUL", nullptr, test::Bytes().i32(9).text("Abc\\").u8(0).text("junk"), "Abc\\", Source::GamePathFile},
+      {"missing separator added", nullptr, stored("MyGame"), "MyGame\\", Source::GamePathFile},
+      {"trail byte 0x5C is no separator", nullptr, stored("\x95\x5C"), "\x95\x5C\\", Source::GamePathFile},
+      {"CP932 name with its separator", nullptr, stored("\x95\x5C\\"), "\x95\x5C\\", Source::GamePathFile},
+  };
+  for (const Case& c : cases) {
+    test::TempDir base;
+    if (c.gameDir) fs::create_directory(base / c.gameDir);
+    if (c.gamePath) {
+      fs::create_directory(base / "Editor");
+      test::writeFile(base / "Editor" / "GamePath.dat", c.gamePath->vec());
+    }
+    GameFolderChoice choice = ChooseGameFolder(base.path());
+    EXPECT_EQ(choice.folder, c.folder) << c.name;
+    EXPECT_EQ(choice.source, c.source) << c.name;
+  }
+}
+
+TEST(GameFolderChoice, FindsTheEditorFileInAnyCase) {
+  test::TempDir base;
+  fs::create_directory(base / "editor");
+  test::writeFile(base / "editor" / "GAMEPATH.DAT", stored("Quest\\"));
+  EXPECT_EQ(ChooseGameFolder(base.path()).folder, "Quest\\");
+}
+
+TEST(GameFolderChoice, OnlyAFolderNamedGameCounts) {
+  test::TempDir base;
+  test::writeFile(base / "Game", {1, 2, 3});
+  fs::create_directory(base / "Editor");
+  test::writeFile(base / "Editor" / "GamePath.dat", stored("Quest\\"));
+  EXPECT_EQ(ChooseGameFolder(base.path()).folder, "Quest\\");
+}
+
+TEST(GameFolderChoice, AGamePathThatIsAFolderCountsAsMissing) {
+  test::TempDir base;
+  fs::create_directories(base / "Editor" / "GamePath.dat");
+  EXPECT_EQ(ChooseGameFolder(base.path()).source, Source::Default);
+}
+
+TEST(GameFolderChoice, LeavesTheFolderAsItWas) {
+  test::TempDir base;
+  fs::create_directory(base / "Editor");
+  const test::Bytes bytes = stored("Quest\\");
+  test::writeFile(base / "Editor" / "GamePath.dat", bytes);
+  ChooseGameFolder(base.path());
+  EXPECT_EQ(test::readFile(base / "Editor" / "GamePath.dat"), bytes.vec());
+  int entries = 0;
+  for (const auto& e : fs::recursive_directory_iterator(base.path())) entries += e.exists();
+  EXPECT_EQ(entries, 2) << "only Editor and its file";
+}
+
+}  // namespace
+}  // namespace zelvo
