@@ -79,18 +79,32 @@ void TZLZelvoAPI::DrawWindowFrame(int32_t x, int32_t y, int32_t style) {
 }
 
 void TZLZelvoAPI::SetTextFont(const std::shared_ptr<IZFont>& font) {
-  if (font) writer_->SetFont(font);
+  if (!font) return;
+  writer_->SetFont(font);
+  textSet_ = false;
 }
 
-void TZLZelvoAPI::SetTextWidth(int32_t width) { writer_->SetWidth(width); }
+void TZLZelvoAPI::SetTextWidth(int32_t width) {
+  if (width != writer_->GetWidth()) textSet_ = false;
+  writer_->SetWidth(width);
+}
 
-void TZLZelvoAPI::SetTextHeight(int32_t height) { writer_->SetHeight(height); }
+void TZLZelvoAPI::SetTextHeight(int32_t height) {
+  if (height != writer_->GetHeight()) textSet_ = false;
+  writer_->SetHeight(height);
+}
 
 void TZLZelvoAPI::DrawText(int32_t x, int32_t y, const char* text) {
   writer_->SetX(x);
   writer_->SetY(y);
   writer_->SetVisible(true);
-  writer_->SetText(text ? text : "");
+  // A text window redraws the same text every frame; wrapping and rendering it once is enough.
+  const std::string wanted = text ? text : "";
+  if (!textSet_ || wanted != lastText_) {
+    writer_->SetText(wanted.c_str());
+    lastText_ = wanted;
+    textSet_ = true;
+  }
   writer_->SetLineSpacing(4);
   writer_->Draw();
 }

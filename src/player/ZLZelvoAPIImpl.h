@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "BasicLayer/BLGraphicsInterface.h"
 #include "BasicLayer/SoundPlayer.h"
@@ -60,6 +61,8 @@ class TZLZelvoAPI : public TSLZelvoAPI, public virtual IZLZelvoAPI {
   std::shared_ptr<IZelvoMapView> mapView_;
   std::shared_ptr<IZelvoCollisionableView> player_;
   int32_t scrollX_ = 0, scrollY_ = 0;
+  std::string lastText_;
+  bool textSet_ = false;
 };
 
 }  // namespace zelvo

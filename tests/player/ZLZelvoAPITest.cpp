@@ -72,6 +72,18 @@ TEST_F(ViewAPI, TextWindowShowsDarkTextInsideTheFrame) {
   EXPECT_EQ(api().GetTextWriter().GetLineSpacing(), 4);
 }
 
+TEST_F(ViewAPI, EachNewTextIsWrappedAnew) {
+  auto& writer = api().GetTextWriter();
+  api().DrawText(0, 0, "Hello");
+  EXPECT_STREQ(writer.GetText(), "Hello\r\n");
+  api().DrawText(0, 0, "Bye");
+  EXPECT_STREQ(writer.GetText(), "Bye\r\n");
+  api().DrawText(0, 0, nullptr);
+  EXPECT_STREQ(writer.GetText(), "");
+  api().DrawText(0, 0, "Bye");
+  EXPECT_STREQ(writer.GetText(), "Bye\r\n");
+}
+
 TEST_F(ViewAPI, WithoutFramePictureTextStillShows) {
   EXPECT_FALSE(api().HasFramePicture());
   api().DrawWindowFrame(0, 300, 0);
