@@ -5,6 +5,9 @@
 #include "GameViewFixture.h"
 #include "model/ZelvoCharaModel.h"
 #include "model/ZelvoEventModel.h"
+#include "model/ZelvoEventPackageModel.h"
+#include "model/ZelvoEventPositionList.h"
+#include "model/ZelvoEventPositionModel.h"
 #include "model/ZelvoMapTreeControl.h"
 #include "model/ZelvoMapTreeNodeControl.h"
 #include "player/ZLCharaView.h"
@@ -207,6 +210,58 @@ TEST_F(Controls, ZWithoutATouchedEventDoesNothingAndStaysHeld) {
   EXPECT_EQ(tick(*field), msg::kFrameTick);
   EXPECT_EQ(field->GetHeldKey(), 90);
   EXPECT_EQ(game.control.GetCurrentEvent(), nullptr);
+}
+
+// The fixture map, made 20 x 15 and shown in place of the start map, holds one event at map
+// (328, 224); the player stands at (288, 224) with the screen's corner at (0, 0).
+class TouchingEvents : public Controls {
+ protected:
+  void SetUp() override {
+    withStartMap();
+    withHero();
+    start();
+    game.map->SetSize(20, 15);
+    game.paintFloor(0, [](int32_t c, int32_t) { return c % 10; });
+    auto event = std::make_shared<TZelvoEventModel>(1, nullptr);
+    event->Add(game.figure({0, 0, 32, 32}, 32, 32, 0xFF00C000, "event.bmp"));
+    game.map->GetLocalEventPackage()->Add(event);
+    auto position = std::make_shared<TZelvoEventPositionModel>(11);
+    position->SetPosition(328, 224, 0);
+    position->SetEventID(1);
+    game.map->GetEventPositionList()->Add(position);
+    view->SetMap(game.map);
+    game.control.SetScrollX(0);
+    game.control.SetScrollY(0);
+  }
+  void walkIntoTheEvent() {
+    send(*field, kKeyRight);
+    tick(*field);  // 296..328: touching only
+    EXPECT_EQ(field->GetTouchedEvent(), nullptr);
+    tick(*field);  // 304..336 overlaps: taken back
+    send(*field, kKeyRight + msg::kKeyUpOffset);
+  }
+};
+
+TEST_F(TouchingEvents, ZStartsTheTouchedEventFacingThePlayer) {
+  walkIntoTheEvent();
+  ASSERT_NE(field->GetTouchedEvent(), nullptr);
+  EXPECT_EQ(game.control.GetScrollX(), 8);
+  EXPECT_EQ(player()->GetMapX(), 296);
+  send(*field, 90);
+  EXPECT_EQ(tick(*field), msg::kToEvent);
+  EXPECT_EQ(game.control.GetCurrentEvent(), field->GetTouchedEvent());
+  EXPECT_EQ(field->GetTouchedEvent()->GetDirection(), 6);
+  EXPECT_EQ(field->GetHeldKey(), 0);
+}
+
+TEST_F(TouchingEvents, ANewMapViewForgetsTheTouchedEvent) {
+  walkIntoTheEvent();
+  ASSERT_NE(field->GetTouchedEvent(), nullptr);
+  view->SetMap(game.map);
+  send(*field, 90);
+  EXPECT_EQ(tick(*field), msg::kFrameTick);
+  EXPECT_EQ(game.control.GetCurrentEvent(), nullptr);
+  EXPECT_EQ(field->GetTouchedEvent(), nullptr);
 }
 
 struct MissingCase {
