@@ -1,5 +1,5 @@
 // The TSA reader on untrusted bytes: an archive looked up by two IDs, and the same bytes as a
-// compressed entry whose stated size the first four bytes give.
+// compressed entry whose stated size the first two bytes give (the other two are skipped).
 
 #include <cstddef>
 #include <cstdint>
@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   }
   if (size >= 4) {
-    uint32_t stated = (uint32_t(data[0]) | uint32_t(data[1]) << 8 | uint32_t(data[2]) << 16) & 0xFFFFF;
+    const uint32_t stated = uint32_t(data[0]) | uint32_t(data[1]) << 8;
     MemoryStream packed(std::vector<uint8_t>(data + 4, data + size));
     try {
       TSAExpand(packed, stated);

@@ -1,5 +1,6 @@
 #include "BasicLayer/TSArc.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <cstring>
@@ -69,7 +70,8 @@ bool TSAIsArchive(const uint8_t* header) { return std::memcmp(header + 4, "TSA0"
 std::unique_ptr<MemoryStream> TSAExpand(ByteStream& in, uint32_t expandedSize) {
   if (expandedSize > kTSAMaxExpandedSize) corrupt("an entry expands past " + std::to_string(kTSAMaxExpandedSize) + " bytes");
   std::vector<uint8_t> out;
-  out.reserve(expandedSize);
+  // The stated size is only a claim: room grows with what the blocks really give.
+  out.reserve(std::min<uint32_t>(expandedSize, 1u << 20));
   PairTable table;
   while (in.GetPosition() < in.GetSize()) {
     readPairTable(in, table);

@@ -1,5 +1,6 @@
 #include "model/ZMLZelvoAPIImpl.h"
 
+#include <climits>
 #include <filesystem>
 #include <functional>
 #include <vector>
@@ -56,6 +57,19 @@ void readDataFile(const std::string& path, const std::function<void(IZStream&)>&
   }
 }
 
+// A stored counter this close to the int32 limit would overflow as IDs are drawn; such a file
+// is treated as corrupt.
+constexpr int32_t kMaxStoredCounter = INT32_MAX - (1 << 24);
+
+void loadCounter(IZelvoModelIDManager& counter, IZStream& stream) {
+  TZelvoModelIDManager read;
+  read.LoadFromStream(stream);
+  if (read.PeekID() > kMaxStoredCounter)
+    throw EFormatError(stream.GetName(), 0, "ID counter " + std::to_string(read.PeekID()) + " out of range");
+  stream.Seek(0);
+  counter.LoadFromStream(stream);
+}
+
 std::vector<uint8_t> render(const std::function<void(IZStream&)>& write) {
   TZStream stream(std::vector<uint8_t>{}, "memory");
   write(stream);
@@ -69,11 +83,6 @@ void collectFlags(IZelvoMapTreeNodeControl& node, std::vector<std::pair<IZelvoMa
   for (int32_t i = 0; i < node.GetChildCount(); ++i) collectFlags(*node.GetChild(i), out);
 }
 
-void clearModifiedFlags(IZelvoMapTreeNodeControl& node) {
-  node.SetModified(false);
-  for (int32_t i = 0; i < node.GetChildCount(); ++i) clearModifiedFlags(*node.GetChild(i));
-}
-
 }  // namespace
 
 TZMLZelvoAPI::TZMLZelvoAPI() {
@@ -82,9 +91,10 @@ TZMLZelvoAPI::TZMLZelvoAPI() {
   gameIds_ = std::make_shared<TZelvoModelIDManager>();
   // A counter file that cannot be read would let new models reuse IDs already on disk: the data
   // set then refuses to save until a Load has read the game.
-  for (auto [counter, name] : {std::pair{ids_.get(), "IDDoc.rid"}, {gameIds_.get(), "GameIDDoc.rid"}}) {
+  for (const auto& entry : {std::pair{ids_.get(), "IDDoc.rid"}, {gameIds_.get(), "GameIDDoc.rid"}}) {
+    IZelvoModelIDManager* counter = entry.first;
     try {
-      readDataFile(data + name, [counter](IZStream& s) { counter->LoadFromStream(s); });
+      readDataFile(data + entry.second, [counter](IZStream& s) { loadCounter(*counter, s); });
     } catch (const EZelvoError&) {
       if (counter == ids_.get()) loadFailed_ = true;
     }
@@ -145,7 +155,7 @@ void TZMLZelvoAPI::loadSteps() {
   readDataFile(data + "EventOrders.Dat", [this](IZStream& s) { sharedOrders_->LoadFromStream(s); });
   readDataFile(data + "Events.Dat", [this](IZStream& s) { loadEventPackages(s); });
   readDataFile(data + "Anime.Dat", [this](IZStream& s) { animes_->LoadFromStream(s); });
-  readDataFile(data + "IDDoc.rid", [this](IZStream& s) { ids_->LoadFromStream(s); });
+  readDataFile(data + "IDDoc.rid", [this](IZStream& s) { loadCounter(*ids_, s); });
   readDataFile(data + "Attribute.Dat", [this](IZStream& s) { attributes_->LoadFromStream(s); });
   readDataFile(data + "Job.Dat", [this](IZStream& s) { jobs_->LoadFromStream(s); });
   readDataFile(data + "Condition.Dat", [this](IZStream& s) { conditions_->LoadFromStream(s); });
@@ -173,36 +183,6 @@ void TZMLZelvoAPI::saveEventPackages(IZStream& stream) {
   int32_t n = eventPackages_->GetCount();
   BinaryWriter(stream).writeInt32(n);
   for (int32_t i = 0; i < n; ++i) eventPackages_->GetItem(i)->SaveToStream(stream);
-}
-
-void TZMLZelvoAPI::renderMaps(const std::string& maps, std::vector<StagedFile>& files,
-                              std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>>& written) {
-  std::shared_ptr<IZelvoMapTreeNodeControl> root = mapTree_->GetRootNode();
-  // Saving into another folder than the one the maps came from writes every map file.
-  const bool sameFolder = mapTree_->GetMapsFolder() == maps;
-  std::vector<uint8_t> tree = render([&](IZStream& s) {
-    BinaryWriter w(s);
-    w.writeBytes(kTreeMapMagic, sizeof kTreeMapMagic);
-    w.writeInt32(0);
-    w.writeInt32(mapTree_->GetStartMapID());
-    ZelvoCommonTypes::TPoint start = mapTree_->GetStartPosition();
-    w.writeInt32(start.X);
-    w.writeInt32(start.Y);
-    w.writeInt32(mapTree_->GetStartFloorID());
-    w.writeInt32(0);
-    w.writeInt32(root->GetChildCount());
-    for (int32_t i = 0; i < root->GetChildCount(); ++i) {
-      std::shared_ptr<IZelvoMapTreeNodeControl> node = root->GetChild(i);
-      w.writeInt32(node->GetID());
-      if (sameFolder && !node->IsModified()) continue;
-      files.push_back({maps + std::to_string(node->GetID()) + ".map",
-                       render([&](IZStream& m) { node->SaveToStream(m); })});
-      written.push_back(node);
-    }
-  });
-  files.push_back({maps + "MapChip.dat", render([&](IZStream& s) { mapTree_->GetChipSetList()->SaveToStream(s); })});
-  // The tree names its map files, so it replaces the old one after them.
-  files.push_back({maps + "tree.map", std::move(tree)});
 }
 
 void TZMLZelvoAPI::Save() {
@@ -245,9 +225,9 @@ void TZMLZelvoAPI::saveFiles() {
     std::string text = grossary_->GetText(kind);
     files.push_back({data + name, std::vector<uint8_t>(text.begin(), text.end())});
   }
+  // The map tree renders its folder; its files join the same transaction.
   std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>> written;
-  const bool sameFolder = mapTree_->GetMapsFolder() == maps;
-  renderMaps(maps, files, written);
+  for (TMapsFolderFile& f : mapTree_->RenderFolder(maps, written)) files.push_back({f.path, std::move(f.bytes)});
   // Written last, once every model that could draw an ID has been written.
   std::vector<uint8_t> counter = render([this](IZStream& s) { ids_->SaveToStream(s); });
 
@@ -262,14 +242,7 @@ void TZMLZelvoAPI::saveFiles() {
   for (const StagedFile& f : files) transaction.stage(NativePath(f.path), f.bytes);
   transaction.commit();
 
-  // The maps just written leave memory, as the tree would after its own save; saved elsewhere
-  // they stay, since the tree still reads its maps from the folder they came from.
-  for (const auto& node : written) {
-    if (sameFolder)
-      node->UnloadMap();
-    else
-      clearModifiedFlags(*node);
-  }
+  mapTree_->SavedToFolder(maps, written);
 }
 
 }  // namespace zelvo

@@ -62,10 +62,6 @@ class TZMLZelvoAPI : public TZelvoAPI, public virtual IZMLZelvoAPI {
   void loadEventPackages(IZStream& stream);
   void saveEventPackages(IZStream& stream);
   void saveFiles();
-  // tree.map, the map files to write and "MapChip.dat", in memory; written lists the
-  // top-level nodes whose files are among them.
-  void renderMaps(const std::string& maps, std::vector<StagedFile>& files,
-                  std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>>& written);
   std::string dataFolder() const;
   std::string mapsFolder() const;
 

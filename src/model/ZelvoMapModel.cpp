@@ -134,7 +134,8 @@ void TZelvoMapModel::Load(IZStream& stream, bool keepFloors) {
   const int64_t cells = int64_t(width) * height;
   // Every floor holds at least its old-form cells: a size the file cannot back is refused
   // before any grid is made.
-  int32_t floorCount = r.readCount(2 * kMinBaseRecordBytes + 20 + cells * kOldMapCellBytes);
+  int32_t floorCount = r.readCount(cells > kMaxFloorCells ? INT64_MAX / 4
+                                                          : 2 * kMinBaseRecordBytes + 20 + cells * kOldMapCellBytes);
   if (floorCount > 0 && cells > kMaxFloorCells) r.fail("map size out of range");
   auto chipSetIDs = std::make_shared<TZelvoMapChipSetIDListControl>(0);
   chipSetIDs->LoadFromStream(stream);

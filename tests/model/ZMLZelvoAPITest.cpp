@@ -334,6 +334,38 @@ TEST_F(DataSetTest, AShortCounterFileMakesTheDataSetRefuseToSave) {
   EXPECT_EQ(test::readFile(game() / "Data" / "IDDoc.rid"), (std::vector<uint8_t>{1, 2}));
 }
 
+// Found by the load fuzzer: a map whose width and height multiply past any file size.
+TEST_F(DataSetTest, AMapOfImpossibleSizeIsRefusedWithoutOverflow) {
+  std::filesystem::create_directories(game() / "Maps");
+  test::writeFile(game() / "Maps" / "tree.map", Bytes().i32(1).i32(1));
+  test::writeFile(game() / "Maps" / "1.map", Bytes()
+                                                 .base(1, "N")
+                                                 .base(1, "M")
+                                                 .i32(0x7FFFFFFF)
+                                                 .i32(0x7FFFFFFF)
+                                                 .i32(0)
+                                                 .i32(0)
+                                                 .i32(1)
+                                                 .zeros(64));
+  TZMLZelvoAPI api;
+  api.Load();
+  ASSERT_EQ(api.GetMapTree()->GetRootNode()->GetChildCount(), 1);
+  try {
+    EXPECT_EQ(api.GetMapTree()->GetRootNode()->GetChild(0)->GetMap(), nullptr);
+  } catch (const EFormatError&) {
+  }
+}
+
+// Found by the load fuzzer: a counter at the int32 limit overflowed as the data set drew IDs.
+TEST_F(DataSetTest, ACounterAtTheIntLimitIsACorruptFile) {
+  putData("IDDoc.rid", Bytes().i32(0x7FFFFFFF));
+  TZMLZelvoAPI api;
+  EXPECT_TRUE(api.LoadFailed());
+  EXPECT_EQ(api.GetMaterialRoot()->GetID(), 1);
+  EXPECT_THROW(api.Load(), EFormatError);
+  EXPECT_THROW(api.Save(), EZelvoError);
+}
+
 TEST_F(DataSetTest, TheFolderIsTakenAtEachSave) {
   TZMLZelvoAPI api;
   fill(api);

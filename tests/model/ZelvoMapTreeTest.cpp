@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/ZelvoMapChipSetModel.h"
 #include "model/ZelvoMapFloorModel.h"
 #include "model/ZelvoMapModel.h"
 #include "model/ZelvoMapTreeControl.h"
@@ -13,6 +14,7 @@
 #include "platform/core/AtomicFile.h"
 #include "platform/core/Errors.h"
 #include "support/Bytes.h"
+#include "support/ModelTesting.h"
 #include "support/TempDir.h"
 
 namespace zelvo {
@@ -97,6 +99,43 @@ TEST(MapTreeNode, TreeOnlyLoadThenLazyFullLoad) {
   two->UnloadMap();
   EXPECT_FALSE(two->IsModified());
   EXPECT_FALSE(grand->IsMapLoaded());
+}
+
+// A 2 x 1 map with one floor of new cells and nothing else, as written.
+Bytes mapRecord(int32_t id) {
+  Bytes picture = Bytes().base(0, "ZMLObject0").i32(-1).i32(4).i32(0).i32(0).i32(0).i32(0).i32(0).i32(-1);
+  Bytes newCell = Bytes({0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0x7F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                         0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F});
+  return Bytes()
+      .base(id, "M")
+      .i32(-1).i32(2).i32(0)
+      .i32(2).i32(1).i32(0).i32(0)
+      .i32(1)
+      .base(0, "ZMLObject0").i32(0)
+      .base(0, "ZMLObject0").i32(-1).i32(0).i32(255).i32(255).i32(0).i32(0).raw(picture).raw(newCell).raw(newCell)
+      .i32(0).i32(0).i32(0)
+      .i32(0)
+      .base(-1, "\x83\x8D\x81\x5B\x83\x4A\x83\x8B\x83\x43\x83\x78\x83\x93\x83\x67").i32(0);
+}
+
+TEST(MapTreeNode, RecordRoundTripsAndTruncationsFail) {
+  Bytes leaf = Bytes().base(2, "C").raw(mapRecord(0)).i32(56).i32(0);
+  Bytes record = Bytes().base(1, "N").raw(mapRecord(0)).i32(168).i32(2).raw(leaf).raw(leaf);
+  TZelvoMapTreeNodeControl top(0, nullptr);
+  auto out = test::resave(record, [&](IZStream& s) { top.LoadFromStream(s); }, [&](IZStream& s) { top.SaveToStream(s); });
+  EXPECT_EQ(test::hex(out), test::hex(record));
+  ASSERT_EQ(top.GetChildCount(), 2);
+  auto child = top.GetChild(1);
+  EXPECT_EQ(child->GetParent(), &top);
+  test::expectEveryTruncationFails(record, [&](IZStream& s) { top.LoadFromStream(s); },
+                                   [&] { EXPECT_EQ(top.GetChild(1), child); });
+  TZelvoMapTreeNodeControl treeOnly(0, nullptr);
+  TZStream in(record.vec(), "fixture");
+  treeOnly.LoadTreeFromStream(in);
+  EXPECT_EQ(in.GetPosition(), in.GetSize());
+  EXPECT_FALSE(treeOnly.IsMapLoaded());
+  EXPECT_EQ(treeOnly.GetDataSize(), 168) << "the stored size, each map once";
+  EXPECT_STREQ(treeOnly.GetChild(0)->GetName(), "C");
 }
 
 TEST(MapTreeNode, ChildListOperations) {
@@ -307,6 +346,37 @@ TEST(MapTreeControl, TopLevelMapsSharingAnIDShareOneFile) {
   reread.LoadFromFolder(f.path);
   ASSERT_EQ(reread.GetRootNode()->GetChildCount(), 2);
   EXPECT_EQ(reread.GetRootNode()->GetChild(1)->GetMap()->GetWidth(), 1);
+}
+
+TEST(MapTreeControl, AnUnreadableChipFileIsKept) {
+  Folder f;
+  {
+    TZelvoMapTreeControl tree(nullptr);
+    tree.GetChipSetList()->Add(std::make_shared<TZelvoMapChipSetModel>(3));
+    tree.SaveToFolder(f.path);
+  }
+  auto chips = f.bytes("MapChip.dat");
+  chips.pop_back();
+  test::writeFile(f.maps / "MapChip.dat", chips);
+  TZelvoMapTreeControl tree(nullptr);
+  auto sink = std::make_shared<RecordingSink>();
+  tree.SetWarningSink(sink);
+  tree.LoadFromFolder(f.path);
+  EXPECT_EQ(sink->texts.size(), 1u);
+  EXPECT_EQ(tree.GetLoadWarnings(), sink->texts);
+  tree.SaveToFolder(f.path);
+  EXPECT_EQ(f.bytes("MapChip.dat"), chips);
+}
+
+TEST(MapTreeControl, TheDefaultSinkWritesUtf8) {
+  testing::internal::CaptureStderr();
+  DefaultWarningSink()->Warn(std::string("Maps\\9.map") + kMissingFileSuffix);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Maps\\9.mapが存在しません\n");
+  auto sink = std::make_shared<RecordingSink>();
+  SetDefaultWarningSink(sink);
+  DefaultWarningSink()->Warn("x");
+  SetDefaultWarningSink(nullptr);
+  EXPECT_EQ(sink->texts, std::vector<std::string>{"x"});
 }
 
 TEST(MapTreeControl, TheTreeKeepsItsFolder) {

@@ -72,7 +72,8 @@ std::vector<uint8_t> BinaryReader::readByteVector(int64_t count) {
 int32_t BinaryReader::readCount(int64_t minBytesEach) {
   int32_t n = readInt32();
   if (n < 0) fail("negative count " + std::to_string(n));
-  if (minBytesEach > 0 && static_cast<int64_t>(n) * minBytesEach > remaining())
+  // Divided rather than multiplied: a huge minBytesEach must not overflow.
+  if (minBytesEach > 0 && static_cast<int64_t>(n) > remaining() / minBytesEach)
     fail("count " + std::to_string(n) + " does not fit in the " + std::to_string(remaining()) + " bytes left");
   return n;
 }

@@ -166,11 +166,11 @@ class SoftDevice final : public IDirect3DDevice9 {
     if (source != nullptr || dest != nullptr || dirty != nullptr) return D3DERR_INVALIDCALL;
     ID3D9Window* window = override != nullptr ? override : params_.hDeviceWindow;
     if (window != nullptr) {
-      Frame frame;
-      frame.width = int(backBuffer_->store().width());
-      frame.height = int(backBuffer_->store().height());
-      frame.pixels = backBuffer_->store().pixels();
-      window->showFrame(frame, !params_.Windowed);
+      // One buffer reused frame after frame; the window copies what it keeps.
+      presented_.width = int(backBuffer_->store().width());
+      presented_.height = int(backBuffer_->store().height());
+      presented_.pixels.assign(backBuffer_->store().pixels().begin(), backBuffer_->store().pixels().end());
+      window->showFrame(presented_, !params_.Windowed);
     }
     return D3D_OK;
   }
@@ -250,6 +250,7 @@ class SoftDevice final : public IDirect3DDevice9 {
   D3DCAPS9 caps_;
   std::shared_ptr<SoftSurface> backBuffer_;
   std::shared_ptr<SoftTexture> texture_;
+  Frame presented_;
   uint32_t fvf_ = 0;
   bool inScene_ = false;
   bool blendEnabled_ = false;
