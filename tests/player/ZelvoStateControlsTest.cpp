@@ -5,6 +5,9 @@
 #include "GameViewFixture.h"
 #include "model/ZelvoCharaModel.h"
 #include "model/ZelvoEventModel.h"
+#include "model/ZelvoOrderModel.h"
+#include "player/ZCEventOrder.h"
+#include "player/ZCEventOrders.h"
 #include "model/ZelvoEventPackageModel.h"
 #include "model/ZelvoEventPositionList.h"
 #include "model/ZelvoEventPositionModel.h"
@@ -262,6 +265,50 @@ TEST_F(TouchingEvents, ANewMapViewForgetsTheTouchedEvent) {
   EXPECT_EQ(tick(*field), msg::kFrameTick);
   EXPECT_EQ(game.control.GetCurrentEvent(), nullptr);
   EXPECT_EQ(field->GetTouchedEvent(), nullptr);
+}
+
+// Records which order ran; order 2 waits for a key like a text window does.
+class RecordingOrder final : public IZCEventOrder {
+ public:
+  explicit RecordingOrder(IZCZelvoAPI& control) : control_(control) {}
+  void Execute(const std::shared_ptr<IZelvoEventView>&, IZelvoMessage&) override {
+    auto order = control_.GetCurrentOrder();
+    ran.push_back(order ? order->GetID() : -1);
+    if (order && order->GetID() == 2) control_.SetWaitKey(0);
+  }
+  int32_t GetOrderType() override { return 777; }
+  std::vector<int32_t> ran;
+
+ private:
+  IZCZelvoAPI& control_;
+};
+
+TEST_F(Controls, EventRunsOneOrderPerMessageAndWaitsForAKey) {
+  start();
+  auto recorder = std::make_shared<RecordingOrder>(game.control);
+  game.control.GetEventOrders()->Add(recorder);
+  auto root = std::make_shared<TZelvoOrderModel>(1);
+  root->SetType(777);
+  for (int32_t id : {2, 3}) TZelvoOrderModel::CreateChild(id, root)->SetType(777);
+  auto page = game.figure({0, 0, 32, 32});
+  page->SetOrder(root);
+  auto event = std::make_shared<TZelvoEventModel>(3, nullptr);
+  event->Add(page);
+  auto eventView = game.factory->CreateEventView();
+  eventView->SetEventPackage(event);
+  game.control.SetCurrentEvent(eventView);
+  TZelvoEventControl control(*queue);
+  EXPECT_EQ(tick(control), msg::kFrameTick);
+  EXPECT_EQ(tick(control), msg::kFrameTick);  // order 2 starts waiting
+  EXPECT_EQ(tick(control), msg::kFrameTick);  // and is drawn again
+  EXPECT_EQ(send(control, 65), 65u);          // the key ends the wait
+  EXPECT_EQ(tick(control), msg::kToField);     // order 3 was the last
+  EXPECT_EQ(recorder->ran, (std::vector<int32_t>{1, 2, 2, 2, 3}));
+  EXPECT_EQ(game.control.GetCurrentEvent(), nullptr);
+  // The same event runs again from its root.
+  game.control.SetCurrentEvent(eventView);
+  tick(control);
+  EXPECT_EQ(recorder->ran.back(), 1);
 }
 
 struct MissingCase {
