@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "player/ZelvoMessageCodes.h"
+
 class QEvent;
 
 namespace zelvo {
@@ -20,10 +22,10 @@ struct InputEvent {
 
 class KeyMap {
  public:
-  static constexpr uint32_t kQuitCode = 0x10000000;
-  static constexpr uint32_t kKeyUpOffset = 0x10000;
-  static constexpr uint32_t kMouseDownCode = 0x20000;
-  static constexpr uint32_t kMouseUpCode = 0x20001;
+  static constexpr uint32_t kQuitCode = msg::kQuit;
+  static constexpr uint32_t kKeyUpOffset = msg::kKeyUpOffset;
+  static constexpr uint32_t kMouseDownCode = msg::kMouseDown;
+  static constexpr uint32_t kMouseUpCode = msg::kMouseUp;
   static constexpr uint16_t kQuitKey = 0x51;  // Q
 
   // The Windows virtual-key code of a Qt key; 0 for a key that has none. Punctuation follows

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "player/ZelvoMessageCodes.h"
 #include "player/ZDrawable.h"
 #include "player/ZLCharaView.h"
 #include "player/ZLabel.h"
@@ -96,7 +97,8 @@ class IZelvoMapFloorViewList {
 };
 
 // Keys of the steps: the numeric-pad codes the field control passes.
-inline constexpr int32_t kKeyDown = 98, kKeyLeft = 100, kKeyRight = 102, kKeyUp = 104;
+inline constexpr int32_t kKeyDown = msg::kKeyDown, kKeyLeft = msg::kKeyLeft, kKeyRight = msg::kKeyRight,
+                          kKeyUp = msg::kKeyUp;
 
 class IZelvoMapView {
  public:
