@@ -32,8 +32,8 @@ TEST(DeviceFrame, ScrolledMapReachesTheFrameSink) {
   hero->GetDAnimation()->SetPatternCount(2);
   api.SetPlayer(hero);
   api.SetMap(game.map);
-  // Only the map is read back: on this device a chip cut from texture column 0 and the hero's
-  // keyed picture do not show yet, while the same calls on the recording graphics do.
+  // The fixture's pictures key their top-left colour: chip (0, 0) and the one-colour hero are
+  // transparent, so where they stand the clear colour shows.
   for (int i = 0; i < 2; ++i) {
     api.Clear(255, 0, 0, 0);
     api.DrawMap(300, 0);
@@ -44,6 +44,8 @@ TEST(DeviceFrame, ScrolledMapReachesTheFrameSink) {
   ASSERT_EQ(frame.width, 640);
   EXPECT_EQ(frame.at(0, 0), ChipColor(9, 0));
   EXPECT_EQ(frame.at(19, 0), ChipColor(9, 0));
+  EXPECT_EQ(frame.at(20, 5), 0xFF000000u);
+  EXPECT_EQ(frame.at(51, 5), 0xFF000000u);
   EXPECT_EQ(frame.at(52, 479), ChipColor(1, 0));
   EXPECT_EQ(frame.at(84, 100), ChipColor(2, 0));
   EXPECT_EQ(frame.at(83, 100), ChipColor(1, 0));
