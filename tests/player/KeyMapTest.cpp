@@ -13,13 +13,16 @@ using Kind = InputEvent::Kind;
 
 // Devices of the tests' own, so events need no application, which would own Qt's defaults.
 const QInputDevice& keyboard() {
-  static const QInputDevice device("test keyboard", 1, QInputDevice::DeviceType::Keyboard);
-  return device;
+  // Kept for the whole run and never destroyed: Qt's device registry is gone by the time
+  // function statics would be torn down at exit.
+  static const QInputDevice* device = new QInputDevice("test keyboard", 1, QInputDevice::DeviceType::Keyboard);
+  return *device;
 }
 const QPointingDevice& mouse() {
-  static const QPointingDevice device("test mouse", 2, QInputDevice::DeviceType::Mouse,
-                                      QPointingDevice::PointerType::Generic, QInputDevice::Capability::Position, 1, 5);
-  return device;
+  static const QPointingDevice* device =
+      new QPointingDevice("test mouse", 2, QInputDevice::DeviceType::Mouse, QPointingDevice::PointerType::Generic,
+                          QInputDevice::Capability::Position, 1, 5);
+  return *device;
 }
 
 QMouseEvent mouseEvent(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held) {
