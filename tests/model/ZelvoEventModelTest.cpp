@@ -2,25 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include "FakeGameData.h"
 #include "model/ZelvoEventPackageList.h"
 #include "model/ZelvoEventPackageModel.h"
 #include "platform/core/Errors.h"
 #include "support/Bytes.h"
 #include "support/ModelTesting.h"
+#include "support/TestGameData.h"
 
 namespace zelvo {
 namespace {
 
 using test::Bytes;
+using test::saved;
 const std::string kNewOrder = TZelvoOrderModel::kDefaultName;
-
-template <class M>
-std::vector<uint8_t> saved(M& m) {
-  TZStream s("", TZStream::Memory);
-  m.SaveToStream(s);
-  return ReadAllBytes(s);
-}
 
 template <class List>
 std::vector<int32_t> ids(const List& list) {
@@ -51,7 +45,7 @@ Bytes package(int32_t id, std::initializer_list<Bytes> events) {
   return b;
 }
 
-struct Game : test::FakeGameData {
+struct Game : test::TestGameData {
   std::shared_ptr<TZelvoOrderModel> shared = TZelvoOrderModel::CreateChild(9, sharedOrders);
 };
 
