@@ -14,7 +14,8 @@ std::shared_ptr<TZelvoStylePackage> TestGameData::AddImageMaterials() {
 }
 
 std::shared_ptr<IZelvoMaterialPackage> TestGameData::GetImageMaterials() {
-  return materials ? std::dynamic_pointer_cast<IZelvoMaterialPackage>(materials->GetItem(0)) : nullptr;
+  if (!materials || materials->GetCount() == 0) return nullptr;
+  return std::dynamic_pointer_cast<IZelvoMaterialPackage>(materials->GetItem(0));
 }
 
 }  // namespace zelvo::test

@@ -37,11 +37,11 @@ class TestGameData : public TZelvoAPI, public virtual IZMLZelvoAPI {
   std::shared_ptr<IZelvoDAnimationModelList> GetDAnimationList() override { return dAnimations; }
   std::shared_ptr<IZelvoEventPackageList> GetEventPackageList() override { return packages; }
   std::shared_ptr<IZelvoMaterialPackage> GetMaterialRoot() override { return materials; }
-  // Item 0 of the material root, asked of the root each time, as the game's data set does.
+  // Item 0 of the material root, asked of the root each time; none while the root is empty.
   std::shared_ptr<IZelvoMaterialPackage> GetImageMaterials() override;
   std::shared_ptr<IZelvoCharaModelList> GetCharaList() override { return nullptr; }
-  std::shared_ptr<IZelvoPartyModel> GetParty() override { return nullptr; }
-  std::shared_ptr<IZelvoMapTreeControl> GetMapTree() override { return nullptr; }
+  std::shared_ptr<IZelvoPartyModel> GetParty() override { return party; }
+  std::shared_ptr<IZelvoMapTreeControl> GetMapTree() override { return mapTree; }
   std::shared_ptr<IZelvoMoveTypeList> GetMoveTypeList() override { return nullptr; }
   std::shared_ptr<IZelvoOrderModel> GetSharedOrders() override { return sharedOrders; }
   std::shared_ptr<IZelvoAnimeModelList> GetAnimeList() override { return nullptr; }
@@ -60,6 +60,8 @@ class TestGameData : public TZelvoAPI, public virtual IZMLZelvoAPI {
   std::shared_ptr<TZelvoOrderModel> sharedOrders = std::make_shared<TZelvoOrderModel>(3);
   std::shared_ptr<TZelvoConditionModelList> conditions = std::make_shared<TZelvoConditionModelList>();
   std::shared_ptr<TZelvoEventPackageList> packages = std::make_shared<TZelvoEventPackageList>(-1, this);
+  std::shared_ptr<IZelvoMapTreeControl> mapTree;
+  std::shared_ptr<IZelvoPartyModel> party;
 };
 
 }  // namespace zelvo::test
