@@ -12,6 +12,7 @@ namespace zelvo {
 namespace {
 
 using test::Bytes;
+using test::ids;
 using test::saved;
 using test::load;
 namespace fx = test::fixture;
@@ -239,12 +240,6 @@ std::shared_ptr<TZelvoMapChipSetModel> chipSet(int32_t id, bool deleted = false)
   s->SetSize(1, 1);
   s->SetDeleted(deleted);
   return s;
-}
-
-std::vector<int32_t> ids(const IZelvoMapChipSetListControl& list) {
-  std::vector<int32_t> out;
-  for (int32_t i = 0; i < list.GetCount(); ++i) out.push_back(list.GetItem(i)->GetID());
-  return out;
 }
 
 TEST(MapChipSetList, IndexRulesAndTheLastMatch) {

@@ -10,6 +10,7 @@ namespace zelvo {
 namespace {
 
 using test::Bytes;
+using test::ids;
 using test::saved;
 namespace fx = test::fixture;
 
@@ -50,12 +51,6 @@ TEST(MoveTypeModel, SettingAKindTouchesOnlyItsBit) {
 }
 
 std::shared_ptr<TZelvoMoveTypeModel> moveType(int32_t id) { return std::make_shared<TZelvoMoveTypeModel>(id); }
-
-std::vector<int32_t> ids(const IZelvoMoveTypeList& list) {
-  std::vector<int32_t> out;
-  for (int32_t i = 0; i < list.GetCount(); ++i) out.push_back(list.GetItem(i)->GetID());
-  return out;
-}
 
 TEST(MoveTypeList, IndexRulesAndTheLastMatch) {
   TZelvoMoveTypeList list;

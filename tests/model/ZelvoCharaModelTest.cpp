@@ -19,6 +19,7 @@ namespace zelvo {
 namespace {
 
 using test::Bytes;
+using test::ids;
 
 // Collision 3, direction animation 4, and picture 12 one folder down the material tree.
 struct GameLists {
@@ -49,12 +50,6 @@ Bytes charaRecord(int32_t id, const std::string& name, int32_t collision, int32_
 
 std::shared_ptr<IZelvoCharaModel> chara(int32_t id) {
   return std::make_shared<TZelvoCharaModel>(id, std::make_shared<TZelvoCapabilityModel>(id + 100));
-}
-
-std::vector<int32_t> ids(const IZelvoCharaModelList& list) {
-  std::vector<int32_t> out;
-  for (int32_t i = 0; i < list.GetCount(); ++i) out.push_back(list.GetItem(i)->GetID());
-  return out;
 }
 
 std::vector<uint8_t> saved(const std::function<void(IZStream&)>& save) {

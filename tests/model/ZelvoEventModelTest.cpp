@@ -13,15 +13,9 @@ namespace zelvo {
 namespace {
 
 using test::Bytes;
+using test::ids;
 using test::saved;
 const std::string kNewOrder = TZelvoOrderModel::kDefaultName;
-
-template <class List>
-std::vector<int32_t> ids(const List& list) {
-  std::vector<int32_t> out;
-  for (int32_t i = 0; i < list.GetCount(); ++i) out.push_back(list.GetItem(i)->GetID());
-  return out;
-}
 
 // An action stored with an inline order of one child, and one that refers to shared order 9.
 Bytes inlineAction(int32_t id) {

@@ -18,6 +18,14 @@ std::vector<uint8_t> saved(M& m) {
   return ReadAllBytes(s);
 }
 
+// The IDs of a list's items, in order.
+template <class List>
+std::vector<int32_t> ids(const List& list) {
+  std::vector<int32_t> out;
+  for (int32_t i = 0; i < list.GetCount(); ++i) out.push_back(list.GetItem(i)->GetID());
+  return out;
+}
+
 // Reads bytes into m and expects every byte read.
 template <class M>
 void load(M& m, const std::vector<uint8_t>& bytes) {
