@@ -4,18 +4,14 @@
 #include "model/ZelvoCollisionModelList.h"
 #include "model/ZelvoDAnimationModelList.h"
 #include "support/Bytes.h"
+#include "support/ModelTesting.h"
 
 namespace zelvo {
 namespace {
 
 using test::Bytes;
+using test::saved;
 namespace fx = test::fixture;
-
-std::vector<uint8_t> saved(IZelvoModel& m) {
-  TZStream s("", TZStream::Memory);
-  m.SaveToStream(s);
-  return ReadAllBytes(s);
-}
 
 TEST(CollisionModel, RecordIsTheBaseThenKindRectAndReserved) {
   TZelvoCollisionModel c(5);

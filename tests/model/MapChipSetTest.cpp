@@ -1,30 +1,21 @@
 #include <gtest/gtest.h>
 
 #include "MaterialFixtures.h"
-#include "MaterialTestAPI.h"
 #include "model/ZelvoMapChipSetIDListControl.h"
 #include "model/ZelvoMapChipSetListControl.h"
 #include "platform/core/Errors.h"
 #include "support/Bytes.h"
+#include "support/ModelTesting.h"
+#include "support/TestGameData.h"
 
 namespace zelvo {
 namespace {
 
 using test::Bytes;
+using test::ids;
+using test::saved;
+using test::load;
 namespace fx = test::fixture;
-
-std::vector<uint8_t> saved(IZelvoModel& m) {
-  TZStream s("", TZStream::Memory);
-  m.SaveToStream(s);
-  return ReadAllBytes(s);
-}
-
-template <class T>
-void load(T& m, const std::vector<uint8_t>& bytes) {
-  TZStream in(bytes, "fixture");
-  m.LoadFromStream(in);
-  EXPECT_EQ(in.GetPosition(), in.GetSize());
-}
 
 // What fx::chip(x, y) holds.
 TZelvoChipAttributes expectedChip(int32_t x, int32_t y) {
@@ -155,7 +146,8 @@ Bytes pathForm(const std::string& path) {
 }
 
 TEST(MapChipSet, ResolveImageLinksTheImageMaterialWithTheID) {
-  test::MaterialTestAPI api;
+  test::TestGameData api;
+  api.AddImageMaterials();
   auto known = std::make_shared<TZelvoStyleModel>(12, MaterialKind::Picture);
   known->SetPath("Graphics\\known.bmp");
   api.GetImageMaterials()->Add(known);
@@ -209,7 +201,8 @@ TEST(MapChipSet, APictureCarriedByAnOldRecordSurvivesTheNewestSave) {
   for (const Case& c : {Case{"version 1", versionOne(12), "Graphics\\old.bmp", "pic", 1},
                         Case{"path", pathForm("Graphics\\oldest.bmp"), "Graphics\\oldest.bmp", "Graphics\\oldest.bmp", 1}}) {
     SCOPED_TRACE(c.name);
-    test::MaterialTestAPI api;
+    test::TestGameData api;
+    api.AddImageMaterials();
     TZelvoMapChipSetModel set(0);
     load(set, c.record);
     EXPECT_EQ(set.GetImagePath(), c.path);
@@ -247,12 +240,6 @@ std::shared_ptr<TZelvoMapChipSetModel> chipSet(int32_t id, bool deleted = false)
   s->SetSize(1, 1);
   s->SetDeleted(deleted);
   return s;
-}
-
-std::vector<int32_t> ids(const IZelvoMapChipSetListControl& list) {
-  std::vector<int32_t> out;
-  for (int32_t i = 0; i < list.GetCount(); ++i) out.push_back(list.GetItem(i)->GetID());
-  return out;
 }
 
 TEST(MapChipSetList, IndexRulesAndTheLastMatch) {

@@ -5,12 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include "MaterialTestAPI.h"
 #include "model/ZelvoMaterialModel.h"
 #include "platform/core/Cp932.h"
 #include "platform/core/Errors.h"
 #include "support/Bytes.h"
 #include "support/TempDir.h"
+#include "support/TestGameData.h"
 
 namespace zelvo {
 namespace {
@@ -44,8 +44,8 @@ class MaterialSync : public ::testing::Test {
 
   test::TempDir dir;
   std::string root, graphics, rootOtherCase;
-  test::MaterialTestAPI api;
-  std::shared_ptr<IZelvoMaterialPackage> images = api.GetImageMaterials();
+  test::TestGameData api;
+  std::shared_ptr<IZelvoMaterialPackage> images = api.AddImageMaterials();
 };
 
 TEST_F(MaterialSync, NewFilesAndFoldersAreAddedAndCVSIsIgnored) {
@@ -230,7 +230,7 @@ TEST_F(MaterialSync, NamesFromDiskBecomeCP932) {
 
 TEST_F(MaterialSync, WithoutAFactoryNothingIsMadeUp) {
   file("a.bmp");
-  api.dropFactory();
+  api.factory = nullptr;
   int32_t added = 0, missing = 0;
   EXPECT_THROW(sync(added, missing), EZelvoError);
   EXPECT_EQ(images->GetCount(), 0);

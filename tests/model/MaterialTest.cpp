@@ -5,25 +5,15 @@
 #include "model/ZelvoMaterialModel.h"
 #include "platform/core/Errors.h"
 #include "support/Bytes.h"
+#include "support/ModelTesting.h"
 
 namespace zelvo {
 namespace {
 
 using test::Bytes;
+using test::saved;
+using test::load;
 namespace fx = test::fixture;
-
-std::vector<uint8_t> saved(IZelvoModel& m) {
-  TZStream s("", TZStream::Memory);
-  m.SaveToStream(s);
-  return ReadAllBytes(s);
-}
-
-template <class T>
-void load(T& m, const std::vector<uint8_t>& bytes) {
-  TZStream in(bytes, "fixture");
-  m.LoadFromStream(in);
-  EXPECT_EQ(in.GetPosition(), in.GetSize());
-}
 
 TEST(ChangeColorModel, BlocksRepeatTheFlagsAndTheBlueByte) {
   TZelvoChangeColorModel c(4);

@@ -4,18 +4,15 @@
 #include "model/ZelvoMoveTypeList.h"
 #include "platform/core/Errors.h"
 #include "support/Bytes.h"
+#include "support/ModelTesting.h"
 
 namespace zelvo {
 namespace {
 
 using test::Bytes;
+using test::ids;
+using test::saved;
 namespace fx = test::fixture;
-
-std::vector<uint8_t> saved(IZelvoModel& m) {
-  TZStream s("", TZStream::Memory);
-  m.SaveToStream(s);
-  return ReadAllBytes(s);
-}
 
 TEST(MoveTypeModel, NewAllowsNothing) {
   TZelvoMoveTypeModel m(3);
@@ -54,12 +51,6 @@ TEST(MoveTypeModel, SettingAKindTouchesOnlyItsBit) {
 }
 
 std::shared_ptr<TZelvoMoveTypeModel> moveType(int32_t id) { return std::make_shared<TZelvoMoveTypeModel>(id); }
-
-std::vector<int32_t> ids(const IZelvoMoveTypeList& list) {
-  std::vector<int32_t> out;
-  for (int32_t i = 0; i < list.GetCount(); ++i) out.push_back(list.GetItem(i)->GetID());
-  return out;
-}
 
 TEST(MoveTypeList, IndexRulesAndTheLastMatch) {
   TZelvoMoveTypeList list;

@@ -2,24 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include "FakeGameData.h"
 #include "platform/core/Errors.h"
 #include "support/Bytes.h"
 #include "support/ModelTesting.h"
+#include "support/TestGameData.h"
 
 namespace zelvo {
 namespace {
 
 using test::Bytes;
+using test::saved;
 const std::string kNewOrder = TZelvoOrderModel::kDefaultName;
 constexpr int32_t kSentinel = 0x5EED5EED;
-
-template <class M>
-std::vector<uint8_t> saved(M& m) {
-  TZStream s("", TZStream::Memory);
-  m.SaveToStream(s);
-  return ReadAllBytes(s);
-}
 
 std::shared_ptr<TZelvoConditionModel> conditionWith(int32_t kind, const char* name) {
   auto c = std::make_shared<TZelvoConditionModel>();
@@ -39,7 +33,7 @@ std::shared_ptr<TZelvoActionModel> loadAction(const std::vector<uint8_t>& record
   return action;
 }
 
-struct Game : test::FakeGameData {
+struct Game : test::TestGameData {
   std::shared_ptr<TZelvoOrderModel> shared = TZelvoOrderModel::CreateChild(9, sharedOrders);
   std::shared_ptr<test::IdentifiedCondition> sharedCondition = std::make_shared<test::IdentifiedCondition>(5);
   Game() {

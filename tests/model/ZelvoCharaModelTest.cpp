@@ -13,54 +13,24 @@
 #include "platform/core/Errors.h"
 #include "support/Bytes.h"
 #include "support/ModelTesting.h"
+#include "support/TestGameData.h"
 
 namespace zelvo {
 namespace {
 
 using test::Bytes;
-
-// Just the lists a character looks its references up in.
-class FakeData : public TZelvoAPI, public virtual IZMLZelvoAPI {
- public:
-  std::shared_ptr<IZMLFactory> GetFactory() override { return nullptr; }
-  std::shared_ptr<IZelvoModelIDManager> GetIDManager() override { return nullptr; }
-  std::shared_ptr<IZelvoCollisionModelList> GetCollisionList() override { return collisions; }
-  std::shared_ptr<IZelvoDAnimationModelList> GetDAnimationList() override { return dAnimations; }
-  std::shared_ptr<IZelvoEventPackageList> GetEventPackageList() override { return nullptr; }
-  std::shared_ptr<IZelvoMaterialPackage> GetMaterialRoot() override { return materials; }
-  std::shared_ptr<IZelvoMaterialPackage> GetImageMaterials() override { return nullptr; }
-  std::shared_ptr<IZelvoCharaModelList> GetCharaList() override { return nullptr; }
-  std::shared_ptr<IZelvoPartyModel> GetParty() override { return nullptr; }
-  std::shared_ptr<IZelvoMapTreeControl> GetMapTree() override { return nullptr; }
-  std::shared_ptr<IZelvoMoveTypeList> GetMoveTypeList() override { return nullptr; }
-  std::shared_ptr<IZelvoOrderModel> GetSharedOrders() override { return nullptr; }
-  std::shared_ptr<IZelvoAnimeModelList> GetAnimeList() override { return nullptr; }
-  std::shared_ptr<IZelvoAttributeModelList> GetAttributeList() override { return nullptr; }
-  std::shared_ptr<IZelvoJobModelList> GetJobList() override { return nullptr; }
-  std::shared_ptr<IZelvoConditionModelList> GetConditionList() override { return nullptr; }
-  std::shared_ptr<IZelvoGrossaryModel> GetGrossary() override { return nullptr; }
-  void Save() override {}
-  void Load() override {}
-
-  std::shared_ptr<IZelvoCollisionModelList> collisions;
-  std::shared_ptr<IZelvoDAnimationModelList> dAnimations;
-  std::shared_ptr<IZelvoMaterialPackage> materials;
-};
+using test::ids;
 
 // Collision 3, direction animation 4, and picture 12 one folder down the material tree.
 struct GameLists {
   GameLists() {
-    data.collisions = std::make_shared<TZelvoCollisionModelList>();
     data.collisions->Add(collision);
-    data.dAnimations = std::make_shared<TZelvoDAnimationModelList>();
     data.dAnimations->Add(dAnimation);
-    auto root = std::make_shared<TZelvoStylePackage>(1);
     auto folder = std::make_shared<TZelvoStylePackage>(2);
     folder->Add(picture);
-    root->Add(folder);
-    data.materials = root;
+    data.materials->Add(folder);
   }
-  FakeData data;
+  test::TestGameData data;
   std::shared_ptr<IZelvoCollisionModel> collision = std::make_shared<TZelvoCollisionModel>(3);
   std::shared_ptr<IZelvoDAnimationModel> dAnimation = std::make_shared<TZelvoDAnimationModel>(4);
   std::shared_ptr<IZelvoMaterialModel> picture = std::make_shared<TZelvoStyleModel>(12, MaterialKind::Picture);
@@ -80,12 +50,6 @@ Bytes charaRecord(int32_t id, const std::string& name, int32_t collision, int32_
 
 std::shared_ptr<IZelvoCharaModel> chara(int32_t id) {
   return std::make_shared<TZelvoCharaModel>(id, std::make_shared<TZelvoCapabilityModel>(id + 100));
-}
-
-std::vector<int32_t> ids(const IZelvoCharaModelList& list) {
-  std::vector<int32_t> out;
-  for (int32_t i = 0; i < list.GetCount(); ++i) out.push_back(list.GetItem(i)->GetID());
-  return out;
 }
 
 std::vector<uint8_t> saved(const std::function<void(IZStream&)>& save) {
@@ -257,7 +221,10 @@ TEST(ZelvoCharaModelList, ResolveAllFindsWhatExistsAndLeavesTheRestEmpty) {
   EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 10, bytes.begin() + 22), Bytes().i32(-1).i32(-1).i32(-1).vec());
 
   // Lists the data set does not hold leave every reference empty.
-  FakeData nothing;
+  test::TestGameData nothing;
+  nothing.collisions = nullptr;
+  nothing.dAnimations = nullptr;
+  nothing.materials = nullptr;
   list.ResolveAll(nothing);
   EXPECT_EQ(list.GetItem(0)->GetCollision(), nullptr);
   EXPECT_EQ(list.GetItem(0)->GetMaterial(), nullptr);

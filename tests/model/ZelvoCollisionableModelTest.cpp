@@ -2,21 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include "FakeGameData.h"
 #include "platform/core/Errors.h"
 #include "support/Bytes.h"
 #include "support/ModelTesting.h"
+#include "support/TestGameData.h"
 
 namespace zelvo {
 namespace {
 
 using test::Bytes;
-
-std::vector<uint8_t> saved(IZelvoModel& m) {
-  TZStream s("", TZStream::Memory);
-  m.SaveToStream(s);
-  return ReadAllBytes(s);
-}
+using test::saved;
 
 TEST(ZelvoCollisionableModel, WritesTheIDsOfItsReferences) {
   TZelvoCollisionableModel none(5);
@@ -41,7 +36,7 @@ TEST(ZelvoCollisionableModel, StoredIDsChangeOnlyOnLoadAndSave) {
 }
 
 TEST(ZelvoCollisionableModel, ResolveRefsLooksEachIDUp) {
-  test::FakeGameData game;
+  test::TestGameData game;
   auto collision = std::make_shared<TZelvoCollisionModel>(4);
   auto animation = std::make_shared<TZelvoDAnimationModel>(4);
   auto folder = std::make_shared<TZelvoStylePackage>(20);

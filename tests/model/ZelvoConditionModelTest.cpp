@@ -11,13 +11,7 @@ namespace zelvo {
 namespace {
 
 using test::Bytes;
-
-template <class M>
-std::vector<uint8_t> saved(M& m) {
-  TZStream s("", TZStream::Memory);
-  m.SaveToStream(s);
-  return ReadAllBytes(s);
-}
+using test::saved;
 
 std::shared_ptr<TZelvoConditionModelItem> line(int32_t kind, int32_t number, int32_t value, int32_t selection,
                                                const char* name) {

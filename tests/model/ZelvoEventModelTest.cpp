@@ -2,32 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include "FakeGameData.h"
 #include "model/ZelvoEventPackageList.h"
 #include "model/ZelvoEventPackageModel.h"
 #include "platform/core/Errors.h"
 #include "support/Bytes.h"
 #include "support/ModelTesting.h"
+#include "support/TestGameData.h"
 
 namespace zelvo {
 namespace {
 
 using test::Bytes;
+using test::ids;
+using test::saved;
 const std::string kNewOrder = TZelvoOrderModel::kDefaultName;
-
-template <class M>
-std::vector<uint8_t> saved(M& m) {
-  TZStream s("", TZStream::Memory);
-  m.SaveToStream(s);
-  return ReadAllBytes(s);
-}
-
-template <class List>
-std::vector<int32_t> ids(const List& list) {
-  std::vector<int32_t> out;
-  for (int32_t i = 0; i < list.GetCount(); ++i) out.push_back(list.GetItem(i)->GetID());
-  return out;
-}
 
 // An action stored with an inline order of one child, and one that refers to shared order 9.
 Bytes inlineAction(int32_t id) {
@@ -51,7 +39,7 @@ Bytes package(int32_t id, std::initializer_list<Bytes> events) {
   return b;
 }
 
-struct Game : test::FakeGameData {
+struct Game : test::TestGameData {
   std::shared_ptr<TZelvoOrderModel> shared = TZelvoOrderModel::CreateChild(9, sharedOrders);
 };
 

@@ -2,21 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include "FakeGameData.h"
 #include "platform/core/Errors.h"
 #include "support/Bytes.h"
 #include "support/ModelTesting.h"
+#include "support/TestGameData.h"
 
 namespace zelvo {
 namespace {
 
 using test::Bytes;
-
-std::vector<uint8_t> saved(IZelvoModel& m) {
-  TZStream s("", TZStream::Memory);
-  m.SaveToStream(s);
-  return ReadAllBytes(s);
-}
+using test::saved;
 
 std::vector<int32_t> fields(const IZelvoEventPositionModel& p) {
   return {p.GetX(), p.GetY(), p.GetFloorID(), p.GetPackageID(), p.GetEventID(), p.GetDirection()};
@@ -68,7 +63,7 @@ TEST(ZelvoEventPositionModel, TruncationsLeaveThePositionAsItWas) {
                                    });
 }
 
-struct Places : test::FakeGameData {
+struct Places : test::TestGameData {
   std::shared_ptr<TZelvoEventPackageModel> local = std::make_shared<TZelvoEventPackageModel>(100, this);
   std::shared_ptr<TZelvoEventPackageModel> shared = std::make_shared<TZelvoEventPackageModel>(2, this);
   std::shared_ptr<TZelvoEventModel> localEvent = std::make_shared<TZelvoEventModel>(5, this);

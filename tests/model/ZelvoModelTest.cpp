@@ -10,12 +10,7 @@ namespace zelvo {
 namespace {
 
 using test::Bytes;
-
-std::vector<uint8_t> saved(IZelvoModel& m) {
-  TZStream s("", TZStream::Memory);
-  m.SaveToStream(s);
-  return ReadAllBytes(s);
-}
+using test::saved;
 
 TEST(ZelvoModel, DefaultNameCarriesTheID) {
   EXPECT_STREQ(TZelvoModel(12).GetName(), "ZMLObject12");

@@ -11,13 +11,8 @@ namespace zelvo {
 namespace {
 
 using test::Bytes;
+using test::saved;
 const std::string kNewName = TZelvoOrderModel::kDefaultName;
-
-std::vector<uint8_t> saved(IZelvoModel& m) {
-  TZStream s("", TZStream::Memory);
-  m.SaveToStream(s);
-  return ReadAllBytes(s);
-}
 
 std::shared_ptr<TZelvoOrderModel> loaded(const std::vector<uint8_t>& bytes) {
   auto order = std::make_shared<TZelvoOrderModel>(-1);

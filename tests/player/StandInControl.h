@@ -1,37 +1,17 @@
 #pragma once
-// A control-layer API for tests: the real game state over a data set that holds only the map
-// tree and the party a test gives it.
+// A control-layer API for tests: the real game state over the in-memory test data set, with the
+// map tree and the party a test gives it.
 
 #include <memory>
 
-#include "model/ZelvoAPI.h"
 #include "player/ZCGameState.h"
 #include "player/ZCZelvoAPI.h"
+#include "support/TestGameData.h"
 
 namespace zelvo::test {
 
-class StandInControl final : public TZelvoAPI, public virtual IZCZelvoAPI {
+class StandInControl final : public TestGameData, public virtual IZCZelvoAPI {
  public:
-  std::shared_ptr<IZMLFactory> GetFactory() override { return nullptr; }
-  std::shared_ptr<IZelvoModelIDManager> GetIDManager() override { return nullptr; }
-  std::shared_ptr<IZelvoCollisionModelList> GetCollisionList() override { return nullptr; }
-  std::shared_ptr<IZelvoDAnimationModelList> GetDAnimationList() override { return nullptr; }
-  std::shared_ptr<IZelvoEventPackageList> GetEventPackageList() override { return nullptr; }
-  std::shared_ptr<IZelvoMaterialPackage> GetMaterialRoot() override { return nullptr; }
-  std::shared_ptr<IZelvoMaterialPackage> GetImageMaterials() override { return nullptr; }
-  std::shared_ptr<IZelvoCharaModelList> GetCharaList() override { return nullptr; }
-  std::shared_ptr<IZelvoPartyModel> GetParty() override { return party; }
-  std::shared_ptr<IZelvoMapTreeControl> GetMapTree() override { return mapTree; }
-  std::shared_ptr<IZelvoMoveTypeList> GetMoveTypeList() override { return nullptr; }
-  std::shared_ptr<IZelvoOrderModel> GetSharedOrders() override { return nullptr; }
-  std::shared_ptr<IZelvoAnimeModelList> GetAnimeList() override { return nullptr; }
-  std::shared_ptr<IZelvoAttributeModelList> GetAttributeList() override { return nullptr; }
-  std::shared_ptr<IZelvoJobModelList> GetJobList() override { return nullptr; }
-  std::shared_ptr<IZelvoConditionModelList> GetConditionList() override { return nullptr; }
-  std::shared_ptr<IZelvoGrossaryModel> GetGrossary() override { return nullptr; }
-  void Save() override {}
-  void Load() override {}
-
   std::shared_ptr<IZCGameModel> GetGameModel() override { return state.GetGameModel(); }
   std::shared_ptr<IZCConditionJudge> GetConditionJudge() override { return state.GetConditionJudge(); }
   std::shared_ptr<IZCOrderExList> GetEventOrders() override { return state.GetEventOrders(); }
@@ -47,8 +27,6 @@ class StandInControl final : public TZelvoAPI, public virtual IZCZelvoAPI {
   void SetScrollY(int32_t y) override { state.SetScrollY(y); }
 
   TZCGameState state;
-  std::shared_ptr<IZelvoMapTreeControl> mapTree;
-  std::shared_ptr<IZelvoPartyModel> party;
 };
 
 }  // namespace zelvo::test
