@@ -10,7 +10,7 @@
 
 namespace zelvo::test {
 
-class StandInControl final : public TestGameData, public virtual IZCZelvoAPI {
+class StandInControl : public TestGameData, public virtual IZCZelvoAPI {
  public:
   std::shared_ptr<IZCGameModel> GetGameModel() override { return state.GetGameModel(); }
   std::shared_ptr<IZCConditionJudge> GetConditionJudge() override { return state.GetConditionJudge(); }

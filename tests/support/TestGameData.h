@@ -48,7 +48,7 @@ class TestGameData : public TZelvoAPI, public virtual IZMLZelvoAPI {
   std::shared_ptr<IZelvoAttributeModelList> GetAttributeList() override { return nullptr; }
   std::shared_ptr<IZelvoJobModelList> GetJobList() override { return nullptr; }
   std::shared_ptr<IZelvoConditionModelList> GetConditionList() override { return conditions; }
-  std::shared_ptr<IZelvoGrossaryModel> GetGrossary() override { return nullptr; }
+  std::shared_ptr<IZelvoGrossaryModel> GetGrossary() override { return grossary; }
   void Save() override {}
   void Load() override {}
 
@@ -62,6 +62,7 @@ class TestGameData : public TZelvoAPI, public virtual IZMLZelvoAPI {
   std::shared_ptr<TZelvoEventPackageList> packages = std::make_shared<TZelvoEventPackageList>(-1, this);
   std::shared_ptr<IZelvoMapTreeControl> mapTree;
   std::shared_ptr<IZelvoPartyModel> party;
+  std::shared_ptr<IZelvoGrossaryModel> grossary;
 };
 
 }  // namespace zelvo::test
