@@ -171,7 +171,11 @@ void TZelvoMapFloorModel::SaveToStream(IZStream& stream) {
   }
 }
 
-void TZelvoMapFloorModel::LoadFromStream(IZStream& stream) {
+void TZelvoMapFloorModel::LoadFromStream(IZStream& stream) { LoadSized(stream, width_, height_); }
+
+void TZelvoMapFloorModel::LoadSized(IZStream& stream, int32_t width, int32_t height) {
+  if (width < 0 || height < 0 || int64_t(width) * height > kMaxFloorCells)
+    throw EIndexError("floor size (cells)", int64_t(std::max(width, 0)) * std::max(height, 0), kMaxFloorCells);
   TZelvoModel::LoadFromStream(stream);
   BinaryReader r(stream);
   int32_t first = r.readInt32();
@@ -186,19 +190,34 @@ void TZelvoMapFloorModel::LoadFromStream(IZStream& stream) {
   int32_t layerType = r.readInt32();
   auto picture = std::make_shared<TZelvoMapPictureModel>(0);
   picture->LoadFromStream(stream);
-  const int32_t each = oldForm ? kOldMapCellBytes : kMapCellBytes;
-  const int64_t count = int64_t(width_) * height_;
-  r.requireAvailable(count * each, "floor cells");
-  std::vector<uint8_t> bytes = r.readByteVector(count * each);
-  std::vector<TZelvoMapCell> cells(static_cast<size_t>(count));
-  for (size_t i = 0; i < cells.size(); ++i) cells[i] = DecodeMapCell(bytes.data() + i * size_t(each), oldForm);
+  std::vector<TZelvoMapCell> cells = readCells(r, int64_t(width) * height, oldForm);
   gameOpacity_ = gameOpacity;
   editorOpacity_ = editorOpacity;
   baseHeight_ = baseHeight;
   layerType_ = layerType;
   picture_ = std::move(picture);
+  width_ = width;
+  height_ = height;
   cells_ = std::move(cells);
   LinkPictureImage();
+}
+
+// The cells are read a block at a time and decoded from it: a large floor is neither copied
+// whole nor made twice.
+std::vector<TZelvoMapCell> TZelvoMapFloorModel::readCells(BinaryReader& r, int64_t count, bool oldForm) {
+  const size_t each = oldForm ? kOldMapCellBytes : kMapCellBytes;
+  r.requireAvailable(count * int64_t(each), "floor cells");
+  constexpr size_t kBlockCells = 4096;
+  std::vector<uint8_t> block(std::min(size_t(count), kBlockCells) * each);
+  std::vector<TZelvoMapCell> cells;
+  cells.reserve(size_t(count));
+  for (size_t left = size_t(count); left > 0;) {
+    const size_t n = std::min(left, kBlockCells);
+    r.readBytes(block.data(), int64_t(n * each));
+    for (size_t i = 0; i < n; ++i) cells.push_back(DecodeMapCell(block.data() + i * each, oldForm));
+    left -= n;
+  }
+  return cells;
 }
 
 void TZelvoMapFloorModel::SkipRecord(IZStream& stream, int32_t width, int32_t height) {

@@ -97,6 +97,8 @@ class TZelvoMapFloorModel : public TZelvoModel, public virtual IZelvoMapFloorMod
   // been sized by the map first; the record does not hold the size.
   void SaveToStream(IZStream& stream) override;
   void LoadFromStream(IZStream& stream) override;
+  // The same for a grid of width x height, which the floor takes only once the record read whole.
+  void LoadSized(IZStream& stream, int32_t width, int32_t height);
   // Checks and passes over a floor record of a width x height grid without keeping it.
   static void SkipRecord(IZStream& stream, int32_t width, int32_t height);
 
@@ -105,6 +107,7 @@ class TZelvoMapFloorModel : public TZelvoModel, public virtual IZelvoMapFloorMod
   int32_t CheckStep(int32_t x, int32_t y, int32_t leaveBit, int32_t enterBit, const TZelvoMapCell& source,
                     int32_t sourceIndex, bool firstStep) const;
   void LinkPictureImage();
+  static std::vector<TZelvoMapCell> readCells(BinaryReader& r, int64_t count, bool oldForm);
 
   std::shared_ptr<IZelvoMapPictureModel> picture_;
   int32_t editorOpacity_ = 255;

@@ -147,8 +147,7 @@ void TZelvoMapModel::Load(IZStream& stream, bool keepFloors) {
     }
     auto floor = std::make_shared<TZelvoMapFloorModel>(0, api_);
     floor->SetMap(this);
-    floor->SetSize(width, height);
-    floor->LoadFromStream(stream);
+    floor->LoadSized(stream, width, height);
     floors.push_back(std::move(floor));
   }
   IZMLZelvoAPI* packageAPI = mapTree_ ? mapTree_->GetAPI() : api_;

@@ -18,25 +18,17 @@ void BinaryReader::requireAvailable(int64_t bytes, const char* what) {
   if (bytes < 0 || bytes > remaining()) fail(std::string(what) + " runs past the end");
 }
 
-void BinaryReader::readBytes(void* buffer, int64_t count) {
-  if (count <= 0) return;
+void BinaryReader::readRest(uint8_t* out, int64_t count, int32_t got) {
   // A short read is the end of the data; no size check first, so a field costs one call.
-  auto* out = static_cast<uint8_t*>(buffer);
   int64_t done = 0;
-  while (done < count) {
-    int32_t chunk = static_cast<int32_t>(std::min<int64_t>(count - done, std::numeric_limits<int32_t>::max()));
-    int32_t got = stream_.Read(out + done, chunk);
+  for (;;) {
     if (got <= 0)
       throw EFormatError(stream_.GetName(), position() - done,
                          "a field of " + std::to_string(count) + " bytes runs past the end");
     done += got;
+    if (done >= count) return;
+    got = stream_.Read(out + done, static_cast<int32_t>(std::min<int64_t>(count - done, kMaxChunk)));
   }
-}
-
-int32_t BinaryReader::readInt32() {
-  uint8_t b[4];
-  readBytes(b, 4);
-  return static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24);
 }
 
 int64_t BinaryReader::readInt64() {
@@ -45,12 +37,6 @@ int64_t BinaryReader::readInt64() {
   uint64_t v = 0;
   for (int i = 7; i >= 0; --i) v = v << 8 | b[i];
   return static_cast<int64_t>(v);
-}
-
-uint8_t BinaryReader::readByte() {
-  uint8_t b;
-  readBytes(&b, 1);
-  return b;
 }
 
 std::string BinaryReader::readString(int64_t count) {
@@ -78,21 +64,15 @@ int32_t BinaryReader::readCount(int64_t minBytesEach) {
   return n;
 }
 
-void BinaryWriter::writeBytes(const void* buffer, int64_t count) {
-  auto* in = static_cast<const uint8_t*>(buffer);
-  while (count > 0) {
-    int32_t chunk = static_cast<int32_t>(std::min<int64_t>(count, std::numeric_limits<int32_t>::max()));
-    int32_t put = stream_.Write(in, chunk);
-    if (put != chunk) throw EFileError("write", stream_.GetName(), "short write");
-    in += put;
-    count -= put;
-  }
-}
+void BinaryWriter::failShortWrite() const { throw EFileError("write", stream_.GetName(), "short write"); }
 
-void BinaryWriter::writeInt32(int32_t value) {
-  uint32_t v = static_cast<uint32_t>(value);
-  uint8_t b[4] = {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
-  writeBytes(b, 4);
+void BinaryWriter::writeLarge(const uint8_t* in, int64_t count) {
+  while (count > 0) {
+    int32_t chunk = static_cast<int32_t>(std::min<int64_t>(count, kMaxChunk));
+    if (stream_.Write(in, chunk) != chunk) failShortWrite();
+    in += chunk;
+    count -= chunk;
+  }
 }
 
 void BinaryWriter::writeInt64(int64_t value) {
@@ -101,7 +81,5 @@ void BinaryWriter::writeInt64(int64_t value) {
   for (int i = 0; i < 8; ++i) b[i] = uint8_t(v >> (8 * i));
   writeBytes(b, 8);
 }
-
-void BinaryWriter::writeByte(uint8_t value) { writeBytes(&value, 1); }
 
 }  // namespace zelvo

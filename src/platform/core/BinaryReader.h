@@ -14,10 +14,24 @@ class BinaryReader {
  public:
   explicit BinaryReader(ByteStream& stream) : stream_(stream), size_(stream.GetSize()) {}
 
-  int32_t readInt32();
+  int32_t readInt32() {
+    uint8_t b[4];
+    readBytes(b, 4);
+    return static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24);
+  }
   int64_t readInt64();
-  uint8_t readByte();
-  void readBytes(void* buffer, int64_t count);
+  uint8_t readByte() {
+    uint8_t b;
+    readBytes(&b, 1);
+    return b;
+  }
+  // Records are read field by field, so the whole field arriving in one call is kept inline;
+  // anything else goes on in readRest.
+  void readBytes(void* buffer, int64_t count) {
+    if (count <= 0) return;
+    int32_t got = stream_.Read(buffer, static_cast<int32_t>(count < kMaxChunk ? count : kMaxChunk));
+    if (got != count) readRest(static_cast<uint8_t*>(buffer), count, got);
+  }
   std::string readString(int64_t count);
   std::vector<uint8_t> readByteVector(int64_t count);
 
@@ -35,6 +49,10 @@ class BinaryReader {
   [[noreturn]] void fail(const std::string& what) const;
 
  private:
+  static constexpr int64_t kMaxChunk = 0x7FFFFFFF;
+  // Goes on after the first call gave `got` bytes of the field, or fails naming where it began.
+  void readRest(uint8_t* out, int64_t count, int32_t got);
+
   ByteStream& stream_;
   int64_t size_;
 };
@@ -43,14 +61,26 @@ class BinaryWriter {
  public:
   explicit BinaryWriter(ByteStream& stream) : stream_(stream) {}
 
-  void writeInt32(int32_t value);
+  void writeInt32(int32_t value) {
+    uint32_t v = static_cast<uint32_t>(value);
+    uint8_t b[4] = {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
+    writeBytes(b, 4);
+  }
   void writeInt64(int64_t value);
-  void writeByte(uint8_t value);
+  void writeByte(uint8_t value) { writeBytes(&value, 1); }
   // Throws EFileError when the stream takes fewer bytes than given.
-  void writeBytes(const void* buffer, int64_t count);
+  void writeBytes(const void* buffer, int64_t count) {
+    if (count <= 0) return;
+    if (count > kMaxChunk) return writeLarge(static_cast<const uint8_t*>(buffer), count);
+    if (stream_.Write(buffer, static_cast<int32_t>(count)) != count) failShortWrite();
+  }
   void writeString(const std::string& bytes) { writeBytes(bytes.data(), static_cast<int64_t>(bytes.size())); }
 
  private:
+  static constexpr int64_t kMaxChunk = 0x7FFFFFFF;
+  void writeLarge(const uint8_t* in, int64_t count);
+  [[noreturn]] void failShortWrite() const;
+
   ByteStream& stream_;
 };
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -13,8 +15,22 @@ class MemoryStream final : public ByteStream {
   MemoryStream() = default;
   explicit MemoryStream(std::vector<uint8_t> bytes, std::string name = "memory");
 
-  int32_t Read(void* buffer, int32_t count) override;
-  int32_t Write(const void* buffer, int32_t count) override;
+  // Inline, so that the zelvo stream over memory reads a field without a further call.
+  int32_t Read(void* buffer, int32_t count) override {
+    if (count <= 0 || position_ >= bytes_.size()) return 0;
+    size_t n = std::min(static_cast<size_t>(count), bytes_.size() - position_);
+    std::memcpy(buffer, bytes_.data() + position_, n);
+    position_ += n;
+    return static_cast<int32_t>(n);
+  }
+  int32_t Write(const void* buffer, int32_t count) override {
+    if (count <= 0) return 0;
+    size_t end = position_ + static_cast<size_t>(count);
+    if (end > bytes_.size()) bytes_.resize(end);
+    std::memcpy(bytes_.data() + position_, buffer, static_cast<size_t>(count));
+    position_ = end;
+    return count;
+  }
   int32_t Seek(int32_t position) override;
   int64_t GetPosition() const override { return position_; }
   int64_t GetSize() const override { return static_cast<int64_t>(bytes_.size()); }
