@@ -117,8 +117,7 @@ bool THeadlessPlayer::advance() {
 int THeadlessPlayer::Run(const ScriptedInput& script, int maxFrames, const FrameObserver& observer) {
   script_ = &script;
   observer_ = observer ? &observer : nullptr;
-  frame_ = 0;
-  maxFrames_ = maxFrames;
+  maxFrames_ = frame_ + maxFrames;
   seenPresents_ = sink_.presentCount();
   int ran = 0;
   form_.SetPump([this] {

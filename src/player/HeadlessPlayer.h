@@ -55,7 +55,8 @@ class THeadlessPlayer {
 
   THeadlessPlayer();
   bool Start(const std::filesystem::path& gameBaseDir) { return form_.FormCreate(gameBaseDir); }
-  // Plays until the form closes or maxFrames frames ran; answers the frames run. A game state
+  // Plays until the form closes or maxFrames more frames ran; answers the frames run. Frame
+  // numbers go on from one call to the next, so a script can be played a few frames at a time. A game state
   // that waits inside a frame moves the script and the clock on as frames would.
   int Run(const ScriptedInput& script, int maxFrames, const FrameObserver& observer = {});
 
