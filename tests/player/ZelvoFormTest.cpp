@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <algorithm>
 #include <Qt>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +18,8 @@
 #include "platform/gui/MessageBox.h"
 #include "player/HeadlessPlayer.h"
 #include "player/ZelvoForm.h"
+#include "model/ZelvoPartyModel.h"
+#include "player/ZCZelvoAPIImpl.h"
 #include "support/TempDir.h"
 #include "tools/DefaultGame.h"
 
@@ -132,6 +135,75 @@ TEST_F(PlayerGame, ACorruptDataFileIsReportedByNameAndEndsWithAFailure) {
   EXPECT_TRUE(player_.Form().IsClosed());
   EXPECT_NE(player_.Form().ExitCode(), 0);
   EXPECT_EQ(player_.Run({}, 10), 0);
+  EXPECT_EQ(snapshot(start_.path()), before_);
+}
+
+// The text window's inside, where the villager's words are written.
+std::vector<uint32_t> textArea(const d3d9::Frame& frame) {
+  std::vector<uint32_t> pixels;
+  for (int y = 40; y < 150; ++y)
+    for (int x = 140; x < 500; ++x) pixels.push_back(frame.at(x, y));
+  return pixels;
+}
+
+double brightness(const d3d9::Frame& frame) {
+  double sum = 0;
+  for (uint32_t p : frame.pixels) sum += ((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF);
+  return sum / (3.0 * frame.pixels.size());
+}
+
+// From the start place: two chips down, five left to the villager; talk to him twice; four
+// chips right and up the path to the inn's door, which takes the party into the inn; up to the
+// innkeeper, whose rest fades to black and back between his words.
+TEST_F(PlayerGame, AScriptedWalkTalksTwiceAndGoesThroughTheDoor) {
+  ScriptedInput script;
+  script.Tap(3, Qt::Key_Return);
+  script.Press(10, Qt::Key_Down);
+  script.Release(14, Qt::Key_Down);
+  script.Press(20, Qt::Key_Left);
+  script.Release(45, Qt::Key_Left);
+  script.Tap(50, Qt::Key_Z);
+  script.Tap(75, Qt::Key_Z);
+  script.Tap(90, Qt::Key_Z);
+  script.Tap(110, Qt::Key_Z);
+  script.Press(120, Qt::Key_Right);
+  script.Release(136, Qt::Key_Right);
+  script.Press(140, Qt::Key_Up);
+  script.Release(160, Qt::Key_Up);
+  script.Tap(165, Qt::Key_Z);
+  script.Press(200, Qt::Key_Up);
+  script.Release(220, Qt::Key_Up);
+  for (int f : {225, 260, 300, 340, 380, 400}) script.Tap(f, Qt::Key_Z);
+  ASSERT_TRUE(player_.Start(start_.path()));
+  const int32_t village = player_.Form().ControlAPI()->GetParty()->GetMapID();
+  std::map<int, std::vector<uint32_t>> texts;
+  std::map<int, State> states;
+  std::vector<double> light;
+  const auto keep = [&](int frame, const d3d9::Frame& image) {
+    if (frame == 70 || frame == 85 || frame == 105) texts[frame] = textArea(image);
+    if (frame > 225) light.push_back(brightness(image));
+  };
+  for (int f = 1; f <= 420; ++f) {
+    player_.Run(script, 1, keep);
+    states[f] = player_.Form().CurrentState();
+  }
+  EXPECT_EQ(states[45], State::Field);
+  EXPECT_EQ(states[70], State::Event);
+  EXPECT_EQ(states[85], State::Field);
+  EXPECT_EQ(states[105], State::Event);
+  ASSERT_EQ(texts.size(), 3u);
+  // The field shows no text window; each talk shows one, and the switch changes its words.
+  EXPECT_NE(texts[70], texts[85]);
+  EXPECT_NE(texts[105], texts[85]);
+  EXPECT_NE(texts[70], texts[105]);
+  EXPECT_EQ(states[195], State::Field);
+  EXPECT_EQ(states[420], State::Field);
+  EXPECT_NE(player_.Form().ControlAPI()->GetParty()->GetMapID(), village);
+  ASSERT_FALSE(light.empty());
+  // The innkeeper's rest fades to black and back.
+  EXPECT_LT(*std::min_element(light.begin(), light.end()), 8.0);
+  EXPECT_GT(light.back(), 40.0);
+  EXPECT_FALSE(player_.Form().IsClosed());
   EXPECT_EQ(snapshot(start_.path()), before_);
 }
 
