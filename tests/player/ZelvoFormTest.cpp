@@ -152,10 +152,11 @@ double brightness(const d3d9::Frame& frame) {
   return sum / (3.0 * frame.pixels.size());
 }
 
-// From the start place: two chips down, five left to the villager; talk to him twice; four
+// From the start place: a chip down, then left until the villager stops the walk; talk to him twice; four
 // chips right and up the path to the inn's door, which takes the party into the inn; up to the
-// innkeeper, whose rest fades to black and back between his words.
-TEST_F(PlayerGame, AScriptedWalkTalksTwiceAndGoesThroughTheDoor) {
+// innkeeper, whose rest fades to black and back between his words; out through the inn's exit,
+// down the path to the elder, whose farewell fades out and ends the game.
+TEST_F(PlayerGame, AScriptedWalkTalksTwiceGoesThroughTheDoorAndEndsTheGame) {
   ScriptedInput script;
   script.Tap(3, Qt::Key_Return);
   script.Press(10, Qt::Key_Down);
@@ -174,18 +175,37 @@ TEST_F(PlayerGame, AScriptedWalkTalksTwiceAndGoesThroughTheDoor) {
   script.Press(200, Qt::Key_Up);
   script.Release(220, Qt::Key_Up);
   for (int f : {225, 260, 300, 340, 380, 400}) script.Tap(f, Qt::Key_Z);
+  script.Press(410, Qt::Key_Down);
+  script.Release(430, Qt::Key_Down);
+  script.Tap(435, Qt::Key_Z);
+  // Seven chips down the path, to the row of the elder.
+  script.Press(450, Qt::Key_Down);
+  script.Release(478, Qt::Key_Down);
+  script.Press(485, Qt::Key_Left);
+  script.Release(530, Qt::Key_Left);
+  // His words, the fade to black, the end.
+  for (int f : {535, 560, 580}) script.Tap(f, Qt::Key_Z);
   ASSERT_TRUE(player_.Start(start_.path()));
   const int32_t village = player_.Form().ControlAPI()->GetParty()->GetMapID();
   std::map<int, std::vector<uint32_t>> texts;
   std::map<int, State> states;
-  std::vector<double> light;
+  std::vector<double> light, farewell;
   const auto keep = [&](int frame, const d3d9::Frame& image) {
     if (frame == 70 || frame == 85 || frame == 105) texts[frame] = textArea(image);
-    if (frame > 225) light.push_back(brightness(image));
+    if (frame > 225 && frame < 410) light.push_back(brightness(image));
+    if (frame > 560) farewell.push_back(brightness(image));
   };
-  for (int f = 1; f <= 420; ++f) {
+  int closedAt = 0;
+  int32_t mapAt445 = -1;
+  for (int f = 1; f <= 700 && !player_.Form().IsClosed(); ++f) {
     player_.Run(script, 1, keep);
     states[f] = player_.Form().CurrentState();
+    if (player_.Form().IsClosed()) closedAt = f;
+    if (f == 445) mapAt445 = player_.Form().ControlAPI()->GetParty()->GetMapID();
+    if (f == 420) {
+      EXPECT_EQ(states[420], State::Field);
+      EXPECT_NE(player_.Form().ControlAPI()->GetParty()->GetMapID(), village);
+    }
   }
   EXPECT_EQ(states[45], State::Field);
   EXPECT_EQ(states[70], State::Event);
@@ -197,13 +217,21 @@ TEST_F(PlayerGame, AScriptedWalkTalksTwiceAndGoesThroughTheDoor) {
   EXPECT_NE(texts[105], texts[85]);
   EXPECT_NE(texts[70], texts[105]);
   EXPECT_EQ(states[195], State::Field);
-  EXPECT_EQ(states[420], State::Field);
-  EXPECT_NE(player_.Form().ControlAPI()->GetParty()->GetMapID(), village);
   ASSERT_FALSE(light.empty());
   // The innkeeper's rest fades to black and back.
   EXPECT_LT(*std::min_element(light.begin(), light.end()), 8.0);
   EXPECT_GT(light.back(), 40.0);
-  EXPECT_FALSE(player_.Form().IsClosed());
+  EXPECT_EQ(states[440], State::Field);
+  EXPECT_EQ(mapAt445, village);
+  EXPECT_EQ(states[530], State::Field);
+  EXPECT_EQ(states[540], State::Event);
+  ASSERT_FALSE(farewell.empty());
+  EXPECT_LT(farewell.back(), 1.0);
+  // The key after the fade reaches the end order in its frame; the next frame closes.
+  EXPECT_EQ(states[580], State::End);
+  EXPECT_EQ(closedAt, 581);
+  EXPECT_TRUE(player_.Form().IsClosed());
+  EXPECT_EQ(player_.Form().ExitCode(), 0);
   EXPECT_EQ(snapshot(start_.path()), before_);
 }
 
