@@ -18,6 +18,8 @@
 #include "platform/gui/MessageBox.h"
 #include "player/HeadlessPlayer.h"
 #include "player/ZelvoForm.h"
+#include "model/ZelvoMapTreeControl.h"
+#include "model/ZelvoMapTreeNodeControl.h"
 #include "model/ZelvoPartyModel.h"
 #include "player/ZCZelvoAPIImpl.h"
 #include "support/TempDir.h"
@@ -186,7 +188,7 @@ TEST_F(PlayerGame, AScriptedWalkTalksTwiceGoesThroughTheDoorAndEndsTheGame) {
   // His words, the fade to black, the end.
   for (int f : {535, 560, 580}) script.Tap(f, Qt::Key_Z);
   ASSERT_TRUE(player_.Start(start_.path()));
-  const int32_t village = player_.Form().ControlAPI()->GetParty()->GetMapID();
+  const int32_t village = player_.Form().ControlAPI()->GetMapTree()->GetStartNode()->GetID();
   std::map<int, std::vector<uint32_t>> texts;
   std::map<int, State> states;
   std::vector<double> light, farewell;
