@@ -1,0 +1,20 @@
+// RunZelvo3: plays the game beside it in its one window.
+
+#include <QApplication>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/core/Clock.h"
+#include "player/ZelvoForm.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  zelvo::SteadyClock clock;
+  zelvo::TZelvoFormWindow window(clock);
+  std::error_code error;
+  const std::filesystem::path start = std::filesystem::current_path(error);
+  if (!window.Start(start)) return window.Form().ExitCode();
+  window.show();
+  const int status = app.exec();
+  return status != 0 ? status : window.Form().ExitCode();
+}
