@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BenchTiming.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -209,15 +211,7 @@ void BM_TextWindowFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_TextWindowFrame)->Unit(benchmark::kMillisecond);
 
-double bestMilliseconds(const std::function<void()>& f) {
-  auto best = std::chrono::nanoseconds::max();
-  for (int i = 0; i < 30; ++i) {
-    auto t0 = std::chrono::steady_clock::now();
-    f();
-    best = std::min(best, std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - t0));
-  }
-  return double(best.count()) / 1e6;
-}
+double bestMs(const std::function<void()>& f) { return zelvo::bench::bestMilliseconds(f, 30); }
 
 }  // namespace
 
@@ -226,8 +220,8 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  const double fieldMs = bestMilliseconds(fieldFrame);
-  const double textMs = bestMilliseconds(textFrame);
+  const double fieldMs = bestMs(fieldFrame);
+  const double textMs = bestMs(textFrame);
   std::printf("field frame, 2 floors and 20 events: %.3f ms = %.1f%% of a 20 ms frame (goal 2 ms)\n", fieldMs,
               fieldMs / 0.2);
   std::printf("text-window frame over the field:    %.3f ms = %.1f%% of a 20 ms frame (goal 4 ms)\n", textMs,

@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BenchTiming.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -101,15 +103,7 @@ void BM_ListViewEightLines(benchmark::State& state) {
 }
 BENCHMARK(BM_ListViewEightLines)->Unit(benchmark::kMillisecond);
 
-double bestMilliseconds(const std::function<void()>& f) {
-  auto best = std::chrono::nanoseconds::max();
-  for (int i = 0; i < 20; ++i) {
-    auto t0 = std::chrono::steady_clock::now();
-    f();
-    best = std::min(best, std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - t0));
-  }
-  return double(best.count()) / 1e6;
-}
+double bestMs(const std::function<void()>& f) { return zelvo::bench::bestMilliseconds(f, 20); }
 
 }  // namespace
 
@@ -119,10 +113,10 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   auto writer = makeWriter();
-  const double text = bestMilliseconds([&] { textWindowFrame(*writer); });
-  const double draw = bestMilliseconds([&] { writer->Draw(); });
+  const double text = bestMs([&] { textWindowFrame(*writer); });
+  const double draw = bestMs([&] { writer->Draw(); });
   auto view = makeListView();
-  const double list = bestMilliseconds([&] { view->Draw(); });
+  const double list = bestMs([&] { view->Draw(); });
   std::printf("text window, set + render + draw 5 lines: %.3f ms = %.1f%% of a 20 ms frame\n", text, text / 0.2);
   std::printf("text window, draw 5 lines:                %.3f ms = %.1f%% of a 20 ms frame\n", draw, draw / 0.2);
   std::printf("list view of 8 lines with its frame:      %.3f ms = %.1f%% of a 20 ms frame\n", list, list / 0.2);
