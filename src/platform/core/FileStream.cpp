@@ -1,5 +1,6 @@
 #include "platform/core/FileStream.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -10,6 +11,11 @@ namespace zelvo {
 FileStream::FileStream(const std::filesystem::path& path, Mode mode) : name_(path.string()) {
   file_ = std::fopen(path.c_str(), mode == Mode::Create ? "w+b" : "rb");
   if (!file_) throw EFileError(mode == Mode::Create ? "create" : "open", name_, std::strerror(errno));
+  // Measured once and then kept up to date by Write: seeking to the end on every query would
+  // throw away the read buffer each time a reader is made.
+  std::fseek(file_, 0, SEEK_END);
+  size_ = std::ftell(file_);
+  std::fseek(file_, 0, SEEK_SET);
 }
 
 FileStream::~FileStream() {
@@ -23,7 +29,9 @@ int32_t FileStream::Read(void* buffer, int32_t count) {
 
 int32_t FileStream::Write(const void* buffer, int32_t count) {
   if (count <= 0 || !file_) return 0;
-  return static_cast<int32_t>(std::fwrite(buffer, 1, static_cast<size_t>(count), file_));
+  int32_t written = static_cast<int32_t>(std::fwrite(buffer, 1, static_cast<size_t>(count), file_));
+  if (written > 0) size_ = std::max<int64_t>(size_, std::ftell(file_));
+  return written;
 }
 
 int32_t FileStream::Seek(int32_t position) {
@@ -35,14 +43,7 @@ int32_t FileStream::Seek(int32_t position) {
 
 int64_t FileStream::GetPosition() const { return file_ ? std::ftell(file_) : 0; }
 
-int64_t FileStream::GetSize() const {
-  if (!file_) return 0;
-  long here = std::ftell(file_);
-  std::fseek(file_, 0, SEEK_END);
-  long size = std::ftell(file_);
-  std::fseek(file_, here, SEEK_SET);
-  return size;
-}
+int64_t FileStream::GetSize() const { return file_ ? size_ : 0; }
 
 void FileStream::Close() {
   if (!file_) return;

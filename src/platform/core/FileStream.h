@@ -32,6 +32,7 @@ class FileStream final : public ByteStream {
  private:
   std::FILE* file_ = nullptr;
   std::string name_;
+  int64_t size_ = 0;
 };
 
 // The whole file, or EFileError.

@@ -79,6 +79,30 @@ TEST(FileStream, MissingFileIsAFileErrorWithItsPath) {
   }
 }
 
+TEST(FileStream, SizeFollowsWritesAndMatchesTheFileOnRead) {
+  test::TempDir dir;
+  {
+    FileStream f(dir / "s.dat", FileStream::Mode::Create);
+    EXPECT_EQ(f.GetSize(), 0);
+    f.Write("abcdef", 6);
+    EXPECT_EQ(f.GetSize(), 6);
+    f.Seek(2);
+    f.Write("XY", 2);  // overwrites inside: no growth
+    EXPECT_EQ(f.GetSize(), 6);
+    f.Seek(10);
+    EXPECT_EQ(f.GetSize(), 6);  // a seek alone does not grow the file
+    f.Write("z", 1);
+    EXPECT_EQ(f.GetSize(), 11);
+  }
+  FileStream r(dir / "s.dat", FileStream::Mode::Read);
+  EXPECT_EQ(r.GetSize(), 11);
+  char head[4];
+  ASSERT_EQ(r.Read(head, 4), 4);
+  EXPECT_EQ(std::string(head, 4), "abXY");
+  EXPECT_EQ(r.GetSize(), 11);
+  EXPECT_EQ(r.GetPosition(), 4);
+}
+
 TEST(AtomicFile, ReplacesTheTargetWhole) {
   test::TempDir dir;
   test::writeFile(dir / "a.dat", {1, 2, 3});
