@@ -142,7 +142,8 @@ void TEtcUndo::Swap(int32_t index) {
     fresh = NewStep(keys);
     index = swapIndex_;  // older steps may have gone to make room
   }
-  steps_[static_cast<size_t>(index)]->Restore();
+  // A step that stored nothing has nothing to give back.
+  if (steps_[static_cast<size_t>(index)]->GetSize() > 0) steps_[static_cast<size_t>(index)]->Restore();
   SetStep(index, std::move(fresh));
 }
 

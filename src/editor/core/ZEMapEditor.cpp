@@ -425,7 +425,7 @@ void TZEMapEditor::CopyRegion(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   if (y1 > y2) std::swap(y1, y2);
   int64_t width = int64_t(x2) - x1 + 1, height = int64_t(y2) - y1 + 1;
   // No layer is larger than this; a bigger rectangle is a caller's mistake, not a copy.
-  if (width * height > kMaxFloorCells) return;
+  if (width > kMaxFloorCells || height > kMaxFloorCells || width * height > kMaxFloorCells) return;
   copy_.resize(size_t(width * height));
   for (int64_t r = 0; r < height; ++r)
     for (int64_t c = 0; c < width; ++c)

@@ -239,7 +239,6 @@ std::vector<uint8_t> TZEUndoChipModel::StoredRecord() const {
 }
 
 void TZEUndoChipModel::Restore() {
-  if (GetSize() == 0) return;
   switch (GetKind()) {
     case UndoRect: RestoreRect(); break;
     case UndoWholeMap: RestoreWholeMap(); break;
