@@ -293,6 +293,20 @@ TEST(ZEMapEditorLine, CellsOfALine) {
   }
 }
 
+TEST(ZEMapEditorLine, EveryCellOfALineTakesTheShiftState) {
+  for (bool shift : {false, true}) {
+    EditorFixture f;
+    f.PenFrom(kCoastSet, 0, 0);
+    f.editor.SetAnchor(1, 1);
+    f.editor.DrawLine(5, 3, shift);
+    for (auto [x, y] : {std::pair{1, 1}, {3, 2}, {5, 3}}) {
+      EXPECT_EQ(f.At(x, y).Flags, shift ? 1 : 0) << x << "," << y;
+      EXPECT_EQ(f.At(x, y).ChipSetID, kCoastSet);
+    }
+    EXPECT_EQ(f.Piece(1, 1), shift ? 0 : 8) << "a line end joins its neighbour (2, 1) unless Shift is held";
+  }
+}
+
 // The same walk unclipped, one cell at a time, for comparison with the clipped one.
 Cells walk(int32_t ax, int32_t ay, int32_t x, int32_t y, int32_t size) {
   Cells out;
@@ -515,6 +529,19 @@ TEST(ZEMapEditorFill, TheEraserFillsTooWhenTheAreaHoldsThePensChip) {
   auto before = f.Bytes();
   f.editor.FloodFill(1, 1, false);
   EXPECT_EQ(f.Bytes(), before) << "an erased area is not erased again";
+}
+
+TEST(ZEMapEditorFill, ALoopingMapIsNotFilledAcrossItsEdges) {
+  EditorFixture f;
+  f.map->SetLoopMode(3);
+  std::vector<std::string> rows(8, "cCCCCCCc");
+  f.Draw(rows);
+  f.PenFrom(kPlainSet, 2, 2);
+  f.editor.FloodFill(0, 0, false);
+  for (int32_t y = 0; y < 8; ++y) {
+    EXPECT_EQ(f.At(0, y).ChipSetID, kPlainSet) << y;
+    EXPECT_EQ(f.At(7, y), EditorFixture::Chip(kCoastSet, 9, 1)) << y;
+  }
 }
 
 TEST(ZEMapEditorFill, FillsTheLargestLayerShapesWithoutRecursion) {
