@@ -370,6 +370,13 @@ bool TZEMapEditor::InRegion(const CoastTest& coast, const TZelvoMapCell& cell, c
   return fa && *fa == *valueField(b, mode_);
 }
 
+// The cells a fill wrote, and the box around them.
+struct TZEMapEditor::FillMarks {
+  enum : uint8_t { Written = 1, NeedsFix = 2 };
+  std::vector<uint8_t> cells;
+  int32_t minX = 0, maxX = 0, minY = 0, maxY = 0;
+};
+
 void TZEMapEditor::FloodFill(int32_t x, int32_t y, bool shift) {
   LayerView view;
   if (!LayerOf(view) || !view.Inside(x, y)) return;
@@ -377,43 +384,53 @@ void TZEMapEditor::FloodFill(int32_t x, int32_t y, bool shift) {
   seed_ = view.floor->GetCell(x, y);
   seedCoast_ = coast.Differs(seed_, seed_) == 0;
   if (!FillWanted(seed_, seedCoast_, shift)) return;
+  FillMarks marks;
+  FillRegion(view, coast, x, y, marks);
+  if (mode_ == ModeChip) FixAfterFill(view, coast, marks);
+}
 
+void TZEMapEditor::FillRegion(LayerView& view, const CoastTest& coast, int32_t x, int32_t y, FillMarks& marks) {
   // Pending cells live on a stack of our own, so no layer is too large. A cell is marked when it
   // is queued and written when it is taken; membership is only ever tested on unmarked cells,
-  // which are still as they were, so the order does not change the region.
-  enum : uint8_t { Queued = 1, NeedsFix = 2 };
-  std::vector<uint8_t> marks(size_t(int64_t(view.width) * view.height), 0);
-  std::vector<int64_t> pending{view.IndexOf(x, y)};
-  marks[size_t(pending.back())] = Queued;
-  int32_t minX = x, maxX = x, minY = y, maxY = y;
+  // which are still as they were, so the order does not change the region. A layer holds at
+  // most 2^24 cells, so a cell index fits 32 bits.
+  marks.cells.assign(size_t(int64_t(view.width) * view.height), 0);
+  marks.minX = marks.maxX = x;
+  marks.minY = marks.maxY = y;
+  std::vector<uint32_t> pending{uint32_t(view.IndexOf(x, y))};
+  marks.cells[pending.back()] = FillMarks::Written;
   static constexpr int32_t kSteps[4][2] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
   while (!pending.empty()) {
-    int64_t index = pending.back();
+    uint32_t index = pending.back();
     pending.pop_back();
-    auto cx = int32_t(index % view.width), cy = int32_t(index / view.width);
+    auto cx = int32_t(index % uint32_t(view.width)), cy = int32_t(index / uint32_t(view.width));
     WriteCell(view, cx, cy, false);  // a fill never marks its cells as placed by hand
-    minX = std::min(minX, cx), maxX = std::max(maxX, cx), minY = std::min(minY, cy), maxY = std::max(maxY, cy);
+    marks.minX = std::min(marks.minX, cx), marks.maxX = std::max(marks.maxX, cx);
+    marks.minY = std::min(marks.minY, cy), marks.maxY = std::max(marks.maxY, cy);
     for (const auto& s : kSteps) {
       int32_t nx = cx + s[0], ny = cy + s[1];
       if (!view.Inside(nx, ny)) continue;
-      int64_t n = view.IndexOf(nx, ny);
-      if (marks[size_t(n)] || !InRegion(coast, view.floor->GetCell(nx, ny), seed_, seedCoast_)) continue;
-      marks[size_t(n)] = Queued;
+      auto n = uint32_t(view.IndexOf(nx, ny));
+      if (marks.cells[n] || !InRegion(coast, view.floor->GetCell(nx, ny), seed_, seedCoast_)) continue;
+      marks.cells[n] = FillMarks::Written;
       pending.push_back(n);
     }
   }
-  if (mode_ != ModeChip) return;
+}
+
+void TZEMapEditor::FixAfterFill(LayerView& view, const CoastTest& coast, FillMarks& marks) const {
   // Every cell next to a written one gets its piece chosen once, after the last change.
-  for (int32_t cy = minY; cy <= maxY; ++cy)
-    for (int32_t cx = minX; cx <= maxX; ++cx) {
-      if (!(marks[size_t(view.IndexOf(cx, cy))] & Queued)) continue;
+  auto mark = [&](int32_t cx, int32_t cy) -> uint8_t& { return marks.cells[size_t(view.IndexOf(cx, cy))]; };
+  for (int32_t cy = marks.minY; cy <= marks.maxY; ++cy)
+    for (int32_t cx = marks.minX; cx <= marks.maxX; ++cx) {
+      if (!(mark(cx, cy) & FillMarks::Written)) continue;
       for (int32_t dy = -1; dy <= 1; ++dy)
         for (int32_t dx = -1; dx <= 1; ++dx)
-          if (view.Inside(cx + dx, cy + dy)) marks[size_t(view.IndexOf(cx + dx, cy + dy))] |= NeedsFix;
+          if (view.Inside(cx + dx, cy + dy)) mark(cx + dx, cy + dy) |= FillMarks::NeedsFix;
     }
-  for (int32_t cy = std::max(minY - 1, 0); cy <= std::min(maxY + 1, view.height - 1); ++cy)
-    for (int32_t cx = std::max(minX - 1, 0); cx <= std::min(maxX + 1, view.width - 1); ++cx)
-      if (marks[size_t(view.IndexOf(cx, cy))] & NeedsFix) FixCoastOn(view, coast, cx, cy);
+  for (int32_t cy = std::max(marks.minY - 1, 0); cy <= std::min(marks.maxY + 1, view.height - 1); ++cy)
+    for (int32_t cx = std::max(marks.minX - 1, 0); cx <= std::min(marks.maxX + 1, view.width - 1); ++cx)
+      if (mark(cx, cy) & FillMarks::NeedsFix) FixCoastOn(view, coast, cx, cy);
 }
 
 // ---- copy and paste ----

@@ -127,6 +127,7 @@ class TZEMapEditor {
  private:
   class CoastTest;
   struct LayerView;
+  struct FillMarks;
 
   bool LayerOf(LayerView& view) const;
   void PlotOn(LayerView& view, int32_t x, int32_t y, bool shift);
@@ -135,6 +136,8 @@ class TZEMapEditor {
   void FixAround(LayerView& view, int32_t x, int32_t y, bool withCenter);
   bool FillWanted(const TZelvoMapCell& seed, bool seedCoast, bool shift) const;
   bool InRegion(const CoastTest& coast, const TZelvoMapCell& cell, const TZelvoMapCell& seed, bool seedCoast) const;
+  void FillRegion(LayerView& view, const CoastTest& coast, int32_t x, int32_t y, FillMarks& marks);
+  void FixAfterFill(LayerView& view, const CoastTest& coast, FillMarks& marks) const;
   void LineOn(LayerView& view, int32_t x1, int32_t y1, int32_t x2, int32_t y2, bool shift);
   std::shared_ptr<IZelvoMapChipSetModel> FindChipSet(int32_t id) const;
 
