@@ -161,25 +161,25 @@ void TZETreeDesigner::BuildMapRootNode(IZETree& tree) const {
 void TZETreeDesigner::FillCollisionTree(IZETree& tree, IZETreeNode* parent) const {
   auto list = api_ ? api_->GetCollisionList() : nullptr;
   for (int32_t i = 0; list && i < list->GetCount(); ++i)
-    if (auto item = list->GetItem(i)) addNode(tree, parent, item->GetNameBytes(), ZEIcon::Collision, item);
+    if (auto item = list->GetItem(i)) addNode(tree, parent, std::string(item->GetName()), ZEIcon::Collision, item);
 }
 
 void TZETreeDesigner::FillDAnimationTree(IZETree& tree, IZETreeNode* parent) const {
   auto list = api_ ? api_->GetDAnimationList() : nullptr;
   for (int32_t i = 0; list && i < list->GetCount(); ++i)
-    if (auto item = list->GetItem(i)) addNode(tree, parent, item->GetNameBytes(), ZEIcon::DAnimation, item);
+    if (auto item = list->GetItem(i)) addNode(tree, parent, std::string(item->GetName()), ZEIcon::DAnimation, item);
 }
 
 void TZETreeDesigner::FillSharedOrderTree(IZETree& tree, IZETreeNode* parent) const {
   auto shared = api_ ? api_->GetSharedOrders() : nullptr;
   for (int32_t i = 0; shared && i < shared->GetChildCount(); ++i)
-    if (auto order = shared->GetChild(i)) addNode(tree, parent, order->GetNameBytes(), ZEIcon::SharedOrder, order);
+    if (auto order = shared->GetChild(i)) addNode(tree, parent, std::string(order->GetName()), ZEIcon::SharedOrder, order);
 }
 
 void TZETreeDesigner::addChara(IZETree& tree, IZETreeNode* parent, const std::shared_ptr<IZelvoCharaModel>& chara,
                                bool details) const {
   if (!chara) return;
-  IZETreeNode* node = addNode(tree, parent, chara->GetNameBytes(), ZEIcon::Chara, chara);
+  IZETreeNode* node = addNode(tree, parent, std::string(chara->GetName()), ZEIcon::Chara, chara);
   if (!node || !details) return;
   FillCharaDetails(tree, node, chara);
   AddCapabilityNode(tree, node, chara);
@@ -203,25 +203,25 @@ void TZETreeDesigner::FillPartyTree(IZETree& tree, IZETreeNode* parent) const {
 void TZETreeDesigner::FillAttributeTree(IZETree& tree, IZETreeNode* parent) const {
   auto list = api_ ? api_->GetAttributeList() : nullptr;
   for (int32_t i = 0; list && i < list->GetCount(); ++i)
-    if (auto item = list->GetItem(i)) addNode(tree, parent, item->GetNameBytes(), ZEIcon::Attribute, item);
+    if (auto item = list->GetItem(i)) addNode(tree, parent, std::string(item->GetName()), ZEIcon::Attribute, item);
 }
 
 void TZETreeDesigner::FillJobTree(IZETree& tree, IZETreeNode* parent) const {
   auto list = api_ ? api_->GetJobList() : nullptr;
   for (int32_t i = 0; list && i < list->GetCount(); ++i)
-    if (auto item = list->GetItem(i)) addNode(tree, parent, item->GetNameBytes(), ZEIcon::Job, item);
+    if (auto item = list->GetItem(i)) addNode(tree, parent, std::string(item->GetName()), ZEIcon::Job, item);
 }
 
 void TZETreeDesigner::FillConditionTree(IZETree& tree, IZETreeNode* parent) const {
   auto list = api_ ? api_->GetConditionList() : nullptr;
   for (int32_t i = 0; list && i < list->GetCount(); ++i)
-    if (auto item = list->GetItem(i)) addNode(tree, parent, item->GetNameBytes(), ZEIcon::Condition, item);
+    if (auto item = list->GetItem(i)) addNode(tree, parent, std::string(item->GetName()), ZEIcon::Condition, item);
 }
 
 void TZETreeDesigner::FillConditionNodes(IZETree& tree, IZETreeNode* parent,
                                          const std::shared_ptr<IZelvoConditionModel>& condition) const {
   for (int32_t i = 0; condition && i < condition->GetCount(); ++i)
-    if (auto item = condition->GetItem(i)) addNode(tree, parent, item->GetNameBytes(), ZEIcon::Condition, item);
+    if (auto item = condition->GetItem(i)) addNode(tree, parent, std::string(item->GetName()), ZEIcon::Condition, item);
 }
 
 void TZETreeDesigner::FillEventTree(IZETree& tree) const {
@@ -230,7 +230,7 @@ void TZETreeDesigner::FillEventTree(IZETree& tree) const {
     auto package = list->GetItem(i);
     if (!package) continue;
     const int32_t icon = package->GetID() == -1 ? ZEIcon::LoosePackage : ZEIcon::EventPackage;
-    FillPackageEvents(tree, addNode(tree, nullptr, package->GetNameBytes(), icon, package), package);
+    FillPackageEvents(tree, addNode(tree, nullptr, std::string(package->GetName()), icon, package), package);
   }
 }
 
@@ -238,7 +238,7 @@ void TZETreeDesigner::FillPackageEvents(IZETree& tree, IZETreeNode* packageNode,
                                         const std::shared_ptr<IZelvoEventPackageModel>& package) const {
   if (!packageNode) return;
   for (int32_t i = 0; package && i < package->GetCount(); ++i)
-    if (auto event = package->GetItem(i)) addNode(tree, packageNode, event->GetNameBytes(), ZEIcon::Event, event);
+    if (auto event = package->GetItem(i)) addNode(tree, packageNode, std::string(event->GetName()), ZEIcon::Event, event);
 }
 
 void TZETreeDesigner::FillAnimeTree(IZETree& tree, IZETreeNode* node) const {
@@ -246,7 +246,7 @@ void TZETreeDesigner::FillAnimeTree(IZETree& tree, IZETreeNode* node) const {
   IZETreeNode* parent = node ? node->GetParent() : nullptr;
   for (int32_t i = 0; list && i < list->GetCount(); ++i)
     if (auto anime = list->GetItem(i))
-      if (IZETreeNode* added = addNode(tree, parent, anime->GetNameBytes(), ZEIcon::Entry, anime))
+      if (IZETreeNode* added = addNode(tree, parent, std::string(anime->GetName()), ZEIcon::Entry, anime))
         added->SetSelectedIcon(ZEIcon::EntrySelected);
 }
 
@@ -254,7 +254,7 @@ void TZETreeDesigner::FillMoveTypeTree(IZETree& tree) const {
   auto list = api_ ? api_->GetMoveTypeList() : nullptr;
   for (int32_t i = 0; list && i < list->GetCount(); ++i)
     if (auto moveType = list->GetItem(i))
-      if (IZETreeNode* added = addNode(tree, nullptr, moveType->GetNameBytes(), ZEIcon::Entry, moveType))
+      if (IZETreeNode* added = addNode(tree, nullptr, std::string(moveType->GetName()), ZEIcon::Entry, moveType))
         added->SetSelectedIcon(ZEIcon::EntrySelected);
 }
 
@@ -266,7 +266,7 @@ void TZETreeDesigner::FillChipSetList(IZETree& tree,
     if (!chipSet) continue;
     const bool deleted = chipSet->GetDeleted();
     IZETreeNode* added =
-        addNode(tree, parent, chipSet->GetNameBytes(), deleted ? ZEIcon::DeletedChipSet : ZEIcon::Entry, chipSet);
+        addNode(tree, parent, std::string(chipSet->GetName()), deleted ? ZEIcon::DeletedChipSet : ZEIcon::Entry, chipSet);
     if (added && !deleted) added->SetSelectedIcon(ZEIcon::EntrySelected);
   }
 }
@@ -280,7 +280,7 @@ void TZETreeDesigner::FillMaterialPackageTree(IZETree& tree, const std::shared_p
   for (int32_t i = 0; package && i < package->GetCount(); ++i) {
     auto item = package->GetItem(i);
     if (!item) continue;
-    std::string caption = item->GetNameBytes();
+    std::string caption = std::string(item->GetName());
     if (item->GetMissingFlag()) caption += sj("<迷子>");
     if (item->GetNewFlag()) caption += sj("<New!>");
     if (item->GetKind() == MaterialKind::Folder) {
@@ -299,7 +299,7 @@ void TZETreeDesigner::FillOrderTree(IZETree& tree, IZETreeNode* parent,
   for (int32_t i = 0; order && i < order->GetChildCount(); ++i) {
     auto child = order->GetChild(i);
     if (!child || child == order) continue;
-    IZETreeNode* node = addNode(tree, parent, child->GetNameBytes(), OrderIcon(*child), child);
+    IZETreeNode* node = addNode(tree, parent, std::string(child->GetName()), OrderIcon(*child), child);
     if (!node) continue;
     DescribeOrderNode(*node);
     FillOrderTree(tree, node, child);
@@ -316,13 +316,13 @@ void TZETreeDesigner::FillCharaDetails(IZETree& tree, IZETreeNode* charaNode,
   if (!chara || !charaNode) return;
   if (!chara->GetCollision() && api_) chara->SetCollision(firstOf(api_->GetCollisionList()));
   if (auto collision = chara->GetCollision())
-    addNode(tree, charaNode, collision->GetNameBytes(), ZEIcon::Collision, collision);
+    addNode(tree, charaNode, std::string(collision->GetName()), ZEIcon::Collision, collision);
   if (!chara->GetDAnimation() && api_) chara->SetDAnimation(firstOf(api_->GetDAnimationList()));
   if (auto dAnimation = chara->GetDAnimation())
-    addNode(tree, charaNode, dAnimation->GetNameBytes(), ZEIcon::DAnimation, dAnimation);
+    addNode(tree, charaNode, std::string(dAnimation->GetName()), ZEIcon::DAnimation, dAnimation);
   if (!chara->GetMaterial() && api_) chara->SetMaterial(firstOf(api_->GetMaterialRoot()));
   if (auto material = chara->GetMaterial())
-    addNode(tree, charaNode, material->GetNameBytes(), ZEIcon::Material, material);
+    addNode(tree, charaNode, std::string(material->GetName()), ZEIcon::Material, material);
 }
 
 void TZETreeDesigner::AddCapabilityNode(IZETree& tree, IZETreeNode* charaNode,
@@ -337,7 +337,7 @@ IZETreeNode* TZETreeDesigner::AddEventPackageNode(IZETree& tree, IZETreeNode* pa
   if (!package) return nullptr;
   int32_t icon = ZEIcon::LoosePackage;
   if (packages) icon = packages->GetByID(package->GetID()) ? ZEIcon::EventPackage : ZEIcon::None;
-  IZETreeNode* node = addNode(tree, parent, package->GetNameBytes(), icon, package);
+  IZETreeNode* node = addNode(tree, parent, std::string(package->GetName()), icon, package);
   if (icon != ZEIcon::None) FillPackageEvents(tree, node, package);
   return node;
 }
@@ -358,7 +358,7 @@ void TZETreeDesigner::NewCollision(IZETree& tree) const {
   if (!list) return;
   auto collision = api_->GetFactory()->CreateCollisionModel();
   collision->SetName(sj("新規あたり判定").c_str());
-  tree.SetSelected(addNode(tree, nullptr, collision->GetNameBytes(), ZEIcon::Collision, collision));
+  tree.SetSelected(addNode(tree, nullptr, std::string(collision->GetName()), ZEIcon::Collision, collision));
   list->Add(collision);
 }
 
@@ -367,7 +367,7 @@ void TZETreeDesigner::NewDAnimation(IZETree& tree, IZETreeNode* node) const {
   if (!list) return;
   auto dAnimation = api_->GetFactory()->CreateDAnimationModel();
   dAnimation->SetName(sj("新規方向付きアニメ").c_str());
-  tree.SetSelected(addNode(tree, node, dAnimation->GetNameBytes(), ZEIcon::DAnimation, dAnimation));
+  tree.SetSelected(addNode(tree, node, std::string(dAnimation->GetName()), ZEIcon::DAnimation, dAnimation));
   list->Add(dAnimation);
 }
 
@@ -418,7 +418,7 @@ void TZETreeDesigner::NewAttribute(IZETree& tree) const {
   auto attribute = api_->GetFactory()->CreateAttributeModel();
   attribute->SetName(sj("新規属性タイプ").c_str());
   list->Add(attribute);
-  tree.SetSelected(addNode(tree, nullptr, attribute->GetNameBytes(), ZEIcon::Attribute, attribute));
+  tree.SetSelected(addNode(tree, nullptr, std::string(attribute->GetName()), ZEIcon::Attribute, attribute));
 }
 
 void TZETreeDesigner::NewJob(IZETree& tree) const {
@@ -427,7 +427,7 @@ void TZETreeDesigner::NewJob(IZETree& tree) const {
   auto job = api_->GetFactory()->CreateJobModel();
   job->SetName(sj("新規職業").c_str());
   list->Add(job);
-  tree.SetSelected(addNode(tree, nullptr, job->GetNameBytes(), ZEIcon::Job, job));
+  tree.SetSelected(addNode(tree, nullptr, std::string(job->GetName()), ZEIcon::Job, job));
 }
 
 void TZETreeDesigner::NewCondition(IZETree& tree) const {
@@ -436,7 +436,7 @@ void TZETreeDesigner::NewCondition(IZETree& tree) const {
   auto condition = api_->GetFactory()->CreateConditionModel();
   condition->SetName(sj("新規条件").c_str());
   list->Add(condition);
-  tree.SetSelected(addNode(tree, nullptr, condition->GetNameBytes(), ZEIcon::Condition, condition));
+  tree.SetSelected(addNode(tree, nullptr, std::string(condition->GetName()), ZEIcon::Condition, condition));
 }
 
 // ---- Order routines ----
@@ -497,7 +497,7 @@ void TZETreeDesigner::DescribeOrderNode(IZETreeNode& node) const {
 }
 
 std::string TZETreeDesigner::DescribeOrder(const IZelvoOrderModel& order) const {
-  const std::string& name = order.GetNameBytes();
+  const std::string name = order.GetName();
   switch (order.GetType()) {
     case OrderType::GameEnd:
     case OrderType::SwitchOn:
@@ -512,7 +512,7 @@ std::string TZETreeDesigner::DescribeOrder(const IZelvoOrderModel& order) const 
       auto tree = api_ ? api_->GetMapTree() : nullptr;
       auto root = tree ? tree->GetRootNode() : nullptr;
       auto map = root ? root->FindNode(order.GetMapID()) : nullptr;
-      std::string mapText = map ? map->GetNameBytes() : sj("無効なマップ");
+      std::string mapText = map ? std::string(map->GetName()) : sj("無効なマップ");
       if (containsFolded(mapText, "Object")) mapText = "ID" + std::to_string(order.GetMapID()) + sj("のマップ");
       return sj("<テスト中>") + name + " " + mapText + " ID" + std::to_string(order.GetFloorID()) + sj("のレイヤ X") +
              std::to_string(order.GetX()) + " Y" + std::to_string(order.GetY());
@@ -600,7 +600,7 @@ void TZETreeDesigner::AddPartyMember(IZETree& tree, const IZETreeNode* charaNode
   auto party = api_ ? api_->GetParty() : nullptr;
   auto chara = charaNode ? charaNode->GetData().As<IZelvoCharaModel>() : nullptr;
   if (!party || !chara) return;
-  addNode(tree, nullptr, chara->GetNameBytes(), ZEIcon::Chara, chara);
+  addNode(tree, nullptr, std::string(chara->GetName()), ZEIcon::Chara, chara);
   party->Add(chara);
 }
 
@@ -612,7 +612,7 @@ void TZETreeDesigner::AddConditionItem(IZETree& tree, const IZETree& templateTre
   item->SetName(templateNode->GetCaption().c_str());
   item->SetKind(templateNode->GetIndex());
   condition->Add(item);
-  addNode(tree, nullptr, item->GetNameBytes(), ZEIcon::Condition, item);
+  addNode(tree, nullptr, std::string(item->GetName()), ZEIcon::Condition, item);
 }
 
 IZETreeNode* TZETreeDesigner::FindChildByIcon(const IZETreeNode& node, int32_t icon) {
