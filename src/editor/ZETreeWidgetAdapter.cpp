@@ -107,7 +107,15 @@ IZETreeNode* TZETreeWidgetAdapter::InsertAfter(IZETreeNode* sibling, const std::
   return item;
 }
 
-void TZETreeWidgetAdapter::Delete(IZETreeNode* node) { delete own(node); }
+void TZETreeWidgetAdapter::Delete(IZETreeNode* node) {
+  TZETreeWidgetItem* item = own(node);
+  if (!item) return;
+  bool selectionGoes = false;
+  for (QTreeWidgetItem* at = widget_.currentItem(); at; at = at->parent()) selectionGoes |= at == item;
+  delete item;
+  // Qt would move the selection to a neighbour; the tree's rule is that none is left.
+  if (selectionGoes) SetSelected(nullptr);
+}
 
 IZETreeNode* TZETreeWidgetAdapter::GetSelected() const {
   QTreeWidgetItem* current = widget_.currentItem();
