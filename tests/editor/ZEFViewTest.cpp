@@ -2,26 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
 
 #include "model/ZelvoPrivateTypes.h"
 #include "platform/core/Cp932.h"
+#include "support/QtApp.h"
 
 namespace zelvo {
 namespace {
 
-void ensureApp() {
-  static int argc = 1;
-  static char name[] = "test_editor";
-  static char* argv[] = {name, nullptr};
-  if (!QCoreApplication::instance()) new QApplication(argc, argv);
-}
-
 class FolderViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ensureApp();
+    test::EnsureQApplication();
     saved_ = GameFolder;
   }
   void TearDown() override { GameFolder = saved_; }

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QPixmap>
 
 #include "editor/core/ZETreeDesigner.h"
@@ -13,16 +12,10 @@
 #include "model/ZelvoEventPackageModel.h"
 #include "model/ZelvoOrderModel.h"
 #include "platform/core/Cp932.h"
+#include "support/QtApp.h"
 
 namespace zelvo {
 namespace {
-
-void ensureApp() {
-  static int argc = 1;
-  static char name[] = "test_editor";
-  static char* argv[] = {name, nullptr};
-  if (!QCoreApplication::instance()) new QApplication(argc, argv);
-}
 
 std::string sj(const char* utf8) { return Cp932::fromUtf8(utf8); }
 
@@ -30,7 +23,7 @@ int iconOf(QTreeWidgetItem* item) { return item->data(0, TZETreeWidgetItem::kIco
 
 class TreeWidgetTest : public ::testing::Test {
  protected:
-  void SetUp() override { ensureApp(); }
+  void SetUp() override { test::EnsureQApplication(); }
   std::shared_ptr<TZMLZelvoAPI> api = std::make_shared<TZMLZelvoAPI>();
   TZETreeDesigner designer{api};
 };

@@ -122,6 +122,31 @@ auto firstOf(const std::shared_ptr<List>& list) -> decltype(list->GetItem(0)) {
   return list && list->GetCount() > 0 ? list->GetItem(0) : nullptr;
 }
 
+IZETreeNode* addNode(IZETree& tree, IZETreeNode* parent, const std::string& caption, int32_t icon,
+                     TZETreeNodeData data = {}) {
+  IZETreeNode* node = tree.AddChild(parent, caption);
+  if (!node) return nullptr;
+  node->SetIcon(icon);
+  node->SetData(std::move(data));
+  return node;
+}
+
+// A node for every item of list, in list order, below parent.
+template <class List>
+void fillList(IZETree& tree, IZETreeNode* parent, const std::shared_ptr<List>& list, int32_t icon) {
+  for (int32_t i = 0; list && i < list->GetCount(); ++i)
+    if (auto item = list->GetItem(i)) addNode(tree, parent, std::string(item->GetName()), icon, item);
+}
+
+// Names a new model, appends it to its list and shows it as the selected node below parent.
+template <class List, class Model>
+void appendNew(IZETree& tree, IZETreeNode* parent, List& list, const std::shared_ptr<Model>& model,
+               const char* utf8Name, int32_t icon) {
+  model->SetName(sj(utf8Name).c_str());
+  list.Add(model);
+  tree.SetSelected(addNode(tree, parent, std::string(model->GetName()), icon, model));
+}
+
 }  // namespace
 
 int32_t OrderCodeFromName(const std::string& cp932Caption) {
@@ -131,15 +156,6 @@ int32_t OrderCodeFromName(const std::string& cp932Caption) {
 }
 
 int32_t OrderIcon(const IZelvoOrderModel& order) { return order.GetType() / 1000; }
-
-IZETreeNode* TZETreeDesigner::addNode(IZETree& tree, IZETreeNode* parent, const std::string& caption, int32_t icon,
-                                      TZETreeNodeData data) const {
-  IZETreeNode* node = tree.AddChild(parent, caption);
-  if (!node) return nullptr;
-  node->SetIcon(icon);
-  node->SetData(std::move(data));
-  return node;
-}
 
 // ---- The main tree ----
 
@@ -159,15 +175,11 @@ void TZETreeDesigner::BuildMapRootNode(IZETree& tree) const {
 // ---- Fill routines ----
 
 void TZETreeDesigner::FillCollisionTree(IZETree& tree, IZETreeNode* parent) const {
-  auto list = api_ ? api_->GetCollisionList() : nullptr;
-  for (int32_t i = 0; list && i < list->GetCount(); ++i)
-    if (auto item = list->GetItem(i)) addNode(tree, parent, std::string(item->GetName()), ZEIcon::Collision, item);
+  if (api_) fillList(tree, parent, api_->GetCollisionList(), ZEIcon::Collision);
 }
 
 void TZETreeDesigner::FillDAnimationTree(IZETree& tree, IZETreeNode* parent) const {
-  auto list = api_ ? api_->GetDAnimationList() : nullptr;
-  for (int32_t i = 0; list && i < list->GetCount(); ++i)
-    if (auto item = list->GetItem(i)) addNode(tree, parent, std::string(item->GetName()), ZEIcon::DAnimation, item);
+  if (api_) fillList(tree, parent, api_->GetDAnimationList(), ZEIcon::DAnimation);
 }
 
 void TZETreeDesigner::FillSharedOrderTree(IZETree& tree, IZETreeNode* parent) const {
@@ -201,21 +213,15 @@ void TZETreeDesigner::FillPartyTree(IZETree& tree, IZETreeNode* parent) const {
 }
 
 void TZETreeDesigner::FillAttributeTree(IZETree& tree, IZETreeNode* parent) const {
-  auto list = api_ ? api_->GetAttributeList() : nullptr;
-  for (int32_t i = 0; list && i < list->GetCount(); ++i)
-    if (auto item = list->GetItem(i)) addNode(tree, parent, std::string(item->GetName()), ZEIcon::Attribute, item);
+  if (api_) fillList(tree, parent, api_->GetAttributeList(), ZEIcon::Attribute);
 }
 
 void TZETreeDesigner::FillJobTree(IZETree& tree, IZETreeNode* parent) const {
-  auto list = api_ ? api_->GetJobList() : nullptr;
-  for (int32_t i = 0; list && i < list->GetCount(); ++i)
-    if (auto item = list->GetItem(i)) addNode(tree, parent, std::string(item->GetName()), ZEIcon::Job, item);
+  if (api_) fillList(tree, parent, api_->GetJobList(), ZEIcon::Job);
 }
 
 void TZETreeDesigner::FillConditionTree(IZETree& tree, IZETreeNode* parent) const {
-  auto list = api_ ? api_->GetConditionList() : nullptr;
-  for (int32_t i = 0; list && i < list->GetCount(); ++i)
-    if (auto item = list->GetItem(i)) addNode(tree, parent, std::string(item->GetName()), ZEIcon::Condition, item);
+  if (api_) fillList(tree, parent, api_->GetConditionList(), ZEIcon::Condition);
 }
 
 void TZETreeDesigner::FillConditionNodes(IZETree& tree, IZETreeNode* parent,
@@ -355,20 +361,12 @@ std::shared_ptr<IZelvoCharaModel> TZETreeDesigner::NewChara(IZETree& tree) const
 
 void TZETreeDesigner::NewCollision(IZETree& tree) const {
   auto list = api_ ? api_->GetCollisionList() : nullptr;
-  if (!list) return;
-  auto collision = api_->GetFactory()->CreateCollisionModel();
-  collision->SetName(sj("新規あたり判定").c_str());
-  tree.SetSelected(addNode(tree, nullptr, std::string(collision->GetName()), ZEIcon::Collision, collision));
-  list->Add(collision);
+  if (list) appendNew(tree, nullptr, *list, api_->GetFactory()->CreateCollisionModel(), "新規あたり判定", ZEIcon::Collision);
 }
 
 void TZETreeDesigner::NewDAnimation(IZETree& tree, IZETreeNode* node) const {
   auto list = api_ ? api_->GetDAnimationList() : nullptr;
-  if (!list) return;
-  auto dAnimation = api_->GetFactory()->CreateDAnimationModel();
-  dAnimation->SetName(sj("新規方向付きアニメ").c_str());
-  tree.SetSelected(addNode(tree, node, std::string(dAnimation->GetName()), ZEIcon::DAnimation, dAnimation));
-  list->Add(dAnimation);
+  if (list) appendNew(tree, node, *list, api_->GetFactory()->CreateDAnimationModel(), "新規方向付きアニメ", ZEIcon::DAnimation);
 }
 
 void TZETreeDesigner::NewEventPackage(IZETree& tree) const {
@@ -414,29 +412,17 @@ std::shared_ptr<IZelvoOrderModel> TZETreeDesigner::NewSharedOrder(IZETree& tree,
 
 void TZETreeDesigner::NewAttribute(IZETree& tree) const {
   auto list = api_ ? api_->GetAttributeList() : nullptr;
-  if (!list) return;
-  auto attribute = api_->GetFactory()->CreateAttributeModel();
-  attribute->SetName(sj("新規属性タイプ").c_str());
-  list->Add(attribute);
-  tree.SetSelected(addNode(tree, nullptr, std::string(attribute->GetName()), ZEIcon::Attribute, attribute));
+  if (list) appendNew(tree, nullptr, *list, api_->GetFactory()->CreateAttributeModel(), "新規属性タイプ", ZEIcon::Attribute);
 }
 
 void TZETreeDesigner::NewJob(IZETree& tree) const {
   auto list = api_ ? api_->GetJobList() : nullptr;
-  if (!list) return;
-  auto job = api_->GetFactory()->CreateJobModel();
-  job->SetName(sj("新規職業").c_str());
-  list->Add(job);
-  tree.SetSelected(addNode(tree, nullptr, std::string(job->GetName()), ZEIcon::Job, job));
+  if (list) appendNew(tree, nullptr, *list, api_->GetFactory()->CreateJobModel(), "新規職業", ZEIcon::Job);
 }
 
 void TZETreeDesigner::NewCondition(IZETree& tree) const {
   auto list = api_ ? api_->GetConditionList() : nullptr;
-  if (!list) return;
-  auto condition = api_->GetFactory()->CreateConditionModel();
-  condition->SetName(sj("新規条件").c_str());
-  list->Add(condition);
-  tree.SetSelected(addNode(tree, nullptr, std::string(condition->GetName()), ZEIcon::Condition, condition));
+  if (list) appendNew(tree, nullptr, *list, api_->GetFactory()->CreateConditionModel(), "新規条件", ZEIcon::Condition);
 }
 
 // ---- Order routines ----

@@ -147,8 +147,6 @@ class TZETreeDesigner {
   static std::string ChangeColorCaption(const IZelvoChangeColorModel& entry);
 
  private:
-  IZETreeNode* addNode(IZETree& tree, IZETreeNode* parent, const std::string& caption, int32_t icon,
-                       TZETreeNodeData data = {}) const;
   void addChara(IZETree& tree, IZETreeNode* parent, const std::shared_ptr<IZelvoCharaModel>& chara,
                 bool details) const;
   std::shared_ptr<IZelvoOrderModel> orderAt(const IZETree& tree, const IZETreeNode* node) const;
