@@ -6,7 +6,7 @@
 
 #include "model/ZelvoPrivateTypes.h"
 #include "platform/core/Cp932.h"
-#include "support/QtApp.h"
+#include "platform/gui/Fonts.h"
 
 namespace zelvo {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 class FolderViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    test::EnsureQApplication();
+    Fonts::ensureGuiApplication();
     saved_ = GameFolder;
   }
   void TearDown() override { GameFolder = saved_; }

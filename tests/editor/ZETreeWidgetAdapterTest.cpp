@@ -12,7 +12,7 @@
 #include "model/ZelvoEventPackageModel.h"
 #include "model/ZelvoOrderModel.h"
 #include "platform/core/Cp932.h"
-#include "support/QtApp.h"
+#include "platform/gui/Fonts.h"
 
 namespace zelvo {
 namespace {
@@ -23,7 +23,7 @@ int iconOf(QTreeWidgetItem* item) { return item->data(0, TZETreeWidgetItem::kIco
 
 class TreeWidgetTest : public ::testing::Test {
  protected:
-  void SetUp() override { test::EnsureQApplication(); }
+  void SetUp() override { Fonts::ensureGuiApplication(); }
   std::shared_ptr<TZMLZelvoAPI> api = std::make_shared<TZMLZelvoAPI>();
   TZETreeDesigner designer{api};
 };
