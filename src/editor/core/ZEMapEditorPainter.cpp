@@ -53,14 +53,20 @@ void stretchOpaque(Bitmap& target, const TPoint& origin, const TRect& clip, cons
     if (sy < 0 || sy >= source.height()) continue;
     const auto* in = reinterpret_cast<const uint32_t*>(source.image().constScanLine(int32_t(sy)));
     auto* out = reinterpret_cast<uint32_t*>(target.image().scanLine(int32_t(y - origin.Y)));
+    if (sw == dw) {
+      // Unzoomed: a straight copy of the row.
+      for (int64_t x = left; x < right; ++x) {
+        const int64_t sx = from.Left + (x - dest.Left);
+        if (sx >= 0 && sx < source.width()) out[x - origin.X] = 0xFF000000u | in[sx];
+      }
+      continue;
+    }
     // The source column advances by sw / dw per pixel, carried in whole steps.
     int64_t sx = from.Left + (left - dest.Left) * sw / dw;
     int64_t rest = (left - dest.Left) * sw % dw;
     for (int64_t x = left; x < right; ++x) {
       if (sx >= 0 && sx < source.width()) out[x - origin.X] = 0xFF000000u | in[sx];
-      rest += sw;
-      sx += rest / dw;
-      rest %= dw;
+      for (rest += sw; rest >= dw; rest -= dw) ++sx;
     }
   }
 }
@@ -253,11 +259,13 @@ void TZEMapEditorPainter::AddEventPieces(Scene& scene) {
 
 const TBitmap32& TZEMapEditorPainter::ComposeCell(int32_t x, int32_t y) {
   const auto scene = MakeScene();
-  Compose(*scene, x, y);
+  std::vector<const Piece*> pieces;
+  for (const Piece& piece : scene->pieces) pieces.push_back(&piece);
+  Compose(*scene, pieces, x, y);
   return work_;
 }
 
-void TZEMapEditorPainter::Compose(const Scene& scene, int32_t x, int32_t y) {
+void TZEMapEditorPainter::Compose(const Scene& scene, const std::vector<const Piece*>& pieces, int32_t x, int32_t y) {
   // The background's keyed pixels show this, not whatever the previous cell left.
   work_.GetBitmap().fill(0xFF000000u);
   work_.CopyDraw(kCellArea, skin_.Empty, kCellArea, kEmptyKey);
@@ -266,7 +274,7 @@ void TZEMapEditorPainter::Compose(const Scene& scene, int32_t x, int32_t y) {
     work_.FillRect(kCellArea, kVeil);
     DrawOverlay(scene, x, y);
   }
-  if (scene.mode == TZEMapEditor::ModeEvent) DrawEventMode(scene, x, y);
+  if (scene.mode == TZEMapEditor::ModeEvent) DrawEventMode(pieces, x, y);
 }
 
 void TZEMapEditorPainter::DrawLayers(const Scene& scene, int32_t x, int32_t y) {
@@ -357,14 +365,14 @@ void TZEMapEditorPainter::DrawGroundType(int32_t kind, uint32_t shade) {
   work_.CopyDraw(TRectPlaceAt({kGlyphAt, kGlyphAt}, source), skin_.GroundType, source, kGlyphKey);
 }
 
-void TZEMapEditorPainter::DrawEventMode(const Scene& scene, int32_t x, int32_t y) {
+void TZEMapEditorPainter::DrawEventMode(const std::vector<const Piece*>& pieces, int32_t x, int32_t y) {
   if (GridVisible && EventGrid > 0) {
     Bitmap& b = work_.GetBitmap();
     for (int32_t at = 0; at < kChip; at += EventGrid)
       for (int32_t i = 0; i < kChip; ++i) b.setPixel(i, at, kGridColor), b.setPixel(at, i, kGridColor);
   }
   const TRect cell = sized(int64_t(x) * kChip, int64_t(y) * kChip, kChip, kChip);
-  for (const Piece& piece : scene.pieces) DrawPiece(piece, cell);
+  for (const Piece* piece : pieces) DrawPiece(*piece, cell);
 }
 
 void TZEMapEditorPainter::DrawPiece(const Piece& piece, const TRect& cell) {
@@ -383,9 +391,15 @@ void TZEMapEditorPainter::PaintCanvas(Bitmap& target, const TPoint& origin, cons
   if (!scene->map) return;
   const TRect cells = CellsUnder(clip, power, scene->map->GetWidth(), scene->map->GetHeight());
   const int64_t step = int64_t(kChip) * power / 16;
+  std::vector<const Piece*> pieces;
   for (int32_t y = cells.Top; y <= cells.Bottom; ++y) {
+    // Only the markers that reach into this row of cells are tried on its cells.
+    pieces.clear();
+    const TRect row = sized(int64_t(cells.Left) * kChip, int64_t(y) * kChip, int64_t(TRectWidth(cells) + 1) * kChip, kChip);
+    for (const Piece& piece : scene->pieces)
+      if (TRectWidth(TRectClip(piece.place, row)) > 0) pieces.push_back(&piece);
     for (int32_t x = cells.Left; x <= cells.Right; ++x) {
-      Compose(*scene, x, y);
+      Compose(*scene, pieces, x, y);
       stretchOpaque(target, origin, clip, sized(x * step, y * step, step, step), work_.GetBitmap(), kCellArea);
     }
   }

@@ -83,14 +83,14 @@ class TZEMapEditorPainter {
   std::unique_ptr<Scene> MakeScene();
   void AddStartMarker(Scene& scene) const;
   void AddEventPieces(Scene& scene);
-  void Compose(const Scene& scene, int32_t x, int32_t y);
+  void Compose(const Scene& scene, const std::vector<const Piece*>& pieces, int32_t x, int32_t y);
   void DrawLayers(const Scene& scene, int32_t x, int32_t y);
   void DrawOverlay(const Scene& scene, int32_t x, int32_t y);
   void DrawPassability(int32_t bits, int32_t offset);
   void DrawMoveGraph(int32_t flags);
   void DrawHalves(int32_t bits, int32_t glyphs);
   void DrawGroundType(int32_t kind, uint32_t shade);
-  void DrawEventMode(const Scene& scene, int32_t x, int32_t y);
+  void DrawEventMode(const std::vector<const Piece*>& pieces, int32_t x, int32_t y);
   void DrawPiece(const Piece& piece, const TRect& cell);
   void DrawGlyph(const TRect& source, int32_t atX, int32_t atY);
 
