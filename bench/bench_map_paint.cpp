@@ -1,0 +1,143 @@
+// The map editor's canvas: one full repaint of a 1920 x 1080 view of a large three-layer map,
+// at 100 % and at 50 % (four times the cells), in the chip mode, the passability mode and the
+// event mode with a few hundred events. A repaint follows every scroll and every pencil stroke.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "BenchTiming.h"
+#include "editor/core/EtcBitmapList.h"
+#include "editor/core/ZEMapEditor.h"
+#include "editor/core/ZEMapEditorPainter.h"
+#include "editor/core/ZEMapEditorPictures.h"
+#include "editor/core/ZEMapEditorSkin.h"
+#include "model/ZelvoEventPositionList.h"
+#include "model/ZelvoEventPositionModel.h"
+#include "model/ZelvoMapChipSetIDListControl.h"
+#include "model/ZelvoMapChipSetModel.h"
+#include "model/ZelvoMapFloorModel.h"
+#include "model/ZelvoMapModel.h"
+#include "model/ZelvoMapTreeControl.h"
+#include "model/ZelvoMapTreeNodeControl.h"
+#include "model/ZelvoStyleModel.h"
+#include "platform/core/Cp932.h"
+
+namespace {
+
+using namespace zelvo;
+
+constexpr int32_t kMapSize = 1024;
+constexpr int32_t kChipSet = 20;
+constexpr int32_t kViewWidth = 1920, kViewHeight = 1080;
+
+void fillPicture(TBitmap32& picture, int32_t w, int32_t h, uint32_t seed) {
+  picture.SetSize(w, h, 32);
+  for (int32_t y = 0; y < h; ++y)
+    for (int32_t x = 0; x < w; ++x)
+      picture.GetBitmap().setPixel(x, y, (x + y) % 7 == 0 ? 0x80FF00FFu : 0xFF000000u | (seed * 2654435761u + x * 97 + y * 31));
+}
+
+struct Scene {
+  Scene() {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "zelvo_bench_map_paint";
+    std::filesystem::create_directories(folder);
+    Bitmap sheet(8 * 32, 8 * 32);
+    for (int32_t y = 0; y < sheet.height(); ++y)
+      for (int32_t x = 0; x < sheet.width(); ++x) sheet.setPixel(x, y, (x * 13 + y * 7) % 5 ? 0xFF336699u + x : 0x40000000u);
+    sheet.saveToFile(folder / "chips.bmp", 32);
+    pictures.SetGraphicsFolder(Cp932::fromUtf8(folder.string()) + "/");
+
+    auto chipSet = std::make_shared<TZelvoMapChipSetModel>(kChipSet);
+    chipSet->SetSize(8, 8);
+    for (int32_t r = 0; r < 8; ++r)
+      for (int32_t c = 0; c < 8; ++c) chipSet->SetChip(c, r, {.Height = int16_t(c - 4), .Passability = int16_t(r * 2 + c % 2)});
+    auto material = std::make_shared<TZelvoStyleModel>(900, MaterialKind::Picture);
+    material->SetPath("chips.bmp");
+    chipSet->SetImage(material);
+    tree->GetChipSetList()->Add(chipSet);
+    node = std::make_shared<TZelvoMapTreeNodeControl>(1, nullptr);
+    tree->GetRootNode()->AddTopLevelNode(node);
+    node->NewMap();
+    auto map = node->GetMap();
+    map->SetSize(kMapSize, kMapSize);
+    map->GetChipSetIDList()->AddID(kChipSet);
+    for (int32_t id = 1; id < 3; ++id) {
+      auto floor = std::make_shared<TZelvoMapFloorModel>(id, nullptr);
+      map->AddFloor(floor);
+      floor->SetSize(kMapSize, kMapSize);
+      floor->SetEditorOpacity(id == 1 ? 200 : 255);
+    }
+    for (int32_t layer = 0; layer < 3; ++layer)
+      for (int32_t y = 0; y < kMapSize; ++y)
+        for (int32_t x = 0; x < kMapSize; ++x) {
+          if (layer > 0 && (x + y + layer) % 3) continue;
+          TZelvoMapCell cell;
+          cell.ChipSetID = kChipSet;
+          cell.Column = uint16_t((x + layer) % 8);
+          cell.Row = uint16_t((y * 3 + layer) % 8);
+          map->GetFloor(layer)->SetCell(x, y, cell);
+        }
+    for (int32_t i = 0; i < 300; ++i) {
+      auto position = std::make_shared<TZelvoEventPositionModel>(1000 + i);
+      position->SetPosition((i * 37) % 60 * 32 + 8, (i * 11) % 34 * 32, i % 2);
+      position->SetDirection(i % 8);
+      map->GetEventPositionList()->Add(position);
+    }
+    fillPicture(skin.Empty, 32, 32, 1);
+    fillPicture(skin.Traffic, 384, 32, 2);
+    fillPicture(skin.Event, 128, 96, 3);
+    fillPicture(skin.Start, 32, 32, 4);
+    fillPicture(skin.Digits, 96, 28, 5);
+    fillPicture(skin.GroundType, 144, 16, 6);
+    engine.SetMapTree(tree);
+    engine.SetMap(node);
+    pictures.LoadChipSetBitmaps(*list, *map);
+  }
+
+  std::shared_ptr<TZelvoMapTreeControl> tree = std::make_shared<TZelvoMapTreeControl>(nullptr);
+  std::shared_ptr<IZelvoMapTreeNodeControl> node;
+  std::shared_ptr<TEtcBitmapList> list = std::make_shared<TEtcBitmapList>();
+  TZEMapEditor engine{list};
+  TZEMapEditorSkin skin;
+  TZEMapEditorPictures pictures;
+  TZEMapEditorPainter painter{engine, skin, pictures};
+  Bitmap target{kViewWidth, kViewHeight};
+};
+
+Scene& scene() {
+  static Scene s;
+  return s;
+}
+
+// The view scrolled into the middle of the map.
+void paint(int32_t mode, int32_t power) {
+  Scene& s = scene();
+  s.engine.SetMode(mode);
+  const int32_t step = 32 * power / 16;
+  const TPoint origin{400 * step, 300 * step};
+  s.painter.PaintCanvas(s.target, origin, {origin.X, origin.Y, origin.X + kViewWidth, origin.Y + kViewHeight}, power);
+  benchmark::DoNotOptimize(s.target.pixel(100, 100));
+}
+
+void BM_PaintView(benchmark::State& state) {
+  const auto mode = int32_t(state.range(0)), power = int32_t(state.range(1));
+  for (auto _ : state) paint(mode, power);
+}
+BENCHMARK(BM_PaintView)
+    ->ArgsProduct({{TZEMapEditor::ModeChip, TZEMapEditor::ModePassability, TZEMapEditor::ModeEvent}, {16, 8}})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  for (int32_t power : {16, 8})
+    for (int32_t mode : {TZEMapEditor::ModeChip, TZEMapEditor::ModePassability, TZEMapEditor::ModeEvent})
+      std::printf("repaint of a %d x %d view at %d %%, mode %d: %.2f ms (best of 5)\n", kViewWidth, kViewHeight,
+                  power * 100 / 16, mode, zelvo::bench::bestMilliseconds([&] { paint(mode, power); }, 5));
+  benchmark::Shutdown();
+  return 0;
+}

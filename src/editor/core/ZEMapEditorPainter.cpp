@@ -1,0 +1,428 @@
+#include "editor/core/ZEMapEditorPainter.h"
+
+#include <algorithm>
+
+#include "editor/core/EtcBitmapList.h"
+#include "editor/core/ZEMapEditor.h"
+#include "editor/core/ZEMapEditorPictures.h"
+#include "editor/core/ZEMapEditorSkin.h"
+#include "model/ZelvoActionModel.h"
+#include "model/ZelvoDAnimationModel.h"
+#include "model/ZelvoEventModel.h"
+#include "model/ZelvoEventPositionList.h"
+#include "model/ZelvoEventPositionModel.h"
+#include "model/ZelvoMapChipSetIDListControl.h"
+#include "model/ZelvoMapChipSetModel.h"
+#include "model/ZelvoMapFloorModel.h"
+#include "model/ZelvoMapModel.h"
+#include "model/ZelvoMapPicture.h"
+#include "model/ZelvoMapTreeControl.h"
+#include "model/ZelvoMapTreeNodeControl.h"
+
+namespace zelvo {
+
+namespace {
+
+constexpr int32_t kChip = TZEMapEditorPainter::kChip;
+constexpr int32_t kHalf = kChip / 2;
+constexpr int32_t kMarker = 16;  // the side of a direction marker in "event.bmp"
+constexpr int32_t kMarkerRows = 3;
+constexpr TRect kCellArea{0, 0, kChip, kChip};
+
+TRect sized(int64_t x, int64_t y, int64_t w, int64_t h) {
+  const auto fit = [](int64_t v) { return int32_t(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
+  return {fit(x), fit(y), fit(x + w), fit(y + h)};
+}
+
+// Opacities are stored as any int32; the picture routines take a byte.
+int32_t opacityOf(const IZelvoMapFloorModel& floor) { return std::clamp(floor.GetEditorOpacity(), 0, 255); }
+
+// Nearest-neighbour stretch of a source rectangle over a destination rectangle (paint-box pixels),
+// written opaque, only inside clip and the target. Source pixels outside the source are skipped.
+void stretchOpaque(Bitmap& target, const TPoint& origin, const TRect& clip, const TRect& dest, const Bitmap& source,
+                   const TRect& from) {
+  const int64_t dw = TRectWidth(dest), dh = TRectHeight(dest), sw = TRectWidth(from), sh = TRectHeight(from);
+  if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0 || source.empty()) return;
+  const int64_t left = std::max<int64_t>({dest.Left, clip.Left, int64_t(origin.X)});
+  const int64_t right = std::min<int64_t>({dest.Right, clip.Right, int64_t(origin.X) + target.width()});
+  const int64_t top = std::max<int64_t>({dest.Top, clip.Top, int64_t(origin.Y)});
+  const int64_t bottom = std::min<int64_t>({dest.Bottom, clip.Bottom, int64_t(origin.Y) + target.height()});
+  if (left >= right || top >= bottom) return;
+  for (int64_t y = top; y < bottom; ++y) {
+    const int64_t sy = from.Top + (y - dest.Top) * sh / dh;
+    if (sy < 0 || sy >= source.height()) continue;
+    const auto* in = reinterpret_cast<const uint32_t*>(source.image().constScanLine(int32_t(sy)));
+    auto* out = reinterpret_cast<uint32_t*>(target.image().scanLine(int32_t(y - origin.Y)));
+    if (sw == dw) {
+      // Unzoomed: a straight copy of the row.
+      for (int64_t x = left; x < right; ++x) {
+        const int64_t sx = from.Left + (x - dest.Left);
+        if (sx >= 0 && sx < source.width()) out[x - origin.X] = 0xFF000000u | in[sx];
+      }
+      continue;
+    }
+    // The source column advances by sw / dw per pixel, carried in whole steps.
+    int64_t sx = from.Left + (left - dest.Left) * sw / dw;
+    int64_t rest = (left - dest.Left) * sw % dw;
+    for (int64_t x = left; x < right; ++x) {
+      if (sx >= 0 && sx < source.width()) out[x - origin.X] = 0xFF000000u | in[sx];
+      for (rest += sw; rest >= dw; rest -= dw) ++sx;
+    }
+  }
+}
+
+// The part of clip that lies on the target, in paint-box pixels; empty when none.
+TRect onTarget(const Bitmap& target, const TPoint& origin, const TRect& clip) {
+  return TRectClip(clip, TRectOffset({0, 0, target.width(), target.height()}, origin.X, origin.Y));
+}
+
+void frameOpaque(Bitmap& target, const TPoint& origin, const TRect& clip, const TRect& frame, uint32_t argb) {
+  const TRect area = onTarget(target, origin, clip);
+  const auto put = [&](int32_t x, int32_t y) {
+    if (x >= area.Left && x < area.Right && y >= area.Top && y < area.Bottom) target.setPixel(x - origin.X, y - origin.Y, argb);
+  };
+  for (int32_t x = frame.Left; x < frame.Right; ++x) put(x, frame.Top), put(x, frame.Bottom - 1);
+  for (int32_t y = frame.Top; y < frame.Bottom; ++y) put(frame.Left, y), put(frame.Right - 1, y);
+}
+
+int32_t zoomed(int64_t size, int32_t power) {
+  if (size <= 0) return 0;
+  return int32_t(std::clamp<int64_t>(size * power / 16, 1, INT32_MAX));
+}
+
+}  // namespace
+
+// One picture piece placed in map pixels: drawn part by part into the cells it covers. With no
+// picture it is the dark shade under an event.
+struct TZEMapEditorPainter::Piece {
+  TRect place;
+  const TBitmap32* picture = nullptr;
+  TPoint source{0, 0};
+  int32_t alpha = 255;
+};
+
+struct TZEMapEditorPainter::Scene {
+  struct ChipSet {
+    int32_t id;
+    std::shared_ptr<IZelvoMapChipSetModel> model;
+    const TBitmap32* picture;
+  };
+  struct Layer {
+    std::shared_ptr<IZelvoMapFloorModel> floor;
+    int32_t opacity = 255;
+    bool isPicture = false;
+    const TBitmap32* picture = nullptr;
+    int32_t pictureWidth = 0, pictureHeight = 0;
+  };
+
+  std::shared_ptr<IZelvoMapModel> map;
+  std::vector<ChipSet> chipSets;
+  std::vector<Layer> layers;
+  std::shared_ptr<IZelvoMapFloorModel> current;
+  int32_t mode = 0;
+  std::vector<Piece> pieces;
+
+  const ChipSet* Find(int32_t id) const {
+    for (const ChipSet& c : chipSets)
+      if (c.id == id) return &c;
+    return nullptr;
+  }
+  // The cell's chip set when it is one of the map's and holds the cell's chip.
+  const ChipSet* ChipOf(const TZelvoMapCell& cell) const {
+    const ChipSet* c = Find(cell.ChipSetID);
+    return c && cell.Column < c->model->GetWidth() && cell.Row < c->model->GetHeight() ? c : nullptr;
+  }
+};
+
+TZEMapEditorPainter::TZEMapEditorPainter(const TZEMapEditor& engine, const TZEMapEditorSkin& skin,
+                                         TZEMapEditorPictures& pictures)
+    : engine_(engine), skin_(skin), pictures_(pictures) {
+  work_.SetSize(kChip, kChip, 32);
+}
+
+TZEMapEditorPainter::~TZEMapEditorPainter() = default;
+
+uint32_t TZEMapEditorPainter::HeightColor(int32_t h) {
+  const auto argb = [](int32_t r, int32_t g, int32_t b) { return TBitmap32::MakeARGB(r, g, b, 0xAA); };
+  if (h >= -15 && h <= -8) return argb(0, (h + 15) * 32, 255);
+  if (h >= -7 && h <= -1) return argb(0, 255, -h * 32);
+  if (h >= 0 && h <= 7) return argb(h * 32, 255, 0);
+  if (h >= 8 && h <= 15) return argb(255, (15 - h) * 32, 0);
+  return 0;
+}
+
+TRect TZEMapEditorPainter::CellsUnder(const TRect& clip, int32_t power, int32_t mapWidth, int32_t mapHeight) {
+  const TRect none{0, 0, -1, -1};
+  if (power <= 0 || mapWidth <= 0 || mapHeight <= 0) return none;
+  const int64_t step = int64_t(kChip) * power / 16;
+  if (step <= 0 || clip.Right <= 0 || clip.Bottom <= 0 || clip.Left >= clip.Right || clip.Top >= clip.Bottom)
+    return none;
+  const auto first = [&](int32_t v) { return int32_t(std::max<int64_t>(v, 0) / step); };
+  const auto last = [&](int32_t v, int32_t size) { return int32_t(std::min<int64_t>((int64_t(v) - 1) / step, size - 1)); };
+  TRect cells{first(clip.Left), first(clip.Top), last(clip.Right, mapWidth), last(clip.Bottom, mapHeight)};
+  if (cells.Left > cells.Right || cells.Top > cells.Bottom) return none;
+  return cells;
+}
+
+int32_t TZEMapEditorPainter::MoveGraphFlags(int32_t x, int32_t y) const {
+  auto layer = engine_.GetCurrentLayer();
+  if (!layer) return 0;
+  const int32_t index = engine_.GetLayerIndex();
+  int32_t flags = 0;
+  for (int32_t d = 0; d < 4; ++d) {
+    const int32_t bit = 1 << d;
+    const int32_t reached = layer->GetStepFloor(x, y, d);
+    if (reached == -1) continue;
+    flags += reached == index ? bit : reached > index ? bit * 16 : bit * 256;
+  }
+  return flags;
+}
+
+// ---- the scene: what every cell of one paint shares ----
+
+std::unique_ptr<TZEMapEditorPainter::Scene> TZEMapEditorPainter::MakeScene() {
+  auto scene = std::make_unique<Scene>();
+  scene->map = engine_.GetCurrentMap();
+  scene->mode = engine_.GetMode();
+  if (!scene->map) return scene;
+  const auto& list = engine_.GetBitmapList();
+  if (auto ids = scene->map->GetChipSetIDList()) {
+    for (int32_t i = 0; i < ids->GetCount(); ++i) {
+      auto chipSet = ids->GetChipSet(i);
+      if (!chipSet) continue;
+      scene->chipSets.push_back({chipSet->GetID(), chipSet, list ? list->FindByID(chipSet->GetID()) : nullptr});
+    }
+  }
+  for (int32_t i = 0; i < scene->map->GetFloorCount(); ++i) {
+    Scene::Layer layer;
+    layer.floor = scene->map->GetFloor(i);
+    if (!layer.floor) continue;
+    layer.opacity = opacityOf(*layer.floor);
+    auto picture = layer.floor->GetPicture();
+    if (picture && picture->GetEnabled()) {
+      layer.isPicture = true;
+      layer.picture = pictures_.LayerPicture(*picture);
+      layer.pictureWidth = picture->GetWidth();
+      layer.pictureHeight = picture->GetHeight();
+    }
+    scene->layers.push_back(std::move(layer));
+  }
+  scene->current = engine_.GetCurrentLayer();
+  if (scene->mode == TZEMapEditor::ModeEvent) {
+    AddStartMarker(*scene);
+    AddEventPieces(*scene);
+  }
+  return scene;
+}
+
+void TZEMapEditorPainter::AddStartMarker(Scene& scene) const {
+  const auto& tree = engine_.GetMapTree();
+  if (!tree || !engine_.GetMap() || tree->GetStartNode() != engine_.GetMap()) return;
+  const TPoint at = tree->GetStartPosition();
+  const bool onLayer = scene.current && tree->GetStartFloorID() == scene.current->GetID();
+  scene.pieces.push_back({sized(at.X, at.Y, kChip, kChip), &skin_.Start, {0, 0}, onLayer ? 255 : kOtherLayerStartAlpha});
+}
+
+void TZEMapEditorPainter::AddEventPieces(Scene& scene) {
+  auto positions = scene.map->GetEventPositionList();
+  if (!positions) return;
+  for (int32_t i = 0; i < positions->GetCount(); ++i) {
+    auto position = positions->GetItem(i);
+    if (!position) continue;
+    const int32_t alpha = scene.current && position->GetFloorID() == scene.current->GetID() ? 255 : kOtherLayerEventAlpha;
+    int64_t width = kChip, height = kChip, row = 0;
+    const TBitmap32* picture = nullptr;
+    auto event = position->GetEvent();
+    auto action = event && event->GetCount() > 0 ? event->GetItem(0) : nullptr;
+    if (auto animation = action ? action->GetDAnimation() : nullptr) {
+      width = animation->GetWidth();
+      height = animation->GetHeight();
+      row = animation->GetDirectionIndex(position->GetDirection());
+      // A direction the animation does not have has no row to show.
+      auto material = action->GetMaterial();
+      if (material && row >= 0) picture = pictures_.EventPicture(*material);
+    }
+    const TRect place = sized(position->GetX(), position->GetY(), width, height);
+    scene.pieces.push_back({place, nullptr, {0, 0}, alpha});
+    if (picture && row * height <= INT32_MAX) scene.pieces.push_back({place, picture, {0, int32_t(row * height)}, alpha});
+    const int32_t direction = position->GetDirection();
+    if (direction >= 0) {
+      const int64_t glyphY = int64_t(kMarker) * (direction / 8 + kMarkerRows);
+      if (glyphY <= INT32_MAX)
+        scene.pieces.push_back({sized(position->GetX(), position->GetY(), kMarker, kMarker), &skin_.Event,
+                                {kMarker * (direction % 8), int32_t(glyphY)}, alpha});
+    }
+  }
+}
+
+// ---- composing one cell ----
+
+const TBitmap32& TZEMapEditorPainter::ComposeCell(int32_t x, int32_t y) {
+  const auto scene = MakeScene();
+  std::vector<const Piece*> pieces;
+  for (const Piece& piece : scene->pieces) pieces.push_back(&piece);
+  Compose(*scene, pieces, x, y);
+  return work_;
+}
+
+void TZEMapEditorPainter::Compose(const Scene& scene, const std::vector<const Piece*>& pieces, int32_t x, int32_t y) {
+  // The background's keyed pixels show this, not whatever the previous cell left.
+  work_.GetBitmap().fill(0xFF000000u);
+  work_.CopyDraw(kCellArea, skin_.Empty, kCellArea, kEmptyKey);
+  DrawLayers(scene, x, y);
+  if (scene.mode != TZEMapEditor::ModeChip) {
+    work_.FillRect(kCellArea, kVeil);
+    DrawOverlay(scene, x, y);
+  }
+  if (scene.mode == TZEMapEditor::ModeEvent) DrawEventMode(pieces, x, y);
+}
+
+void TZEMapEditorPainter::DrawLayers(const Scene& scene, int32_t x, int32_t y) {
+  for (const Scene::Layer& layer : scene.layers) {
+    if (layer.isPicture) {
+      if (layer.picture && x < layer.pictureWidth && y < layer.pictureHeight)
+        work_.Draw(kCellArea, *layer.picture, sized(int64_t(x) * kChip, int64_t(y) * kChip, kChip, kChip), layer.opacity);
+      continue;
+    }
+    const TZelvoMapCell cell = layer.floor->GetCell(x, y);
+    const Scene::ChipSet* chipSet = scene.ChipOf(cell);
+    if (!chipSet) continue;
+    if (chipSet->picture)
+      work_.Draw(kCellArea, *chipSet->picture, sized(cell.Column * kChip, cell.Row * kChip, kChip, kChip), layer.opacity);
+    else
+      work_.FillRect(kCellArea, uint32_t(layer.opacity) << 24);
+  }
+}
+
+void TZEMapEditorPainter::DrawOverlay(const Scene& scene, int32_t x, int32_t y) {
+  if (!scene.current) return;
+  const TZelvoMapCell cell = scene.current->GetCell(x, y);
+  const Scene::ChipSet* chipSet = scene.ChipOf(cell);
+  if (!chipSet) return;
+  const TZelvoChipAttributes chip = chipSet->model->GetChip(cell.Column, cell.Row);
+  switch (scene.mode) {
+    case TZEMapEditor::ModeHeight: {
+      const bool own = cell.Height != TZelvoMapCell::kChipHeight;
+      const int32_t height = own ? cell.Height : chip.Height;
+      work_.FillRect(kCellArea, HeightColor(height));
+      work_.DrawNumber(height, kNumberX, kNumberY, own ? 1 : 0, skin_.Digits);
+      break;
+    }
+    case TZEMapEditor::ModeEncounter: {
+      const bool own = cell.Encounter != TZelvoMapCell::kChipValue;
+      work_.DrawNumber(own ? cell.Encounter : chip.EncounterRate, kNumberX, kNumberY, own ? 1 : 0, skin_.Digits);
+      break;
+    }
+    case TZEMapEditor::ModePassability: {
+      const bool own = cell.Passability != TZelvoMapCell::kChipValue;
+      DrawPassability(own ? cell.Passability : chip.Passability, own ? kEditorGlyphs : 0);
+      break;
+    }
+    case TZEMapEditor::ModeMoveGraph:
+      DrawMoveGraph(MoveGraphFlags(x, y));
+      break;
+    case TZEMapEditor::ModeGroundType:
+      if (cell.GroundKind == TZelvoMapCell::kChipValue) DrawGroundType(chip.GroundKind, kChipGroundShade);
+      else DrawGroundType(cell.GroundKind, kOwnGroundShade);
+      break;
+    default:
+      break;
+  }
+}
+
+void TZEMapEditorPainter::DrawGlyph(const TRect& source, int32_t atX, int32_t atY) {
+  work_.BlendDraw(TRectPlaceAt({atX, atY}, source), skin_.Traffic, source);
+}
+
+// Only the four direction bits mean anything; other bits of a stored value are not shown.
+void TZEMapEditorPainter::DrawPassability(int32_t bits, int32_t offset) {
+  bits &= 15;
+  if (bits == 0) DrawGlyph({offset + 96, 0, offset + 96 + kChip, kChip}, 0, 0);
+  else if (bits == 15) DrawGlyph({offset, 0, offset + kChip, kChip}, 0, 0);
+  else DrawHalves(bits, offset + kChip);
+}
+
+void TZEMapEditorPainter::DrawMoveGraph(int32_t flags) {
+  if (flags == 0) return DrawGlyph({96, 0, 96 + kChip, kChip}, 0, 0);
+  if (flags == 15) return DrawGlyph({0, 0, kChip, kChip}, 0, 0);
+  DrawHalves(flags & 15, kChip);
+  DrawHalves(flags >> 4 & 15, kHigherGlyphs);
+  DrawHalves(flags >> 8 & 15, kLowerGlyphs);
+}
+
+// Half glyphs from the column at glyphs: up and down are 32 x 16 one above the other, then left
+// and right 16 x 32 side by side.
+void TZEMapEditorPainter::DrawHalves(int32_t bits, int32_t glyphs) {
+  if (bits & 1) DrawGlyph({glyphs, 0, glyphs + kChip, kHalf}, 0, 0);
+  if (bits & 2) DrawGlyph({glyphs, kHalf, glyphs + kChip, kChip}, 0, kHalf);
+  if (bits & 4) DrawGlyph({glyphs + kChip, 0, glyphs + kChip + kHalf, kChip}, 0, 0);
+  if (bits & 8) DrawGlyph({glyphs + kChip + kHalf, 0, glyphs + 2 * kChip, kChip}, kHalf, 0);
+}
+
+void TZEMapEditorPainter::DrawGroundType(int32_t kind, uint32_t shade) {
+  work_.FillRect(kCellArea, shade);
+  const TRect source = sized(int64_t(kind) * kHalf, 0, kHalf, kHalf);
+  work_.CopyDraw(TRectPlaceAt({kGlyphAt, kGlyphAt}, source), skin_.GroundType, source, kGlyphKey);
+}
+
+void TZEMapEditorPainter::DrawEventMode(const std::vector<const Piece*>& pieces, int32_t x, int32_t y) {
+  if (GridVisible && EventGrid > 0) {
+    Bitmap& b = work_.GetBitmap();
+    for (int32_t at = 0; at < kChip; at += EventGrid)
+      for (int32_t i = 0; i < kChip; ++i) b.setPixel(i, at, kGridColor), b.setPixel(at, i, kGridColor);
+  }
+  const TRect cell = sized(int64_t(x) * kChip, int64_t(y) * kChip, kChip, kChip);
+  for (const Piece* piece : pieces) DrawPiece(*piece, cell);
+}
+
+void TZEMapEditorPainter::DrawPiece(const Piece& piece, const TRect& cell) {
+  const TRect overlap = TRectClip(piece.place, cell);
+  if (TRectWidth(overlap) <= 0) return;
+  const TRect dest = TRectOffset(overlap, -cell.Left, -cell.Top);
+  if (!piece.picture) return work_.FillRect(dest, kEventShade);
+  const TRect source = TRectOffset(overlap, piece.source.X - piece.place.Left, piece.source.Y - piece.place.Top);
+  work_.Draw(dest, *piece.picture, source, piece.alpha);
+}
+
+// ---- onto the canvas ----
+
+void TZEMapEditorPainter::PaintCanvas(Bitmap& target, const TPoint& origin, const TRect& clip, int32_t power) {
+  const auto scene = MakeScene();
+  if (!scene->map) return;
+  const TRect cells = CellsUnder(clip, power, scene->map->GetWidth(), scene->map->GetHeight());
+  const int64_t step = int64_t(kChip) * power / 16;
+  std::vector<const Piece*> pieces;
+  for (int32_t y = cells.Top; y <= cells.Bottom; ++y) {
+    // Only the markers that reach into this row of cells are tried on its cells.
+    pieces.clear();
+    const TRect row = sized(int64_t(cells.Left) * kChip, int64_t(y) * kChip, int64_t(TRectWidth(cells) + 1) * kChip, kChip);
+    for (const Piece& piece : scene->pieces)
+      if (TRectWidth(TRectClip(piece.place, row)) > 0) pieces.push_back(&piece);
+    for (int32_t x = cells.Left; x <= cells.Right; ++x) {
+      Compose(*scene, pieces, x, y);
+      stretchOpaque(target, origin, clip, sized(x * step, y * step, step, step), work_.GetBitmap(), kCellArea);
+    }
+  }
+}
+
+void TZEMapEditorPainter::PaintPalette(Bitmap& target, const TPoint& origin, const TRect& clip, int32_t power) const {
+  const auto& chipSet = engine_.GetChipSet();
+  if (!chipSet || power <= 0) return;
+  const auto& list = engine_.GetBitmapList();
+  const TBitmap32* picture = list ? list->FindByID(chipSet->GetID()) : nullptr;
+  if (picture) {
+    const TRect area{0, 0, zoomed(int64_t(chipSet->GetWidth()) * kChip, power),
+                     zoomed(int64_t(chipSet->GetHeight()) * kChip, power)};
+    stretchOpaque(target, origin, clip, area, picture->GetBitmap(), {0, 0, picture->Width(), picture->Height()});
+  } else {
+    const TRect area = onTarget(target, origin, clip);
+    for (int32_t y = area.Top; y < area.Bottom; ++y)
+      for (int32_t x = area.Left; x < area.Right; ++x) target.setPixel(x - origin.X, y - origin.Y, 0xFF000000u);
+  }
+  if (!engine_.PenOnChipSet()) return;
+  const TZelvoMapCell pen = engine_.GetPen();
+  frameOpaque(target, origin, clip, TRectScale16(sized(pen.Column * kChip, pen.Row * kChip, kChip, kChip), power),
+              0xFF000000u);
+}
+
+}  // namespace zelvo
