@@ -172,6 +172,8 @@ std::optional<size_t> IniDocument::FindKey(size_t sectionLine, std::string_view 
 }
 
 std::optional<std::string> IniDocument::Find(std::string_view section, std::string_view key) const {
+  // Empty names can never be written, so they name nothing.
+  if (trim(section).empty() || trim(key).empty()) return std::nullopt;
   std::optional<size_t> s = FindSection(section);
   if (!s) return std::nullopt;
   std::optional<size_t> k = FindKey(*s, key);
@@ -252,11 +254,15 @@ int32_t IniFile::ReadInteger(std::string_view section, std::string_view key, int
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  Update([&](IniDocument& doc) { doc.Set(section, key, value); });
+}
+
+void IniFile::Update(const std::function<void(IniDocument&)>& change) {
   Loaded loaded = Load();
   if (loaded.state == State::Unreadable) throw EFileError("read", file_.string(), loaded.reason);
   if (loaded.state == State::TooLarge)
     throw EFormatError(file_.string(), static_cast<int64_t>(kMaxFileSize), "INI file too large to rewrite");
-  loaded.document.Set(section, key, value);
+  change(loaded.document);
   std::vector<uint8_t> bytes = loaded.document.Serialize();
   // An unchanged file is left alone rather than rewritten.
   if (loaded.state == State::Loaded && bytes == loaded.bytes) return;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -65,6 +66,8 @@ class IniFile {
   // EFormatError when it is too large, std::invalid_argument for unstorable names or values.
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
   void WriteInteger(std::string_view section, std::string_view key, int32_t value);
+  // Several writes that replace the file once, so they land all together or not at all.
+  void Update(const std::function<void(IniDocument&)>& change);
 
  private:
   enum class State { Missing, Loaded, Unreadable, TooLarge };

@@ -63,6 +63,7 @@ TEST(IniDocument, FindsValuesAsWindowsReadsThem) {
       // 0x83 0x41 and 0x83 0x61 differ only in the case of an ASCII letter, but are two characters.
       {"CP932 trail byte is not folded", "[\x83\x41]\r\nK=1\r\n", "\x83\x61", "K", std::nullopt},
       {"empty file", "", "Main", "Folder", std::nullopt},
+      {"empty section name names nothing", "[]\r\nFolder=A\r\n", "", "Folder", std::nullopt},
       {"no line end at all", std::string(100000, 'x'), "Main", "Folder", std::nullopt},
   };
   for (const Case& c : cases) EXPECT_EQ(find(c.file, c.section, c.key), c.value) << c.name;
@@ -200,6 +201,22 @@ TEST_F(IniFileTest, FailedWriteLeavesTheFileAsItWas) {
   EXPECT_EQ(content(), "[A]\nX=1\n");
   EXPECT_THROW(ini.WriteString("A", "X", "a\r\nb"), std::invalid_argument);
   EXPECT_EQ(content(), "[A]\nX=1\n");
+}
+
+TEST_F(IniFileTest, UpdateWritesAllOrNothing) {
+  put("[A]\r\nX=1\r\n");
+  IniFile ini(file());
+  EXPECT_THROW(ini.Update([](IniDocument& doc) {
+    doc.Set("A", "X", "2");
+    doc.Set("A", "Y=", "3");
+  }),
+               std::invalid_argument);
+  EXPECT_EQ(content(), "[A]\r\nX=1\r\n");
+  ini.Update([](IniDocument& doc) {
+    doc.Set("A", "X", "2");
+    doc.Set("B", "Y", "3");
+  });
+  EXPECT_EQ(content(), "[A]\r\nX=2\r\n\r\n[B]\r\nY=3\r\n");
 }
 
 TEST_F(IniFileTest, UnchangedValueIsNotRewritten) {
