@@ -1,0 +1,187 @@
+#include "editor/MapLayerPropertyForm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "editor/core/ZEMapEditor.h"
+#include "editor/core/ZEMapEditorHost.h"
+#include "model/ZMLZelvoAPI.h"
+#include "model/ZelvoMapFloorModel.h"
+#include "model/ZelvoMaterialModel.h"
+#include "platform/core/Cp932.h"
+#include "platform/gui/MessageBox.h"
+
+namespace zelvo {
+namespace {
+
+QString q(const std::string& utf8) { return QString::fromStdString(utf8); }
+std::string cp932(const QString& text) { return Cp932::fromUtf8(text.toStdString()); }
+constexpr int kMaterialRole = Qt::UserRole + 1;
+
+}  // namespace
+
+TMapLayerPropertyForm::TMapLayerPropertyForm(TZEMapEditor& editor, IZEMapEditorHost* host, QWidget* parent)
+    : QDialog(parent), editor_(editor), host_(host) {
+  setObjectName("MapLayerPropertyForm");
+  setWindowTitle(q("レイヤのプロパティ"));
+  setModal(true);
+
+  opacity_ = new QSlider(Qt::Horizontal);
+  opacity_->setRange(0, 255);
+  baseHeight_ = new QLineEdit;
+  name_ = new QLineEdit;
+  layerType_ = new QComboBox;
+  for (const char* item : {"通常レイヤ", "貼り付くレイヤ", "移動不能レイヤ"}) layerType_->addItem(q(item));
+  auto* layerForm = new QFormLayout;
+  layerForm->addRow(q("不透明度（ゲーム時）"), opacity_);
+  layerForm->addRow(q("基本の高さ"), baseHeight_);
+  layerForm->addRow(q("名前"), name_);
+  auto* typeBox = new QGroupBox(q("レイヤタイプの設定"));
+  (new QVBoxLayout(typeBox))->addWidget(layerType_);
+
+  enabled_ = new QCheckBox(q("使用する"));
+  file_ = new QLabel;
+  width_ = new QLineEdit;
+  height_ = new QLineEdit;
+  drawType_ = new QComboBox;
+  for (const char* item : {"左上固定", "中央に配置", "拡大して配置", "並べて配置"}) drawType_->addItem(q(item));
+  tree_ = new QTreeWidget;
+  tree_->setHeaderHidden(true);
+  auto* pictureBox = new QGroupBox(q("一枚絵マップ"));
+  auto* pictureForm = new QFormLayout(pictureBox);
+  pictureForm->addRow(enabled_);
+  pictureForm->addRow(file_);
+  pictureForm->addRow(q("横幅"), width_);
+  pictureForm->addRow(q("高さ"), height_);
+  pictureForm->addRow(q("表示方法"), drawType_);
+  pictureForm->addRow(tree_);
+
+  ok_ = new QPushButton("OK");
+  ok_->setDefault(true);
+  cancel_ = new QPushButton("Cancel");
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok_);
+  buttons->addWidget(cancel_);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(layerForm);
+  layout->addWidget(typeBox);
+  layout->addWidget(pictureBox);
+  layout->addLayout(buttons);
+
+  connect(ok_, &QPushButton::clicked, this, [this] { OkClick(); });
+  connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { NodeSelected(item); });
+}
+
+void TMapLayerPropertyForm::setZMLZelvoAPI(IZMLZelvoAPI* api) {
+  api_ = api;
+  tree_->clear();
+  listed_.clear();
+  if (!api_) return;
+  if (fill_)
+    fill_(*tree_, *api_);
+  else
+    FillMaterials(*tree_, *api_);
+}
+
+void TMapLayerPropertyForm::SetPictureTree(TreeFiller fill, MaterialOfNode materialOf) {
+  fill_ = std::move(fill);
+  materialOf_ = std::move(materialOf);
+}
+
+void TMapLayerPropertyForm::FillMaterials(QTreeWidget& tree, IZMLZelvoAPI& api) {
+  std::function<void(const IZelvoMaterialPackage&, QTreeWidgetItem*)> add = [&](const IZelvoMaterialPackage& folder,
+                                                                                 QTreeWidgetItem* parent) {
+    for (int32_t i = 0; i < folder.GetCount(); ++i) {
+      auto material = folder.GetItem(i);
+      if (!material) continue;
+      auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(&tree);
+      item->setText(0, q(Cp932::toUtf8(material->GetNameBytes())));
+      if (auto sub = std::dynamic_pointer_cast<IZelvoMaterialPackage>(material)) {
+        add(*sub, item);
+        continue;
+      }
+      item->setData(0, kMaterialRole, int(listed_.size()));
+      listed_.push_back(material);
+    }
+  };
+  if (auto images = api.GetImageMaterials()) add(*images, nullptr);
+}
+
+void TMapLayerPropertyForm::NodeSelected(QTreeWidgetItem* item) {
+  std::shared_ptr<IZelvoMaterialModel> material;
+  if (materialOf_) {
+    material = materialOf_(item);
+  } else if (item) {
+    QVariant index = item->data(0, kMaterialRole);
+    if (index.isValid() && index.toInt() >= 0 && size_t(index.toInt()) < listed_.size()) material = listed_[index.toInt()];
+  }
+  // A folder is no picture; the choice stays.
+  if (!material) return;
+  chosen_ = material;
+  ShowPicturePath();
+}
+
+void TMapLayerPropertyForm::ShowPicturePath() { file_->setText(q(TZELayerProperty::PicturePath(chosen_.get()))); }
+
+bool TMapLayerPropertyForm::LoadLayer() {
+  auto layer = editor_.GetCurrentLayer();
+  ok_->setEnabled(layer != nullptr);
+  if (!layer) return false;
+  TZELayerPropertyValues v = TZELayerProperty::Read(*layer);
+  opacity_->setValue(v.gameOpacity);
+  baseHeight_->setText(q(v.baseHeight));
+  name_->setText(q(Cp932::toUtf8(v.name)));
+  layerType_->setCurrentIndex(v.layerType);
+  enabled_->setChecked(v.pictureEnabled);
+  chosen_ = v.image;
+  ShowPicturePath();
+  width_->setText(q(v.pictureWidth));
+  height_->setText(q(v.pictureHeight));
+  drawType_->setCurrentIndex(v.drawType);
+  return true;
+}
+
+void TMapLayerPropertyForm::OkClick() {
+  auto layer = editor_.GetCurrentLayer();
+  if (!layer) return reject();
+  TZELayerPropertyValues v;
+  v.gameOpacity = opacity_->value();
+  v.name = cp932(name_->text());
+  v.image = chosen_;
+  v.pictureEnabled = enabled_->isChecked();
+  v.baseHeight = baseHeight_->text().toStdString();
+  v.pictureWidth = width_->text().toStdString();
+  v.pictureHeight = height_->text().toStdString();
+  v.drawType = drawType_->currentIndex();
+  v.layerType = layerType_->currentIndex();
+  auto result = TZELayerProperty::Apply(*layer, v);
+  if (result != TZELayerProperty::Result::Applied) {
+    ShowMessage(TZELayerProperty::Message(result), windowTitle().toStdString(), MessageKind::Warning);
+    return;
+  }
+  accept();
+  if (host_) {
+    host_->LoadLayerPictures();
+    host_->RepaintCanvas();
+  }
+  if (onApplied_) onApplied_();
+}
+
+void TMapLayerPropertyForm::showEvent(QShowEvent* event) {
+  LoadLayer();
+  QDialog::showEvent(event);
+}
+
+}  // namespace zelvo
