@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QIcon>
 #include <QImage>
 #include <QImageWriter>
@@ -13,19 +12,13 @@
 #include "platform/core/AtomicFile.h"
 #include "platform/gui/MessageBox.h"
 #include "support/Bytes.h"
+#include "support/QtApplication.h"
 #include "support/TempDir.h"
 
 namespace zelvo {
 namespace {
 
 namespace fs = std::filesystem;
-
-void ensureApplication() {
-  static int argc = 1;
-  static char name[] = "test_editor";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-}
 
 std::string text(const fs::path& p) {
   std::vector<uint8_t> b = test::readFile(p);
@@ -35,7 +28,7 @@ std::string text(const fs::path& p) {
 class ZESkinViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ensureApplication();
+    test::EnsureQApplication();
     saved_ = SkinFolder;
     SkinFolder = "Skin\\Default\\";
     makeSkin("Default", Qt::gray);
@@ -58,6 +51,11 @@ class ZESkinViewTest : public ::testing::Test {
     icon.fill(colour);
     QImageWriter writer(QString::fromStdString((folder / "BigIcon.ico").string()), "ico");
     ASSERT_TRUE(writer.write(icon)) << writer.errorString().toStdString();
+  }
+  void expectNothingChanged() const {
+    EXPECT_EQ(SkinFolder, "Skin\\Default\\");
+    EXPECT_TRUE(calls_.empty());
+    EXPECT_FALSE(fs::exists(base_ / "Skin" / "Skin.ini"));
   }
   QStringList captions(const ZESkinView& view) const {
     QStringList out;
@@ -103,9 +101,7 @@ TEST_F(ZESkinViewTest, OkWithNothingSelectedDoesNothing) {
   view.SkinList()->clearSelection();
   view.OkButton()->click();
   EXPECT_TRUE(view.isVisible());
-  EXPECT_EQ(SkinFolder, "Skin\\Default\\");
-  EXPECT_TRUE(calls_.empty());
-  EXPECT_FALSE(fs::exists(base_ / "Skin" / "Skin.ini"));
+  expectNothingChanged();
 }
 
 TEST_F(ZESkinViewTest, CancelChangesNothing) {
@@ -114,9 +110,7 @@ TEST_F(ZESkinViewTest, CancelChangesNothing) {
   view.SkinList()->setCurrentRow(0);
   view.CancelButton()->click();
   EXPECT_EQ(view.result(), QDialog::Rejected);
-  EXPECT_EQ(SkinFolder, "Skin\\Default\\");
-  EXPECT_TRUE(calls_.empty());
-  EXPECT_FALSE(fs::exists(base_ / "Skin" / "Skin.ini"));
+  expectNothingChanged();
 }
 
 TEST_F(ZESkinViewTest, EveryShowingListsAfresh) {
