@@ -69,8 +69,22 @@ class ZESkinViewTest : public ::testing::Test {
   std::string saved_;
 };
 
+TEST_F(ZESkinViewTest, MakingTheDialogStartsWithTheStoredSkin) {
+  test::writeFile(base_ / "Skin" / "Skin.ini", test::Bytes().text("[Main]\r\nFolder=Blue\\\r\n"));
+  ZESkinView view(settings_);
+  EXPECT_EQ(SkinFolder, "Skin\\Blue\\");
+  EXPECT_EQ(calls_, (std::vector<std::string>{"map editor", "chip-set editor", "layer window"}));
+  SkinFolder = "Skin\\Default\\";
+  test::writeFile(base_ / "Skin" / "Skin.ini", test::Bytes().text("[Main]\r\nFolder=Broken\\\r\n"));
+  calls_.clear();
+  ZESkinView second(settings_);
+  EXPECT_EQ(SkinFolder, "Skin\\Broken\\");
+  EXPECT_TRUE(calls_.empty());
+}
+
 TEST_F(ZESkinViewTest, ShowsTheValidSkinsWithTheirIconsAndTheCurrentSelected) {
   ZESkinView view(settings_);
+  calls_.clear();
   view.show();
   EXPECT_EQ(view.windowTitle(), QString::fromUtf8("外観の設定"));
   EXPECT_EQ(captions(view), (QStringList{"Blue", "Default"}));
@@ -85,6 +99,7 @@ TEST_F(ZESkinViewTest, ShowsTheValidSkinsWithTheirIconsAndTheCurrentSelected) {
 
 TEST_F(ZESkinViewTest, OkAppliesTheSelectedSkinAndRemembersIt) {
   ZESkinView view(settings_);
+  calls_.clear();
   view.show();
   view.SkinList()->setCurrentRow(0);
   view.OkButton()->click();
@@ -97,6 +112,7 @@ TEST_F(ZESkinViewTest, OkAppliesTheSelectedSkinAndRemembersIt) {
 
 TEST_F(ZESkinViewTest, OkWithNothingSelectedDoesNothing) {
   ZESkinView view(settings_);
+  calls_.clear();
   view.show();
   view.SkinList()->clearSelection();
   view.OkButton()->click();
@@ -106,6 +122,7 @@ TEST_F(ZESkinViewTest, OkWithNothingSelectedDoesNothing) {
 
 TEST_F(ZESkinViewTest, CancelChangesNothing) {
   ZESkinView view(settings_);
+  calls_.clear();
   view.show();
   view.SkinList()->setCurrentRow(0);
   view.CancelButton()->click();
@@ -115,6 +132,7 @@ TEST_F(ZESkinViewTest, CancelChangesNothing) {
 
 TEST_F(ZESkinViewTest, EveryShowingListsAfresh) {
   ZESkinView view(settings_);
+  calls_.clear();
   view.show();
   view.hide();
   fs::remove(base_ / "Skin" / "Blue" / "Number.bmp");
@@ -127,6 +145,7 @@ TEST_F(ZESkinViewTest, EveryShowingListsAfresh) {
 TEST_F(ZESkinViewTest, FailedRememberingIsShown) {
   MessageBoxRecorder boxes;
   ZESkinView view(settings_);
+  calls_.clear();
   view.show();
   view.SkinList()->setCurrentRow(0);
   FileFaults::failWriteNumber(1);
