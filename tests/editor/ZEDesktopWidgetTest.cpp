@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "platform/gui/Fonts.h"
 #include "support/Bytes.h"
-#include "support/QtApplication.h"
 #include "support/TempDir.h"
 
 namespace zelvo {
@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 class ZEDesktopWidgetTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    test::EnsureQApplication();
+    Fonts::ensureGuiApplication();
     widget_ = std::make_unique<QWidget>();
     widget_->setObjectName("ZEView");
     widget_->setGeometry(100, 80, 320, 240);

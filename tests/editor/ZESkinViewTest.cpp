@@ -11,8 +11,8 @@
 #include "model/ZelvoPrivateTypes.h"
 #include "platform/core/AtomicFile.h"
 #include "platform/gui/MessageBox.h"
+#include "platform/gui/Fonts.h"
 #include "support/Bytes.h"
-#include "support/QtApplication.h"
 #include "support/TempDir.h"
 
 namespace zelvo {
@@ -28,7 +28,7 @@ std::string text(const fs::path& p) {
 class ZESkinViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    test::EnsureQApplication();
+    Fonts::ensureGuiApplication();
     saved_ = SkinFolder;
     SkinFolder = "Skin\\Default\\";
     makeSkin("Default", Qt::gray);
