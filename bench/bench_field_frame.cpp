@@ -192,9 +192,11 @@ void fieldFrame() {
   f.api->Present();
 }
 
+// Each frame differs from the last by its clear colour, so the device never skips one.
 void textFrame() {
+  static uint8_t blue = 0;
   Field& f = field();
-  f.api->Clear(255, 0, 0, 0);
+  f.api->Clear(255, 0, 0, blue ^= 1);
   f.api->Redraw();
   f.api->DrawWindowFrame(128, 340, 0);
   f.api->DrawText(144, 356, Cp932::fromUtf8("ようこそ、旅の方。\nこの村は山のふもとにあります。\n北の洞窟には近づかないほうがいい。").c_str());

@@ -16,6 +16,8 @@ struct Frame {
   int width = 0;
   int height = 0;
   std::vector<uint32_t> pixels;
+  // The same nonzero serial means the same pixels as the frame presented before it; 0 is unknown.
+  uint64_t serial = 0;
   uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
 

@@ -6,8 +6,13 @@ void FaultPlan::failCall(const std::string& call, HRESULT result, int after, int
   faults_[call] = Fault{result, after, times};
 }
 
-HRESULT FaultPlan::check(const std::string& call) {
-  ++calls_[call];
+HRESULT FaultPlan::check(std::string_view call) {
+  if (watchers_ > 0) {
+    auto counted = calls_.find(call);
+    if (counted == calls_.end()) counted = calls_.emplace(std::string(call), 0).first;
+    ++counted->second;
+  }
+  if (faults_.empty()) return D3D_OK;
   auto it = faults_.find(call);
   if (it == faults_.end()) return D3D_OK;
   Fault& f = it->second;
@@ -20,7 +25,7 @@ HRESULT FaultPlan::check(const std::string& call) {
   return f.result;
 }
 
-int FaultPlan::callCount(const std::string& call) const {
+int FaultPlan::callCount(std::string_view call) const {
   auto it = calls_.find(call);
   return it == calls_.end() ? 0 : it->second;
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "platform/d3d9/D3D9Types.h"
 
@@ -19,9 +20,11 @@ class FaultPlan {
   void failCall(const std::string& call, HRESULT result, int after = 0, int times = -1);
   void clear() { faults_.clear(); calls_.clear(); }
   // D3D_OK, or the injected failure. Every call of the device asks this first.
-  HRESULT check(const std::string& call);
-  // How often a call was asked for, failing or not.
-  int callCount(const std::string& call) const;
+  HRESULT check(std::string_view call);
+  // How often a call was asked for, failing or not, while a ScopedFaults was alive.
+  int callCount(std::string_view call) const;
+  // Calls are counted only while somebody watches, since a frame makes thousands of them.
+  void watch(bool on) { watchers_ += on ? 1 : -1; }
 
  private:
   struct Fault {
@@ -29,8 +32,10 @@ class FaultPlan {
     int after = 0;
     int times = -1;
   };
-  std::map<std::string, Fault> faults_;
-  std::map<std::string, int> calls_;
+  // Asked thousands of times a frame: looked up without building a string.
+  std::map<std::string, Fault, std::less<>> faults_;
+  std::map<std::string, int, std::less<>> calls_;
+  int watchers_ = 0;
 };
 
 FaultPlan& faultPlan();
@@ -38,8 +43,14 @@ FaultPlan& faultPlan();
 // Clears the plan when the scope ends, so one test's faults never reach the next.
 class ScopedFaults {
  public:
-  ScopedFaults() { faultPlan().clear(); }
-  ~ScopedFaults() { faultPlan().clear(); }
+  ScopedFaults() {
+    faultPlan().clear();
+    faultPlan().watch(true);
+  }
+  ~ScopedFaults() {
+    faultPlan().watch(false);
+    faultPlan().clear();
+  }
   ScopedFaults(const ScopedFaults&) = delete;
   ScopedFaults& operator=(const ScopedFaults&) = delete;
   FaultPlan& operator*() { return faultPlan(); }

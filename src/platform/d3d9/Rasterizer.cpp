@@ -52,6 +52,8 @@ int wrapTexel(double u, int size) {
   if (size <= 0) return 0;
   double t = u * size + kTexelBias;
   if (!std::isfinite(t)) return 0;
+  // Nearly every coordinate lies inside the texture; only the rest pays for the wrap.
+  if (t >= 0 && t < size) return static_cast<int>(t);
   t = std::fmod(std::floor(t), static_cast<double>(size));
   if (t < 0) t += size;
   int i = static_cast<int>(t);

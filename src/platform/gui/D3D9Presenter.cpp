@@ -29,8 +29,17 @@ void D3D9Presenter::setClientSize(int width, int height) {
 }
 
 void D3D9Presenter::showFrame(const d3d9::Frame& frame, bool fullScreen) {
-  // The back buffer's alpha is not a window's transparency.
-  image_ = frameToImage(frame).convertToFormat(QImage::Format_RGB32);
+  // A waiting game presents the same picture again and again; showing it once is enough.
+  if (frame.serial != 0 && frame.serial == shownSerial_ && fullScreen == fullScreen_ && !image_.isNull()) return;
+  shownSerial_ = frame.serial;
+  if (image_.width() != frame.width || image_.height() != frame.height)
+    image_ = QImage(frame.width, frame.height, QImage::Format_RGB32);
+  for (int y = 0; y < frame.height; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+    const uint32_t* source = frame.pixels.data() + static_cast<size_t>(y) * frame.width;
+    // The back buffer's alpha is not a window's transparency.
+    for (int x = 0; x < frame.width; ++x) line[x] = source[x] | 0xFF000000u;
+  }
   if (fullScreen != fullScreen_) {
     fullScreen_ = fullScreen;
     if (fullScreen) showFullScreen();

@@ -34,6 +34,7 @@ class D3D9Presenter : public QWidget, public d3d9::ID3D9Window {
 
  private:
   QImage image_;
+  uint64_t shownSerial_ = 0;
   bool fullScreen_ = false;
 };
 

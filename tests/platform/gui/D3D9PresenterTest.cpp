@@ -70,5 +70,27 @@ TEST(D3D9Presenter, ShowsTheLastFrameAndTakesTheClientSize) {
   EXPECT_EQ(grabbed.pixel(100, 100) & 0xFFFFFFu, 0u) << "the rest is black";
 }
 
+TEST(D3D9Presenter, AFrameWithTheSerialShownLastIsNotTakenAgain) {
+  ensureApplication();
+  D3D9Presenter window;
+  window.setClientSize(640, 480);
+  d3d9::Frame f = frame(2, 2);
+  f.serial = 7;
+  window.showFrame(f, false);
+  f.pixels[0] = 0xFF0000FF;  // a device never does this under one serial; it shows the skip
+  window.showFrame(f, false);
+  EXPECT_EQ(window.currentImage().pixel(0, 0), 0xFF000033u);
+  f.serial = 8;
+  window.showFrame(f, false);
+  EXPECT_EQ(window.currentImage().pixel(0, 0), 0xFF0000FFu);
+  // Serial 0 says nothing about the pixels: always taken.
+  f.serial = 0;
+  f.pixels[0] = 0xFF00FF00;
+  window.showFrame(f, false);
+  f.pixels[0] = 0xFFFF0000;
+  window.showFrame(f, false);
+  EXPECT_EQ(window.currentImage().pixel(0, 0), 0xFFFF0000u);
+}
+
 }  // namespace
 }  // namespace zelvo

@@ -1,0 +1,154 @@
+#include "editor/core/EtcUndo.h"
+
+#include <utility>
+
+#include "platform/core/Errors.h"
+
+namespace zelvo {
+
+namespace {
+
+void checkKeyIndex(int32_t index) {
+  if (index < 0 || index > 6) throw EIndexError("undo key", index, 7);
+}
+
+void putKey(uint8_t* p, int32_t v) {
+  uint32_t u = static_cast<uint32_t>(v);
+  for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(u >> (8 * i));
+}
+
+}  // namespace
+
+TEtcUndoChip::TEtcUndoChip(TEtcUndo* owner, const TEtcUndoKeys& keys) : owner_(owner), keys_(keys) {}
+
+TEtcUndoChip::~TEtcUndoChip() = default;
+
+void TEtcUndoChip::Capture() {
+  int64_t d = DataSize(keys_);
+  if (d <= 0) return;
+  if (owner_) owner_->MakeRoom(d + kUndoHeaderBytes);
+  block_.assign(static_cast<size_t>(StoredSize(d) + kUndoHeaderBytes), 0);
+  for (int i = 0; i < 7; ++i) putKey(block_.data() + 4 * i, keys_[i]);
+  SaveData(GetData(), keys_);
+  size_ = d + kUndoHeaderBytes;
+}
+
+int32_t TEtcUndoChip::GetKey(int32_t index) const {
+  checkKeyIndex(index);
+  return keys_[index];
+}
+
+void TEtcUndoChip::SetKey(int32_t index, int32_t value) {
+  checkKeyIndex(index);
+  keys_[index] = value;
+  if (!block_.empty()) putKey(block_.data() + 4 * index, value);
+}
+
+int64_t TEtcUndoChip::DataSize(TEtcUndoKeys&) { return 0; }
+
+void TEtcUndoChip::SaveData(uint8_t*, const TEtcUndoKeys&) {}
+
+TEtcUndo::TEtcUndo(int32_t budget) : budget_(budget) {}
+
+TEtcUndo::~TEtcUndo() = default;
+
+void TEtcUndo::Clear() {
+  steps_.clear();
+  undone_ = 0;
+  total_ = 0;
+}
+
+TEtcUndoChip* TEtcUndo::GetStep(int32_t index) const {
+  if (index < 0 || index >= GetStepCount()) throw EIndexError("undo step", index, GetStepCount());
+  return steps_[static_cast<size_t>(index)].get();
+}
+
+void TEtcUndo::SetStep(int32_t index, std::unique_ptr<TEtcUndoChip> step) {
+  if (index < 0 || index >= GetStepCount()) throw EIndexError("undo step", index, GetStepCount());
+  if (!step) return;
+  auto& slot = steps_[static_cast<size_t>(index)];
+  total_ += step->GetSize() - slot->GetSize();
+  slot = std::move(step);
+}
+
+bool TEtcUndo::OverBudget(int64_t bytes) const {
+  // The step a swap replaces is freed right after; it does not count against its successor.
+  int64_t kept = total_;
+  if (swapIndex_ >= 0) kept -= steps_[static_cast<size_t>(swapIndex_)]->GetSize();
+  return budget_ < bytes + kept && kept > 0;
+}
+
+void TEtcUndo::DropFront() {
+  total_ -= steps_.front()->GetSize();
+  steps_.pop_front();
+}
+
+void TEtcUndo::DropBack() {
+  total_ -= steps_.back()->GetSize();
+  steps_.pop_back();
+  --undone_;
+}
+
+void TEtcUndo::MakeRoom(int64_t bytes) {
+  if (swapIndex_ < 0) {
+    while (!steps_.empty() && OverBudget(bytes)) DropFront();
+    return;
+  }
+  while (swapIndex_ > 0 && OverBudget(bytes)) {
+    DropFront();
+    --swapIndex_;
+  }
+  // Everything behind the swapped step is undone (a redo tail); its far end is lost first.
+  while (GetStepCount() - 1 > swapIndex_ && OverBudget(bytes)) DropBack();
+}
+
+std::unique_ptr<TEtcUndoChip> TEtcUndo::NewStep(const TEtcUndoKeys& keys) {
+  auto step = CreateChip(keys);
+  step->Capture();
+  return step;
+}
+
+int32_t TEtcUndo::AddStep(int32_t key0, int32_t key1, int32_t key2, int32_t key3, int32_t key4, int32_t key5,
+                          int32_t key6) {
+  while (undone_ > 0) DropBack();
+  auto step = NewStep({key0, key1, key2, key3, key4, key5, key6});
+  total_ += step->GetSize();
+  steps_.push_back(std::move(step));
+  return GetStepCount() - 1;
+}
+
+void TEtcUndo::Undo() {
+  if (steps_.empty() || undone_ >= GetStepCount()) return;
+  Swap(GetStepCount() - undone_ - 1);
+  ++undone_;
+}
+
+void TEtcUndo::Redo() {
+  if (steps_.empty() || undone_ <= 0) return;
+  Swap(GetStepCount() - undone_);
+  --undone_;
+}
+
+void TEtcUndo::Swap(int32_t index) {
+  TEtcUndoKeys keys = GetStep(index)->GetKeys();
+  struct SwapGuard {
+    int32_t& slot;
+    ~SwapGuard() { slot = -1; }
+  };
+  std::unique_ptr<TEtcUndoChip> fresh;
+  {
+    swapIndex_ = index;
+    SwapGuard guard{swapIndex_};
+    fresh = NewStep(keys);
+    index = swapIndex_;  // older steps may have gone to make room
+  }
+  // A step that stored nothing has nothing to give back.
+  if (steps_[static_cast<size_t>(index)]->GetSize() > 0) steps_[static_cast<size_t>(index)]->Restore();
+  SetStep(index, std::move(fresh));
+}
+
+std::unique_ptr<TEtcUndoChip> TEtcUndo::CreateChip(const TEtcUndoKeys& keys) {
+  return std::make_unique<TEtcUndoChip>(this, keys);
+}
+
+}  // namespace zelvo

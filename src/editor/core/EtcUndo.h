@@ -1,0 +1,112 @@
+#pragma once
+// A model-free undo history. Each step is seven int32 keys and a snapshot of what the keys name;
+// undo and redo both swap: the step's snapshot goes back into the model and a fresh step with the
+// same keys takes the state it overwrote. A byte budget bounds the blocks of all steps together.
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <vector>
+
+namespace zelvo {
+
+class TEtcUndo;
+
+using TEtcUndoKeys = std::array<int32_t, 7>;
+
+// The header in front of every snapshot: the seven keys.
+inline constexpr int64_t kUndoHeaderBytes = 28;
+
+class TEtcUndoChip {
+ public:
+  // Keeps the keys; the snapshot is taken by Capture, once the object is whole.
+  TEtcUndoChip(TEtcUndo* owner, const TEtcUndoKeys& keys);
+  virtual ~TEtcUndoChip();
+  TEtcUndoChip(const TEtcUndoChip&) = delete;
+  TEtcUndoChip& operator=(const TEtcUndoChip&) = delete;
+
+  // Sizes the snapshot (DataSize may rewrite the keys), makes room in the owner's budget, then
+  // allocates header and data and saves. A size of 0 allocates nothing.
+  void Capture();
+
+  int32_t GetKind() const { return keys_[0]; }
+  // EIndexError outside 0..6.
+  int32_t GetKey(int32_t index) const;
+  void SetKey(int32_t index, int32_t value);
+  const TEtcUndoKeys& GetKeys() const { return keys_; }
+  // The bytes behind the header; nullptr without a block.
+  uint8_t* GetData() { return block_.empty() ? nullptr : block_.data() + kUndoHeaderBytes; }
+  const uint8_t* GetData() const { return block_.empty() ? nullptr : block_.data() + kUndoHeaderBytes; }
+  // Header plus data bytes as charged to the budget; 0 without a block.
+  int64_t GetSize() const { return size_; }
+  TEtcUndo* GetOwner() const { return owner_; }
+
+  // Writes the snapshot back into the model.
+  virtual void Restore() {}
+
+ protected:
+  // Snapshot bytes for these keys; 0 stores nothing.
+  virtual int64_t DataSize(TEtcUndoKeys& keys);
+  virtual void SaveData(uint8_t* data, const TEtcUndoKeys& keys);
+  // Bytes the data block holds for a step charged DataSize bytes: the same unless the snapshot
+  // is charged by an estimate.
+  virtual int64_t StoredSize(int64_t charged) const { return charged; }
+
+ private:
+  TEtcUndo* owner_;
+  TEtcUndoKeys keys_;
+  int64_t size_ = 0;
+  std::vector<uint8_t> block_;
+};
+
+class TEtcUndo {
+ public:
+  explicit TEtcUndo(int32_t budget);
+  virtual ~TEtcUndo();
+  TEtcUndo(const TEtcUndo&) = delete;
+  TEtcUndo& operator=(const TEtcUndo&) = delete;
+
+  void Clear();
+  // EIndexError outside 0..count-1.
+  TEtcUndoChip* GetStep(int32_t index) const;
+  // Frees the step it replaces; EIndexError outside 0..count-1, nullptr is ignored.
+  void SetStep(int32_t index, std::unique_ptr<TEtcUndoChip> step);
+  int32_t GetStepCount() const { return static_cast<int32_t>(steps_.size()); }
+  // How many of the newest steps are undone, i.e. can be redone.
+  int32_t GetUndoneCount() const { return undone_; }
+  int32_t GetBudget() const { return budget_; }
+  int64_t TotalSize() const { return total_; }
+
+  // Frees the oldest steps until a block of the given size fits the budget or none is left.
+  // During a swap the step being swapped survives: older steps go first, then the undone steps
+  // farthest from the current state.
+  void MakeRoom(int64_t bytes);
+  // Drops the redo tail, then records a step of the current state; returns its index.
+  int32_t AddStep(int32_t key0, int32_t key1 = 0, int32_t key2 = 0, int32_t key3 = 0, int32_t key4 = 0,
+                  int32_t key5 = 0, int32_t key6 = 0);
+  // Silently nothing when there is nothing to undo or redo.
+  void Undo();
+  void Redo();
+  // Restores step Index and leaves in its place a step that undoes the restore. If the capture or
+  // the restore throws, the old step stays where it was. EIndexError outside 0..count-1.
+  void Swap(int32_t index);
+
+ protected:
+  // The step factory; the history captures what it returns.
+  virtual std::unique_ptr<TEtcUndoChip> CreateChip(const TEtcUndoKeys& keys);
+
+ private:
+  std::unique_ptr<TEtcUndoChip> NewStep(const TEtcUndoKeys& keys);
+  void DropFront();
+  void DropBack();
+  bool OverBudget(int64_t bytes) const;
+
+  int32_t budget_;
+  std::deque<std::unique_ptr<TEtcUndoChip>> steps_;
+  int32_t undone_ = 0;
+  int64_t total_ = 0;
+  int32_t swapIndex_ = -1;  // the step a running swap replaces; -1 outside a swap
+};
+
+}  // namespace zelvo
