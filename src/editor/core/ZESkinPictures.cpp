@@ -1,16 +1,33 @@
 #include "editor/core/ZESkinPictures.h"
 
 #include "model/ZelvoPrivateTypes.h"
+#include "platform/core/Cp932.h"
+#include "platform/core/Errors.h"
 #include "platform/core/GamePath.h"
 
 namespace zelvo {
 
-ZESkinPictures::ZESkinPictures() : ZESkinPictures(GameBaseDirNative()) {}
+ZESkinPictures::ZESkinPictures() : baseDir_(GameBaseDirNative()), baseProgramPath_(GameBaseDir) {}
 
-ZESkinPictures::ZESkinPictures(std::filesystem::path baseDir) : baseDir_(std::move(baseDir)) {}
+ZESkinPictures::ZESkinPictures(std::filesystem::path baseDir)
+    : baseDir_(std::move(baseDir)), baseProgramPath_(Cp932::fromUtf8(baseDir_.string()) + "\\") {}
+
+std::string ZESkinPictures::ProgramPath(std::string_view fileName) const {
+  return baseProgramPath_ + SkinFolder + std::string(fileName);
+}
 
 std::filesystem::path ZESkinPictures::FilePath(std::string_view fileName) const {
   return GamePath::resolve(baseDir_, SkinFolder + std::string(fileName));
+}
+
+TBitmap32 ZESkinPictures::LoadBitmap32(std::string_view fileName) const {
+  TBitmap32 picture;
+  try {
+    picture.LoadFromFile(ProgramPath(fileName));
+  } catch (const EZelvoError&) {
+    return TBitmap32();
+  }
+  return picture;
 }
 
 Bitmap ZESkinPictures::LoadBitmap(std::string_view fileName) const {

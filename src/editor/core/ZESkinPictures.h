@@ -4,9 +4,11 @@
 
 #include <QImage>
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "editor/core/Bitmap32.h"
 #include "platform/gui/Bitmap.h"
 
 namespace zelvo {
@@ -17,12 +19,17 @@ class ZESkinPictures {
   static constexpr int kIconSize = 16;
   static constexpr QRgb kMaskColour = 0xFF00FF;
 
-  // Over the native start folder (GameBaseDir).
+  // Over the start folder (GameBaseDir).
   ZESkinPictures();
+  // Over another folder, whose name CP932 can hold.
   explicit ZESkinPictures(std::filesystem::path baseDir);
 
-  // The skin's file as it is on disk now (SkinFolder is read at every call).
+  // The skin's file (SkinFolder is read at every call): as a program path, and as it is on disk.
+  std::string ProgramPath(std::string_view fileName) const;
   std::filesystem::path FilePath(std::string_view fileName) const;
+  // With the colour-key files that apply to it; empty (0 x 0) when the file is missing or not a
+  // readable picture, so a broken skin never stops a window from opening.
+  TBitmap32 LoadBitmap32(std::string_view fileName) const;
   // Empty when the file is missing or not a readable picture.
   Bitmap LoadBitmap(std::string_view fileName) const;
   // The file cut into icons (empty when the file cannot be read).
@@ -35,6 +42,7 @@ class ZESkinPictures {
 
  private:
   std::filesystem::path baseDir_;
+  std::string baseProgramPath_;  // baseDir_ in CP932 with a trailing "\"
 };
 
 }  // namespace zelvo

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/ZelvoPrivateTypes.h"
+#include "platform/core/Cp932.h"
 #include "support/Bytes.h"
 #include "support/TempDir.h"
 
@@ -77,6 +78,22 @@ TEST_F(ZESkinPicturesTest, LoadsPicturesAndStripsFromTheSkin) {
   EXPECT_TRUE(pictures.LoadBitmap("Missing.bmp").empty());
   EXPECT_TRUE(pictures.LoadBitmap("Broken.bmp").empty());
   EXPECT_TRUE(pictures.LoadIconStrip("Missing.bmp").empty());
+}
+
+TEST_F(ZESkinPicturesTest, LoadsThirtyTwoBitPicturesWithTheirKeyFiles) {
+  const fs::path folder = base_ / "Skin" / "Blue";
+  ASSERT_TRUE(strip().save(QString::fromStdString((folder / "Traffic.bmp").string()), "BMP"));
+  test::writeFile(folder / "bitmap32.ini", test::Bytes().text("131586,0\r\n"));  // RGB 020202 -> 0
+  test::writeFile(folder / "Broken.bmp", {'B', 'M', 0, 0});
+  ZESkinPictures pictures(base_.path());
+  EXPECT_EQ(pictures.ProgramPath("traffic.bmp"), Cp932::fromUtf8(base_.path().string()) + "\\Skin\\Blue\\traffic.bmp");
+  TBitmap32 traffic = pictures.LoadBitmap32("traffic.bmp");
+  ASSERT_EQ(traffic.Width(), 40);
+  EXPECT_EQ(traffic.GetPixel(3, 3), 0xFF010101u);
+  EXPECT_EQ(traffic.GetPixel(20, 3), 0u);
+  TBitmap32 broken = pictures.LoadBitmap32("Broken.bmp");
+  EXPECT_EQ(broken.Width(), 0);
+  EXPECT_EQ(pictures.LoadBitmap32("Missing.bmp").Width(), 0);
 }
 
 }  // namespace
