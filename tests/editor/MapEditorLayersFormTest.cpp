@@ -17,7 +17,7 @@
 namespace zelvo::test {
 namespace {
 
-class LayersFormTest : public ::testing::Test {
+class LayersFormTest : public WidgetTest {
  protected:
   void SetUp() override {
     EnsureApplication();

@@ -18,7 +18,7 @@
 namespace zelvo::test {
 namespace {
 
-class LayerPropertyFormTest : public ::testing::Test {
+class LayerPropertyFormTest : public WidgetTest {
  protected:
   void SetUp() override {
     EnsureApplication();

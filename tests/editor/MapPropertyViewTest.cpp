@@ -12,7 +12,7 @@
 namespace zelvo::test {
 namespace {
 
-class MapPropertyViewTest : public ::testing::Test {
+class MapPropertyViewTest : public WidgetTest {
  protected:
   void SetUp() override {
     EnsureApplication();
