@@ -5,11 +5,21 @@
 
 namespace zelvo {
 
+namespace {
+TBitmap32& numberSheet() {
+  static TBitmap32 sheet;
+  return sheet;
+}
+}  // namespace
+
 void TZEChipSetSkin::Load() { Load(GameBaseDir + SkinFolder); }
+
+const TBitmap32& TZEChipSetSkin::NumberSheet() { return numberSheet(); }
 
 void TZEChipSetSkin::Load(const std::string& folder) {
   Numbers = LoadPicture(folder + "number.bmp");
   ApplyGlyphKeys(Numbers);
+  numberSheet() = Numbers;
   Traffic = LoadPicture(folder + "traffic.bmp");
   ApplyGlyphKeys(Traffic);
   GroundType = LoadPicture(folder + "GroundType.bmp");

@@ -24,6 +24,9 @@ class TZEChipSetSkin {
   // missing or unreadable is left empty, so nothing of it is drawn.
   void Load(const std::string& folder);
 
+  // The digit sheet last loaded by Load, which the map editor draws its numbers with too.
+  static const TBitmap32& NumberSheet();
+
   // The digit sheet's and the glyphs' colour keys: RGB 0xFF00FF fully transparent, RGB 0xFF0000
   // black at alpha 128.
   static void ApplyGlyphKeys(TBitmap32& picture);

@@ -314,6 +314,22 @@ TEST_F(ZEChipSetEditorControlTest, RenamingAndClosing) {
   EXPECT_FALSE(control.HasSelectedChip());
 }
 
+TEST_F(ZEChipSetEditorControlTest, TheSkinsPicturesAreLoadedWithTheirKeysAndAMissingOneIsEmpty) {
+  Bitmap numbers = Solid(96, 32, 0xFFFF00FFu);
+  numbers.setPixel(0, 0, 0xFFFF0000u);
+  WriteSkinPicture("Number.bmp", numbers);
+  WriteSkinPicture("GroundType.bmp", Solid(144, 16, 0xFFFF00FFu));
+  control.LoadSkin();
+  EXPECT_EQ(control.Skin().Numbers.GetPixel(0, 0), 0x80000000u);
+  EXPECT_EQ(control.Skin().Numbers.GetPixel(1, 0), 0x00FF00FFu);
+  EXPECT_EQ(TZEChipSetSkin::NumberSheet().GetPixel(0, 0), 0x80000000u);
+  EXPECT_EQ(control.Skin().GroundType.GetPixel(0, 0), 0xFFFF00FFu);  // keyed only when drawn
+  EXPECT_EQ(control.Skin().Traffic.Width(), 0);
+  std::filesystem::remove(base_ / "Skin" / "Default" / "Number.bmp");
+  control.LoadSkin();
+  EXPECT_EQ(control.Skin().Numbers.Width(), 0);
+}
+
 TEST(ZEMapChipSetEditorInstance, TheFirstEditorObjectIsTheEditorsUntilItGoes) {
   ASSERT_EQ(TZEMapChipSetEditor::Instance(), nullptr);
   {
