@@ -9,9 +9,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QHideEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabWidget>
@@ -198,14 +200,18 @@ void TMapChipSetEditorForm::LoadSkin() {
   RefreshPicture();
 }
 
+// Only the program's own showing and closing count: a window that comes back from being
+// minimised keeps its selection and picture.
 void TMapChipSetEditorForm::showEvent(QShowEvent* event) {
-  BuildTree();
+  if (!event->spontaneous()) BuildTree();
   QDialog::showEvent(event);
 }
 
 void TMapChipSetEditorForm::hideEvent(QHideEvent* event) {
-  control_.Close();
-  RefreshPicture();
+  if (!event->spontaneous()) {
+    control_.Close();
+    RefreshPicture();
+  }
   QDialog::hideEvent(event);
 }
 

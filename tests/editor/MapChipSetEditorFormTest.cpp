@@ -184,6 +184,19 @@ TEST_F(MapChipSetEditorFormTest, TheChosenChipIsOutlinedByInvertingThePicture) {
   EXPECT_EQ(rgb(31, 32), 0u);
 }
 
+TEST_F(MapChipSetEditorFormTest, AtTwiceTheZoomTheChipUnderThePointerIsChosenAndOutlined) {
+  chooseSet(0);
+  form->PictureScroll->SetPower(32);
+  ChipSetFormEvents::Click(picture(), QPoint(100, 70));
+  EXPECT_EQ(form->Control().SelectedChip(), (ZelvoCommonTypes::TPoint{1, 1}));
+  const QImage shot = picture()->grab().toImage();
+  ASSERT_GE(shot.width(), 512);
+  EXPECT_EQ(shot.pixel(64, 64) & 0xFFFFFFu, 0xFFFFFFu);
+  EXPECT_EQ(shot.pixel(127, 127) & 0xFFFFFFu, 0xFFFFFFu);
+  EXPECT_EQ(shot.pixel(128, 64) & 0xFFFFFFu, 0u);
+  EXPECT_EQ(shot.pixel(65, 65) & 0xFFFFFFu, 0u);
+}
+
 TEST_F(MapChipSetEditorFormTest, TheViewButtonsLayTheirOverlay) {
   chooseSet(0);
   auto* heightButton = form->ViewBar->widgetForAction(form->HeightViewAction);
