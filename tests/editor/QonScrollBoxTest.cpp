@@ -122,6 +122,7 @@ TEST_F(QonScrollBoxTest, MousePressesArriveInPicturePixelsFromThePictureAndTheWa
   mouse(box_.qonPaintBox, QEvent::MouseButtonRelease, {70, 52}, Qt::LeftButton, Qt::MiddleButton);
   EXPECT_FALSE(box_.IsButtonDown(0));
   EXPECT_TRUE(box_.IsButtonDown(2));
+  mouse(box_.qonPaintBox, QEvent::MouseButtonDblClick, {32, 33}, Qt::LeftButton, Qt::LeftButton);
   // A wallpaper point 2 pixels left of the visible window and 4 below its top, one step scrolled.
   box_.ScrollTo(TQonScrollAxis::Horizontal, 1);
   const QPoint tileAt = box_.ScrollPanel->geometry().topLeft() - box_.Tile->geometry().topLeft() + QPoint(-2, 4);
@@ -130,6 +131,7 @@ TEST_F(QonScrollBoxTest, MousePressesArriveInPicturePixelsFromThePictureAndTheWa
       "down 0 12 25,25",     // ssCtrl | ssLeft
       "move 35,26", "down 2 40 5,5",  // ssLeft | ssMiddle
       "up 0 35,26",
+      "down 0 72 16,16",  // ssLeft | ssDouble
       "down 1 16 15,2",  // (32 - 2) * 16 / 32, 4 * 16 / 32
   };
   EXPECT_EQ(log, expected);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdlib>
 #include <fstream>
 
 #include <QImageReader>
@@ -78,11 +79,22 @@ class BmpReader {
       throw EFormatError(name_, size_, "the BMP headers are cut short");
     if (h[0] != 'B' || h[1] != 'M') throw EFormatError(name_, 0, "not a BMP picture");
     const uint32_t infoSize = u32(&h[14]);
-    if (infoSize >= 40 && u16(&h[28]) == 32 && u32(&h[30]) == 0) return read32(in, h);
+    const bool uncompressed = infoSize >= 40 && u32(&h[30]) == 0;
+    if (uncompressed) checkRowsFit(h);
+    if (uncompressed && u16(&h[28]) == 32) return read32(in, h);
     return readByLibrary();
   }
 
  private:
+  // The library fills what a cut-short file lacks without a word; such a file is refused here.
+  void checkRowsFit(const std::array<uint8_t, 54>& h) const {
+    const int64_t width = static_cast<int32_t>(u32(&h[18]));
+    const int64_t height = std::abs(int64_t(static_cast<int32_t>(u32(&h[22]))));
+    const int64_t rowBytes = (width * u16(&h[28]) + 31) / 32 * 4;
+    if (width > 0 && int64_t(u32(&h[10])) + rowBytes * height > size_)
+      throw EFormatError(name_, size_, "the pixel rows are cut short");
+  }
+
   Bitmap read32(std::ifstream& in, const std::array<uint8_t, 54>& h) {
     const auto width = static_cast<int32_t>(u32(&h[18]));
     const auto rawHeight = static_cast<int32_t>(u32(&h[22]));

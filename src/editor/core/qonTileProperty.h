@@ -29,6 +29,11 @@ class TqonTileProperty {
   // The framework's button face.
   static constexpr uint32_t kButtonFace = 0xF0F0F0;
 
+  TqonTileProperty() = default;
+  // Copying goes through Assign, so an owner's change handler is never taken over or lost.
+  TqonTileProperty(const TqonTileProperty&) = delete;
+  TqonTileProperty& operator=(const TqonTileProperty&) = delete;
+
   const TqonBrush& Brush() const { return brush_; }
   // Copies the given brush's settings.
   void SetBrush(const TqonBrush& brush);

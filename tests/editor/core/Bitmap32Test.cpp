@@ -128,8 +128,11 @@ TEST(Bitmap32Load, BrokenFilesGiveAFormatErrorAndLeaveThePictureAsItWas) {
   badOffset.i32(0);
   std::vector<uint8_t> offsetBytes = badOffset.vec();
   offsetBytes[10] = 0xF0, offsetBytes[11] = 0xFF, offsetBytes[12] = 0xFF, offsetBytes[13] = 0x7F;
+  Bytes short24 = bmpHeaders(4, 4, 24, 48);
+  short24.zeros(40);
   const Case cases[] = {
       {"empty", {}},
+      {"24-bit rows cut short", short24.vec()},
       {"headers cut", std::vector<uint8_t>(shortRows.vec().begin(), shortRows.vec().begin() + 30)},
       {"not BM", Bytes{'P', 'K', 3, 4}.zeros(60).vec()},
       {"rows cut short", shortRows.vec()},
