@@ -35,7 +35,6 @@ constexpr int32_t kPowerUnit = 16;
 constexpr std::array<int32_t, 4> kPassBits = {PassBits::Up, PassBits::Down, PassBits::Left, PassBits::Right};
 constexpr int32_t kAllWays = 15;
 
-QString fromCp932(const std::string& text) { return QString::fromStdString(Cp932::toUtf8(text)); }
 std::string toCp932(const QString& text) { return Cp932::fromUtf8(text.toStdString()); }
 QString utf8(const char* text) { return QString::fromUtf8(text); }
 
@@ -103,6 +102,8 @@ void TMapChipSetEditorForm::makeFields() {
   ChipSetTree->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
   ChipSetTree->setContextMenuPolicy(Qt::CustomContextMenu);
   ChipSetTree->viewport()->installEventFilter(this);
+  tree_ = std::make_unique<TZETreeWidgetAdapter>(*ChipSetTree);
+  tree_->SetIconSource([this](int32_t index) { return TreeIcon(index); });
 
   PictureScroll = new TQonScrollBox(this);
   PictureScroll->SetChipSize(TZEChipSetEditorControl::kChip);
@@ -195,8 +196,11 @@ void TMapChipSetEditorForm::LoadSkin() {
   treeIcons_.clear();
   for (const QImage& icon : ZESkinPictures().LoadIconStrip("treeicon.bmp"))
     treeIcons_.push_back(QIcon(QPixmap::fromImage(icon)));
-  for (int i = 0; i < ChipSetTree->topLevelItemCount(); ++i)
-    ShowEntry(ChipSetTree->topLevelItem(i), TZEChipSetEditorControl::EntryFor(nodeSets_[size_t(i)]));
+  const QSignalBlocker block(ChipSetTree);
+  for (int32_t i = 0; i < tree_->GetTopLevelCount(); ++i) {
+    IZETreeNode* node = tree_->GetTopLevel(i);
+    if (const auto chipSet = TZEChipSetEditorControl::ChipSetOf(node)) TZEChipSetEditorControl::ShowIcons(*node, *chipSet);
+  }
   RefreshPicture();
 }
 
@@ -231,63 +235,37 @@ bool TMapChipSetEditorForm::eventFilter(QObject* watched, QEvent* event) {
 void TMapChipSetEditorForm::BuildTree() {
   {
     const QSignalBlocker block(ChipSetTree);
-    ChipSetTree->clear();
-    nodeSets_.clear();
-    for (const TZEChipSetTreeEntry& entry : control_.TreeEntries()) AddTreeItem(entry);
+    control_.FillTree(*tree_);
+    for (int32_t i = 0; i < tree_->GetTopLevelCount(); ++i) MakeEditable(tree_->GetTopLevel(i));
   }
   ChipSetTreeChange();
 }
 
-QTreeWidgetItem* TMapChipSetEditorForm::AddTreeItem(const TZEChipSetTreeEntry& entry) {
-  const QSignalBlocker block(ChipSetTree);
-  auto* item = new QTreeWidgetItem(ChipSetTree);
-  item->setFlags(item->flags() | Qt::ItemIsEditable);
-  nodeSets_.push_back(entry.chipSet);
-  ShowEntry(item, entry);
-  return item;
+void TMapChipSetEditorForm::MakeEditable(IZETreeNode* node) {
+  if (auto* item = dynamic_cast<QTreeWidgetItem*>(node)) item->setFlags(item->flags() | Qt::ItemIsEditable);
 }
 
-void TMapChipSetEditorForm::ShowEntry(QTreeWidgetItem* item, const TZEChipSetTreeEntry& entry) {
-  const QSignalBlocker block(ChipSetTree);
-  item->setText(0, fromCp932(entry.caption));
-  item->setIcon(0, NodeIcon(entry.icon, entry.selectedIcon));
+QIcon TMapChipSetEditorForm::TreeIcon(int32_t index) const {
+  return index >= 0 && size_t(index) < treeIcons_.size() ? treeIcons_[size_t(index)] : QIcon();
 }
 
-QIcon TMapChipSetEditorForm::NodeIcon(int32_t icon, int32_t selectedIcon) const {
-  const auto pixmap = [this](int32_t index) {
-    return index >= 0 && size_t(index) < treeIcons_.size() ? treeIcons_[size_t(index)].pixmap(16, 16) : QPixmap();
-  };
-  QIcon result;
-  const QPixmap normal = pixmap(icon), selected = pixmap(selectedIcon);
-  if (!normal.isNull()) result.addPixmap(normal, QIcon::Normal);
-  if (!selected.isNull()) result.addPixmap(selected, QIcon::Selected);
-  return result;
-}
-
-std::shared_ptr<IZelvoMapChipSetModel> TMapChipSetEditorForm::ChipSetOf(const QTreeWidgetItem* item) const {
-  const int index = item ? ChipSetTree->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item)) : -1;
-  return index >= 0 && size_t(index) < nodeSets_.size() ? nodeSets_[size_t(index)] : nullptr;
-}
-
-QTreeWidgetItem* TMapChipSetEditorForm::SelectedItem() const {
+IZETreeNode* TMapChipSetEditorForm::SelectedNode() const {
   const QList<QTreeWidgetItem*> selected = ChipSetTree->selectedItems();
-  return selected.isEmpty() ? nullptr : selected.front();
+  return selected.isEmpty() ? nullptr : tree_->NodeOf(selected.front());
 }
 
 void TMapChipSetEditorForm::ChipSetTreeChange() {
-  control_.SelectChipSet(ChipSetOf(SelectedItem()));
+  control_.SelectChipSet(TZEChipSetEditorControl::ChipSetOf(SelectedNode()));
   RefreshPicture();
   RefreshFields();
   RefreshCommands();
 }
 
 void TMapChipSetEditorForm::ChipSetTreeEdited(QTreeWidgetItem* item) {
-  const auto chipSet = ChipSetOf(item);
-  if (!chipSet) return;
-  const std::string name = toCp932(item->text(0));
-  if (name != chipSet->GetName()) control_.Rename(*chipSet, name);
-  // The node shows the name as stored, which keeps only what CP932 can hold.
-  ShowEntry(item, TZEChipSetEditorControl::EntryFor(chipSet));
+  IZETreeNode* node = tree_->NodeOf(item);
+  if (!node) return;
+  const QSignalBlocker block(ChipSetTree);
+  control_.Rename(*node);
 }
 
 // ---- commands
@@ -300,26 +278,31 @@ void TMapChipSetEditorForm::RefreshCommands() {
 }
 
 void TMapChipSetEditorForm::NewChipSetExecute() {
-  const auto chipSet = control_.NewChipSet();
-  if (chipSet) AddTreeItem(TZEChipSetEditorControl::EntryFor(chipSet));
+  const QSignalBlocker block(ChipSetTree);
+  MakeEditable(control_.NewChipSet(*tree_));
 }
 
 void TMapChipSetEditorForm::DeleteChipSetExecute() {
-  QTreeWidgetItem* item = SelectedItem();
-  if (!item || !control_.CanDelete()) return;
-  control_.ToggleDeleted();
-  ShowEntry(item, TZEChipSetEditorControl::EntryFor(control_.SelectedChipSet()));
+  if (!control_.CanDelete()) return;
+  {
+    const QSignalBlocker block(ChipSetTree);
+    control_.ToggleDeleted(SelectedNode());
+  }
   RefreshCommands();
 }
 
 void TMapChipSetEditorForm::PropertyExecute() {
-  QTreeWidgetItem* item = SelectedItem();
-  if (!item || !control_.CanEditProperties()) return;
+  IZETreeNode* node = SelectedNode();
+  if (!node || !control_.CanEditProperties()) return;
   propertyForm_->SetIconList(mainIcons_);
   propertyForm_->setZMLZelvoAPI(control_.GetZMLZelvoAPI());
   propertyForm_->Edit(control_.SelectedChipSet());
   if (propertyForm_->exec() != QDialog::Accepted) return;
-  ShowEntry(item, TZEChipSetEditorControl::EntryFor(control_.SelectedChipSet()));
+  {
+    // The node shows the name the dialog gave.
+    const QSignalBlocker block(ChipSetTree);
+    node->SetCaption(control_.SelectedChipSet()->GetName());
+  }
   control_.PropertiesApplied(propertyForm_->Changed());
   RefreshPicture();
   RefreshFields();

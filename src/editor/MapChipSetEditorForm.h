@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QIcon>
 
+#include "editor/ZETreeWidgetAdapter.h"
 #include "editor/core/ZEChipSetEditorControl.h"
 #include "editor/core/ZEMapChipSetEditor.h"
 
@@ -91,11 +92,9 @@ class TMapChipSetEditorForm : public QDialog {
   void connectFields();
 
   void BuildTree();
-  QTreeWidgetItem* AddTreeItem(const TZEChipSetTreeEntry& entry);
-  void ShowEntry(QTreeWidgetItem* item, const TZEChipSetTreeEntry& entry);
-  QIcon NodeIcon(int32_t icon, int32_t selectedIcon) const;
-  std::shared_ptr<IZelvoMapChipSetModel> ChipSetOf(const QTreeWidgetItem* item) const;
-  QTreeWidgetItem* SelectedItem() const;
+  void MakeEditable(IZETreeNode* node);
+  QIcon TreeIcon(int32_t index) const;
+  IZETreeNode* SelectedNode() const;
 
   void ChipSetTreeChange();
   void ChipSetTreeEdited(QTreeWidgetItem* item);
@@ -121,8 +120,7 @@ class TMapChipSetEditorForm : public QDialog {
   TMapChipSetPropertyForm* propertyForm_;
   std::vector<QIcon> treeIcons_;
   std::vector<QIcon> mainIcons_;
-  // The chip set of each top-level tree item, by item index.
-  std::vector<std::shared_ptr<IZelvoMapChipSetModel>> nodeSets_;
+  std::unique_ptr<TZETreeWidgetAdapter> tree_;
 };
 
 }  // namespace zelvo

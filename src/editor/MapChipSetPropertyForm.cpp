@@ -40,6 +40,8 @@ TMapChipSetPropertyForm::TMapChipSetPropertyForm(QWidget* parent)
   setWindowTitle(QString::fromUtf8("チップセットのプロパティ"));
   PictureTree->setHeaderHidden(true);
   PictureTree->setSelectionMode(QAbstractItemView::SingleSelection);
+  pictures_ = std::make_unique<TZETreeWidgetAdapter>(*PictureTree);
+  pictures_->SetIconSource([this](int32_t index) { return icon(index); });
   for (const char* item : {"左上固定", "中央に配置", "拡大して配置", "並べて配置"})
     DisplayList->addItem(QString::fromUtf8(item));
   makeLayout();
@@ -86,24 +88,8 @@ QIcon TMapChipSetPropertyForm::icon(int32_t index) const {
 }
 
 void TMapChipSetPropertyForm::setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) {
-  control_.setZMLZelvoAPI(std::move(api));
-  fillPictureTree();
-}
-
-void TMapChipSetPropertyForm::fillPictureTree() {
   const QSignalBlocker block(PictureTree);
-  PictureTree->clear();
-  std::vector<QTreeWidgetItem*> items;
-  const auto& entries = control_.PictureTree();
-  for (size_t i = 0; i < entries.size(); ++i) {
-    const auto& entry = entries[i];
-    QTreeWidgetItem* parent = entry.parent >= 0 && size_t(entry.parent) < items.size() ? items[size_t(entry.parent)] : nullptr;
-    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(PictureTree);
-    item->setText(0, fromCp932(entry.caption));
-    item->setIcon(0, icon(entry.icon));
-    item->setData(0, Qt::UserRole, int(i));
-    items.push_back(item);
-  }
+  control_.setZMLZelvoAPI(std::move(api), *pictures_);
 }
 
 void TMapChipSetPropertyForm::Edit(std::shared_ptr<IZelvoMapChipSetModel> chipSet) {
@@ -125,7 +111,7 @@ void TMapChipSetPropertyForm::showFields() {
 void TMapChipSetPropertyForm::PictureTreeChange() {
   const QList<QTreeWidgetItem*> selected = PictureTree->selectedItems();
   if (selected.isEmpty()) return;
-  if (!control_.ChoosePicture(selected.front()->data(0, Qt::UserRole).toInt())) return;
+  if (!control_.ChoosePicture(pictures_->NodeOf(selected.front()))) return;
   const QSignalBlocker block(FileNameEdit);
   FileNameEdit->setText(fromCp932(control_.FileName()));
 }

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QIcon>
 
+#include "editor/ZETreeWidgetAdapter.h"
 #include "editor/core/ZEChipSetPropertyControl.h"
 
 class QCheckBox;
@@ -47,7 +48,6 @@ class TMapChipSetPropertyForm : public QDialog {
  private:
   void makeLayout();
   void connectFields();
-  void fillPictureTree();
   void showFields();
   void PictureTreeChange();
   void GetSizeClick();
@@ -56,6 +56,7 @@ class TMapChipSetPropertyForm : public QDialog {
 
   TZEChipSetPropertyControl control_;
   std::vector<QIcon> icons_;
+  std::unique_ptr<TZETreeWidgetAdapter> pictures_;
 };
 
 }  // namespace zelvo

@@ -8,16 +8,13 @@
 #include <QString>
 #include <QWidget>
 
+#include "support/QtApplication.h"
+
 namespace zelvo::test {
 
 class ChipSetFormEvents {
  public:
-  static void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "test_editor";
-    static char* argv[] = {name, nullptr};
-    if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-  }
+  static void EnsureApplication() { EnsureQApplication(); }
 
   static void Mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton,
                     Qt::MouseButtons held = Qt::NoButton) {

@@ -31,6 +31,7 @@ TZEChipSetEditorControl::TZEChipSetEditorControl(TZEMapChipSetEditor& editor) : 
 
 void TZEChipSetEditorControl::setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) {
   api_ = std::move(api);
+  designer_.setZMLZelvoAPI(api_);
   const auto tree = api_ ? api_->GetMapTree() : nullptr;
   editor_.SetChipSetList(tree ? tree->GetChipSetList() : nullptr);
   // A set of the game that was open before is no longer one of this game's.
@@ -46,41 +47,45 @@ std::shared_ptr<IZelvoMapChipSetListControl> TZEChipSetEditorControl::chipSetLis
   return editor_.GetChipSetList();
 }
 
-std::vector<TZEChipSetTreeEntry> TZEChipSetEditorControl::TreeEntries() const {
-  std::vector<TZEChipSetTreeEntry> entries;
-  const auto list = chipSetList();
-  if (!list) return entries;
-  for (int32_t i = 0; i < list->GetCount(); ++i) entries.push_back(EntryFor(list->GetItem(i)));
-  return entries;
+void TZEChipSetEditorControl::FillTree(IZETree& tree) const {
+  tree.Clear();
+  designer_.FillChipSetList(tree, chipSetList());
 }
 
-TZEChipSetTreeEntry TZEChipSetEditorControl::EntryFor(const std::shared_ptr<IZelvoMapChipSetModel>& chipSet) {
-  TZEChipSetTreeEntry entry;
-  entry.chipSet = chipSet;
-  if (!chipSet) return entry;
-  entry.caption = chipSet->GetName();
-  const bool deleted = chipSet->GetDeleted();
-  entry.icon = deleted ? kIconDeleted : kIconNormal;
-  entry.selectedIcon = deleted ? kIconDeleted : kIconSelected;
-  return entry;
+std::shared_ptr<IZelvoMapChipSetModel> TZEChipSetEditorControl::ChipSetOf(const IZETreeNode* node) {
+  return node ? node->GetData().As<IZelvoMapChipSetModel>() : nullptr;
 }
 
-void TZEChipSetEditorControl::Rename(IZelvoMapChipSetModel& chipSet, const std::string& name) {
-  chipSet.SetName(name.c_str());
+void TZEChipSetEditorControl::ShowIcons(IZETreeNode& node, const IZelvoMapChipSetModel& chipSet) {
+  const bool deleted = chipSet.GetDeleted();
+  node.SetIcon(deleted ? ZEIcon::DeletedChipSet : ZEIcon::Entry);
+  if (!deleted) node.SetSelectedIcon(ZEIcon::EntrySelected);
 }
 
-std::shared_ptr<IZelvoMapChipSetModel> TZEChipSetEditorControl::NewChipSet() {
+void TZEChipSetEditorControl::Rename(IZETreeNode& node) {
+  const auto chipSet = ChipSetOf(&node);
+  if (!chipSet) return;
+  chipSet->SetName(node.GetCaption().c_str());
+  node.SetCaption(chipSet->GetName());
+}
+
+IZETreeNode* TZEChipSetEditorControl::NewChipSet(IZETree& tree) {
   const auto list = chipSetList();
   const auto ids = api_ ? api_->GetIDManager() : nullptr;
   if (!list || !ids) return nullptr;
   auto chipSet = std::make_shared<TZelvoMapChipSetModel>(ids->NewID());
   list->Add(chipSet);
-  return chipSet;
+  IZETreeNode* node = tree.AddChild(nullptr, chipSet->GetName());
+  if (!node) return nullptr;
+  node->SetData(std::shared_ptr<IZelvoMapChipSetModel>(chipSet));
+  ShowIcons(*node, *chipSet);
+  return node;
 }
 
-bool TZEChipSetEditorControl::ToggleDeleted() {
+bool TZEChipSetEditorControl::ToggleDeleted(IZETreeNode* node) {
   if (!selected_) return false;
   selected_->SetDeleted(!selected_->GetDeleted());
+  if (node) ShowIcons(*node, *selected_);
   return selected_->GetDeleted();
 }
 

@@ -13,6 +13,7 @@
 #include "editor/core/QonScrollBoxGeometry.h"
 #include "editor/core/ZEChipSetOverlay.h"
 #include "editor/core/ZEChipSetSkin.h"
+#include "editor/core/ZETreeDesigner.h"
 #include "model/ZelvoMapChipSetModel.h"
 
 namespace zelvo {
@@ -36,20 +37,11 @@ class IZEChipSetMapEditorLink {
   virtual void RepaintCanvas() = 0;
 };
 
-// One node of the chip-set tree.
-struct TZEChipSetTreeEntry {
-  std::shared_ptr<IZelvoMapChipSetModel> chipSet;
-  std::string caption;  // CP932
-  int32_t icon = 0;
-  int32_t selectedIcon = 0;
-};
-
 class TZEChipSetEditorControl {
  public:
   static constexpr int32_t kChip = TZEChipSetOverlay::kChip;
   // The picture area holds at most this many chips across and down (the largest picture).
   static constexpr int32_t kMaxAreaChips = Bitmap::kMaxSide / kChip;
-  static constexpr int32_t kIconNormal = 0, kIconSelected = 1, kIconDeleted = 5;
 
   // The editor's current chip set and chip-set list live in editor.
   explicit TZEChipSetEditorControl(TZEMapChipSetEditor& editor);
@@ -64,18 +56,22 @@ class TZEChipSetEditorControl {
   void LoadSkin();
   TZEChipSetSkin& Skin() { return skin_; }
 
-  // The chip-set tree, in list order.
-  std::vector<TZEChipSetTreeEntry> TreeEntries() const;
-  static TZEChipSetTreeEntry EntryFor(const std::shared_ptr<IZelvoMapChipSetModel>& chipSet);
-  // The node's text was edited (CP932).
-  void Rename(IZelvoMapChipSetModel& chipSet, const std::string& name);
+  // The chip-set tree built anew: a node per set in list order, standing for it.
+  void FillTree(IZETree& tree) const;
+  // The chip set a node stands for, or nullptr.
+  static std::shared_ptr<IZelvoMapChipSetModel> ChipSetOf(const IZETreeNode* node);
+  // Icon 5 for a set marked deleted, else 0 with 1 when selected.
+  static void ShowIcons(IZETreeNode& node, const IZelvoMapChipSetModel& chipSet);
+  // The node's text was edited: its set takes the caption, and the node shows the name as stored.
+  void Rename(IZETreeNode& node);
 
-  // Commands. "新規チップセット": a chip set with a fresh ID joins the list; nullptr without
-  // a data set that has a chip-set list.
-  std::shared_ptr<IZelvoMapChipSetModel> NewChipSet();
+  // Commands. "新規チップセット": a chip set with a fresh ID joins the list and gets a top-level
+  // node, which is returned; nullptr without a data set that has a chip-set list.
+  IZETreeNode* NewChipSet(IZETree& tree);
   bool CanDelete() const { return selected_ != nullptr; }
-  // Marks or unmarks the selected set; returns its deleted flag now.
-  bool ToggleDeleted();
+  // Marks or unmarks the selected set and shows it on its node (when given); returns its
+  // deleted flag now.
+  bool ToggleDeleted(IZETreeNode* node);
   // The delete command's caption for the selected set (UTF-8).
   std::string DeleteCaption() const;
   bool CanEditProperties() const { return selected_ != nullptr; }
@@ -137,6 +133,7 @@ class TZEChipSetEditorControl {
 
   TZEMapChipSetEditor& editor_;
   std::shared_ptr<IZMLZelvoAPI> api_;
+  TZETreeDesigner designer_;
   IZEChipSetMapEditorLink* link_ = nullptr;
   TZEChipSetSkin skin_;
   std::shared_ptr<IZelvoMapChipSetModel> selected_;

@@ -1,14 +1,12 @@
 #include "editor/core/ZEChipSetPropertyControl.h"
 
-#include <algorithm>
-
 #include "editor/core/Bitmap32.h"
 #include "editor/core/ZEChipSetSkin.h"
+#include "editor/core/ZETreeDesigner.h"
 #include "model/ZMLZelvoAPI.h"
 #include "model/ZelvoMapChipSetModel.h"
 #include "model/ZelvoMaterialModel.h"
 #include "model/ZelvoPrivateTypes.h"
-#include "platform/core/Cp932.h"
 #include "platform/gui/MessageBox.h"
 
 namespace zelvo {
@@ -17,44 +15,12 @@ namespace {
 
 constexpr int32_t kChip = 32;
 
-// Appends the children of package below parent; a folder that is one of its own ancestors is
-// listed but not opened again, so a folder inside itself cannot make the walk endless.
-void addChildren(const IZelvoMaterialPackage& package, int32_t parent,
-                 std::vector<const IZelvoMaterialPackage*>& ancestors, std::vector<TZEMaterialTreeEntry>& out) {
-  ancestors.push_back(&package);
-  for (int32_t i = 0; i < package.GetCount(); ++i) {
-    auto child = package.GetItem(i);
-    if (!child) continue;
-    TZEMaterialTreeEntry entry;
-    entry.material = child;
-    entry.parent = parent;
-    entry.caption = child->GetName();
-    if (child->GetMissingFlag()) entry.caption += Cp932::fromUtf8("<迷子>");
-    if (child->GetNewFlag()) entry.caption += Cp932::fromUtf8("<New!>");
-    const auto* folder = child->GetKind() == MaterialKind::Folder ? dynamic_cast<const IZelvoMaterialPackage*>(child.get())
-                                                                  : nullptr;
-    entry.icon = child->GetKind() == MaterialKind::Folder ? TZEChipSetPropertyControl::kIconFolder
-                                                          : TZEChipSetPropertyControl::kIconMaterial;
-    out.push_back(std::move(entry));
-    const bool cycle = std::find(ancestors.begin(), ancestors.end(), folder) != ancestors.end();
-    if (folder && !cycle) addChildren(*folder, int32_t(out.size()) - 1, ancestors, out);
-  }
-  ancestors.pop_back();
-}
-
 }  // namespace
 
-void TZEChipSetPropertyControl::setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) {
+void TZEChipSetPropertyControl::setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api, IZETree& pictures) {
   api_ = std::move(api);
-  const auto images = api_ ? api_->GetImageMaterials() : nullptr;
-  pictures_ = images ? MaterialTree(*images) : std::vector<TZEMaterialTreeEntry>{};
-}
-
-std::vector<TZEMaterialTreeEntry> TZEChipSetPropertyControl::MaterialTree(const IZelvoMaterialPackage& package) {
-  std::vector<TZEMaterialTreeEntry> entries;
-  std::vector<const IZelvoMaterialPackage*> ancestors;
-  addChildren(package, -1, ancestors, entries);
-  return entries;
+  pictures.Clear();
+  if (api_) TZETreeDesigner(api_).FillMaterialPackageTree(pictures, api_->GetImageMaterials(), nullptr);
 }
 
 void TZEChipSetPropertyControl::Show(std::shared_ptr<IZelvoMapChipSetModel> chipSet) {
@@ -79,9 +45,8 @@ void TZEChipSetPropertyControl::SetHeightText(std::string text) {
   changed_ = true;
 }
 
-bool TZEChipSetPropertyControl::ChoosePicture(int32_t entry) {
-  if (entry < 0 || entry >= int32_t(pictures_.size())) return false;
-  const auto& material = pictures_[size_t(entry)].material;
+bool TZEChipSetPropertyControl::ChoosePicture(const IZETreeNode* node) {
+  const auto material = node ? node->GetData().As<IZelvoMaterialModel>() : nullptr;
   if (!material || material->GetKind() == MaterialKind::Folder) return false;
   chosen_ = material;
   fileName_ = material->GetPath();

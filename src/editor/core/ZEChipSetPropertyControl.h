@@ -6,39 +6,25 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "platform/gui/Bitmap.h"
 
 namespace zelvo {
 
 class IZMLZelvoAPI;
+class IZETree;
+class IZETreeNode;
 class IZelvoMapChipSetModel;
 class IZelvoMaterialModel;
-class IZelvoMaterialPackage;
-
-// One node of the picture tree.
-struct TZEMaterialTreeEntry {
-  std::shared_ptr<IZelvoMaterialModel> material;
-  int32_t parent = -1;  // the index of the parent entry; -1 at the top level
-  int32_t icon = 0;
-  std::string caption;  // CP932
-};
 
 class TZEChipSetPropertyControl {
  public:
-  static constexpr int32_t kIconMaterial = 16;
-  static constexpr int32_t kIconFolder = 18;
   // The most chips across or down a chip set can be given here: the largest picture's.
   static constexpr int32_t kMaxChips = Bitmap::kMaxSide / 32;
 
-  // Keeps the data set and fills the picture tree from its image materials.
-  void setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api);
-  // Entries in tree order: each folder is followed by its children.
-  const std::vector<TZEMaterialTreeEntry>& PictureTree() const { return pictures_; }
-  // The package's children with their captions ("<迷子>" for a missing file, "<New!>" for a new
-  // one), folders with their own children below them.
-  static std::vector<TZEMaterialTreeEntry> MaterialTree(const IZelvoMaterialPackage& package);
+  // Keeps the data set and fills the picture tree anew with its image materials, through the
+  // tree designer.
+  void setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api, IZETree& pictures);
 
   // Fills the fields from the chip set and clears the changed flag.
   void Show(std::shared_ptr<IZelvoMapChipSetModel> chipSet);
@@ -60,9 +46,9 @@ class TZEChipSetPropertyControl {
   const std::shared_ptr<IZelvoMaterialModel>& ChosenPicture() const { return chosen_; }
   bool Changed() const { return changed_; }
 
-  // The picture-tree entry becomes the chosen picture, its path the file name, and the changed
-  // flag is set. A folder, or an index outside the tree, is not a picture: false.
-  bool ChoosePicture(int32_t entry);
+  // The picture of a picture-tree node becomes the chosen picture, its path the file name, and
+  // the changed flag is set. A folder, or a node of no material, is not a picture: false.
+  bool ChoosePicture(const IZETreeNode* node);
   // "サイズを取得": the size in chips of the picture named by the file name in the game's
   // "Graphics\" folder. A file that is missing or is no readable picture warns
   // "ファイルが見つかりません・・・" and leaves the size texts; false then.
@@ -76,7 +62,6 @@ class TZEChipSetPropertyControl {
 
  private:
   std::shared_ptr<IZMLZelvoAPI> api_;
-  std::vector<TZEMaterialTreeEntry> pictures_;
   std::shared_ptr<IZelvoMapChipSetModel> chipSet_;
   std::string name_;
   int32_t id_ = 0;

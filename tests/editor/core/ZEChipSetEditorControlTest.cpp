@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "editor/core/ChipSetEditorFixture.h"
+#include "editor/core/ZEPlainTree.h"
 #include "editor/core/ZEMapChipSetEditor.h"
 #include "model/ZelvoMapChipSetIDListControl.h"
 #include "model/ZelvoMapModel.h"
@@ -50,26 +51,37 @@ TEST_F(ZEChipSetEditorControlTest, TheDataSetsChipSetListGoesToTheEditorObject) 
   EXPECT_EQ(editor.GetChipSetList(), tree->GetChipSetList());
   control.setZMLZelvoAPI(nullptr);
   EXPECT_EQ(editor.GetChipSetList(), nullptr);
-  EXPECT_TRUE(control.TreeEntries().empty());
-  EXPECT_EQ(control.NewChipSet(), nullptr);
+  TZEPlainTree nodes;
+  control.FillTree(nodes);
+  EXPECT_EQ(nodes.GetTopLevelCount(), 0);
+  EXPECT_EQ(control.NewChipSet(nodes), nullptr);
+  EXPECT_EQ(nodes.GetTopLevelCount(), 0);
 }
 
-TEST_F(ZEChipSetEditorControlTest, TreeEntriesFollowTheListWithDeletedSetsMarked) {
+TEST_F(ZEChipSetEditorControlTest, TheTreeFollowsTheListWithDeletedSetsMarked) {
   plain->SetName("Field");
   wide->SetDeleted(true);
-  const auto entries = control.TreeEntries();
-  ASSERT_EQ(entries.size(), 2u);
-  EXPECT_EQ(entries[0].chipSet, plain);
-  EXPECT_EQ(entries[0].caption, "Field");
-  EXPECT_EQ(entries[0].icon, 0);
-  EXPECT_EQ(entries[0].selectedIcon, 1);
-  EXPECT_EQ(entries[1].icon, 5);
-  EXPECT_EQ(entries[1].selectedIcon, 5);
+  TZEPlainTree nodes;
+  nodes.AddChild(nullptr, "left over");
+  control.FillTree(nodes);
+  ASSERT_EQ(nodes.GetTopLevelCount(), 2);
+  IZETreeNode* first = nodes.GetTopLevel(0);
+  EXPECT_EQ(TZEChipSetEditorControl::ChipSetOf(first), plain);
+  EXPECT_EQ(first->GetCaption(), "Field");
+  EXPECT_EQ(first->GetIcon(), 0);
+  EXPECT_EQ(first->GetSelectedIcon(), 1);
+  EXPECT_EQ(nodes.GetTopLevel(1)->GetIcon(), 5);
+  EXPECT_EQ(nodes.GetTopLevel(1)->GetSelectedIcon(), 5);
+  EXPECT_EQ(TZEChipSetEditorControl::ChipSetOf(nullptr), nullptr);
 }
 
 TEST_F(ZEChipSetEditorControlTest, ANewChipSetTakesTheNextIdAndJoinsTheList) {
   const int32_t next = data->ids->PeekID();
-  const auto added = control.NewChipSet();
+  TZEPlainTree nodes;
+  control.FillTree(nodes);
+  IZETreeNode* node = control.NewChipSet(nodes);
+  ASSERT_NE(node, nullptr);
+  const auto added = TZEChipSetEditorControl::ChipSetOf(node);
   ASSERT_NE(added, nullptr);
   EXPECT_EQ(added->GetID(), next);
   EXPECT_EQ(data->ids->PeekID(), next + 1);
@@ -77,22 +89,33 @@ TEST_F(ZEChipSetEditorControlTest, ANewChipSetTakesTheNextIdAndJoinsTheList) {
   EXPECT_EQ(tree->GetChipSetList()->GetItem(2), added);
   EXPECT_EQ(added->GetWidth(), 8);
   EXPECT_EQ(added->GetHeight(), 8);
-  EXPECT_EQ(TZEChipSetEditorControl::EntryFor(added).icon, 0);
+  EXPECT_EQ(nodes.GetTopLevelCount(), 3);
+  EXPECT_EQ(node->GetParent(), nullptr);
+  EXPECT_EQ(node->GetCaption(), added->GetName());
+  EXPECT_EQ(node->GetIcon(), 0);
+  EXPECT_EQ(node->GetSelectedIcon(), 1);
 }
 
 TEST_F(ZEChipSetEditorControlTest, TogglingDeleteTwiceRestoresTheSetAndTheCaption) {
+  TZEPlainTree nodes;
+  control.FillTree(nodes);
+  IZETreeNode* node = nodes.GetTopLevel(0);
   EXPECT_FALSE(control.CanDelete());
-  EXPECT_FALSE(control.ToggleDeleted());
+  EXPECT_FALSE(control.ToggleDeleted(node));
+  EXPECT_FALSE(plain->GetDeleted());
   control.SelectChipSet(plain);
   EXPECT_EQ(control.DeleteCaption(), "チップセットをを削除(&D))");
-  EXPECT_TRUE(control.ToggleDeleted());
+  EXPECT_TRUE(control.ToggleDeleted(node));
   EXPECT_TRUE(plain->GetDeleted());
-  EXPECT_EQ(TZEChipSetEditorControl::EntryFor(plain).icon, 5);
+  EXPECT_EQ(node->GetIcon(), 5);
+  EXPECT_EQ(node->GetSelectedIcon(), 5);
   EXPECT_EQ(control.DeleteCaption(), "チップセットの削除を取り消し(&U)");
-  EXPECT_FALSE(control.ToggleDeleted());
+  EXPECT_FALSE(control.ToggleDeleted(node));
   EXPECT_FALSE(plain->GetDeleted());
-  EXPECT_EQ(TZEChipSetEditorControl::EntryFor(plain).icon, 0);
-  EXPECT_EQ(TZEChipSetEditorControl::EntryFor(plain).selectedIcon, 1);
+  EXPECT_EQ(node->GetIcon(), 0);
+  EXPECT_EQ(node->GetSelectedIcon(), 1);
+  EXPECT_TRUE(control.ToggleDeleted(nullptr));  // no node to show it on: only the flag
+  EXPECT_TRUE(plain->GetDeleted());
 }
 
 TEST_F(ZEChipSetEditorControlTest, SelectingASetMakesItCurrentAndSizesTheArea) {
@@ -302,8 +325,12 @@ TEST_F(ZEChipSetEditorControlTest, AfterThePropertiesTheMapEditorReloadsOnlyWhen
 }
 
 TEST_F(ZEChipSetEditorControlTest, RenamingAndClosing) {
-  control.Rename(*plain, Cp932::fromUtf8("草原"));
+  TZEPlainTree nodes;
+  control.FillTree(nodes);
+  nodes.GetTopLevel(0)->SetCaption(Cp932::fromUtf8("草原"));
+  control.Rename(*nodes.GetTopLevel(0));
   EXPECT_EQ(std::string(plain->GetName()), Cp932::fromUtf8("草原"));
+  EXPECT_EQ(std::string(wide->GetName()), "ZMLObject11");
   selectChip(1, 1);
   control.Close();
   EXPECT_EQ(control.AreaWidth(), 0);

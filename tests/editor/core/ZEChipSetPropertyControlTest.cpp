@@ -5,6 +5,8 @@
 #include <fstream>
 
 #include "editor/core/ChipSetEditorFixture.h"
+#include "editor/core/ZEPlainTree.h"
+#include "editor/core/ZETreeDesigner.h"
 #include "model/ZelvoMaterialModel.h"
 #include "platform/core/Cp932.h"
 #include "platform/gui/MessageBox.h"
@@ -27,11 +29,13 @@ class ZEChipSetPropertyControlTest : public ::testing::Test, public test::ChipSe
     inner->SetName("Inner");
     inner->SetPath("Sub\\Inner.bmp");
     folder->Add(inner);
-    control.setZMLZelvoAPI(data);
+    control.setZMLZelvoAPI(data, pictures);
     control.Show(chipSet);
   }
+  IZETreeNode* innerNode() const { return pictures.GetTopLevel(1)->GetChild(0); }
 
   TZEChipSetPropertyControl control;
+  TZEPlainTree pictures;
   std::shared_ptr<TZelvoMapChipSetModel> chipSet;
   std::shared_ptr<IZelvoMaterialModel> town;
   std::shared_ptr<TZelvoStylePackage> folder;
@@ -53,33 +57,27 @@ TEST_F(ZEChipSetPropertyControlTest, ShowFillsTheFieldsAndClearsTheChangedFlag) 
 TEST_F(ZEChipSetPropertyControlTest, ThePictureTreeListsTheImageMaterialsWithFoldersOpened) {
   inner->SetMissingFlag(true);
   inner->SetNewFlag(true);
-  control.setZMLZelvoAPI(data);
-  const auto& tree = control.PictureTree();
-  ASSERT_EQ(tree.size(), 3u);
-  EXPECT_EQ(tree[0].material, town);
-  EXPECT_EQ(tree[0].icon, TZEChipSetPropertyControl::kIconMaterial);
-  EXPECT_EQ(tree[0].parent, -1);
-  EXPECT_EQ(tree[1].caption, "Sub");
-  EXPECT_EQ(tree[1].icon, TZEChipSetPropertyControl::kIconFolder);
-  EXPECT_EQ(tree[2].caption, "Inner" + Cp932::fromUtf8("<迷子>") + Cp932::fromUtf8("<New!>"));
-  EXPECT_EQ(tree[2].parent, 1);
-}
-
-TEST_F(ZEChipSetPropertyControlTest, AFolderInsideItselfIsListedButNotOpenedAgain) {
-  folder->Add(folder);
-  const auto entries = TZEChipSetPropertyControl::MaterialTree(*images);
-  ASSERT_EQ(entries.size(), 4u);
-  EXPECT_EQ(entries[3].material.get(), static_cast<IZelvoMaterialModel*>(folder.get()));
-  folder->Delete(1);  // the cycle would keep both alive
+  pictures.AddChild(nullptr, "left over");
+  control.setZMLZelvoAPI(data, pictures);
+  ASSERT_EQ(pictures.GetTopLevelCount(), 2);
+  EXPECT_EQ(pictures.GetTopLevel(0)->GetData().As<IZelvoMaterialModel>(), town);
+  EXPECT_EQ(pictures.GetTopLevel(0)->GetIcon(), ZEIcon::Material);
+  EXPECT_EQ(pictures.GetTopLevel(1)->GetCaption(), "Sub");
+  EXPECT_EQ(pictures.GetTopLevel(1)->GetIcon(), ZEIcon::MaterialFolder);
+  ASSERT_EQ(pictures.GetTopLevel(1)->GetChildCount(), 1);
+  EXPECT_EQ(innerNode()->GetCaption(), "Inner" + Cp932::fromUtf8("<迷子>") + Cp932::fromUtf8("<New!>"));
 }
 
 TEST_F(ZEChipSetPropertyControlTest, ChoosingAPictureShowsItsPathAndMarksTheChange) {
-  EXPECT_TRUE(control.ChoosePicture(2));
+  EXPECT_TRUE(control.ChoosePicture(innerNode()));
   EXPECT_EQ(control.ChosenPicture().get(), static_cast<IZelvoMaterialModel*>(inner.get()));
   EXPECT_EQ(control.FileName(), "Sub\\Inner.bmp");
   EXPECT_TRUE(control.Changed());
-  for (int32_t entry : {1, -1, 3, 1000}) {
-    EXPECT_FALSE(control.ChoosePicture(entry)) << entry;
+  TZEPlainTree other;
+  IZETreeNode* bare = other.AddChild(nullptr, "no material");
+  for (const IZETreeNode* node : {static_cast<const IZETreeNode*>(pictures.GetTopLevel(1)), static_cast<const IZETreeNode*>(bare),
+                                  static_cast<const IZETreeNode*>(nullptr)}) {
+    EXPECT_FALSE(control.ChoosePicture(node));
     EXPECT_EQ(control.ChosenPicture().get(), static_cast<IZelvoMaterialModel*>(inner.get()));
   }
 }
@@ -88,7 +86,7 @@ TEST_F(ZEChipSetPropertyControlTest, OkWritesNameSizePictureAndCoastFlag) {
   control.SetName("Castle");
   control.SetWidthText("12");
   control.SetHeightText("3");
-  control.ChoosePicture(2);
+  control.ChoosePicture(innerNode());
   control.SetEdgeFlag(false);
   control.Apply();
   EXPECT_EQ(std::string(chipSet->GetName()), "Castle");
@@ -156,13 +154,15 @@ TEST_F(ZEChipSetPropertyControlTest, GetSizeWarnsWhenThePictureIsMissingOrUnread
 
 TEST_F(ZEChipSetPropertyControlTest, WithoutADataSetOrAChipSetNothingHappens) {
   TZEChipSetPropertyControl empty;
-  empty.setZMLZelvoAPI(nullptr);
-  EXPECT_TRUE(empty.PictureTree().empty());
+  TZEPlainTree none;
+  none.AddChild(nullptr, "left over");
+  empty.setZMLZelvoAPI(nullptr, none);
+  EXPECT_EQ(none.GetTopLevelCount(), 0);
   empty.Show(nullptr);
   EXPECT_EQ(empty.WidthText(), "");
   empty.SetWidthText("5");
   empty.Apply();
-  EXPECT_FALSE(empty.ChoosePicture(0));
+  EXPECT_FALSE(empty.ChoosePicture(nullptr));
 }
 
 }  // namespace
