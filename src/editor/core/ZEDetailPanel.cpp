@@ -52,9 +52,11 @@ std::optional<T> parseWhole(std::string_view view, int base) {
 
 std::optional<int32_t> TZEFieldText::ToInt(const std::string& text) {
   std::string_view view = trimmed(text);
-  if (!view.empty() && view.front() == '+') view.remove_prefix(1);
-  if (!view.empty() && (view.front() == '+' || view.front() == '-') && view.data() != trimmed(text).data())
-    return std::nullopt;  // "+-5"
+  // from_chars takes a minus only; a plus may stand alone in front of the digits.
+  if (!view.empty() && view.front() == '+') {
+    view.remove_prefix(1);
+    if (!view.empty() && view.front() == '-') return std::nullopt;
+  }
   return parseWhole<int32_t>(view, 10);
 }
 
