@@ -1,0 +1,44 @@
+#include "editor/ZEGrossaryEditor.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace zelvo {
+
+TZEGrossaryEditor::TZEGrossaryEditor(QWidget* parent) : TZEDatabaseDialog("用語エディタ", parent) {
+  auto* layout = new QHBoxLayout(this);
+  const char* titles[] = {"能力関係", "戦闘時コマンド", "コマンド"};
+  for (size_t i = 0; i < lists_.size(); ++i) {
+    auto* group = new QGroupBox(QString::fromUtf8(titles[i]), this);
+    lists_[i] = new QPlainTextEdit(group);
+    (new QVBoxLayout(group))->addWidget(lists_[i]);
+    layout->addWidget(group);
+  }
+  showLists();
+}
+
+void TZEGrossaryEditor::setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) {
+  panel_.setZMLZelvoAPI(std::move(api));
+  showLists();
+}
+
+void TZEGrossaryEditor::closing() {
+  for (size_t i = 0; i < lists_.size(); ++i) {
+    QStringList lines = lists_[i]->toPlainText().split('\n');
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();  // the end of the last line
+    panel_.lists[i].clear();
+    for (const QString& line : lines) panel_.lists[i].push_back(toCp932(line));
+  }
+  panel_.Close();
+}
+
+void TZEGrossaryEditor::showLists() {
+  for (size_t i = 0; i < lists_.size(); ++i) {
+    QStringList lines;
+    for (const std::string& line : panel_.lists[i]) lines << fromCp932(line);
+    lists_[i]->setPlainText(lines.join('\n'));
+  }
+}
+
+}  // namespace zelvo
