@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "editor/ZEOrdersMapEditor.h"
 #include "model/ZMLZelvoAPI.h"
 #include "model/ZelvoOrderModel.h"
 #include "platform/core/Cp932.h"
@@ -65,6 +66,12 @@ TZEOrdersView::TZEOrdersView(QWidget* parent)
   layout->addWidget(status_);
   connect(ok_, &QPushButton::clicked, this, [this] { OkClick(); });
   connect(cancel_, &QPushButton::clicked, this, [this] { reject(); });
+  SetMapPicker([this](const std::shared_ptr<IZMLZelvoAPI>& api, IZelvoOrderModel& working) {
+    TZEOrdersMapEditor picker(this);
+    picker.setZMLZelvoAPI(api);
+    picker.LoadOrder(working);
+    return picker.exec() == QDialog::Accepted;
+  });
 }
 
 QWidget* TZEOrdersView::textPage() {

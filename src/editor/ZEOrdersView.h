@@ -26,7 +26,7 @@ class IZelvoOrderModel;
 class TZEOrdersView final : public QDialog {
  public:
   // Lets the user pick a move order's map, layer and position on the working copy; true when
-  // the pick was confirmed. The map view it needs is the map editor's.
+  // the pick was confirmed. The map picker window unless replaced.
   using MapPicker = std::function<bool(const std::shared_ptr<IZMLZelvoAPI>&, IZelvoOrderModel& working)>;
 
   explicit TZEOrdersView(QWidget* parent = nullptr);

@@ -72,7 +72,7 @@ TEST_F(OrdersViewTest, NumbersAreStoredAndBadOnesFallBack) {
   move->SetMapID(3);
   edit(move, [&] {
     EXPECT_EQ(view.MapIDField()->text(), "3");
-    EXPECT_FALSE(view.ShowMapButton()->isEnabled());  // no map view to pick with
+    EXPECT_TRUE(view.ShowMapButton()->isEnabled());
     view.MapIDField()->setText("x");
     view.XField()->setText("64");
     view.YField()->setText("");
