@@ -16,6 +16,7 @@
 #include "editor/ZETreeWidgetAdapter.h"
 #include "model/ZelvoActionModel.h"
 #include "model/ZelvoCollisionModel.h"
+#include "model/ZelvoConditionModel.h"
 #include "model/ZelvoDAnimationModel.h"
 #include "model/ZelvoEventModel.h"
 #include "model/ZelvoMaterialModel.h"
@@ -248,6 +249,26 @@ TEST_F(EventEditorView2Test, ASharedListIsEditedOnItsOwn) {
   view->exec();
   EXPECT_STREQ(list->GetName(), "renamed");
   EXPECT_EQ(list->GetChildCount(), 1);
+}
+
+TEST_F(EventEditorView2Test, TheConditionButtonsOpenTheEditorOrSayItIsNotThere) {
+  std::vector<std::shared_ptr<IZelvoConditionModel>> opened;
+  view->SetConditionEditor([&](const std::shared_ptr<IZelvoConditionModel>& condition) {
+    opened.push_back(condition);
+    condition->Add(factory.CreateConditionModelItem());
+  });
+  run([&] {
+    EXPECT_EQ(view->ConditionTree()->topLevelItemCount(), 0);
+    view->ConditionEditorButton()->click();
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], view->Editing().CurrentAction()->GetCondition());
+    EXPECT_EQ(view->ConditionTree()->topLevelItemCount(), 1);
+    view->ConditionListButton()->click();
+    view->CancelButton()->click();
+  });
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "申し訳ありません。\n\rまだ未実装です。");
+  EXPECT_EQ(event->GetItem(0)->GetCondition()->GetCount(), 0) << "the condition edited was the copy's";
 }
 
 TEST_F(EventEditorView2Test, AnEventWithoutActionsGetsItsFirstFromTheLists) {
