@@ -23,6 +23,10 @@ class TZEOrdersMapView final : public QWidget {
  public:
   TZEOrdersMapView(TZEOrdersMapPicking& picking, QWidget* parent) : QWidget(parent), picking_(picking) {}
 
+  void SetCellPainter(TZEOrdersMapEditor::CellPainter painter) {
+    cells_ = std::move(painter);
+    update();
+  }
   void UpdateSize() {
     setFixedSize(std::max(picking_.ViewWidth(), 0), std::max(picking_.ViewHeight(), 0));
     update();
@@ -33,10 +37,14 @@ class TZEOrdersMapView final : public QWidget {
     QPainter p(this);
     const QRect visible = event->rect();
     constexpr int cell = TZEOrdersMapPicking::kCellPixels;
-    p.fillRect(visible, palette().color(QPalette::Dark));
-    p.setPen(palette().color(QPalette::Mid));
-    for (int x = visible.left() / cell * cell; x <= visible.right(); x += cell) p.drawLine(x, visible.top(), x, visible.bottom());
-    for (int y = visible.top() / cell * cell; y <= visible.bottom(); y += cell) p.drawLine(visible.left(), y, visible.right(), y);
+    if (cells_ && picking_.GetMap()) {
+      cells_(p, *picking_.GetMap(), visible);
+    } else {
+      p.fillRect(visible, palette().color(QPalette::Dark));
+      p.setPen(palette().color(QPalette::Mid));
+      for (int x = visible.left() / cell * cell; x <= visible.right(); x += cell) p.drawLine(x, visible.top(), x, visible.bottom());
+      for (int y = visible.top() / cell * cell; y <= visible.bottom(); y += cell) p.drawLine(visible.left(), y, visible.right(), y);
+    }
     const QPoint at(picking_.GetX(), picking_.GetY());
     const std::pair<int, QColor> outlines[] = {{0, Qt::black}, {1, Qt::white}, {2, Qt::white}, {3, Qt::black}};
     for (const auto& [inset, colour] : outlines) {
@@ -53,6 +61,7 @@ class TZEOrdersMapView final : public QWidget {
     if (picking_.Drag(event->position().toPoint().x(), event->position().toPoint().y())) update();
   }
   TZEOrdersMapPicking& picking_;
+  TZEOrdersMapEditor::CellPainter cells_;
 };
 
 TZEOrdersMapEditor::TZEOrdersMapEditor(QWidget* parent)
@@ -98,6 +107,8 @@ TZEOrdersMapEditor::TZEOrdersMapEditor(QWidget* parent)
 TZEOrdersMapEditor::~TZEOrdersMapEditor() { SaveWidgetPosition(*this); }
 
 QWidget* TZEOrdersMapEditor::View() const { return view_; }
+
+void TZEOrdersMapEditor::SetCellPainter(CellPainter painter) { view_->SetCellPainter(std::move(painter)); }
 
 void TZEOrdersMapEditor::setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) {
   const QSignalBlocker block(tree_);

@@ -1,14 +1,16 @@
 #pragma once
 // "簡易マップビュー": picks a move order's destination map, layer and position on a small view
-// of the map. The view draws the cell grid and the position marker; the cells' pictures are the
-// map editor's painting, which it does not repeat.
+// of the map. The cells' pictures are the map editor's painting, given as a cell painter; without
+// one the view draws the cell grid. The position marker is drawn over either.
 
 #include <QDialog>
+#include <functional>
 
 #include "editor/ZETreeWidgetAdapter.h"
 #include "editor/core/ZEOrdersMapPicking.h"
 
 class QLabel;
+class QPainter;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -20,11 +22,15 @@ class TZEOrdersMapView;
 
 class TZEOrdersMapEditor final : public QDialog {
  public:
+  // Paints the map's cells that lie in the visible rectangle (view pixels).
+  using CellPainter = std::function<void(QPainter&, const IZelvoMapModel&, const QRect& visible)>;
+
   explicit TZEOrdersMapEditor(QWidget* parent = nullptr);
   ~TZEOrdersMapEditor() override;
 
   void setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api);
   void LoadOrder(IZelvoOrderModel& order);
+  void SetCellPainter(CellPainter painter);
 
   const TZEOrdersMapPicking& Picking() const { return picking_; }
   QTreeWidget* MapTree() const { return tree_; }

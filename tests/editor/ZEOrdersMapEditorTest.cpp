@@ -1,5 +1,7 @@
 #include "editor/ZEOrdersMapEditor.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -70,6 +72,26 @@ TEST_F(OrdersMapEditorTest, ADragAndOkGiveTheOrderAGridPosition) {
   EXPECT_EQ(order->GetY(), 64);
   EXPECT_EQ(order->GetFloorID(), village->GetMap()->GetFloor(1)->GetID());
   EXPECT_EQ(picker.Maps().GetTopLevelCount(), 0);
+}
+
+TEST_F(OrdersMapEditorTest, TheViewPaintsCellsThenTheMarker) {
+  TZEOrdersMapEditor picker;
+  picker.setZMLZelvoAPI(game);
+  picker.LoadOrder(*order);
+  std::vector<QRect> painted;
+  picker.SetCellPainter([&](QPainter& p, const IZelvoMapModel& map, const QRect& visible) {
+    EXPECT_EQ(&map, village->GetMap().get());
+    painted.push_back(visible);
+    p.fillRect(visible, Qt::green);
+  });
+  QImage shot(picker.View()->size(), QImage::Format_ARGB32);
+  picker.View()->render(&shot);
+  ASSERT_FALSE(painted.empty());
+  EXPECT_EQ(shot.pixelColor(100, 100), QColor(Qt::green));
+  // The marker at (16, 16): black, white, white, black outlines from the outside in.
+  const QColor expected[] = {Qt::black, Qt::white, Qt::white, Qt::black};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(shot.pixelColor(16 + i, 30), expected[i]) << i;
+  EXPECT_EQ(shot.pixelColor(16 + 4, 30), QColor(Qt::green));
 }
 
 TEST_F(OrdersMapEditorTest, CancelLeavesTheOrder) {
