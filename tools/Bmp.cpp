@@ -3,19 +3,6 @@
 #include <QImage>
 
 namespace zelvo::tools {
-namespace {
-
-void put16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-void put32(std::vector<uint8_t>& out, uint32_t v) {
-  put16(out, v & 0xFFFF);
-  put16(out, v >> 16);
-}
-
-}  // namespace
 
 std::vector<uint8_t> encodeBmp24(const QImage& source) {
   QImage image = source.convertToFormat(QImage::Format_RGB32);

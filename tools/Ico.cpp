@@ -3,20 +3,9 @@
 #include <QImage>
 #include <stdexcept>
 
+#include "tools/Bmp.h"
+
 namespace zelvo::tools {
-namespace {
-
-void put16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-void put32(std::vector<uint8_t>& out, uint32_t v) {
-  put16(out, v & 0xFFFF);
-  put16(out, v >> 16);
-}
-
-}  // namespace
 
 std::vector<uint8_t> encodeIco32(const QImage& source) {
   const QImage image = source.convertToFormat(QImage::Format_ARGB32);

@@ -45,6 +45,7 @@ ZESkinView::ZESkinView(ZESkinSettings& settings, QWidget* parent)
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, [this] { OkClick(); });
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+  settings_.LoadAtStartup();
 }
 
 void ZESkinView::ListSkins() {

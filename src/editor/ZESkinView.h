@@ -15,6 +15,8 @@ namespace zelvo {
 
 class ZESkinView : public QDialog {
  public:
+  // Making the dialog chooses the skin the editor starts with (ZESkinSettings::LoadAtStartup),
+  // so it is made after the windows that draw skin pictures, with their reloaders set.
   explicit ZESkinView(ZESkinSettings& settings, QWidget* parent = nullptr);
 
   // Refills the list; the current skin is the selected item. Runs on every showing.

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QScreen>
 #include <QWidget>
 #include <memory>
 
+#include "platform/gui/Fonts.h"
 #include "support/Bytes.h"
 #include "support/TempDir.h"
 
@@ -15,17 +15,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void ensureApplication() {
-  static int argc = 1;
-  static char name[] = "test_editor";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-}
-
 class ZEDesktopWidgetTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ensureApplication();
+    Fonts::ensureGuiApplication();
     widget_ = std::make_unique<QWidget>();
     widget_->setObjectName("ZEView");
     widget_->setGeometry(100, 80, 320, 240);

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QIcon>
 #include <QImage>
 #include <QImageWriter>
@@ -12,6 +11,7 @@
 #include "model/ZelvoPrivateTypes.h"
 #include "platform/core/AtomicFile.h"
 #include "platform/gui/MessageBox.h"
+#include "platform/gui/Fonts.h"
 #include "support/Bytes.h"
 #include "support/TempDir.h"
 
@@ -19,13 +19,6 @@ namespace zelvo {
 namespace {
 
 namespace fs = std::filesystem;
-
-void ensureApplication() {
-  static int argc = 1;
-  static char name[] = "test_editor";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-}
 
 std::string text(const fs::path& p) {
   std::vector<uint8_t> b = test::readFile(p);
@@ -35,7 +28,7 @@ std::string text(const fs::path& p) {
 class ZESkinViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ensureApplication();
+    Fonts::ensureGuiApplication();
     saved_ = SkinFolder;
     SkinFolder = "Skin\\Default\\";
     makeSkin("Default", Qt::gray);
@@ -59,6 +52,11 @@ class ZESkinViewTest : public ::testing::Test {
     QImageWriter writer(QString::fromStdString((folder / "BigIcon.ico").string()), "ico");
     ASSERT_TRUE(writer.write(icon)) << writer.errorString().toStdString();
   }
+  void expectNothingChanged() const {
+    EXPECT_EQ(SkinFolder, "Skin\\Default\\");
+    EXPECT_TRUE(calls_.empty());
+    EXPECT_FALSE(fs::exists(base_ / "Skin" / "Skin.ini"));
+  }
   QStringList captions(const ZESkinView& view) const {
     QStringList out;
     for (int i = 0; i < view.SkinList()->count(); ++i) out << view.SkinList()->item(i)->text();
@@ -71,8 +69,22 @@ class ZESkinViewTest : public ::testing::Test {
   std::string saved_;
 };
 
+TEST_F(ZESkinViewTest, MakingTheDialogStartsWithTheStoredSkin) {
+  test::writeFile(base_ / "Skin" / "Skin.ini", test::Bytes().text("[Main]\r\nFolder=Blue\\\r\n"));
+  ZESkinView view(settings_);
+  EXPECT_EQ(SkinFolder, "Skin\\Blue\\");
+  EXPECT_EQ(calls_, (std::vector<std::string>{"map editor", "chip-set editor", "layer window"}));
+  SkinFolder = "Skin\\Default\\";
+  test::writeFile(base_ / "Skin" / "Skin.ini", test::Bytes().text("[Main]\r\nFolder=Broken\\\r\n"));
+  calls_.clear();
+  ZESkinView second(settings_);
+  EXPECT_EQ(SkinFolder, "Skin\\Broken\\");
+  EXPECT_TRUE(calls_.empty());
+}
+
 TEST_F(ZESkinViewTest, ShowsTheValidSkinsWithTheirIconsAndTheCurrentSelected) {
   ZESkinView view(settings_);
+  calls_.clear();
   view.show();
   EXPECT_EQ(view.windowTitle(), QString::fromUtf8("外観の設定"));
   EXPECT_EQ(captions(view), (QStringList{"Blue", "Default"}));
@@ -87,6 +99,7 @@ TEST_F(ZESkinViewTest, ShowsTheValidSkinsWithTheirIconsAndTheCurrentSelected) {
 
 TEST_F(ZESkinViewTest, OkAppliesTheSelectedSkinAndRemembersIt) {
   ZESkinView view(settings_);
+  calls_.clear();
   view.show();
   view.SkinList()->setCurrentRow(0);
   view.OkButton()->click();
@@ -99,28 +112,27 @@ TEST_F(ZESkinViewTest, OkAppliesTheSelectedSkinAndRemembersIt) {
 
 TEST_F(ZESkinViewTest, OkWithNothingSelectedDoesNothing) {
   ZESkinView view(settings_);
+  calls_.clear();
   view.show();
   view.SkinList()->clearSelection();
   view.OkButton()->click();
   EXPECT_TRUE(view.isVisible());
-  EXPECT_EQ(SkinFolder, "Skin\\Default\\");
-  EXPECT_TRUE(calls_.empty());
-  EXPECT_FALSE(fs::exists(base_ / "Skin" / "Skin.ini"));
+  expectNothingChanged();
 }
 
 TEST_F(ZESkinViewTest, CancelChangesNothing) {
   ZESkinView view(settings_);
+  calls_.clear();
   view.show();
   view.SkinList()->setCurrentRow(0);
   view.CancelButton()->click();
   EXPECT_EQ(view.result(), QDialog::Rejected);
-  EXPECT_EQ(SkinFolder, "Skin\\Default\\");
-  EXPECT_TRUE(calls_.empty());
-  EXPECT_FALSE(fs::exists(base_ / "Skin" / "Skin.ini"));
+  expectNothingChanged();
 }
 
 TEST_F(ZESkinViewTest, EveryShowingListsAfresh) {
   ZESkinView view(settings_);
+  calls_.clear();
   view.show();
   view.hide();
   fs::remove(base_ / "Skin" / "Blue" / "Number.bmp");
@@ -133,6 +145,7 @@ TEST_F(ZESkinViewTest, EveryShowingListsAfresh) {
 TEST_F(ZESkinViewTest, FailedRememberingIsShown) {
   MessageBoxRecorder boxes;
   ZESkinView view(settings_);
+  calls_.clear();
   view.show();
   view.SkinList()->setCurrentRow(0);
   FileFaults::failWriteNumber(1);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "editor/core/EtcBitmapList.h"
 #include "model/ZelvoMapChipSetIDListControl.h"
 #include "model/ZelvoMapChipSetListControl.h"
 #include "model/ZelvoMapChipSetModel.h"
@@ -120,7 +121,7 @@ TZelvoMapCell TZEMapEditor::ZeroCell() {
 }
 
 TZEMapEditor::TZEMapEditor(std::shared_ptr<TEtcBitmapList> bitmaps)
-    : bitmaps_(std::move(bitmaps)), undo_(std::make_unique<TZEUndoControl>(kUndoBudget, *this)) {}
+    : bitmaps_(bitmaps ? std::move(bitmaps) : std::make_shared<TEtcBitmapList>()), undo_(std::make_unique<TZEUndoControl>(kUndoBudget, *this)) {}
 
 TZEMapEditor::~TZEMapEditor() = default;
 

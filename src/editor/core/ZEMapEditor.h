@@ -42,7 +42,7 @@ class TZEMapEditor {
   static constexpr int32_t kCoastColumns = 8;
   static constexpr int32_t kCoastRows = 6;
 
-  // The bitmap list is made by whoever can build pictures (the window), and kept here.
+  // The chip-set pictures' cache; a fresh one when none is given.
   explicit TZEMapEditor(std::shared_ptr<TEtcBitmapList> bitmaps = nullptr);
   ~TZEMapEditor();
   TZEMapEditor(const TZEMapEditor&) = delete;

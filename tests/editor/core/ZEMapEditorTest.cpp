@@ -42,7 +42,7 @@ TEST(ZEMapEditorState, StartsEmpty) {
   EXPECT_EQ(editor.CopySize(), (ZelvoCommonTypes::TPoint{0, 0}));
   EXPECT_EQ(editor.GetUndoControl().GetBudget(), 10'000'000);
   EXPECT_EQ(editor.GetCurrentLayer(), nullptr);
-  EXPECT_EQ(editor.GetBitmapList(), nullptr);
+  EXPECT_NE(editor.GetBitmapList(), nullptr);  // its own, empty cache of chip-set pictures
   EXPECT_FALSE(editor.PenOnChipSet());
 }
 

@@ -1,6 +1,7 @@
 #include "platform/core/IniFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <optional>
@@ -238,6 +239,14 @@ TEST_F(IniFileTest, FolderInPlaceOfTheFileReadsEmptyAndIsNotReplaced) {
   EXPECT_EQ(ini.ReadInteger("A", "X", 5), 5);
   EXPECT_THROW(ini.WriteInteger("A", "X", 1), EFileError);
   EXPECT_TRUE(fs::is_directory(file()));
+}
+
+TEST_F(IniFileTest, PipeInPlaceOfTheFileNeverBlocks) {
+  ASSERT_EQ(::mkfifo(file().c_str(), 0600), 0);
+  IniFile ini(file());
+  EXPECT_EQ(ini.ReadString("A", "X", "none"), "none");
+  EXPECT_THROW(ini.WriteInteger("A", "X", 1), EFileError);
+  EXPECT_TRUE(fs::is_fifo(file()));
 }
 
 TEST_F(IniFileTest, OversizedFileReadsEmptyAndIsNeverReplaced) {
