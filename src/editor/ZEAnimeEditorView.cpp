@@ -94,9 +94,12 @@ TZEAnimeEditorView::TZEAnimeEditorView(QWidget* parent, Clock* clock)
 }
 
 TZEAnimeEditorView::~TZEAnimeEditorView() {
-  // Nothing the editor reports may reach widgets that are going.
+  // The widgets go first, while the editor they report to is still here; what they signal as
+  // they go is not the user's.
+  syncing_ = true;
   editor_.OnChange = nullptr;
   editor_.SetAnimeTree(nullptr);
+  qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
 
 void TZEAnimeEditorView::makeLeft(QWidget* column) {
@@ -323,7 +326,7 @@ void TZEAnimeEditorView::centreFrameView() {
 }
 
 void TZEAnimeEditorView::showFrameFields() {
-  if (editor_.CurrentFrameIndex() != TZEAnimeEditor::kNone) setText(DisplayTimeEdit, editor_.DisplayTimeText());
+  setText(DisplayTimeEdit, editor_.DisplayTimeText());
   OffsetLabel->setText(shown(editor_.OffsetText()));
 }
 
