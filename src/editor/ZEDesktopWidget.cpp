@@ -1,0 +1,114 @@
+#include "editor/ZEDesktopWidget.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QVariant>
+#include <QWidget>
+#include <algorithm>
+
+#include "platform/core/Cp932.h"
+#include "platform/core/Errors.h"
+
+namespace zelvo {
+namespace {
+
+constexpr const char* kDesignedPosition = "zelvoDesignedPosition";
+
+template <typename Save>
+bool saveReporting(Save save) {
+  try {
+    save();
+    return true;
+  } catch (const EZelvoError&) {
+    return false;
+  } catch (const std::invalid_argument&) {  // an object name that cannot be a section
+    return false;
+  }
+}
+
+}  // namespace
+
+ZEDesktopWidget::ZEDesktopWidget(QWidget& widget) : widget_(widget) {}
+
+std::string ZEDesktopWidget::ComponentName() const { return Cp932::fromUtf8(widget_.objectName().toStdString()); }
+
+ZEDesktopWindow::State ZEDesktopWidget::GetState() const {
+  if (widget_.isMinimized()) return State::Minimized;
+  if (widget_.isMaximized()) return State::Maximized;
+  return State::Normal;
+}
+
+void ZEDesktopWidget::SetState(State state) {
+  Qt::WindowStates s = widget_.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+  if (state == State::Minimized) s |= Qt::WindowMinimized;
+  if (state == State::Maximized) s |= Qt::WindowMaximized;
+  widget_.setWindowState(s);
+}
+
+void ZEDesktopWidget::UseDesignedPosition() { widget_.setProperty(kDesignedPosition, true); }
+
+ZEDesktopWindow::Bounds ZEDesktopWidget::GetBounds() const {
+  QRect r = widget_.geometry();
+  if (widget_.isMaximized() || widget_.isMinimized()) {
+    const QRect normal = widget_.normalGeometry();
+    if (normal.isValid()) r = normal;
+  }
+  return {r.x(), r.y(), r.width(), r.height()};
+}
+
+void ZEDesktopWidget::SetBounds(const Bounds& b) {
+  const QRect area = DesktopArea();
+  QRect wanted(b.left, b.top, b.width, b.height);
+  widget_.setGeometry(area.isValid() ? FitIntoArea(wanted, area) : wanted);
+}
+
+QRect DesktopArea() {
+  QRect area;
+  for (const QScreen* screen : QGuiApplication::screens()) area |= screen->availableGeometry();
+  return area;
+}
+
+QRect FitIntoArea(const QRect& bounds, const QRect& area) {
+  // Computed in 64 bits: a stored width near 2^31 must not wrap.
+  auto fit = [](int64_t pos, int64_t size, int64_t areaPos, int64_t areaSize) {
+    size = std::clamp<int64_t>(size, 1, std::max<int64_t>(areaSize, 1));
+    pos = std::clamp<int64_t>(pos, areaPos, areaPos + areaSize - size);
+    return std::pair<int, int>(static_cast<int>(pos), static_cast<int>(size));
+  };
+  auto [x, w] = fit(bounds.x(), bounds.width(), area.x(), area.width());
+  auto [y, h] = fit(bounds.y(), bounds.height(), area.y(), area.height());
+  return QRect(x, y, w, h);
+}
+
+void LoadWidgetPosition(QWidget& widget) {
+  ZEDesktopWidget window(widget);
+  ZEDesktopController().LoadPosition(window);
+}
+
+void LoadWidgetPosition(QWidget& widget, const std::filesystem::path& iniFile) {
+  ZEDesktopWidget window(widget);
+  ZEDesktopController(iniFile).LoadPosition(window);
+}
+
+bool SaveWidgetPosition(QWidget& widget) {
+  ZEDesktopWidget window(widget);
+  return saveReporting([&] { ZEDesktopController().SavePosition(window); });
+}
+
+bool SaveWidgetPosition(QWidget& widget, const std::filesystem::path& iniFile) {
+  ZEDesktopWidget window(widget);
+  return saveReporting([&] { ZEDesktopController(iniFile).SavePosition(window); });
+}
+
+bool HasDesignedPosition(const QWidget& widget) { return widget.property(kDesignedPosition).toBool(); }
+
+void CentreUnlessPlaced(QWidget& widget) {
+  if (HasDesignedPosition(widget)) return;
+  const QScreen* screen = widget.screen() ? widget.screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  QRect r = widget.frameGeometry();
+  r.moveCenter(screen->availableGeometry().center());
+  widget.move(r.topLeft());
+}
+
+}  // namespace zelvo

@@ -1,0 +1,131 @@
+#include "editor/ZEDesktopWidget.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QScreen>
+#include <QWidget>
+#include <memory>
+
+#include "support/Bytes.h"
+#include "support/TempDir.h"
+
+namespace zelvo {
+namespace {
+
+namespace fs = std::filesystem;
+
+void ensureApplication() {
+  static int argc = 1;
+  static char name[] = "test_editor";
+  static char* argv[] = {name, nullptr};
+  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
+}
+
+class ZEDesktopWidgetTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ensureApplication();
+    widget_ = std::make_unique<QWidget>();
+    widget_->setObjectName("ZEView");
+    widget_->setGeometry(100, 80, 320, 240);
+  }
+  void put(std::string_view s) const { test::writeFile(ini(), {s.begin(), s.end()}); }
+  std::string saved() const {
+    std::vector<uint8_t> b = test::readFile(ini());
+    return {b.begin(), b.end()};
+  }
+  fs::path ini() const { return dir_ / "Desktop.INI"; }
+
+  test::TempDir dir_;
+  std::unique_ptr<QWidget> widget_;
+};
+
+TEST_F(ZEDesktopWidgetTest, WithoutAFileTheWindowIsCentred) {
+  LoadWidgetPosition(*widget_, ini());
+  EXPECT_FALSE(HasDesignedPosition(*widget_));
+  EXPECT_EQ(widget_->size(), QSize(320, 240));
+  CentreUnlessPlaced(*widget_);
+  EXPECT_EQ(widget_->frameGeometry().center(), widget_->screen()->availableGeometry().center());
+}
+
+TEST_F(ZEDesktopWidgetTest, NormalStateRestoresTheBoundsAndStaysThere) {
+  put("[ZEView]\r\nLeft=40\r\nTop=50\r\nWidth=300\r\nHeight=200\r\nState=2\r\n");
+  LoadWidgetPosition(*widget_, ini());
+  EXPECT_TRUE(HasDesignedPosition(*widget_));
+  CentreUnlessPlaced(*widget_);
+  widget_->show();
+  EXPECT_EQ(widget_->geometry(), QRect(40, 50, 300, 200));
+}
+
+TEST_F(ZEDesktopWidgetTest, BoundsWithoutStateAreAppliedButTheWindowStillCentres) {
+  put("[ZEView]\r\nLeft=40\r\nTop=50\r\nWidth=300\r\nHeight=200\r\n");
+  LoadWidgetPosition(*widget_, ini());
+  EXPECT_FALSE(HasDesignedPosition(*widget_));
+  EXPECT_EQ(widget_->geometry(), QRect(40, 50, 300, 200));
+  CentreUnlessPlaced(*widget_);
+  EXPECT_EQ(widget_->size(), QSize(300, 200));
+  EXPECT_EQ(widget_->frameGeometry().center(), widget_->screen()->availableGeometry().center());
+}
+
+TEST_F(ZEDesktopWidgetTest, MaximisedStateOpensMaximisedAndSavesTheNormalBounds) {
+  put("[ZEView]\r\nLeft=40\r\nTop=50\r\nWidth=300\r\nHeight=200\r\nState=0\r\n");
+  LoadWidgetPosition(*widget_, ini());
+  EXPECT_TRUE(widget_->isMaximized());
+  widget_->show();
+  ASSERT_TRUE(SaveWidgetPosition(*widget_, ini()));
+  EXPECT_EQ(saved(), "[ZEView]\r\nLeft=100\r\nTop=80\r\nWidth=320\r\nHeight=240\r\nState=0\r\n");
+}
+
+TEST_F(ZEDesktopWidgetTest, MinimisedWindowSavesStateOne) {
+  widget_->setWindowState(Qt::WindowMinimized);
+  ASSERT_TRUE(SaveWidgetPosition(*widget_, ini()));
+  EXPECT_EQ(saved(), "[ZEView]\r\nLeft=100\r\nTop=80\r\nWidth=320\r\nHeight=240\r\nState=1\r\n");
+}
+
+TEST_F(ZEDesktopWidgetTest, PlaceSavedComesBackInANewWindow) {
+  widget_->setGeometry(60, 70, 330, 250);
+  widget_->show();
+  ASSERT_TRUE(SaveWidgetPosition(*widget_, ini()));
+  QWidget again;
+  again.setObjectName("ZEView");
+  LoadWidgetPosition(again, ini());
+  again.show();
+  EXPECT_EQ(again.geometry(), QRect(60, 70, 330, 250));
+  EXPECT_FALSE(again.isMaximized());
+}
+
+TEST_F(ZEDesktopWidgetTest, HostileBoundsStayOnTheDesktop) {
+  put("[ZEView]\r\nLeft=-2000000000\r\nTop=2147483647\r\nWidth=2147483647\r\nHeight=-5\r\nState=2\r\n");
+  LoadWidgetPosition(*widget_, ini());
+  const QRect area = DesktopArea();
+  ASSERT_TRUE(area.isValid());
+  EXPECT_TRUE(area.contains(widget_->geometry())) << widget_->geometry().x() << "," << widget_->geometry().y();
+  EXPECT_LE(widget_->width(), area.width());
+}
+
+TEST(ZEDesktopFit, KeepsBoundsInsideTheArea) {
+  const QRect area(0, 0, 800, 600);
+  struct Case {
+    QRect in, out;
+  };
+  const Case cases[] = {
+      {{40, 50, 300, 200}, {40, 50, 300, 200}},
+      {{-100, 50, 300, 200}, {0, 50, 300, 200}},
+      {{700, 500, 300, 200}, {500, 400, 300, 200}},
+      {{0, 0, 5000, 4000}, {0, 0, 800, 600}},
+      {{10, 10, 0, -3}, {10, 10, 1, 1}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FitIntoArea(c.in, area), c.out) << c.in.x() << "," << c.in.y();
+  EXPECT_EQ(FitIntoArea({-10, -10, 50, 50}, QRect(-400, -300, 800, 600)), QRect(-10, -10, 50, 50));
+}
+
+TEST_F(ZEDesktopWidgetTest, SaveThatCannotWriteSaysSo) {
+  EXPECT_FALSE(SaveWidgetPosition(*widget_, dir_ / "Editor" / "Desktop.INI"));
+  QWidget unnamed;
+  EXPECT_FALSE(SaveWidgetPosition(unnamed, ini()));
+  EXPECT_FALSE(fs::exists(ini()));
+}
+
+}  // namespace
+}  // namespace zelvo

@@ -1,0 +1,293 @@
+#include "editor/ZEEventEditorView2.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+
+#include "ZEEventWindowsFixture.h"
+#include "editor/ZEOrderLView.h"
+#include "editor/ZEOrdersView.h"
+#include "editor/ZEPopupTreeView.h"
+#include "editor/ZETreeWidgetAdapter.h"
+#include "model/ZelvoActionModel.h"
+#include "model/ZelvoCollisionModel.h"
+#include "model/ZelvoConditionModel.h"
+#include "model/ZelvoDAnimationModel.h"
+#include "model/ZelvoEventModel.h"
+#include "model/ZelvoMaterialModel.h"
+#include "support/ModelTesting.h"
+
+namespace zelvo {
+namespace {
+
+class EventEditorView2Test : public test::EventWindowsTest {
+ protected:
+  void SetUp() override {
+    EventWindowsTest::SetUp();
+    images = api->AddImageMaterials();
+    picture = factory.CreateStyleModel(MaterialKind::Picture);
+    picture->SetName("pic");
+    images->Add(picture);
+    auto anim = factory.CreateDAnimationModel();
+    anim->SetName("walk");
+    api->dAnimations->Add(anim);
+    api->collisions->Add(factory.CreateCollisionModel());
+    event = factory.CreateEventModel();
+    event->SetName(test::sj("村人").c_str());
+    for (const char* name : {"話す", "Object"}) {
+      auto a = factory.CreateActionModel();
+      a->SetName(test::sj(name).c_str());
+      a->SetMaterial(picture);
+      auto root = factory.CreateOrderModel(nullptr);
+      factory.CreateOrderModel(root)->SetType(OrderType::SwitchOn);
+      a->SetOrder(root);
+      a->SetCondition(factory.CreateConditionModel());
+      event->Add(a);
+    }
+    view = std::make_unique<TZEEventEditorView2>();
+    view->setZMLZelvoAPI(api);
+  }
+  // Runs the window on the event with step inside it.
+  void run(std::function<void()> step) {
+    view->EditEvent(event);
+    test::whenShown(std::move(step));
+    view->exec();
+  }
+  void selectOrder(int32_t index) { view->Orders().SetSelected(view->Orders().GetTopLevel(index)); }
+  std::vector<QString> tabs() const {
+    std::vector<QString> out;
+    for (int i = 0; i < view->Tabs()->count(); ++i) out.push_back(view->Tabs()->tabText(i));
+    return out;
+  }
+
+  std::shared_ptr<TZelvoStylePackage> images;
+  std::shared_ptr<IZelvoMaterialModel> picture;
+  std::shared_ptr<IZelvoEventModel> event;
+  std::unique_ptr<TZEEventEditorView2> view;
+};
+
+TEST_F(EventEditorView2Test, ShowsTheEventWithItsTabsAndFirstAction) {
+  run([&] {
+    EXPECT_EQ(view->windowTitle(), QString::fromUtf8("イベントの編集ウィンドウ"));
+    EXPECT_EQ(view->NameField()->text(), QString::fromUtf8("村人"));
+    EXPECT_EQ(tabs(), (std::vector<QString>{QString::fromUtf8("話す"), QString::fromUtf8("アクション2")}));
+    EXPECT_EQ(view->ActionNameField()->text(), QString::fromUtf8("話す"));
+    EXPECT_EQ(view->DAnimationCombo()->count(), 2);
+    EXPECT_EQ(view->DAnimationCombo()->currentIndex(), 0);
+    EXPECT_EQ(view->OrderTree()->topLevelItemCount(), 1);
+    EXPECT_EQ(view->SharingLabel()->text(), QString::fromUtf8("この命令リストは共有されていません"));
+    EXPECT_TRUE(view->OrderList()->isVisible());
+    view->CancelButton()->click();
+  });
+  EXPECT_EQ(view->Tag(), 0);
+  EXPECT_FALSE(view->OrderList()->isVisible());
+}
+
+TEST_F(EventEditorView2Test, CancelLeavesTheEventByteIdentical) {
+  const auto before = test::saved(*event);
+  run([&] {
+    view->NameField()->selectAll();
+    test::typeInto(view->NameField(), "abc");
+    test::typeInto(view->ActionNameField(), "x");
+    EXPECT_EQ(view->Tabs()->tabText(0), QString::fromUtf8("話すx"));
+    view->DAnimationCombo()->activated(1);
+    view->NewActionButton()->click();
+    selectOrder(0);
+    view->DeleteOrderAction()->trigger();
+    view->CancelButton()->click();
+  });
+  EXPECT_EQ(view->Tag(), 0);
+  EXPECT_EQ(test::saved(*event), before);
+}
+
+TEST_F(EventEditorView2Test, OkWritesTheEditsBack) {
+  run([&] {
+    view->NameField()->selectAll();
+    test::typeInto(view->NameField(), "abc");
+    view->DAnimationCombo()->activated(1);
+    view->NewActionButton()->click();
+    EXPECT_EQ(view->Tabs()->count(), 3);
+    EXPECT_EQ(view->Tabs()->currentIndex(), 1);
+    view->Tabs()->setCurrentIndex(2);
+    view->DeleteActionButton()->click();
+    view->OkButton()->click();
+  });
+  EXPECT_EQ(view->Tag(), 1);
+  EXPECT_STREQ(event->GetName(), "abc");
+  ASSERT_EQ(event->GetCount(), 2);
+  EXPECT_EQ(event->GetItem(0)->GetDAnimation(), api->dAnimations->GetItem(0));
+  EXPECT_EQ(event->GetItem(1)->GetDAnimation(), api->dAnimations->GetItem(0)) << "the new action's figure";
+}
+
+TEST_F(EventEditorView2Test, SharingAsksAndPutsTheListIntoTheGame) {
+  messages.answers = {MessageAnswer::Cancel, MessageAnswer::Ok};
+  run([&] {
+    view->ShareButton()->click();
+    EXPECT_EQ(api->sharedOrders->GetChildCount(), 0);
+    view->ShareButton()->click();
+    EXPECT_EQ(view->SharingLabel()->text(), QString::fromUtf8("命令リスト「話す@村人の処理」を共有中"));
+    EXPECT_EQ(view->ShareButton()->text(), QString::fromUtf8("共有解除(&S)"));
+    view->CancelButton()->click();
+  });
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].text, "このアクションの処理内容を\n\r他のアクションと共有できるようにしますか？");
+  EXPECT_EQ(api->sharedOrders->GetChildCount(), 1);
+}
+
+TEST_F(EventEditorView2Test, LinkingAsksThenTakesTheChosenList) {
+  auto list = factory.CreateOrderModel(api->sharedOrders);
+  list->SetName("common");
+  messages.answers = {MessageAnswer::Ok};
+  run([&] {
+    test::whenShown([&] {
+      TZEPopupTreeView* popup = view->PopupTree();
+      ASSERT_EQ(popup->Tree().GetTopLevelCount(), 1);
+      popup->Tree().SetSelected(popup->Tree().GetTopLevel(0));
+      popup->OkButton()->click();
+    });
+    view->LinkButton()->click();
+    EXPECT_EQ(view->SharingLabel()->text(), QString::fromUtf8("命令リスト「common」を共有中"));
+    EXPECT_EQ(view->OrderTree()->topLevelItemCount(), 0);
+    view->OkButton()->click();
+  });
+  EXPECT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(event->GetItem(0)->GetOrder(), list);
+}
+
+TEST_F(EventEditorView2Test, CancellingThePicturePickerRemovesThePicture) {
+  run([&] {
+    test::whenShown([&] {
+      EXPECT_EQ(view->PopupTree()->windowTitle(), QString::fromUtf8("使用する画像を選んでください"));
+      EXPECT_EQ(view->PopupTree()->Tree().GetTopLevelCount(), 1);
+      view->PopupTree()->CancelButton()->click();
+    });
+    view->PictureButton()->click();
+    EXPECT_EQ(view->Editing().CurrentAction()->GetMaterial(), nullptr);
+    EXPECT_FALSE(view->Preview()->pixmap().isNull());
+    view->OkButton()->click();
+  });
+  EXPECT_EQ(event->GetItem(0)->GetMaterial(), nullptr);
+  EXPECT_EQ(event->GetItem(1)->GetMaterial(), picture);
+}
+
+TEST_F(EventEditorView2Test, AnOrderAddedFromTheListIsKeptOnlyWhenConfirmed) {
+  run([&] {
+    TZEOrderLView* list = view->OrderList();
+    IZETree& templates = list->Templates();
+    list->TemplateTree()->setCurrentItem(nullptr);
+    EXPECT_FALSE(list->AddAction()->isEnabled());
+    IZETreeNode* text = templates.GetTopLevel(0)->GetChild(2);  // "文章の表示"
+    templates.SetSelected(text);
+    EXPECT_TRUE(list->AddAction()->isEnabled());
+
+    selectOrder(0);
+    test::whenShown([&] { view->OrdersView()->CancelButton()->click(); });
+    list->AddAction()->trigger();
+    EXPECT_EQ(view->Orders().GetTopLevelCount(), 1);
+
+    selectOrder(0);
+    test::whenShown([&] {
+      view->OrdersView()->TextInput()->setPlainText("hello");
+      view->OrdersView()->OkButton()->click();
+    });
+    list->AddChildAction()->trigger();
+    ASSERT_EQ(view->Orders().GetTopLevel(0)->GetChildCount(), 1);
+    view->OkButton()->click();
+  });
+  auto root = event->GetItem(0)->GetOrder();
+  ASSERT_EQ(root->GetChildCount(), 1);
+  ASSERT_EQ(root->GetChild(0)->GetChildCount(), 1);
+  EXPECT_EQ(root->GetChild(0)->GetChild(0)->GetType(), OrderType::ShowText);
+  EXPECT_STREQ(root->GetChild(0)->GetChild(0)->GetText(), "hello");
+}
+
+TEST_F(EventEditorView2Test, EditingAnOrderDescribesItAgain) {
+  run([&] {
+    EXPECT_FALSE(view->EditOrderAction()->isEnabled());
+    selectOrder(0);
+    EXPECT_TRUE(view->EditOrderAction()->isEnabled());
+    test::whenShown([&] { view->OrdersView()->OkButton()->click(); });
+    EXPECT_TRUE(view->EditSelectedOrder());
+    test::pressKey(view->OrderTree(), Qt::Key_Delete);
+    EXPECT_EQ(view->Orders().GetTopLevelCount(), 0);
+    view->OkButton()->click();
+  });
+  EXPECT_EQ(event->GetItem(0)->GetOrder()->GetChildCount(), 0);
+}
+
+TEST_F(EventEditorView2Test, ASharedListIsEditedOnItsOwn) {
+  auto list = factory.CreateOrderModel(api->sharedOrders);
+  list->SetName("common");
+  factory.CreateOrderModel(list);
+  const auto before = test::saved(*list);
+  view->EditSharedOrders(list);
+  test::whenShown([&] {
+    EXPECT_EQ(view->windowTitle(), QString::fromUtf8("共有処理の編集ウィンドウ"));
+    EXPECT_EQ(tabs(), std::vector<QString>{QString::fromUtf8("処理の編集")});
+    EXPECT_FALSE(view->CharaGroup()->isVisible());
+    EXPECT_FALSE(view->ShareButton()->isVisible());
+    EXPECT_TRUE(view->SharingLabel()->text().isEmpty());
+    EXPECT_EQ(view->OrderTree()->topLevelItemCount(), 1);
+    selectOrder(0);
+    view->DeleteOrderAction()->trigger();
+    view->CancelButton()->click();
+  });
+  view->exec();
+  EXPECT_EQ(test::saved(*list), before);
+
+  view->EditSharedOrders(list);
+  test::whenShown([&] {
+    view->NameField()->selectAll();
+    test::typeInto(view->NameField(), "renamed");
+    view->OkButton()->click();
+  });
+  view->exec();
+  EXPECT_STREQ(list->GetName(), "renamed");
+  EXPECT_EQ(list->GetChildCount(), 1);
+}
+
+TEST_F(EventEditorView2Test, TheConditionButtonsOpenTheEditorOrSayItIsNotThere) {
+  std::vector<std::shared_ptr<IZelvoConditionModel>> opened;
+  view->SetConditionEditor([&](const std::shared_ptr<IZelvoConditionModel>& condition) {
+    opened.push_back(condition);
+    condition->Add(factory.CreateConditionModelItem());
+  });
+  run([&] {
+    EXPECT_EQ(view->ConditionTree()->topLevelItemCount(), 0);
+    view->ConditionEditorButton()->click();
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], view->Editing().CurrentAction()->GetCondition());
+    EXPECT_EQ(view->ConditionTree()->topLevelItemCount(), 1);
+    view->ConditionListButton()->click();
+    view->CancelButton()->click();
+  });
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "申し訳ありません。\n\rまだ未実装です。");
+  EXPECT_EQ(event->GetItem(0)->GetCondition()->GetCount(), 0) << "the condition edited was the copy's";
+}
+
+TEST_F(EventEditorView2Test, AnEventWithoutActionsGetsItsFirstFromTheLists) {
+  event->Clear();
+  run([&] {
+    EXPECT_FALSE(view->Tabs()->isVisible());
+    view->NewActionButton()->click();
+    EXPECT_EQ(view->Tabs()->count(), 1);
+    EXPECT_EQ(view->Tabs()->tabText(0), QString::fromUtf8("アクション1"));
+    view->DeleteActionButton()->click();
+    EXPECT_EQ(view->Tabs()->count(), 0);
+    view->DeleteActionButton()->click();
+    view->NewActionButton()->click();
+    view->OkButton()->click();
+  });
+  ASSERT_EQ(event->GetCount(), 1);
+  EXPECT_EQ(event->GetItem(0)->GetDAnimation(), api->dAnimations->GetItem(0));
+  EXPECT_EQ(event->GetItem(0)->GetCollision(), api->collisions->GetItem(0));
+}
+
+}  // namespace
+}  // namespace zelvo

@@ -1,0 +1,177 @@
+#include "editor/ZEOrdersView.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "ZEEventWindowsFixture.h"
+#include "model/ZelvoOrderModel.h"
+#include "support/ModelTesting.h"
+
+namespace zelvo {
+namespace {
+
+class OrdersViewTest : public test::EventWindowsTest {
+ protected:
+  std::shared_ptr<IZelvoOrderModel> order(int32_t type) {
+    auto o = factory.CreateOrderModel(root);
+    o->SetType(type);
+    return o;
+  }
+  // Opens the view on o, runs step inside it, and gives the tag it closed with.
+  int edit(const std::shared_ptr<IZelvoOrderModel>& o, std::function<void()> step) {
+    view.setZMLZelvoAPI(api);
+    view.EditOrder(o);
+    test::whenShown(std::move(step));
+    view.exec();
+    return view.Tag();
+  }
+  std::vector<QString> visibleTabs() const {
+    std::vector<QString> out;
+    for (int i = 0; i < view.Tabs()->count(); ++i)
+      if (view.Tabs()->isTabVisible(i)) out.push_back(view.Tabs()->tabText(i));
+    return out;
+  }
+  std::shared_ptr<IZelvoOrderModel> root = factory.CreateOrderModel(nullptr);
+  TZEOrdersView view;
+};
+
+TEST_F(OrdersViewTest, EachTypeShowsItsOneTab) {
+  const std::pair<int32_t, const char*> cases[] = {{2, "文章入力ウィンドウ"},     {1010, "数値設定ウィンドウ"},
+                                                   {1012, "数値設定ウィンドウ"},   {4000, "マップ移動用ウィンドウ"},
+                                                   {5101, "特殊効果用ウィンドウ"}, {0, nullptr},
+                                                   {1, nullptr}};
+  for (const auto& [type, tab] : cases) {
+    view.EditOrder(order(type));
+    EXPECT_EQ(visibleTabs(), tab ? std::vector<QString>{QString::fromUtf8(tab)} : std::vector<QString>{}) << type;
+  }
+}
+
+TEST_F(OrdersViewTest, TypedTextIsStoredWithWindowsLineEnds) {
+  auto text = order(OrderType::ShowText);
+  text->SetText(test::sj("前\r\n").c_str());
+  EXPECT_EQ(edit(text,
+                 [&] {
+                   EXPECT_EQ(view.StatusBar()->currentMessage(), QString::fromUtf8("前\n"));
+                   view.TextInput()->moveCursor(QTextCursor::End);
+                   view.TextInput()->insertPlainText(QString::fromUtf8("後\n終"));
+                   EXPECT_EQ(view.TextCopy()->toPlainText(), QString::fromUtf8("前\n後\n終"));
+                   view.OkButton()->click();
+                 }),
+            1);
+  EXPECT_EQ(test::u8(text->GetText()), "前\r\n後\r\n終");
+}
+
+TEST_F(OrdersViewTest, NumbersAreStoredAndBadOnesFallBack) {
+  auto move = order(OrderType::MoveToPlace);
+  move->SetMapID(3);
+  edit(move, [&] {
+    EXPECT_EQ(view.MapIDField()->text(), "3");
+    EXPECT_TRUE(view.ShowMapButton()->isEnabled());
+    view.MapIDField()->setText("x");
+    view.XField()->setText("64");
+    view.YField()->setText("");
+    view.FloorIDField()->setText("2");
+    view.OkButton()->click();
+  });
+  EXPECT_EQ(move->GetMapID(), -1);
+  EXPECT_EQ(move->GetX(), 64);
+  EXPECT_EQ(move->GetY(), 0);
+  EXPECT_EQ(move->GetFloorID(), 2);
+
+  auto variable = order(OrderType::SetVariable);
+  edit(variable, [&] {
+    view.NumberField()->setText("12");
+    view.ValueField()->setText("-40");
+    view.OkButton()->click();
+  });
+  EXPECT_EQ(variable->GetNumber(), 12);
+  EXPECT_EQ(variable->GetValue(), -40);
+}
+
+TEST_F(OrdersViewTest, ABadColourIsReportedAndTheViewStaysOpen) {
+  auto fade = order(OrderType::FadeOut);
+  fade->SetFadeColor(0x102030);
+  fade->SetFadeSteps(4);
+  const auto before = test::saved(*root);
+  int stillOpen = 0;
+  EXPECT_EQ(edit(fade,
+                 [&] {
+                   EXPECT_EQ(view.RedField()->text(), "16");
+                   EXPECT_EQ(view.StepsLabel()->text(), QString::fromUtf8("段階: 4"));
+                   view.GreenField()->setText("abc");
+                   view.OkButton()->click();
+                   stillOpen += view.isVisible();
+                   view.CancelButton()->click();
+                 }),
+            0);
+  EXPECT_EQ(stillOpen, 1);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "'abc' は有効な整数値ではありません");
+  EXPECT_EQ(test::saved(*root), before);
+}
+
+TEST_F(OrdersViewTest, GridAndTrackBarSetTheEffect) {
+  auto fade = order(OrderType::FadeIn);
+  edit(fade, [&] {
+    view.ColorCell(9)->click();  // red
+    EXPECT_EQ(view.RedField()->text(), "255");
+    EXPECT_EQ(view.GreenField()->text(), "0");
+    view.StepsBar()->setValue(12);
+    EXPECT_EQ(view.StepsLabel()->text(), QString::fromUtf8("段階:12"));
+    view.OkButton()->click();
+  });
+  EXPECT_EQ(static_cast<uint32_t>(fade->GetFadeColor()), 0x00FF0000u);
+  EXPECT_EQ(fade->GetFadeSteps(), 12);
+}
+
+TEST_F(OrdersViewTest, CancelLeavesTheOrderAndOkKeepsItsChildren) {
+  auto outer = order(OrderType::SwitchOn);
+  auto inner = factory.CreateOrderModel(outer);
+  const auto before = test::saved(*root);
+  EXPECT_EQ(edit(outer,
+                 [&] {
+                   view.NumberField()->setText("77");
+                   view.CancelButton()->click();
+                 }),
+            0);
+  EXPECT_EQ(test::saved(*root), before);
+  EXPECT_EQ(edit(outer,
+                 [&] {
+                   view.NumberField()->setText("77");
+                   view.OkButton()->click();
+                 }),
+            1);
+  EXPECT_EQ(outer->GetNumber(), 77);
+  ASSERT_EQ(outer->GetChildCount(), 1);
+  EXPECT_EQ(outer->GetChild(0), inner);
+  EXPECT_EQ(root->GetChild(0), outer);
+}
+
+TEST_F(OrdersViewTest, TheMapPickerWorksOnTheStoredWorkingCopy) {
+  auto move = order(OrderType::MoveToPlace);
+  view.SetMapPicker([&](const std::shared_ptr<IZMLZelvoAPI>& given, IZelvoOrderModel& working) {
+    EXPECT_EQ(given, api);
+    EXPECT_EQ(working.GetX(), 5);
+    working.SetX(96);
+    return true;
+  });
+  EXPECT_EQ(edit(move,
+                 [&] {
+                   view.XField()->setText("5");
+                   view.ShowMapButton()->click();
+                   EXPECT_EQ(view.XField()->text(), "96");
+                   EXPECT_EQ(move->GetX(), 0);
+                   view.CancelButton()->click();
+                 }),
+            0);
+  EXPECT_EQ(move->GetX(), 0);
+}
+
+}  // namespace
+}  // namespace zelvo
