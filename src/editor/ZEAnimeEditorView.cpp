@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "editor/QonScrollBox.h"
+#include "editor/ZEPopupTreeView.h"
 #include "model/ZelvoMaterialModel.h"
 #include "platform/core/Cp932.h"
 
@@ -88,6 +89,10 @@ TZEAnimeEditorView::TZEAnimeEditorView(QWidget* parent, Clock* clock)
   PlayTimer = new QTimer(this);
   PlayTimer->setInterval(kPlayInterval);
   PlayTimer->setTimerType(Qt::PreciseTimer);
+  PickerView = new TZEPopupTreeView(this);
+  imagePicker_ = [this](const QString& caption, const std::function<void(IZETree&)>& fill) {
+    return pickFromPopup(caption, fill);
+  };
   editor_.SetAnimeTree(&treeAdapter_);
   wire();
   changed(~0u);
@@ -281,6 +286,18 @@ void TZEAnimeEditorView::AddImageClick() {
   const TZETreeNodeData chosen = imagePicker_(QStringLiteral("追加する画像ファイルを選択して下さい"),
                                               [this](IZETree& tree) { editor_.Designer().FillMaterialTree(tree, nullptr); });
   act([&] { editor_.AddImage(chosen.As<IZelvoMaterialModel>()); });
+}
+
+void TZEAnimeEditorView::SetPickerIconSource(std::function<QIcon(int32_t)> icons) {
+  PickerView->SetIconSource(std::move(icons));
+}
+
+TZETreeNodeData TZEAnimeEditorView::pickFromPopup(const QString& caption,
+                                                  const std::function<void(IZETree&)>& fill) {
+  PickerView->setWindowTitle(caption);
+  fill(PickerView->Tree());
+  PickerView->Execute();
+  return PickerView->GetSelection();
 }
 
 // --- showing the editor's state ---

@@ -2,8 +2,9 @@
 // "アニメーションエディタ": the window over TZEAnimeEditor. It shows the editor's state, hands it
 // every click, press and edit, and repaints the preview from a 4 ms timer while playing.
 //
-// What it needs of other windows comes in through setters: the icons of the anime tree, the
-// picker that "画像の追加" opens on the material tree, and the shared background tile.
+// What it needs of other windows comes in through setters: the icons of the anime tree and of
+// the material picker, and the shared background tile. "画像の追加" picks from the material tree
+// in a tree pop-up unless another picker is set.
 
 #include <QDialog>
 #include <QIcon>
@@ -26,6 +27,7 @@ class QTimer;
 namespace zelvo {
 
 class TQonScrollBox;
+class TZEPopupTreeView;
 
 class TZEAnimeEditorView final : public QDialog {
  public:
@@ -43,6 +45,8 @@ class TZEAnimeEditorView final : public QDialog {
   void setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) { editor_.setZMLZelvoAPI(std::move(api)); }
   // The anime tree's pictures for icon indexes.
   void SetIconSource(std::function<QIcon(int32_t)> icons) { treeAdapter_.SetIconSource(std::move(icons)); }
+  // The main window's icons, for the material tree of the pop-up.
+  void SetPickerIconSource(std::function<QIcon(int32_t)> icons);
   void SetImagePicker(TTreePicker picker) { imagePicker_ = std::move(picker); }
   void SetBackgroundTile(const TBitmap32* tile) { editor_.SetBackgroundTile(tile); }
 
@@ -83,6 +87,8 @@ class TZEAnimeEditorView final : public QDialog {
   QAction* FrameAddAction;
   QAction* FrameDeleteAction;
   QTimer* PlayTimer;
+  // The picker "画像の追加" opens.
+  TZEPopupTreeView* PickerView;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -104,6 +110,7 @@ class TZEAnimeEditorView final : public QDialog {
   void showCommands();
   void centreFrameView();
   void AddImageClick();
+  TZETreeNodeData pickFromPopup(const QString& caption, const std::function<void(IZETree&)>& fill);
   void PaintFrameView(QPainter& painter);
   void PaintImageView(QPainter& painter);
 

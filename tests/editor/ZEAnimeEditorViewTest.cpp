@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "editor/QonScrollBox.h"
+#include "editor/ZEPopupTreeView.h"
 #include "editor/core/ZEAnimeEditorTesting.h"
 #include "editor/core/ZEPlainTree.h"
 #include "model/ZelvoStylePackage.h"
@@ -337,6 +338,42 @@ TEST_F(AnimeEditorViewTest, AddingAPictureGoesThroughThePickerOverTheMaterialTre
   EXPECT_EQ(view_.ImageList->item(0)->text(), "blue.bmp");
   EXPECT_EQ(data_->animes->GetItem(1)->GetImageList()->GetItem(0), blue);
   cancel = true;
+  view_.AddImageButton->click();
+  EXPECT_EQ(view_.ImageList->count(), 1);
+}
+
+}  // namespace
+}  // namespace zelvo
+
+namespace zelvo {
+namespace {
+
+TEST_F(AnimeEditorViewTest, WithoutAnotherPickerThePopUpOffersTheMaterialTree) {
+  auto images = data_->AddImageMaterials();
+  images->Add(PictureMaterial("red.bmp", 40));
+  images->Add(PictureMaterial("blue.bmp", 41));
+  openAnime(1);
+  QString caption;
+  int offered = 0;
+  bool choose = true;
+  const auto answer = [&] {
+    TZEPopupTreeView* popup = view_.PickerView;
+    caption = popup->windowTitle();
+    QTreeWidgetItem* folder = popup->TreeWidget()->topLevelItem(0);
+    offered = folder ? folder->childCount() : 0;
+    if (choose && offered == 2) popup->TreeWidget()->setCurrentItem(folder->child(1));
+    (choose ? popup->OkButton() : popup->CancelButton())->click();
+  };
+  QTimer::singleShot(0, &view_, answer);
+  view_.AddImageButton->click();
+  EXPECT_EQ(caption, utf("追加する画像ファイルを選択して下さい"));
+  EXPECT_EQ(offered, 2);
+  ASSERT_EQ(view_.ImageList->count(), 1);
+  EXPECT_EQ(view_.ImageList->item(0)->text(), "blue.bmp");
+  EXPECT_EQ(view_.PickerView->TreeWidget()->topLevelItemCount(), 0);  // emptied on closing
+
+  choose = false;
+  QTimer::singleShot(0, &view_, answer);
   view_.AddImageButton->click();
   EXPECT_EQ(view_.ImageList->count(), 1);
 }
