@@ -8,13 +8,13 @@
 #include <QString>
 #include <QWidget>
 
-#include "support/QtApplication.h"
+#include "platform/gui/Fonts.h"
 
 namespace zelvo::test {
 
 class ChipSetFormEvents {
  public:
-  static void EnsureApplication() { EnsureQApplication(); }
+  static void EnsureApplication() { Fonts::ensureGuiApplication(); }
 
   static void Mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton,
                     Qt::MouseButtons held = Qt::NoButton) {
