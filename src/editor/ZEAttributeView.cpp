@@ -25,13 +25,7 @@ TZEAttributeView::TZEAttributeView(QWidget* parent)
       grid->addWidget(fields_[static_cast<size_t>(index)], i + 1, column + 1);
     }
   }
-  auto* left = new QVBoxLayout;
-  left->addWidget(tree_);
-  left->addWidget(new_);
-  left->addWidget(delete_);
-  auto* layout = new QHBoxLayout(this);
-  layout->addLayout(left);
-  layout->addLayout(grid);
+  placeListBeside(this, tree_, new_, delete_, grid);
 
   connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
     readFields();

@@ -7,16 +7,6 @@
 
 namespace zelvo {
 
-namespace {
-
-QTreeWidget* plainTree(QWidget* parent) {
-  auto* tree = new QTreeWidget(parent);
-  tree->setHeaderHidden(true);
-  return tree;
-}
-
-}  // namespace
-
 TZECharaView::TZECharaView(QWidget* parent)
     : TZEDatabaseDialog("キャラクターエディタ", parent),
       charaTree_(plainTree(this)),
@@ -86,21 +76,9 @@ void TZECharaView::setImageList(const std::function<QIcon(int32_t)>& icons) {
 
 bool TZECharaView::eventFilter(QObject* watched, QEvent* event) {
   if (watched != charaTree_->viewport()) return TZEDatabaseDialog::eventFilter(watched, event);
-  switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-      auto* drag = static_cast<QDropEvent*>(event);
-      if (drag->source() == partTree_) drag->acceptProposedAction();
-      return true;
-    }
-    case QEvent::Drop: {
-      auto* drop = static_cast<QDropEvent*>(event);
-      if (drop->source() == partTree_) dropPart(charaTree_->itemAt(drop->position().toPoint()), partTree_->currentItem());
-      drop->acceptProposedAction();
-      return true;
-    }
-    default: return false;
-  }
+  return takeDropFrom(event, partTree_, [this](QDropEvent& drop) {
+    dropPart(charaTree_->itemAt(drop.position().toPoint()), partTree_->currentItem());
+  });
 }
 
 }  // namespace zelvo

@@ -53,13 +53,7 @@ TZECollisionView::TZECollisionView(QWidget* parent)
   fields->addWidget(preview_, 6, 1);
   fields->addWidget(load, 7, 0);
   fields->addWidget(referenceName_, 7, 1);
-  auto* left = new QVBoxLayout;
-  left->addWidget(tree_);
-  left->addWidget(new_);
-  left->addWidget(delete_);
-  auto* layout = new QHBoxLayout(this);
-  layout->addLayout(left);
-  layout->addLayout(fields);
+  placeListBeside(this, tree_, new_, delete_, fields);
 
   connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { selectionChanged(item); });
   connect(new_, &QPushButton::clicked, this, [this] {

@@ -39,13 +39,7 @@ TZEDAnimeView::TZEDAnimeView(QWidget* parent)
   form->addRow(QString::fromUtf8("一歩あたりのフレーム数"), framesPerStep_);
   form->addRow(load, referenceName_);
   form->addRow(preview_);
-  auto* left = new QVBoxLayout;
-  left->addWidget(tree_);
-  left->addWidget(new_);
-  left->addWidget(delete_);
-  auto* layout = new QHBoxLayout(this);
-  layout->addLayout(left);
-  layout->addLayout(form);
+  placeListBeside(this, tree_, new_, delete_, form);
 
   connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
     readFields();

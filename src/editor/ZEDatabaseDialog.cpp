@@ -1,6 +1,9 @@
 #include "editor/ZEDatabaseDialog.h"
 
+#include <QBoxLayout>
+#include <QDropEvent>
 #include <QFileDialog>
+#include <QPushButton>
 #include <QTreeWidgetItemIterator>
 
 #include "editor/core/ZEReferencePicture.h"
@@ -31,6 +34,42 @@ QString TZEDatabaseDialog::pickReferencePicture() {
 void TZEDatabaseDialog::makeEditable(QTreeWidget& tree) {
   const QSignalBlocker blocker(&tree);  // a flag change is no rename
   for (QTreeWidgetItemIterator it(&tree); *it; ++it) (*it)->setFlags((*it)->flags() | Qt::ItemIsEditable);
+}
+
+QTreeWidget* TZEDatabaseDialog::plainTree(QWidget* parent) {
+  auto* tree = new QTreeWidget(parent);
+  tree->setHeaderHidden(true);
+  return tree;
+}
+
+void TZEDatabaseDialog::placeListBeside(QWidget* owner, QTreeWidget* tree, QPushButton* create, QPushButton* remove,
+                                        QLayout* detail) {
+  auto* left = new QVBoxLayout;
+  left->addWidget(tree);
+  left->addWidget(create);
+  left->addWidget(remove);
+  auto* layout = new QHBoxLayout(owner);
+  layout->addLayout(left);
+  layout->addLayout(detail);
+}
+
+bool TZEDatabaseDialog::takeDropFrom(QEvent* event, const QWidget* source, const std::function<void(QDropEvent&)>& drop) {
+  switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      auto* drag = static_cast<QDropEvent*>(event);
+      if (drag->source() == source) drag->acceptProposedAction();
+      return true;
+    }
+    case QEvent::Drop: {
+      auto* dropped = static_cast<QDropEvent*>(event);
+      if (dropped->source() == source) drop(*dropped);
+      dropped->acceptProposedAction();
+      return true;
+    }
+    default:
+      return false;
+  }
 }
 
 }  // namespace zelvo

@@ -5,7 +5,13 @@
 #include <QDialog>
 #include <QString>
 #include <QTreeWidget>
+#include <functional>
 #include <string>
+
+class QBoxLayout;
+class QDropEvent;
+class QLayout;
+class QPushButton;
 
 namespace zelvo {
 
@@ -20,6 +26,14 @@ class TZEDatabaseDialog : public QDialog {
   static std::string toCp932(const QString& text);
   // Every node of the tree can be renamed in place.
   static void makeEditable(QTreeWidget& tree);
+  // A tree without a header, as every list of these windows is.
+  static QTreeWidget* plainTree(QWidget* parent);
+  // The list with its "新規作成" and "削除" buttons under it, and the detail panel beside.
+  static void placeListBeside(QWidget* owner, QTreeWidget* tree, QPushButton* create, QPushButton* remove,
+                              QLayout* detail);
+  // For an event filter on a tree's viewport: drags from source are accepted and a drop from it
+  // is handed to drop. True when the event was one of those.
+  static bool takeDropFrom(QEvent* event, const QWidget* source, const std::function<void(QDropEvent&)>& drop);
 
  protected:
   // The reference-picture dialog, started in the game's Graphics folder; empty when cancelled.

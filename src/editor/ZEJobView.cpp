@@ -8,12 +8,6 @@ namespace zelvo {
 
 namespace {
 
-QTreeWidget* plainTree(QWidget* parent) {
-  auto* tree = new QTreeWidget(parent);
-  tree->setHeaderHidden(true);
-  return tree;
-}
-
 // The effect panel, which nothing reads yet.
 QGroupBox* effectPanel(QWidget* parent) {
   auto* group = new QGroupBox(QString::fromUtf8("職業をつけることによる効果"), parent);

@@ -12,12 +12,6 @@ namespace zelvo {
 
 namespace {
 
-QTreeWidget* plainTree(QWidget* parent) {
-  auto* tree = new QTreeWidget(parent);
-  tree->setHeaderHidden(true);
-  return tree;
-}
-
 QPushButton* button(QWidget* parent, const char* caption, QLayout* layout) {
   auto* made = new QPushButton(QString::fromUtf8(caption), parent);
   layout->addWidget(made);

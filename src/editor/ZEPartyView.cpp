@@ -9,12 +9,6 @@ namespace zelvo {
 
 namespace {
 
-QTreeWidget* plainTree(QWidget* parent) {
-  auto* tree = new QTreeWidget(parent);
-  tree->setHeaderHidden(true);
-  return tree;
-}
-
 void addGroup(QWidget* parent, const char* title, QWidget* content, QHBoxLayout& layout) {
   auto* group = new QGroupBox(QString::fromUtf8(title), parent);
   (new QHBoxLayout(group))->addWidget(content);
@@ -53,21 +47,7 @@ bool TZEPartyView::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if (watched != partyTree_->viewport()) return TZEDatabaseDialog::eventFilter(watched, event);
-  switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-      auto* drag = static_cast<QDropEvent*>(event);
-      if (drag->source() == charaTree_) drag->acceptProposedAction();
-      return true;
-    }
-    case QEvent::Drop: {
-      auto* drop = static_cast<QDropEvent*>(event);
-      if (drop->source() == charaTree_) dropChara(charaTree_->currentItem());
-      drop->acceptProposedAction();
-      return true;
-    }
-    default: return false;
-  }
+  return takeDropFrom(event, charaTree_, [this](QDropEvent&) { dropChara(charaTree_->currentItem()); });
 }
 
 }  // namespace zelvo
