@@ -113,7 +113,7 @@ TEST_F(DatabaseViewTest, ConditionDetailWritesFieldsAndDeletesByKey) {
   view.firstField()->setText(QStringLiteral("5"));
   view.itemTree()->setCurrentItem(view.itemTree()->topLevelItem(1));
   EXPECT_EQ(condition->GetItem(0)->GetValue(), 5);
-  EXPECT_EQ(condition->GetItem(0)->GetNumber(), 3);
+  EXPECT_EQ(condition->GetItem(0)->GetNumber(), 5);  // the one field stands for both
   EXPECT_EQ(view.firstField()->text(), QStringLiteral("3"));
 
   view.templateTree()->setCurrentItem(view.templateTree()->topLevelItem(0));

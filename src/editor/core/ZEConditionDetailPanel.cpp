@@ -43,17 +43,19 @@ void TZEConditionDetailPanel::Load(const IZETreeNode& node) {
   fields.kind = item->GetKind();
   fields.first = TZEFieldText::FromInt(fields.kind == kVariableKind ? item->GetValue() : item->GetNumber());
   fields.second = TZEFieldText::FromInt(item->GetSelection());
+  loaded_ = fields;
 }
 
+// A field is written only when it was edited: the one number field stands for both the number and
+// the value, so writing it back unedited would copy one over the other just by looking.
 void TZEConditionDetailPanel::Store(IZETreeNode& node) {
   const auto& item = node.GetData().conditionItem;
-  const int32_t first = TZEFieldText::ToIntOr(fields.first, 0);
-  if (item->GetKind() == kVariableKind) {
-    item->SetValue(first);
-  } else {
+  if (fields.first != loaded_.first) {
+    const int32_t first = TZEFieldText::ToIntOr(fields.first, 0);
     item->SetNumber(first);
+    item->SetValue(first);
   }
-  item->SetSelection(TZEFieldText::ToIntOr(fields.second, 0));
+  if (fields.second != loaded_.second) item->SetSelection(TZEFieldText::ToIntOr(fields.second, 0));
 }
 
 }  // namespace zelvo

@@ -48,6 +48,7 @@ class TZEConditionDetailPanel final : public TZEDetailPanel {
   IZETree& templates_;
   TZETreeDesigner* designer_ = nullptr;
   std::shared_ptr<IZelvoConditionModel> condition_;
+  Fields loaded_;  // the fields as the shown item filled them
 };
 
 }  // namespace zelvo

@@ -63,9 +63,10 @@ TEST_F(ConditionDetailPanelTest, FieldsGoBackIntoWhatTheyShow) {
     int32_t number, value, selection;
   };
   const Case cases[] = {
-      {1, "5", "1", 3, 5, 1},       // a variable's value; its number stays
-      {1, "abc", "x", 3, 0, 0},     // non-numbers as 0
-      {0, "40", "0", 40, 0, 0},     // a switch's number
+      {1, "5", "1", 5, 5, 1},       // the one field sets number and value alike
+      {1, "abc", "x", 0, 0, 0},     // non-numbers as 0
+      {1, "7", "3", 3, 7, 3},       // unedited: the number is not overwritten by the value
+      {0, "40", "0", 40, 40, 0},    // a switch's number
       {0, "100000", "0", 12, 0, 0}, // beyond the item's range: kept
   };
   for (const Case& c : cases) {
