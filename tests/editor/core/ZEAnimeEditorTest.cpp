@@ -13,7 +13,7 @@
 namespace zelvo {
 namespace {
 
-using test::FrameSpec;
+using test::FrameSetup;
 using test::MakeAnime;
 using test::PictureMaterial;
 

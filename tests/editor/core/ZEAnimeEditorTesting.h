@@ -78,28 +78,28 @@ inline std::shared_ptr<TZelvoStyleModel> PictureMaterial(const std::string& path
   return material;
 }
 
-struct FrameSpec {
+struct FrameSetup {
   TRect source;
   TPoint offset;
   int32_t displayTime = 10;
   int32_t imageIndex = 0;
 };
 
-inline std::shared_ptr<TZelvoAnimeFrameModel> MakeFrame(const FrameSpec& spec, int32_t id = 0) {
+inline std::shared_ptr<TZelvoAnimeFrameModel> MakeFrame(const FrameSetup& setup, int32_t id = 0) {
   auto frame = std::make_shared<TZelvoAnimeFrameModel>(id);
-  frame->SetSourceRect(spec.source);
-  frame->SetOffset(spec.offset.X, spec.offset.Y);
-  frame->SetDisplayTime(spec.displayTime);
-  frame->SetImageIndex(spec.imageIndex);
+  frame->SetSourceRect(setup.source);
+  frame->SetOffset(setup.offset.X, setup.offset.Y);
+  frame->SetDisplayTime(setup.displayTime);
+  frame->SetImageIndex(setup.imageIndex);
   return frame;
 }
 
-inline std::shared_ptr<TZelvoAnimeModel> MakeAnime(std::initializer_list<FrameSpec> frames, int32_t baseSpeed = 60,
+inline std::shared_ptr<TZelvoAnimeModel> MakeAnime(std::initializer_list<FrameSetup> frames, int32_t baseSpeed = 60,
                                                    int32_t id = 0) {
   auto anime = std::make_shared<TZelvoAnimeModel>(id);
   anime->SetBaseSpeed(baseSpeed);
   int32_t frameId = 100;
-  for (const FrameSpec& spec : frames) anime->AddFrame(MakeFrame(spec, frameId++));
+  for (const FrameSetup& setup : frames) anime->AddFrame(MakeFrame(setup, frameId++));
   return anime;
 }
 

@@ -12,7 +12,7 @@ namespace zelvo {
 namespace {
 
 using test::Blended;
-using test::FrameSpec;
+using test::FrameSetup;
 using test::MakeAnime;
 
 constexpr uint32_t kBlack = TZEAnimePreview::kNoTileColor;
@@ -26,7 +26,7 @@ TBitmap32 solid(uint32_t argb, int32_t w = 64, int32_t h = 64) {
 }
 
 // Frame n shows picture n: a 16 x 16 square whose top-left corner sits at the preview point given.
-FrameSpec square(int32_t picture, int32_t x, int32_t y, int32_t displayTime) {
+FrameSetup square(int32_t picture, int32_t x, int32_t y, int32_t displayTime) {
   return {{0, 0, 16, 16}, {x - TZEAnimePreview::kOrigin, y - TZEAnimePreview::kOrigin}, displayTime, picture};
 }
 
@@ -246,7 +246,7 @@ class AnimePreviewDrawTest : public ::testing::Test {
       for (int32_t x = 0; x < 64; ++x) gradient_.GetBitmap().setPixel(x, y, 0xFF000040u | uint32_t(x) << 16 | uint32_t(y) << 8);
     preview_.FillBackground();
   }
-  void draw(const FrameSpec& spec, const TBitmap32* picture) { preview_.DrawFrame(*test::MakeFrame(spec), picture); }
+  void draw(const FrameSetup& setup, const TBitmap32* picture) { preview_.DrawFrame(*test::MakeFrame(setup), picture); }
   uint32_t at(int32_t x, int32_t y) const { return preview_.Picture().GetPixel(x, y); }
   // The preview pixel shows the gradient's pixel (sx, sy).
   bool from(int32_t x, int32_t y, int32_t sx, int32_t sy) const {
@@ -278,7 +278,7 @@ TEST_F(AnimePreviewDrawTest, ClippingCutsTheSourceByAsMuch) {
 
 TEST_F(AnimePreviewDrawTest, AClippedWidthOfOnePixelOrLessDrawsNothing) {
   struct Case {
-    FrameSpec spec;
+    FrameSetup setup;
     bool drawn;
     int32_t x, y;  // a pixel the frame would cover
   };
@@ -289,15 +289,15 @@ TEST_F(AnimePreviewDrawTest, AClippedWidthOfOnePixelOrLessDrawsNothing) {
                                          {{{0, 0, 2, 1}, {0, 0}, 10, 0}, true, 129, 128},
                                          {{{20, 0, 10, 8}, {0, 0}, 10, 0}, false, 130, 130}}) {
     preview_.FillBackground();
-    draw(c.spec, &gradient_);
-    EXPECT_EQ(at(c.x, c.y) != kBlack, c.drawn) << c.spec.offset.X << " " << c.spec.source.Right;
+    draw(c.setup, &gradient_);
+    EXPECT_EQ(at(c.x, c.y) != kBlack, c.drawn) << c.setup.offset.X << " " << c.setup.source.Right;
   }
 }
 
 TEST_F(AnimePreviewDrawTest, ValuesAtTheEndsOfTheirRangeDrawNothingAndNeverOverflow) {
   constexpr int32_t lo = std::numeric_limits<int32_t>::min(), hi = std::numeric_limits<int32_t>::max();
   struct Case {
-    FrameSpec spec;
+    FrameSetup setup;
     bool dark;  // the part in the preview, drawn without its picture
   };
   for (const Case& c : std::vector<Case>{{{{0, 0, 16, 16}, {hi, hi}, 10, 0}, false},
@@ -306,9 +306,9 @@ TEST_F(AnimePreviewDrawTest, ValuesAtTheEndsOfTheirRangeDrawNothingAndNeverOverf
                                          {{{hi - 4, 0, hi, 16}, {lo, 0}, 10, 0}, false}}) {
     preview_.FillBackground();
     // The source of the third lies far outside the picture: with it, nothing is drawn.
-    draw(c.spec, &gradient_);
+    draw(c.setup, &gradient_);
     EXPECT_EQ(at(200, 200), kBlack);
-    draw(c.spec, nullptr);
+    draw(c.setup, nullptr);
     EXPECT_EQ(at(200, 200), c.dark ? test::Filled(TZEAnimePreview::kMissingPicture, kBlack) : kBlack);
   }
 }
