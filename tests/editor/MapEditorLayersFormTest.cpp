@@ -17,7 +17,7 @@
 namespace zelvo::test {
 namespace {
 
-class LayersFormTest : public WidgetTest {
+class LayersFormTest : public ::testing::Test {
  protected:
   void SetUp() override {
     EnsureApplication();

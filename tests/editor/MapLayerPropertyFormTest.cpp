@@ -18,7 +18,7 @@
 namespace zelvo::test {
 namespace {
 
-class LayerPropertyFormTest : public WidgetTest {
+class LayerPropertyFormTest : public ::testing::Test {
  protected:
   void SetUp() override {
     EnsureApplication();

@@ -12,7 +12,7 @@
 namespace zelvo::test {
 namespace {
 
-class MapPropertyViewTest : public WidgetTest {
+class MapPropertyViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
     EnsureApplication();

@@ -23,7 +23,7 @@ class MoveTypeGame : public TestGameData {
   std::shared_ptr<TZelvoMoveTypeList> moveTypes = std::make_shared<TZelvoMoveTypeList>();
 };
 
-class MoveTypeViewTest : public WidgetTest {
+class MoveTypeViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
     EnsureApplication();

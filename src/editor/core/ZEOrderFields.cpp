@@ -1,9 +1,8 @@
 #include "editor/core/ZEOrderFields.h"
 
 #include <algorithm>
-#include <cctype>
-#include <charconv>
 
+#include "editor/core/ZEDetailPanel.h"
 #include "model/ColorARGB.h"
 #include "model/ZelvoOrderModel.h"
 
@@ -36,18 +35,7 @@ ZEOrderTab OrderTabOf(int32_t type) {
   }
 }
 
-std::optional<int32_t> ParseDecimal(const std::string& text) {
-  size_t begin = 0, end = text.size();
-  while (begin < end && std::isspace(static_cast<unsigned char>(text[begin]))) ++begin;
-  while (end > begin && std::isspace(static_cast<unsigned char>(text[end - 1]))) --end;
-  if (begin < end && text[begin] == '+') ++begin;
-  int32_t value = 0;
-  const char* first = text.data() + begin;
-  const char* last = text.data() + end;
-  auto [ptr, ec] = std::from_chars(first, last, value);
-  if (first == last || ec != std::errc() || ptr != last) return std::nullopt;
-  return value;
-}
+std::optional<int32_t> ParseDecimal(const std::string& text) { return TZEFieldText::ToInt(text); }
 
 TZEOrderFields TZEOrderFields::Load(const IZelvoOrderModel& order) {
   TZEOrderFields f;
