@@ -4,6 +4,7 @@
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QTabBar>
 
@@ -60,8 +61,19 @@ bool TMapEditorForm::MapTree::Acceptable(QTreeWidgetItem* target) const {
   return dragged && CanDropNode(*dragged, target ? form_.NodeOf(target).get() : nullptr);
 }
 
+bool TMapEditorForm::MapTree::OwnDrag(const QDropEvent& event) const {
+  // Only the tree's own items move inside it; the dragged one is the current item.
+  const QMimeData* data = event.mimeData();
+  return data && data->hasFormat(kItemFormat) && currentItem();
+}
+
+void TMapEditorForm::MapTree::dragEnterEvent(QDragEnterEvent* event) {
+  if (OwnDrag(*event)) event->acceptProposedAction();
+  else event->ignore();
+}
+
 void TMapEditorForm::MapTree::dragMoveEvent(QDragMoveEvent* event) {
-  if (event->source() != this || !Acceptable(itemAt(event->position().toPoint()))) {
+  if (!OwnDrag(*event) || !Acceptable(itemAt(event->position().toPoint()))) {
     event->ignore();
     return;
   }
@@ -73,7 +85,7 @@ void TMapEditorForm::MapTree::dropEvent(QDropEvent* event) {
   // The model moves first and the view is rebuilt from it, so the two cannot disagree.
   event->setDropAction(Qt::IgnoreAction);
   event->accept();
-  if (event->source() == this) Drop(currentItem(), itemAt(event->position().toPoint()));
+  if (OwnDrag(*event)) Drop(currentItem(), itemAt(event->position().toPoint()));
 }
 
 void TMapEditorForm::MapTree::contextMenuEvent(QContextMenuEvent* event) {

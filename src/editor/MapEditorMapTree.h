@@ -10,6 +10,9 @@ namespace zelvo {
 
 class TMapEditorForm::MapTree final : public QTreeWidget {
  public:
+  // What a tree widget puts on the drag of its own items.
+  static constexpr const char* kItemFormat = "application/x-qabstractitemmodeldatalist";
+
   MapTree(TMapEditorForm& form, QWidget* parent);
 
   // What a drop of dragged onto target (nullptr: empty space) would do; false when refused.
@@ -17,11 +20,13 @@ class TMapEditorForm::MapTree final : public QTreeWidget {
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  bool OwnDrag(const QDropEvent& event) const;
   bool Acceptable(QTreeWidgetItem* target) const;
 
   TMapEditorForm& form_;
