@@ -156,7 +156,9 @@ void TMapEditorForm::NewMapClick() {
   if (!node) return;
   node->SetTree(tree.get());
   node->NewMap();
+  // Recorded while the node is not in the tree yet, so undoing takes it out again.
   auto parent = NodeOf(mapTreeView_->currentItem());
+  if (!Record(UndoMapNode, parent ? parent->GetID() : -1, 0, 0, 0, 0, node->GetID())) return;
   if (parent) {
     parent->LoadMapFile();
     parent->AddChild(node);
@@ -164,11 +166,6 @@ void TMapEditorForm::NewMapClick() {
     tree->GetRootNode()->AddTopLevelNode(node);
   }
   MarkModified(node.get());
-  if (!Record(UndoMapNode, 0, 0, 0, 0, 0, node->GetID())) {
-    if (parent) parent->RemoveChild(node->GetID());
-    else tree->GetRootNode()->RemoveChild(node->GetID());
-    return;
-  }
   const QSignalBlocker block(mapTreeView_);
   AddTreeItems(parent ? ItemOf(parent.get()) : nullptr, node);
   if (QTreeWidgetItem* item = ItemOf(parent.get())) item->setExpanded(true);
@@ -256,8 +253,8 @@ void TMapEditorForm::SaveClick() {
     // The data set writes the map tree with everything else, all or nothing.
     api_->Save();
   } catch (const std::exception& e) {
-    const std::string folder = api_->GetGamePath() ? api_->GetGamePath() : "";
-    ShowMessage(std::string("保存できませんでした: ") + Cp932::toUtf8(folder) + "\n" + e.what(),
+    // The failure names the file that could not be written.
+    ShowMessage(std::string("保存できませんでした\n") + e.what(),
                 windowTitle().toStdString(), MessageKind::Error);
     return;
   }
