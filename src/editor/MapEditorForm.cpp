@@ -373,6 +373,7 @@ void TMapEditorForm::setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) {
 
 void TMapEditorForm::LoadSkin() {
   skin_.Load();
+  painter_->InvalidateTiles();
   RepaintCanvas();
 }
 
@@ -380,10 +381,12 @@ void TMapEditorForm::LoadChipSetBitmaps() {
   auto map = engine_->GetCurrentMap();
   if (map) pictures_.LoadChipSetBitmaps(*engine_->GetBitmapList(), *map);
   else engine_->GetBitmapList()->Clear();
+  painter_->InvalidateTiles();
 }
 
 void TMapEditorForm::LoadLayerPictures() {
   if (auto map = engine_->GetCurrentMap()) pictures_.LoadLayerPictures(*map);
+  painter_->InvalidateTiles();
   RepaintCanvas();
 }
 
@@ -403,6 +406,7 @@ void TMapEditorForm::Opened() {
   }
   if (const char* graphics = api_->GetGraphicsFolder()) pictures_.SetGraphicsFolder(graphics);
   skin_.Load();
+  painter_->InvalidateTiles();
   FillMapTree();
   if (mapTreeView_->topLevelItemCount() > 0) {
     mapTreeView_->setCurrentItem(mapTreeView_->topLevelItem(0));
@@ -536,15 +540,19 @@ void TMapEditorForm::SetMoveTypeNames(const std::vector<std::string>& names) {
 
 void TMapEditorForm::PaintMap(QPainter& painter, const QRect& clip) {
   if (!engine_->GetCurrentMap() || clip.isEmpty()) return;
-  Bitmap target(std::min(clip.width(), Bitmap::kMaxSide), std::min(clip.height(), Bitmap::kMaxSide));
+  // One picture for every paint; it only grows, so scrolling allocates nothing.
+  const int32_t w = std::min(clip.width(), Bitmap::kMaxSide), h = std::min(clip.height(), Bitmap::kMaxSide);
+  if (canvas_.width() < w || canvas_.height() < h)
+    canvas_ = Bitmap(std::max(w, canvas_.width()), std::max(h, canvas_.height()));
+  Bitmap& target = canvas_;
   const TPoint origin{clip.left(), clip.top()};
-  const TRect area{clip.left(), clip.top(), clip.left() + target.width(), clip.top() + target.height()};
+  const TRect area{clip.left(), clip.top(), clip.left() + w, clip.top() + h};
   painter_->EventGrid = kEventGrid;
   painter_->PaintCanvas(target, origin, area, mapScroll_->Power());
   if (guide_.kind != TZEMapEditorGuide::None) TZEMapEditorGuides::Draw(target, origin, guide_);
   if (cursorShown_ && !hovered_)
     TZEMapEditorGuides::DrawEventCursor(target, origin, cursorPoint_, CursorSize(), mapScroll_->Power(), moving_);
-  painter.drawImage(clip.topLeft(), target.image());
+  painter.drawImage(clip.topLeft(), target.image(), QRect(0, 0, w, h));
 }
 
 void TMapEditorForm::PaintPalette(QPainter& painter, const QRect& clip) {

@@ -256,6 +256,7 @@ class TMapEditorForm : public QDialog,
   TZEMapEditorSkin skin_;
   TZEMapEditorPictures pictures_;
   std::unique_ptr<TZEMapEditorPainter> painter_;
+  Bitmap canvas_;
 
   int32_t lastX_ = -1, lastY_ = -1;
   TPoint lastCell_{-1, -1};
