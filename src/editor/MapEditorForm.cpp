@@ -61,6 +61,7 @@ TMapEditorForm::TMapEditorForm(QWidget* parent, std::filesystem::path placeFile)
   makeControls();
   makeMenus();
   makeEventActions();
+  makeEventTreeActions();
   connectControls();
   layersForm_ = new TMapEditorLayersForm(*engine_, this, this, placeFile_);
   chipSetForm_ = new TMapChipSetEditorForm(this);
@@ -358,7 +359,7 @@ void TMapEditorForm::connectControls() {
   });
   connect(mapTreeView_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) { RenameItem(item); });
   connect(mapTreeView_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { SelectMap(NodeOf(item)); });
-  connect(sharedEditorButton_, &QPushButton::clicked, this, [this] { RefreshEventTree(); });
+  connect(sharedEditorButton_, &QPushButton::clicked, this, [this] { OpenSharedEditor(); });
 }
 
 // ---- the data set, skin, opening and closing

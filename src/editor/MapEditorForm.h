@@ -46,6 +46,7 @@ class QTreeWidgetItem;
 namespace zelvo {
 
 class IZelvoEventModel;
+class IZelvoEventPackageModel;
 class IZelvoEventPositionModel;
 class IZelvoMapTreeNodeControl;
 class IZMLZelvoAPI;
@@ -149,6 +150,11 @@ class TMapEditorForm : public QDialog,
   QAction* DeleteEventAction() const { return deleteEvent_; }
   QAction* StartPositionAction() const { return startPosition_; }
   QAction* StopMoveAction() const { return stopMove_; }
+  QMenu* EventTreePopup() const { return eventTreePopup_; }
+  QAction* TreeEditEventAction() const { return treeEditEvent_; }
+  QAction* TreeDeleteEventAction() const { return treeDeleteEvent_; }
+  QAction* UsePackageAction() const { return usePackage_; }
+  QAction* StopPackageAction() const { return stopPackage_; }
   TMapEditorLayersForm* LayersForm() const { return layersForm_; }
   TZEEventEditorView2* EventEditor();
 
@@ -162,6 +168,7 @@ class TMapEditorForm : public QDialog,
   std::function<bool(TZEEventEditorView2&)> RunEventEditor;
   std::function<void(const std::shared_ptr<IZelvoEventPositionModel>&)> RunDirectionWindow;
   std::function<int32_t()> PickChipSetID;
+  std::function<void()> RunSharedEditor;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -228,6 +235,19 @@ class TMapEditorForm : public QDialog,
   void RefreshEventTree();
   void PlaceEvent(const TPoint& at, int32_t packageID, int32_t eventID);
   void makeEventActions();
+
+  // MapEditorFormEventTree.cpp
+  void makeEventTreeActions();
+  std::shared_ptr<IZelvoEventModel> SelectedEvent() const;
+  std::shared_ptr<IZelvoEventPackageModel> SelectedPackage() const;
+  bool PackageUsed(const IZelvoEventPackageModel& package) const;
+  void UpdateEventTreePopup();
+  void EventTreeDoubleClick();
+  void SetPackageUse(bool use);
+  void DeleteTreeEvent();
+  void OpenSharedEditor();
+  bool AcceptEventDrop(QPoint at) const;
+  void DropEvent(QPoint at);
 
   // MapEditorFormTree.cpp
   void FillMapTree();
@@ -327,6 +347,11 @@ class TMapEditorForm : public QDialog,
   QAction* startPosition_ = nullptr;
   QAction* stopMove_ = nullptr;
   QMenu* movePopup_ = nullptr;
+  QMenu* eventTreePopup_ = nullptr;
+  QAction* treeEditEvent_ = nullptr;
+  QAction* treeDeleteEvent_ = nullptr;
+  QAction* usePackage_ = nullptr;
+  QAction* stopPackage_ = nullptr;
   TMapEditorLayersForm* layersForm_ = nullptr;
   TMapChipSetEditorForm* chipSetForm_ = nullptr;
   TMapPropertyView* propertyView_ = nullptr;

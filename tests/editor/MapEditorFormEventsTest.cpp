@@ -1,10 +1,17 @@
 // The map editor window's event mode: the hovered event, the map pop-up and each of its entries,
 // the start position, with their undo steps.
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMenu>
+#include <QMimeData>
+#include <QComboBox>
+#include <QPushButton>
 
 #include "MapEditorFormFixture.h"
 #include "model/ZelvoEventModel.h"
+#include "model/ZelvoEventPackageIDList.h"
+#include "model/ZelvoEventPackageList.h"
 #include "model/ZelvoEventPackageModel.h"
 #include "model/ZelvoEventPositionList.h"
 #include "model/ZelvoEventPositionModel.h"
@@ -172,6 +179,124 @@ TEST_F(Events, TheCursorFrameFollowsThePointerAtTheZoomAndHidesOverAnEvent) {
   form->TrackBar1()->setValue(1);
   hover(cell(3, 3));
   EXPECT_EQ(rendered().pixel(QPoint(3 * 16 + 6, 3 * 16 + 1)) & 0xFFFFFF, 0xFFFFFFu) << "half size at 50 %";
+}
+
+class EventTree : public Events {
+ protected:
+  void SetUp() override {
+    Events::SetUp();
+    shared = game->GetFactory()->CreateEventPackageModel();
+    shared->SetNameBytes("shared");
+    sharedEvent = game->GetFactory()->CreateEventModel();
+    sharedEvent->SetNameBytes("guard");
+    shared->Add(sharedEvent);
+    game->GetEventPackageList()->Add(shared);
+    localEvent = newEventAt(1, 1)->GetEvent();
+    localEvent->SetNameBytes("sign");
+    form->EditMapAction()->trigger();  // shows the map again, with the package in its tree
+  }
+  QTreeWidgetItem* item(const char* name) {
+    auto found = form->EventTreeView()->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found[0];
+  }
+  void select(const char* name) { form->EventTreeView()->setCurrentItem(item(name)); }
+  bool uses() {
+    auto ids = engine().GetCurrentMap()->GetEventPackageIDList();
+    for (int32_t i = 0; i < ids->GetCount(); ++i)
+      if (ids->GetID(i) == shared->GetID()) return true;
+    return false;
+  }
+  // A drag of the tree's current item dropped on a canvas cell, as the window system sends it.
+  void dropOnCell(int32_t x, int32_t y) {
+    QMimeData data;
+    data.setData("application/x-qabstractitemmodeldatalist", QByteArray("x"));
+    TQonScrollBox* box = form->MapScroll();
+    const QPoint at = box->qonPaintBox->mapTo(box, cell(x, y));
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &drop);
+  }
+
+  std::shared_ptr<IZelvoEventPackageModel> shared;
+  std::shared_ptr<IZelvoEventModel> sharedEvent, localEvent;
+};
+
+TEST_F(EventTree, TheMapsOwnEventsComeFirstThenTheSharedPackages) {
+  ASSERT_EQ(form->EventTreeView()->topLevelItemCount(), 2);
+  EXPECT_EQ(form->EventTreeView()->topLevelItem(0)->child(0)->text(0), "sign");
+  EXPECT_EQ(form->EventTreeView()->topLevelItem(1)->text(0), "shared");
+  EXPECT_EQ(form->CursorCombo()->itemText(0), QString::fromUtf8("<<未使用>>"));
+}
+
+TEST_F(EventTree, APackageIsUsedAndLeftThroughThePopUpOrADoubleClick) {
+  select("shared");
+  form->EventTreeView()->customContextMenuRequested(QPoint(1, 1));
+  EXPECT_TRUE(form->UsePackageAction()->isEnabled());
+  EXPECT_FALSE(form->StopPackageAction()->isEnabled());
+  EXPECT_FALSE(form->TreeEditEventAction()->isEnabled());
+  form->UsePackageAction()->trigger();
+  EXPECT_TRUE(uses());
+  form->EventTreeView()->customContextMenuRequested(QPoint(1, 1));
+  EXPECT_FALSE(form->UsePackageAction()->isEnabled());
+  EXPECT_TRUE(form->StopPackageAction()->isEnabled());
+  form->StopPackageAction()->trigger();
+  EXPECT_FALSE(uses());
+  form->EventTreeView()->itemDoubleClicked(item("shared"), 0);
+  EXPECT_TRUE(uses());
+}
+
+TEST_F(EventTree, DeletingInTheTreeTakesLocalEventsAndRefusesSharedOnes) {
+  select("guard");
+  form->TreeDeleteEventAction()->trigger();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "このイベントは共有イベントです。\r\n削除は共有イベントエディタから行ってください");
+  EXPECT_EQ(shared->GetCount(), 1);
+  select("sign");
+  form->TreeDeleteEventAction()->trigger();
+  EXPECT_EQ(engine().GetCurrentMap()->GetLocalEventPackage()->GetCount(), 0);
+  EXPECT_EQ(item("sign"), nullptr);
+}
+
+TEST_F(EventTree, AnEventDraggedOntoTheCanvasIsPlacedThereWithOneStep) {
+  const int before = done();
+  select("guard");
+  dropOnCell(5, 2);
+  ASSERT_EQ(positions()->GetCount(), 2);
+  auto placed = positions()->GetItem(1);
+  EXPECT_EQ(placed->GetX(), 160);
+  EXPECT_EQ(placed->GetY(), 64);
+  EXPECT_EQ(placed->GetPackageID(), shared->GetID());
+  EXPECT_EQ(placed->GetEventID(), sharedEvent->GetID());
+  EXPECT_EQ(done(), before + 1);
+  form->UndoButton()->trigger();
+  EXPECT_EQ(positions()->GetCount(), 1);
+}
+
+TEST_F(EventTree, RelinkingAPositionNeedsAnEventChosenInTheTree) {
+  form->EventTreeView()->setCurrentItem(nullptr);
+  rightClick(1, 1);
+  form->RelinkEventAction()->trigger();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "イベント一覧で対象のイベントを選択してから、もう一度操作を行ってください");
+  select("guard");
+  form->RelinkEventAction()->trigger();
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].text, "配置したイベントをsignからguardに変更しました");
+  EXPECT_EQ(positions()->GetItem(0)->GetEvent(), sharedEvent);
+}
+
+TEST_F(EventTree, TheSharedEditorButtonOpensItAndRefreshesTheTree) {
+  bool opened = false;
+  form->RunSharedEditor = [&] {
+    opened = true;
+    sharedEvent->SetNameBytes("captain");
+  };
+  for (QPushButton* button : form->findChildren<QPushButton*>())
+    if (button->text() == QString::fromUtf8("共有イベントエディタ起動(&E)")) button->click();
+  EXPECT_TRUE(opened);
+  EXPECT_NE(item("captain"), nullptr);
 }
 
 }  // namespace
