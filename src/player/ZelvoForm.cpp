@@ -10,6 +10,9 @@
 #include <exception>
 
 #include "model/ZelvoPrivateTypes.h"
+#include "platform/core/Cp932.h"
+#include "platform/core/Errors.h"
+#include "platform/core/GamePath.h"
 #include "platform/gui/MessageBox.h"
 #include "player/GameFolderChoice.h"
 #include "player/ZCZelvoAPIImpl.h"
@@ -18,6 +21,18 @@
 #include "player/ZelvoStateControls.h"
 
 namespace zelvo {
+
+bool HoldsAGame(const std::filesystem::path& gameBaseDir, const std::string& gameFolder) {
+  std::error_code ec;
+  for (const char* part : {"Data", "Maps"})
+    if (std::filesystem::is_directory(GamePath::resolve(gameBaseDir, gameFolder + part), ec)) return true;
+  return false;
+}
+
+std::string NoGameText(const std::filesystem::path& gameBaseDir, const std::string& gameFolder) {
+  std::filesystem::path folder = GamePath::resolve(gameBaseDir, gameFolder);
+  return std::string(kNoGameText) + "\n" + folder.string();
+}
 
 TZelvoForm::TZelvoForm(d3d9::ID3D9Window& window, Clock& clock)
     : clock_(clock), pacer_(clock), pelmora_(&window) {
@@ -54,6 +69,7 @@ void TZelvoForm::build(const std::filesystem::path& gameBaseDir) {
   GameFolder = kPlayerGameFolder;
   GameFolder = ChooseGameFolder(gameBaseDir).folder;
   gameFolder_ = GameFolder;
+  if (!HoldsAGame(gameBaseDir, GameFolder)) throw EZelvoError(NoGameText(gameBaseDir, GameFolder));
 
   auto control = std::make_shared<TZCZelvoAPI>();
   controlAPI_ = control;
@@ -73,10 +89,9 @@ void TZelvoForm::build(const std::filesystem::path& gameBaseDir) {
 }
 
 void TZelvoForm::fail(const std::string& why) {
-  failure_ = why;
-  const std::string& text = why;
-  std::fprintf(stderr, "RunZelvo3: the game could not be started: %s\n", text.c_str());
-  ShowMessage("The game could not be started:\n" + text, kCaption, MessageKind::Error);
+  failure_ = DisplayText(why);
+  std::fprintf(stderr, "RunZelvo3: %s\n", failure_.c_str());
+  ShowMessage(failure_, kCaption, MessageKind::Error);
   exitCode_ = 1;
   closed_ = true;
 }

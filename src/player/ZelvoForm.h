@@ -28,6 +28,14 @@ namespace zelvo {
 class TZCZelvoAPI;
 class TZLZelvoAPI;
 
+// Shown, with the folder looked in, when the chosen game folder holds no game.
+inline constexpr const char* kNoGameText = "ゲームが見つかりません。";
+
+// Whether gameFolder (CP932, below the native start folder) holds a game: a "Data" or "Maps" folder.
+bool HoldsAGame(const std::filesystem::path& gameBaseDir, const std::string& gameFolder);
+// The message for a start folder whose chosen game folder holds none: the text, then the folder.
+std::string NoGameText(const std::filesystem::path& gameBaseDir, const std::string& gameFolder);
+
 class TZelvoForm {
  public:
   enum class State { None, Start, Field, Event, Command, End };
@@ -41,9 +49,9 @@ class TZelvoForm {
   TZelvoForm(const TZelvoForm&) = delete;
   TZelvoForm& operator=(const TZelvoForm&) = delete;
 
-  // The creation steps, with gameBaseDir (native) as the start folder. A failure (a corrupt data
-  // file) is shown in a message box and on stderr, closes the form with exit code 1 and answers
-  // false; nothing is ever written to the game folder.
+  // The creation steps, with gameBaseDir (native) as the start folder. A failure (no game in the
+  // chosen folder, a corrupt data file) is shown as it stands in a message box and on stderr,
+  // closes the form with exit code 1 and answers false; nothing is ever written to the game folder.
   bool FormCreate(const std::filesystem::path& gameBaseDir);
 
   // One idle call: a frame when one is due. True when a frame ran.
