@@ -1,11 +1,13 @@
 #include "player/ZelvoForm.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 
@@ -121,7 +123,24 @@ void TZelvoForm::actOn(uint32_t answer) {
 }
 
 void TZelvoForm::PostInput(const InputEvent& event) {
+  const bool isKey = event.kind == InputEvent::Kind::KeyDown || event.kind == InputEvent::Kind::KeyUp;
+  if (isKey && !(event.kind == InputEvent::Kind::KeyUp && event.autoRepeat)) {
+    InputEvent up = event;
+    up.kind = InputEvent::Kind::KeyUp;
+    up.autoRepeat = false;
+    if (auto upCode = KeyMap::MessageFor(up)) {
+      auto held = std::find(heldKeyUps_.begin(), heldKeyUps_.end(), *upCode);
+      if (event.kind == InputEvent::Kind::KeyDown && held == heldKeyUps_.end()) heldKeyUps_.push_back(*upCode);
+      if (event.kind == InputEvent::Kind::KeyUp && held != heldKeyUps_.end()) heldKeyUps_.erase(held);
+    }
+  }
   if (auto code = KeyMap::MessageFor(event)) PostCode(*code);
+}
+
+void TZelvoForm::ReleaseHeldKeys() {
+  std::vector<uint32_t> held;
+  held.swap(heldKeyUps_);
+  for (uint32_t code : held) PostCode(code);
 }
 
 void TZelvoForm::PostCode(uint32_t code) {
@@ -176,7 +195,7 @@ void TZelvoFormWindow::tick() {
 void TZelvoFormWindow::schedule() { timer_.start(static_cast<int>(form_.MillisecondsUntilNextFrame())); }
 
 void TZelvoFormWindow::post(const QEvent& event) {
-  if (auto code = KeyMap::MessageFor(event)) form_.PostCode(*code);
+  if (auto input = KeyMap::Describe(event)) form_.PostInput(*input);
 }
 
 void TZelvoFormWindow::keyPressEvent(QKeyEvent* event) { post(*event); }
@@ -184,6 +203,11 @@ void TZelvoFormWindow::keyReleaseEvent(QKeyEvent* event) { post(*event); }
 void TZelvoFormWindow::mousePressEvent(QMouseEvent* event) { post(*event); }
 void TZelvoFormWindow::mouseDoubleClickEvent(QMouseEvent* event) { post(*event); }
 void TZelvoFormWindow::mouseReleaseEvent(QMouseEvent* event) { post(*event); }
+
+void TZelvoFormWindow::focusOutEvent(QFocusEvent* event) {
+  form_.ReleaseHeldKeys();
+  D3D9Presenter::focusOutEvent(event);
+}
 
 void TZelvoFormWindow::closeEvent(QCloseEvent* event) {
   form_.Close();

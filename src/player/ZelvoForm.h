@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "BasicLayer/BLGraphicsInterface.h"
 #include "BasicLayer/Pelmora.h"
@@ -61,6 +62,9 @@ class TZelvoForm {
   // The input handlers: the message KeyMap gives for the event, if any.
   void PostInput(const InputEvent& event);
   void PostCode(uint32_t code);
+  // The window lost the keyboard: the keys still down post their key-up messages, in the order
+  // they went down, since their real releases will go elsewhere.
+  void ReleaseHeldKeys();
 
   // The window's pending events while a game state is not done with a message; false once
   // the window is closing.
@@ -93,6 +97,7 @@ class TZelvoForm {
   std::shared_ptr<TZelvoMessage> message_;
   std::shared_ptr<IZelvoListener> field_, start_, event_, command_, end_;
   std::shared_ptr<IZelvoListener> current_, default_;
+  std::vector<uint32_t> heldKeyUps_;  // the key-up codes of the keys down now
   std::string gameFolder_;
   std::string failure_;
   int frames_ = 0;
@@ -116,6 +121,7 @@ class TZelvoFormWindow final : public D3D9Presenter {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void post(const QEvent& event);
