@@ -29,15 +29,7 @@ bool endsInSeparator(const std::string& text) {
 }
 
 std::optional<std::string> readGamePathFile(const std::filesystem::path& base) {
-  std::error_code ec;
-  std::filesystem::path file = GamePath::resolve(base, kGamePathFile);
-  if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
-  try {
-    FileStream stream(file, FileStream::Mode::Read);
-    return TEtcStringStream::ReadString(stream);
-  } catch (const EZelvoError&) {
-    return std::nullopt;
-  }
+  return TEtcStringStream::ReadFile(GamePath::resolve(base, kGamePathFile));
 }
 
 }  // namespace
