@@ -2,12 +2,9 @@
 
 #include <optional>
 #include <vector>
-#include <system_error>
 
 #include "model/EtcStringStream.h"
 #include "platform/core/Cp932.h"
-#include "platform/core/Errors.h"
-#include "platform/core/FileStream.h"
 #include "platform/core/GamePath.h"
 
 namespace zelvo {
@@ -57,17 +54,9 @@ bool staysInside(const std::string& text) {
 }
 
 std::optional<std::string> readGamePathFile(const std::filesystem::path& base) {
-  std::error_code ec;
-  std::filesystem::path file = GamePath::resolve(base, kGamePathFile);
-  if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
-  try {
-    FileStream stream(file, FileStream::Mode::Read);
-    std::string text = TEtcStringStream::ReadString(stream);
-    if (!staysInside(text)) return std::nullopt;
-    return text;
-  } catch (const EZelvoError&) {
-    return std::nullopt;
-  }
+  std::optional<std::string> text = TEtcStringStream::ReadFile(GamePath::resolve(base, kGamePathFile));
+  if (text && !staysInside(*text)) return std::nullopt;
+  return text;
 }
 
 }  // namespace
