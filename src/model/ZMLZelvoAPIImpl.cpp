@@ -48,6 +48,10 @@ void readDataFile(const std::string& path, const std::function<void(IZStream&)>&
   TZStream stream(path, TZStream::ReadFileToMemory);
   try {
     read(stream);
+    // Bytes the records did not take would be dropped by the next save without a word.
+    if (stream.GetPosition() < stream.GetSize())
+      throw EFormatError(stream.GetName(), stream.GetPosition(),
+                         std::to_string(stream.GetSize() - stream.GetPosition()) + " bytes left over after the last record");
   } catch (const EFormatError&) {
     throw;
   } catch (const EFileError&) {
@@ -57,9 +61,8 @@ void readDataFile(const std::string& path, const std::function<void(IZStream&)>&
   }
 }
 
-// A stored counter this close to the int32 limit would overflow as IDs are drawn; such a file
-// is treated as corrupt.
-constexpr int32_t kMaxStoredCounter = INT32_MAX - (1 << 24);
+// A stored counter this close to the int32 limit is treated as corrupt.
+constexpr int32_t kMaxStoredCounter = kMaxModelIDCounter;
 
 void loadCounter(IZelvoModelIDManager& counter, IZStream& stream) {
   TZelvoModelIDManager read;
@@ -132,12 +135,16 @@ void TZMLZelvoAPI::Load() {
   // A reload would otherwise append the stored packages and members a second time.
   eventPackages_->Clear();
   party_->Clear();
+  TModelIDWatermark seen;
   loadSteps();
+  // A counter kept as stored (or missing) could hand out an ID already in use.
+  ids_->KeepAbove(seen.Highest());
   loadFailed_ = false;
 }
 
 void TZMLZelvoAPI::loadSteps() {
   const std::string data = dataFolder();
+  TModelIDWatermark dataIDs;
   readDataFile(data + "Collision.Dat", [this](IZStream& s) { collisions_->LoadFromStream(s); });
   readDataFile(data + "DAnimation.Dat", [this](IZStream& s) { dAnimations_->LoadFromStream(s); });
   readDataFile(data + "Material.Dat", [this](IZStream& s) {
@@ -160,6 +167,9 @@ void TZMLZelvoAPI::loadSteps() {
   readDataFile(data + "Job.Dat", [this](IZStream& s) { jobs_->LoadFromStream(s); });
   readDataFile(data + "Condition.Dat", [this](IZStream& s) { conditions_->LoadFromStream(s); });
   grossary_->LoadFromFolder(data);
+  // The map tree may draw IDs while it reads (chip sets keeping their own pictures): the
+  // counter is first moved past every ID the data files hold; the tree adds its own.
+  ids_->KeepAbove(dataIDs.Highest());
   mapTree_->LoadFromFolder(mapsFolder());
 }
 

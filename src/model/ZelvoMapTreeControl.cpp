@@ -6,6 +6,8 @@
 #include <system_error>
 
 #include "model/ZelvoMapTreeNodeControl.h"
+#include "model/ZelvoModelIDManager.h"
+#include "model/ZMLZelvoAPI.h"
 #include "model/ZelvoMapTreeWarningSink.h"
 #include "model/ZelvoPrivateTypes.h"
 #include "platform/core/AtomicFile.h"
@@ -58,20 +60,31 @@ void TZelvoMapTreeControl::Warn(const std::string& text) {
 void TZelvoMapTreeControl::LoadFromFolder(const std::string& mapsFolder) {
   warnings_.clear();
   chipFileUnread_ = false;
+  TModelIDWatermark seen;
+  bool chipsRead = false;
   if (exists(mapsFolder + kChipFile)) {
     try {
       TZStream stream(mapsFolder + kChipFile, TZStream::ReadFileToMemory);
       chipSets_->LoadFromStream(stream);
-      for (int32_t i = 0; i < chipSets_->GetCount(); ++i) chipSets_->GetItem(i)->ResolveImage(api_);
+      chipsRead = true;
     } catch (const EFormatError& e) {
       // Saving must not replace the file with the list it failed to read.
       chipFileUnread_ = true;
-      Warn(mapsFolder + kChipFile + ": " + Cp932::fromUtf8(e.what()));
+      WarnAbout(mapsFolder + kChipFile, ": " + Cp932::fromUtf8(e.what()));
     }
   }
   mapsFolder_ = mapsFolder;
-  if (!exists(mapsFolder + kTreeFile)) return;
-  ReadTreeFile(mapsFolder);
+  if (exists(mapsFolder + kTreeFile)) ReadTreeFile(mapsFolder);
+  // A chip set that keeps its own picture draws an ID for it: only once every ID the maps hold
+  // is known, so it cannot repeat one of them.
+  if (std::shared_ptr<IZelvoModelIDManager> ids = api_ ? api_->GetIDManager() : nullptr) ids->KeepAbove(seen.Highest());
+  if (chipsRead)
+    for (int32_t i = 0; i < chipSets_->GetCount(); ++i) chipSets_->GetItem(i)->ResolveImage(api_);
+}
+
+void TZelvoMapTreeControl::WarnAbout(const std::string& path, const std::string& what) {
+  // The path as this system writes it, with one kind of separator throughout.
+  Warn(Cp932::fromUtf8(NativePath(path).string()) + what);
 }
 
 void TZelvoMapTreeControl::ReadTreeFile(const std::string& mapsFolder) {
@@ -112,7 +125,7 @@ void TZelvoMapTreeControl::ReadTreeFile(const std::string& mapsFolder) {
 void TZelvoMapTreeControl::LoadTopLevel(const std::string& mapsFolder, int32_t id) {
   std::string path = mapsFolder + std::to_string(id) + ".map";
   if (!exists(path)) {
-    Warn(path + kMissingFileSuffix);
+    WarnAbout(path, kMissingFileSuffix);
     return;
   }
   auto node = std::make_shared<TZelvoMapTreeNodeControl>(id, api_);
@@ -123,7 +136,7 @@ void TZelvoMapTreeControl::LoadTopLevel(const std::string& mapsFolder, int32_t i
   } catch (const EFormatError& e) {
     // The map stays in the tree, its file untouched, until someone gives it a new map.
     node->SetOnDiskOnly(true);
-    Warn(path + ": " + Cp932::fromUtf8(e.what()));
+    WarnAbout(path, ": " + Cp932::fromUtf8(e.what()));
   }
   root_->AddTopLevelNode(node);
 }

@@ -104,6 +104,8 @@ class TZelvoMapTreeControl final : public IZelvoMapTreeControl {
 
  private:
   void Warn(const std::string& text);
+  // A warning about a file: its path in native form, then what (CP932).
+  void WarnAbout(const std::string& path, const std::string& what);
   void ReadTreeFile(const std::string& mapsFolder);
   void LoadTopLevel(const std::string& mapsFolder, int32_t id);
 
