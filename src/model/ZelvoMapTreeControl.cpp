@@ -28,7 +28,7 @@ bool exists(const std::string& path) {
   return std::filesystem::is_regular_file(NativePath(path), ec);
 }
 
-std::vector<uint8_t> bytesOf(TZStream& memory) { return ReadAllBytes(memory); }
+std::vector<uint8_t> bytesOf(TZStream& memory) { return TakeAllBytes(memory); }
 
 bool sameFolder(const std::string& a, const std::string& b) {
   if (a == b) return true;
@@ -147,17 +147,23 @@ void TZelvoMapTreeControl::SaveToFolder(const std::string& mapsFolder) {
   std::filesystem::create_directories(nativeFolder, ec);
   if (ec) throw EFileError("create folder", nativeFolder.string(), ec.message());
   std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>> written;
-  std::vector<TMapsFolderFile> files = RenderFolder(mapsFolder, written);
   FileTransaction transaction;
-  for (const TMapsFolderFile& file : files) transaction.stage(NativePath(file.path), file.bytes);
+  RenderFolder(mapsFolder, written, [&transaction](TMapsFolderFile&& file) { StageMapsFolderFile(transaction, file); });
   transaction.commit();
   SavedToFolder(mapsFolder, written);
 }
 
-std::vector<TMapsFolderFile> TZelvoMapTreeControl::RenderFolder(
-    const std::string& mapsFolder, std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>>& written) {
+void StageMapsFolderFile(FileTransaction& transaction, const TMapsFolderFile& file) {
+  if (file.copyFrom.empty())
+    transaction.stage(NativePath(file.path), file.bytes);
+  else
+    transaction.stageCopy(NativePath(file.path), NativePath(file.copyFrom));
+}
+
+void TZelvoMapTreeControl::RenderFolder(const std::string& mapsFolder,
+                                        std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>>& written,
+                                        const TMapsFolderSink& sink) {
   const bool moved = mapsFolder_.empty() || !sameFolder(mapsFolder, mapsFolder_);
-  std::vector<TMapsFolderFile> files;
   std::set<std::string> names;
   TZStream tree("", TZStream::Memory);
   BinaryWriter w(tree);
@@ -177,24 +183,23 @@ std::vector<TMapsFolderFile> TZelvoMapTreeControl::RenderFolder(
     if (!names.insert(name).second) continue;
     if (!node->IsModified() && node->IsOnDiskOnly()) {
       // Never read, or unreadable: in a new folder it goes across byte for byte.
-      if (moved && exists(mapsFolder_ + name)) files.push_back({mapsFolder + name, readWholeFile(NativePath(mapsFolder_ + name))});
+      if (moved && exists(mapsFolder_ + name)) sink({mapsFolder + name, {}, mapsFolder_ + name});
       continue;
     }
     if (!node->IsModified() && !moved) continue;
     TZStream file("", TZStream::Memory);
     node->SaveToStream(file);
-    files.push_back({mapsFolder + name, bytesOf(file)});
+    sink({mapsFolder + name, bytesOf(file), {}});
     written.push_back(node);
   }
-  files.push_back({mapsFolder + kTreeFile, bytesOf(tree)});
+  sink({mapsFolder + kTreeFile, bytesOf(tree), {}});
   if (!chipFileUnread_) {
     TZStream chips("", TZStream::Memory);
     chipSets_->SaveToStream(chips);
-    files.push_back({mapsFolder + kChipFile, bytesOf(chips)});
+    sink({mapsFolder + kChipFile, bytesOf(chips), {}});
   } else if (moved && exists(mapsFolder_ + kChipFile)) {
-    files.push_back({mapsFolder + kChipFile, readWholeFile(NativePath(mapsFolder_ + kChipFile))});
+    sink({mapsFolder + kChipFile, {}, mapsFolder_ + kChipFile});
   }
-  return files;
 }
 
 void TZelvoMapTreeControl::SavedToFolder(const std::string& mapsFolder,
