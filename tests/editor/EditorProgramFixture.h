@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTreeWidget>
 #include <QTimer>
@@ -15,8 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/ZEEditorWindows.h"
-#include "editor/ZEView.h"
+#include "editor/ZEEditorProgram.h"
 #include "model/ZelvoPrivateTypes.h"
 #include "platform/core/GamePath.h"
 #include "platform/gui/MessageBox.h"
@@ -32,16 +32,25 @@ inline QTreeWidgetItem* findNode(QTreeWidget& tree, const QString& caption) {
   return found.isEmpty() ? nullptr : found.front();
 }
 
+// A real double click as the window system delivers it: press, release, double click, release.
+inline void doubleClickAt(QWidget* target, QPoint at) {
+  const QPointF local(at), global(target->mapToGlobal(at));
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                            QEvent::MouseButtonRelease}) {
+    const bool down = type != QEvent::MouseButtonRelease;
+    QMouseEvent event(type, local, global, Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+  }
+}
+
 inline void doubleClickNode(QTreeWidget& tree, QTreeWidgetItem* item) {
-  tree.setCurrentItem(item);
-  const QRect rect = tree.visualItemRect(item);
-  QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, rect.center());
+  tree.scrollToItem(item);
+  doubleClickAt(tree.viewport(), tree.visualItemRect(item).center());
 }
 
 inline void doubleClickRow(QListWidget& list, int row) {
-  list.setCurrentRow(row);
-  const QRect rect = list.visualItemRect(list.item(row));
-  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rect.center());
+  list.scrollToItem(list.item(row));
+  doubleClickAt(list.viewport(), list.visualItemRect(list.item(row)).center());
 }
 
 // A data file cut short in the middle of its records.
@@ -67,17 +76,19 @@ class EditorProgramTest : public ::testing::Test {
   }
 
   void Start() {
-    view = std::make_unique<TZEView>();
-    windows = std::make_unique<TZEEditorWindows>(*view);
+    program = std::make_unique<TZEEditorProgram>();
+    view = &program->view;
+    windows = &program->windows;
   }
   // Menu short cuts reach only the active window.
   void ShowActive() {
     view->show();
-    QApplication::setActiveWindow(view.get());
+    QApplication::setActiveWindow(view);
   }
   void Stop() {
-    windows.reset();
-    view.reset();
+    program.reset();
+    view = nullptr;
+    windows = nullptr;
   }
 
   // Runs open and closes the first modal window it shows; that window, or null when none showed.
@@ -115,8 +126,9 @@ class EditorProgramTest : public ::testing::Test {
   std::filesystem::path base;
   std::filesystem::path previousFolder;
   MessageBoxRecorder boxes;
-  std::unique_ptr<TZEView> view;
-  std::unique_ptr<TZEEditorWindows> windows;
+  std::unique_ptr<TZEEditorProgram> program;
+  TZEView* view = nullptr;
+  TZEEditorWindows* windows = nullptr;
 };
 
 }  // namespace zelvo::test
