@@ -1,6 +1,6 @@
 #pragma once
 // What the editor's program block makes, in its order: the main window (which opens the first
-// game), the skin the editor starts with, then every other window of the editor.
+// game), then every other window of the editor (the skin dialog applies the stored skin).
 
 #include "editor/ZEEditorWindows.h"
 #include "editor/ZEView.h"
@@ -13,7 +13,6 @@ class TZEEditorProgram {
 
   // Members are made in this order.
   TZEView view;
-  const bool skinApplied;  // the stored skin was valid and is in use
   TZEEditorWindows windows;
 };
 

@@ -9,7 +9,9 @@
 #include <fstream>
 
 #include "EditorProgramFixture.h"
+#include "editor/MapEditorLayersForm.h"
 #include "editor/ZEDesktopWidget.h"
+#include "editor/ZESkinView.h"
 #include "model/ZMLZelvoAPI.h"
 #include "platform/core/Cp932.h"
 
@@ -188,6 +190,34 @@ TEST_F(GameOpeningTest, HostilePlaceAndSkinFilesAreSurvived) {
   EXPECT_LE(view->width(), DesktopArea().width());
   EXPECT_LE(view->height(), DesktopArea().height());
   EXPECT_EQ(view->windowTitle(), "ZelvoEditor - Default");
+}
+
+}  // namespace
+}  // namespace zelvo::test
+
+namespace zelvo::test {
+namespace {
+
+using SkinChoiceTest = EditorProgramTest;
+
+TEST_F(SkinChoiceTest, AnotherSkinReachesTheSkinDrawingWindowsAtOnce) {
+  tools::writeDefaultSkin(base / "Skin" / "Other");
+  QImage green(96, 16, QImage::Format_RGB32);
+  green.fill(QColor(0, 255, 0));
+  ASSERT_TRUE(green.save(QString::fromStdString((base / "Skin" / "Other" / "LayerIcon.bmp").string()), "BMP"));
+  Start();
+  ASSERT_FALSE(windows->layers->Icons().empty());
+  EXPECT_NE(windows->layers->Icons()[0].pixel(8, 8), QColor(0, 255, 0).rgb());
+  QWidget* shown = ModalShownBy([&] { view->SkinAction()->trigger(); }, [&](QWidget&) {
+    QListWidget& list = *windows->skinView->SkinList();
+    for (int row = 0; row < list.count(); ++row)
+      if (list.item(row)->text() == "Other") list.setCurrentRow(row);
+    windows->skinView->OkButton()->click();
+  });
+  EXPECT_EQ(shown, windows->skinView.get());
+  EXPECT_EQ(SkinFolder, "Skin\\Other\\");
+  ASSERT_FALSE(windows->layers->Icons().empty());
+  EXPECT_EQ(windows->layers->Icons()[0].pixel(8, 8), QColor(0, 255, 0).rgb());
 }
 
 }  // namespace
