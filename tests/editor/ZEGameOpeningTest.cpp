@@ -174,6 +174,7 @@ TEST_F(GameOpeningTest, AFileNamedEditorIsReportedAndTheEditorGoesOn) {
   view->SaveClick();
   EXPECT_EQ(boxes.shown.back().text, "保存が完了しました！");
   Stop();
+  EXPECT_EQ(boxes.shown.back().text, "Editor\\Desktop.INIに書き込めませんでした");
   EXPECT_TRUE(std::filesystem::is_regular_file(base / "Editor"));
 }
 

@@ -136,6 +136,25 @@ TEST_F(StartUpTest, ClosingWritesThePlaceAndAChangedSummary) {
   EXPECT_NE(text.find("[ZEView]"), std::string::npos);
 }
 
+TEST_F(StartUpTest, ASummaryThatCannotBeWrittenIsReportedAndThePlaceStillSaved) {
+  Start();
+  std::filesystem::remove(base / "Default" / "Readme.txt");
+  std::filesystem::create_directories(base / "Default" / "Readme.txt" / "x");
+  view->SummaryBox()->setPlainText("changed");
+  Stop();
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_THAT(boxes.shown[0].text, ::testing::HasSubstr("Readme.txt"));
+  EXPECT_TRUE(std::filesystem::exists(base / "Editor" / "Desktop.INI"));
+}
+
+TEST_F(StartUpTest, APlaceThatCannotBeWrittenIsReported) {
+  Start();
+  std::filesystem::remove_all(base / "Editor");
+  std::ofstream(base / "Editor") << "a file";
+  Stop();
+  EXPECT_THAT(Texts(), ElementsAre("Editor\\Desktop.INIに書き込めませんでした"));
+}
+
 TEST_F(StartUpTest, ControlGAloneStartsTestPlayFromAnyControl) {
   Start();
   view->show();
