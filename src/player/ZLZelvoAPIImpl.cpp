@@ -51,11 +51,18 @@ void TZLZelvoAPI::SetPlayer(const std::shared_ptr<IZelvoCollisionableModel>& cha
 }
 
 void TZLZelvoAPI::SetMap(const std::shared_ptr<IZelvoMapModel>& map) {
+  mapSinceDraw_ = true;
   mapView_ = viewFactory_->CreateMapView(map);
   if (mapView_) mapView_->SetPlayerView(player_);
 }
 
+void TZLZelvoAPI::Redraw() {
+  if (mapSinceDraw_ && controlAPI_) DrawMap(controlAPI_->GetScrollX(), controlAPI_->GetScrollY());
+  else DrawMap(scrollX_, scrollY_);
+}
+
 void TZLZelvoAPI::DrawMap(int32_t x, int32_t y) {
+  mapSinceDraw_ = false;
   scrollX_ = x;
   scrollY_ = y;
   if (!mapView_) return;

@@ -370,8 +370,11 @@ TEST(MapTreeControl, AnUnreadableChipFileIsKept) {
 
 TEST(MapTreeControl, TheDefaultSinkWritesUtf8) {
   testing::internal::CaptureStderr();
-  DefaultWarningSink()->Warn(std::string("Maps\\9.map") + kMissingFileSuffix);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Maps\\9.mapが存在しません\n");
+  DefaultWarningSink()->Warn(std::string("/start/Default\\Maps\\9.map") + kMissingFileSuffix);
+  DefaultWarningSink()->Warn(std::string("/start/Default\\Maps\\9.map") + kMissingFileSuffix);
+  // Once, with one kind of separator; a CP932 trail byte 0x5C stays what it is.
+  DefaultWarningSink()->Warn("Maps\\\x95\x5C.map");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "/start/Default/Maps/9.mapが存在しません\nMaps/表.map\n");
   auto sink = std::make_shared<RecordingSink>();
   SetDefaultWarningSink(sink);
   DefaultWarningSink()->Warn("x");

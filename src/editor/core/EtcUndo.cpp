@@ -117,16 +117,18 @@ int32_t TEtcUndo::AddStep(int32_t key0, int32_t key1, int32_t key2, int32_t key3
   return GetStepCount() - 1;
 }
 
-void TEtcUndo::Undo() {
-  if (steps_.empty() || undone_ >= GetStepCount()) return;
+bool TEtcUndo::Undo() {
+  if (steps_.empty() || undone_ >= GetStepCount()) return false;
   Swap(GetStepCount() - undone_ - 1);
   ++undone_;
+  return true;
 }
 
-void TEtcUndo::Redo() {
-  if (steps_.empty() || undone_ <= 0) return;
+bool TEtcUndo::Redo() {
+  if (steps_.empty() || undone_ <= 0) return false;
   Swap(GetStepCount() - undone_);
   --undone_;
+  return true;
 }
 
 void TEtcUndo::Swap(int32_t index) {

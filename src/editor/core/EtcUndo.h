@@ -85,9 +85,9 @@ class TEtcUndo {
   // Drops the redo tail, then records a step of the current state; returns its index.
   int32_t AddStep(int32_t key0, int32_t key1 = 0, int32_t key2 = 0, int32_t key3 = 0, int32_t key4 = 0,
                   int32_t key5 = 0, int32_t key6 = 0);
-  // Silently nothing when there is nothing to undo or redo.
-  void Undo();
-  void Redo();
+  // False (and nothing changes) when there is nothing to undo or redo.
+  bool Undo();
+  bool Redo();
   // Restores step Index and leaves in its place a step that undoes the restore. If the capture or
   // the restore throws, the old step stays where it was. EIndexError outside 0..count-1.
   void Swap(int32_t index);

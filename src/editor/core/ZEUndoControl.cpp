@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
+#include <stdexcept>
 
 #include "editor/core/ZEMapEditor.h"
 #include "editor/core/ZEMapEditorWindow.h"
@@ -49,6 +51,29 @@ std::unique_ptr<TEtcUndoChip> TZEUndoControl::CreateChip(const TEtcUndoKeys& key
   auto chip = std::make_unique<TZEUndoChipModel>(*this, keys);
   chip->SetAPI(api_);
   return chip;
+}
+
+bool TZEUndoControl::Record(const TEtcUndoKeys& keys) {
+  try {
+    AddStep(keys[0], keys[1], keys[2], keys[3], keys[4], keys[5], keys[6]);
+  } catch (const std::bad_alloc&) {
+    return false;
+  } catch (const std::length_error&) {
+    return false;
+  }
+  // A map-tree step names the node; the map that changes is its parent's, or the node itself.
+  if (keys[0] == UndoMapNode) MarkModified(keys[1]);
+  if (keys[0] != UndoStartPosition) MarkModified(keys[6]);
+  return true;
+}
+
+void TZEUndoControl::EndEdit() {}
+
+void TZEUndoControl::MarkModified(int32_t nodeID) const {
+  const auto& tree = editor_.GetMapTree();
+  auto root = tree ? tree->GetRootNode() : nullptr;
+  auto node = root ? root->FindNode(nodeID) : nullptr;
+  if (node) node->GetRoot()->SetModified(true);
 }
 
 TZEUndoChipModel::TZEUndoChipModel(TZEUndoControl& owner, const TEtcUndoKeys& keys) : TEtcUndoChip(&owner, keys) {}
@@ -248,8 +273,11 @@ void TZEUndoChipModel::Restore() {
     case UndoStartPosition: RestoreStart(); break;
     case UndoEventPosition: RestoreEventPosition(); break;
     case UndoEventMove: RestoreEventMove(); break;
-    default: break;
+    default: return;
   }
+  const auto& owner = *static_cast<TZEUndoControl*>(GetOwner());
+  if (GetKind() == UndoMapNode) owner.MarkModified(GetKey(1));
+  if (GetKind() != UndoStartPosition) owner.MarkModified(GetKey(6));
 }
 
 void TZEUndoChipModel::RestoreRect() {

@@ -47,6 +47,14 @@ class TZEUndoControl : public TEtcUndo {
   IZMLZelvoAPI* GetAPI() const { return api_; }
   TZEMapEditor& GetEditor() const { return editor_; }
 
+  // AddStep that refuses, changing nothing, a step that cannot be allocated; marks the map the
+  // keys name modified.
+  [[nodiscard]] bool Record(const TEtcUndoKeys& keys);
+  // Ends the newest step's edit: a whole-layer step keeps only the rectangle that changed.
+  void EndEdit();
+  // Marks the top-level node of the node with this ID modified; nothing for an ID not in the tree.
+  void MarkModified(int32_t nodeID) const;
+
  protected:
   std::unique_ptr<TEtcUndoChip> CreateChip(const TEtcUndoKeys& keys) override;
 

@@ -1,7 +1,10 @@
 #include "platform/gui/MessageBox.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <algorithm>
+#include <cstdio>
 
 namespace zelvo {
 
@@ -40,13 +43,27 @@ MessageAnswer showWithQt(const MessageBoxRequest& r) {
   return fromQt(box.exec());
 }
 
+bool somebodyCanAnswer() {
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return false;
+  const QString platform = QGuiApplication::platformName();
+  return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
 }  // namespace
+
+std::string DisplayText(std::string utf8) {
+  // 0x5C is never part of a multi-byte UTF-8 character.
+  std::replace(utf8.begin(), utf8.end(), '\\', '/');
+  return utf8;
+}
 
 MessageAnswer ShowMessage(const MessageBoxRequest& request) {
   if (installed) return installed->show(request);
-  // Without a widget application there is nobody to ask; the first button answers.
-  if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+  if (!somebodyCanAnswer()) {
+    std::fprintf(stderr, "%s%s%s\n", request.caption.c_str(), request.caption.empty() ? "" : ": ",
+                 request.text.c_str());
     return request.buttons.empty() ? MessageAnswer::Ok : request.buttons.front();
+  }
   return showWithQt(request);
 }
 

@@ -8,7 +8,7 @@ namespace {
 
 // The step the window records before every edit: the whole current layer.
 void recordLayer(EditorFixture& f) {
-  f.editor.AddUndo(UndoRect, 0, 0, f.map->GetWidth(), f.map->GetHeight(), f.editor.GetLayerIndex(), kMapID);
+  ASSERT_TRUE(f.editor.AddUndo(UndoRect, 0, 0, f.map->GetWidth(), f.map->GetHeight(), f.editor.GetLayerIndex(), kMapID));
 }
 
 TEST(ZEUndoControl, UndoAndRedoOfAnEditRestoreTheCellsByteForByte) {
@@ -38,7 +38,7 @@ TEST(ZEUndoControl, ARectangleStepRestoresOnlyItsOwnCells) {
   f.editor.SetAnchor(0, 0);
   f.editor.FillRect(7, 7, false);
   // Right and bottom are exclusive, and the corners may come in any order.
-  f.editor.AddUndo(UndoRect, 5, 4, 2, 1, 0, kMapID);
+  ASSERT_TRUE(f.editor.AddUndo(UndoRect, 5, 4, 2, 1, 0, kMapID));
   auto& step = *f.editor.GetUndoControl().GetStep(0);
   EXPECT_EQ(step.GetSize(), 3 * 3 * 28 + 28);
   f.editor.SetValue(2);
@@ -54,16 +54,16 @@ TEST(ZEUndoControl, ARectangleStepRestoresOnlyItsOwnCells) {
 
 TEST(ZEUndoControl, ARectanglePastTheLayerKeepsWhatItCanRestore) {
   EditorFixture f;
-  f.editor.AddUndo(UndoRect, -100, -100, 3, 2, 0, kMapID);
+  ASSERT_TRUE(f.editor.AddUndo(UndoRect, -100, -100, 3, 2, 0, kMapID));
   auto& step = *f.editor.GetUndoControl().GetStep(0);
   EXPECT_EQ(step.GetSize(), 3 * 2 * 28 + 28);
   EXPECT_EQ(step.GetKey(1), 0);
   EXPECT_EQ(step.GetKey(2), 0);
-  f.editor.AddUndo(UndoRect, INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, 0, kMapID);
+  ASSERT_TRUE(f.editor.AddUndo(UndoRect, INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, 0, kMapID));
   EXPECT_EQ(f.editor.GetUndoControl().GetStep(1)->GetSize(), 8 * 8 * 28 + 28);
-  f.editor.AddUndo(UndoRect, 0, 0, 8, 8, 3, kMapID);  // no such layer
-  f.editor.AddUndo(UndoRect, 0, 0, 8, 8, 0, 4242);    // no such map
-  f.editor.AddUndo(42, 1, 2, 3, 4, 5, 6);            // no such kind
+  ASSERT_TRUE(f.editor.AddUndo(UndoRect, 0, 0, 8, 8, 3, kMapID));  // no such layer
+  ASSERT_TRUE(f.editor.AddUndo(UndoRect, 0, 0, 8, 8, 0, 4242));    // no such map
+  ASSERT_TRUE(f.editor.AddUndo(42, 1, 2, 3, 4, 5, 6));            // no such kind
   for (int32_t i = 2; i < 5; ++i) EXPECT_EQ(f.editor.GetUndoControl().GetStep(i)->GetSize(), 0);
   auto before = f.Bytes();
   for (int i = 0; i < 5; ++i) f.editor.Undo();
@@ -105,7 +105,7 @@ TEST(ZEUndoControl, AResizeIsUndoneWithItsCells) {
   f.Draw({"CC..CC", ".....C"}, 0);
   f.Draw({"..C", "C.."}, 1);
   auto layer0 = f.Bytes(0), layer1 = f.Bytes(1);
-  f.editor.AddUndo(UndoWholeMap, 0, 0, 0, 0, 2, kMapID);
+  ASSERT_TRUE(f.editor.AddUndo(UndoWholeMap, 0, 0, 0, 0, 2, kMapID));
   auto& step = *f.editor.GetUndoControl().GetStep(0);
   EXPECT_EQ(step.GetKey(3), 6);
   EXPECT_EQ(step.GetKey(4), 5);
@@ -129,7 +129,7 @@ TEST(ZEUndoControl, AddingALayerIsUndoneAndRedoneWithItsIDSizeCellsAndPlace) {
   f.map->AddFloor(std::make_shared<TZelvoMapFloorModel>(1, &f.data));
   f.map->SetSize(8, 8);
   // The window records the step before the layer exists, then adds it at index 1.
-  f.editor.AddUndo(UndoFloor, 7, 0, 8, 8, 1, kMapID);
+  ASSERT_TRUE(f.editor.AddUndo(UndoFloor, 7, 0, 8, 8, 1, kMapID));
   EXPECT_EQ(f.editor.GetUndoControl().GetStep(0)->GetKey(2), 0) << "did not exist";
   auto added = std::make_shared<TZelvoMapFloorModel>(7, &f.data);
   added->SetSize(8, 8);
@@ -157,7 +157,7 @@ TEST(ZEUndoControl, DeletingTheLastLayerIsUndoneAndRedone) {
   f.map->SetSize(8, 8);
   f.Draw({"CCCC"}, 1);
   auto cells = f.Bytes(1);
-  f.editor.AddUndo(UndoFloor, 3, 0, 0, 0, 1, kMapID);  // the window passes the map's size; any will do
+  ASSERT_TRUE(f.editor.AddUndo(UndoFloor, 3, 0, 0, 0, 1, kMapID));  // the window passes the map's size; any will do
   auto& step = *f.editor.GetUndoControl().GetStep(0);
   EXPECT_EQ(step.GetKey(2), 1);
   EXPECT_GE(step.GetSize(), 8 * 8 * 28 + 300 + 28);
@@ -178,14 +178,14 @@ TEST(ZEUndoControl, LayerOrderIsUndoneByExchangingAgain) {
   EditorFixture f;
   f.map->AddFloor(std::make_shared<TZelvoMapFloorModel>(1, &f.data));
   f.map->AddFloor(std::make_shared<TZelvoMapFloorModel>(2, &f.data));
-  f.editor.AddUndo(UndoFloorOrder, 0, 2, 0, 0, 0, kMapID);
+  ASSERT_TRUE(f.editor.AddUndo(UndoFloorOrder, 0, 2, 0, 0, 0, kMapID));
   f.map->ExchangeFloors(0, 2);
   f.editor.Undo();
   EXPECT_EQ(f.map->GetFloor(0)->GetID(), 0);
   EXPECT_EQ(f.map->GetFloor(2)->GetID(), 2);
   f.editor.Redo();
   EXPECT_EQ(f.map->GetFloor(0)->GetID(), 2);
-  f.editor.AddUndo(UndoFloorOrder, -1, 9, 0, 0, 0, kMapID);  // indexes past the layers: nothing
+  ASSERT_TRUE(f.editor.AddUndo(UndoFloorOrder, -1, 9, 0, 0, 0, kMapID));  // indexes past the layers: nothing
   f.editor.Undo();
   EXPECT_EQ(f.map->GetFloor(0)->GetID(), 2);
 }
@@ -204,7 +204,7 @@ TEST(ZEUndoControl, DeletingATopLevelMapIsUndoneWithItsLayersAndSubMaps) {
   auto root = f.tree->GetRootNode();
   ASSERT_EQ(root->IndexOfChild(second.get()), 1);
 
-  f.editor.AddUndo(UndoMapNode, 0, 0, 0, 0, 0, 6);  // parent and index are taken from the tree
+  ASSERT_TRUE(f.editor.AddUndo(UndoMapNode, 0, 0, 0, 0, 0, 6));  // parent and index are taken from the tree
   auto& step = *f.editor.GetUndoControl().GetStep(0);
   EXPECT_EQ(step.GetKey(1), -1);
   EXPECT_EQ(step.GetKey(2), 1);
@@ -233,7 +233,7 @@ TEST(ZEUndoControl, DeletingATopLevelMapIsUndoneWithItsLayersAndSubMaps) {
 
 TEST(ZEUndoControl, AddingASubMapIsUndoneAndTheOpenMapClosedWhenItGoes) {
   EditorFixture f;
-  f.editor.AddUndo(UndoMapNode, kMapID, 0, 0, 0, 0, 30);  // recorded before the map exists
+  ASSERT_TRUE(f.editor.AddUndo(UndoMapNode, kMapID, 0, 0, 0, 0, 30));  // recorded before the map exists
   EXPECT_EQ(f.editor.GetUndoControl().GetStep(0)->GetKey(2), 0);
   auto sub = std::make_shared<TZelvoMapTreeNodeControl>(30, &f.data);
   f.node->AddChild(sub);
@@ -256,7 +256,7 @@ TEST(ZEUndoControl, StartPositionIsUndoneWithItsMapAndFloor) {
   f.tree->SetStartPosition(16, 32);
   f.tree->SetStartFloorID(1);
   f.tree->SetStartMapID(kMapID);
-  f.editor.AddUndo(UndoStartPosition, 0, 0, 0, 0, 0, 0);
+  ASSERT_TRUE(f.editor.AddUndo(UndoStartPosition, 0, 0, 0, 0, 0, 0));
   f.tree->SetStartPosition(48, 64);
   f.tree->SetStartFloorID(2);
   f.tree->SetStartMapID(12);
@@ -275,7 +275,7 @@ TEST(ZEUndoControl, EventPositionsAddedDeletedAndMoved) {
   RecordingWindow window;
   f.editor.SetWindow(&window);
   // Added: recorded before it exists.
-  f.editor.AddUndo(UndoEventPosition, 32, 48, 0, 0, 40, kMapID);
+  ASSERT_TRUE(f.editor.AddUndo(UndoEventPosition, 32, 48, 0, 0, 40, kMapID));
   auto added = std::make_shared<TZelvoEventPositionModel>(40);
   added->SetPosition(32, 48, 0);
   added->SetPackageID(-1);
@@ -294,7 +294,7 @@ TEST(ZEUndoControl, EventPositionsAddedDeletedAndMoved) {
   EXPECT_EQ(back->GetDirection(), 2);
   EXPECT_EQ(positions->GetCount(), 1);
   // Moved.
-  f.editor.AddUndo(UndoEventMove, 0, 0, 40, 0, 0, kMapID);
+  ASSERT_TRUE(f.editor.AddUndo(UndoEventMove, 0, 0, 40, 0, 0, kMapID));
   back->SetPosition(64, 80, 1);
   f.editor.Undo();
   EXPECT_EQ(positions->FindByID(40)->GetX(), 32);
@@ -302,7 +302,7 @@ TEST(ZEUndoControl, EventPositionsAddedDeletedAndMoved) {
   f.editor.Redo();
   EXPECT_EQ(positions->FindByID(40)->GetX(), 64);
   // Deleted.
-  f.editor.AddUndo(UndoEventPosition, 0, 0, 0, 0, 40, kMapID);
+  ASSERT_TRUE(f.editor.AddUndo(UndoEventPosition, 0, 0, 0, 0, 40, kMapID));
   positions->DeleteByID(40);
   f.editor.Undo();
   ASSERT_NE(positions->FindByID(40), nullptr);
@@ -316,7 +316,7 @@ TEST(ZEUndoControl, EventPositionsAddedDeletedAndMoved) {
 TEST(ZEUndoControl, RestoringAnotherMapAsksTheWindowToOpenIt) {
   EditorFixture f;
   auto other = f.AddMap(6, 4, 4);
-  f.editor.AddUndo(UndoRect, 0, 0, 4, 4, 0, 6);
+  ASSERT_TRUE(f.editor.AddUndo(UndoRect, 0, 0, 4, 4, 0, 6));
   other->GetMap()->GetFloor(0)->SetCell(1, 1, EditorFixture::Chip(kPlainSet, 1, 1));
   RecordingWindow window;
   f.editor.SetWindow(&window);
