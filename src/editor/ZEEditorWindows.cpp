@@ -81,6 +81,13 @@ TZEEditorWindows::TZEEditorWindows(TZEView& mainWindow)
   mapPropertyView = std::make_unique<TMapPropertyView>(*mapEngine, nullptr);
   layerProperty = std::make_unique<TMapLayerPropertyForm>(*mapEngine, nullptr);
   chipSetProperty = std::make_unique<TMapChipSetPropertyForm>();
+  // A skin chosen in the skin dialog, and the one it applies as it is made, reaches every
+  // window that draws skin pictures at once.
+  ZESkinSettings::Reloaders reloaders;
+  if (mapEditor) reloaders.mapEditor = [this] { mapEditor->ReloadSkin(); };
+  reloaders.chipSetEditor = [this] { chipSetEditor->LoadSkin(); };
+  reloaders.layerWindow = [this] { layers->LoadIcons(); };
+  skinSettings->SetReloaders(std::move(reloaders));
   skinView = named(std::make_unique<ZESkinView>(*skinSettings), "ZESkinView");
   animeEditorView = named(std::make_unique<TZEAnimeEditorView>(), "ZEAnimeEditorView");
   popupTreeView = named(std::make_unique<TZEPopupTreeView>(), "ZEPopupTreeView");
@@ -98,12 +105,6 @@ TZEEditorWindows::TZEEditorWindows(TZEView& mainWindow)
   orderLView = std::make_unique<TZEOrderLView>();
 
   eventEditorView->SetEventEditor(eventEditorView2.get());
-  // A skin chosen in the skin dialog reaches every window that draws skin pictures at once.
-  ZESkinSettings::Reloaders reloaders;
-  if (mapEditor) reloaders.mapEditor = [this] { mapEditor->ReloadSkin(); };
-  reloaders.chipSetEditor = [this] { chipSetEditor->LoadSkin(); };
-  reloaders.layerWindow = [this] { layers->LoadIcons(); };
-  skinSettings->SetReloaders(std::move(reloaders));
 }
 
 TZEEditorWindows::~TZEEditorWindows() {

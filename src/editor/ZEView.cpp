@@ -76,8 +76,9 @@ TZEView::TZEView(QWidget* parent)
 
 TZEView::~TZEView() {
   qApp->removeEventFilter(this);
+  // Neither write may stop the other, nor the program's end.
   WriteSummary();
-  SaveWidgetPosition(*this);
+  if (!SaveWidgetPosition(*this)) warn("Editor\\Desktop.INIに書き込めませんでした");
 }
 
 QWidget* TZEView::BuildLeftSide() {

@@ -87,6 +87,12 @@ bool TZEGameSession::IsCp932Text(const std::string& utf8) {
 
 TZEGameSession::OpenResult TZEGameSession::Open(const std::string& folder) {
   OpenResult result;
+  std::error_code ec;
+  // A folder that is not there is no game; reading it would open an empty one.
+  if (!std::filesystem::is_directory(NativePath(GameBaseDir + folder), ec)) {
+    result.error = Cp932::toUtf8(folder) + " がありません";
+    return result;
+  }
   const std::string previous = GameFolder;
   GameFolder = folder;
   std::shared_ptr<TZMLZelvoAPI> api;
@@ -114,7 +120,6 @@ TZEGameSession::OpenResult TZEGameSession::Open(const std::string& folder) {
   }
 
   try {
-    std::error_code ec;
     std::filesystem::path editorFolder = NativePath(GameBaseDir + "Editor\\");
     std::filesystem::create_directories(editorFolder, ec);
     if (ec || !std::filesystem::is_directory(editorFolder))
