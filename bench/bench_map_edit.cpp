@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "BenchTiming.h"
@@ -64,7 +65,7 @@ Scene& fillScene() {
 Scene& undoScene() {
   static Scene scene(kUndoSize);
   static bool edited = [] {
-    scene.editor.AddUndo(0, 0, 0, kUndoSize, kUndoSize, 0, 1);
+    if (!scene.editor.AddUndo(0, 0, 0, kUndoSize, kUndoSize, 0, 1)) std::abort();
     scene.Pen(kCoastSet, 0, 0);
     scene.editor.FloodFill(0, 0, false);
     return true;
@@ -116,7 +117,7 @@ void undoRedo() {
 
 void recordLayer() {
   Scene& s = undoScene();
-  s.editor.AddUndo(0, 0, 0, kUndoSize, kUndoSize, 0, 1);
+  if (!s.editor.AddUndo(0, 0, 0, kUndoSize, kUndoSize, 0, 1)) std::abort();
 }
 
 void BM_FloodFillPlain(benchmark::State& state) {

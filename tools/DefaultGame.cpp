@@ -84,7 +84,7 @@ class Builder {
     makeChipSet();
     makeHero();
     std::shared_ptr<IZelvoMapTreeNodeControl> village = addMap(sj("はじまりの村"), 30, 20);
-    std::shared_ptr<IZelvoMapTreeNodeControl> house = addMap(sj("村の宿屋"), 12, 9);
+    std::shared_ptr<IZelvoMapTreeNodeControl> house = addMap(sj("村の宿屋"), kInnSize.col, kInnSize.row);
     drawVillage(*village->GetMap());
     drawRoom(*house->GetMap());
     placeVillageEvents(*village->GetMap(), house->GetID());
@@ -101,7 +101,13 @@ class Builder {
  private:
   static constexpr ChipPos kStart{13, 8};
   static constexpr ChipPos kVillageDoor{13, 5};
-  static constexpr ChipPos kRoomExit{6, 7};
+  // The inn fills the screen and more, so it shows as one room; its walls are thick enough
+  // that the repeating map shows only wall beyond them.
+  static constexpr ChipPos kInnSize{24, 18};
+  static constexpr ChipPos kRoomFirst{6, 4}, kRoomLast{17, 13};  // the floor's corners
+  static constexpr ChipPos kInnkeeper{11, 6};
+  static constexpr ChipPos kRoomArrival{11, 9};
+  static constexpr ChipPos kRoomExit{11, 11};
   static constexpr int kSwitchMetVillager = 1;
 
   void makeMaterials() {
@@ -261,9 +267,15 @@ class Builder {
   void drawRoom(IZelvoMapModel& map) {
     IZelvoMapFloorModel& floor = *map.GetFloor(0);
     const int w = map.GetWidth(), h = map.GetHeight();
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x)
-        put(floor, x, y, (x == 0 || y == 0 || x == w - 1 || y == h - 1) ? Chip::RoomWall : Chip::WoodFloor);
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) {
+        bool inside = x >= kRoomFirst.col && x <= kRoomLast.col && y >= kRoomFirst.row && y <= kRoomLast.row;
+        put(floor, x, y, inside ? Chip::WoodFloor : Chip::RoomWall);
+      }
+    }
+    // The innkeeper's counter, open where he stands.
+    for (int x = kInnkeeper.col - 2; x <= kInnkeeper.col + 2; ++x)
+      if (x != kInnkeeper.col) put(floor, x, kInnkeeper.row, Chip::StoneWall);
     put(floor, kRoomExit.col, kRoomExit.row, Chip::Rug);
   }
 
@@ -278,6 +290,12 @@ class Builder {
     std::shared_ptr<IZelvoOrderModel> o = child(root, OrderType::ShowText);
     o->SetName(sj("文章の表示").c_str());
     o->SetText(sj(utf8).c_str());
+  }
+  // A door: the screen goes dark, the party moves, the new place shows through the fade-in.
+  void doorTo(const std::shared_ptr<IZelvoOrderModel>& root, int32_t mapID, ChipPos stand) {
+    fade(root, OrderType::FadeOut);
+    moveTo(root, mapID, stand);
+    fade(root, OrderType::FadeIn);
   }
   void moveTo(const std::shared_ptr<IZelvoOrderModel>& root, int32_t mapID, ChipPos stand) {
     std::shared_ptr<IZelvoOrderModel> o = child(root, OrderType::MoveToPlace);
@@ -344,7 +362,7 @@ class Builder {
     switchOn(first, kSwitchMetVillager);
 
     std::shared_ptr<IZelvoEventModel> door = event(map, "宿屋の入口", kVillageDoor, 0);
-    moveTo(page(door, "Mat.bmp"), innID, {6, 5});
+    doorTo(page(door, "Mat.bmp"), innID, kRoomArrival);
 
     std::shared_ptr<IZelvoEventModel> elder = event(map, "旅を終える長老", {5, 13}, 4);
     std::shared_ptr<IZelvoOrderModel> farewell = page(elder, "Innkeeper.bmp");
@@ -354,7 +372,7 @@ class Builder {
   }
 
   void placeRoomEvents(IZelvoMapModel& map, int32_t villageID) {
-    std::shared_ptr<IZelvoEventModel> host = event(map, "宿屋の主人", {6, 2}, 4);
+    std::shared_ptr<IZelvoEventModel> host = event(map, "宿屋の主人", kInnkeeper, 4);
     std::shared_ptr<IZelvoOrderModel> rest = page(host, "Innkeeper.bmp");
     text(rest, "いらっしゃいませ。\r\n旅のお方、少し休んでいきなさい。");
     fade(rest, OrderType::FadeOut);
@@ -363,7 +381,7 @@ class Builder {
     text(rest, "おはようございます！\r\nよい旅を。");
 
     std::shared_ptr<IZelvoEventModel> exit = event(map, "宿屋の出口", kRoomExit, 0);
-    moveTo(page(exit, "Mat.bmp"), villageID, {kVillageDoor.col, kVillageDoor.row + 1});
+    doorTo(page(exit, "Mat.bmp"), villageID, {kVillageDoor.col, kVillageDoor.row + 1});
   }
 
   IZMLZelvoAPI& api_;
@@ -414,22 +432,6 @@ void writeDefaultGame(const fs::path& folder) {
   TZMLZelvoAPI api;
   buildDefaultGame(api);
   api.Save();
-}
-
-void resaveGame(const fs::path& source, const fs::path& dest) {
-  if (!fs::is_directory(source)) throw EFileError("open", source.string(), "not a folder");
-  GameFolderScope scope(source);
-  TZMLZelvoAPI api;
-  api.Load();
-  scope.retarget(dest);
-  api.Save();
-  for (const char* sub : kPlainFolders) {
-    fs::create_directories(dest / sub);
-    if (fs::is_directory(source / sub))
-      fs::copy(source / sub, dest / sub, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-  }
-  if (fs::exists(source / "Readme.txt"))
-    fs::copy_file(source / "Readme.txt", dest / "Readme.txt", fs::copy_options::overwrite_existing);
 }
 
 }  // namespace zelvo::tools

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <set>
 #include <system_error>
 
 #include "BasicLayer/PelmoraFormats.h"
@@ -21,6 +22,7 @@ struct State {
   int number = 0;
   int level = 0;
   HaltHandler handler;
+  std::set<std::string> reported;  // stderr lines of pictures that failed to load
 };
 
 State& state() {
@@ -86,6 +88,7 @@ bool detailedLog() { return state().detailed; }
 void restart() {
   state().number = 0;
   state().level = 0;
+  state().reported.clear();
 }
 int linesWritten() { return state().number; }
 
@@ -116,7 +119,9 @@ bool fail(const std::string& text) { return check(static_cast<d3d9::HRESULT>(0x8
 void reportLoadError(const std::string& text, const std::string& reason) {
   if (!reason.empty()) line(reason);
   line(text);
-  std::cerr << "RunZelvo3: " << text << (reason.empty() ? "" : " (" + reason + ")") << std::endl;
+  // A picture is loaded again with every map it appears on; the user needs to hear of it once.
+  const std::string shown = DisplayText(text + (reason.empty() ? "" : " (" + reason + ")"));
+  if (state().reported.insert(shown).second) std::cerr << "RunZelvo3: " << shown << std::endl;
 }
 
 }  // namespace zelvo::PelmoraLog

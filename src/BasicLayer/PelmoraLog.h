@@ -23,7 +23,8 @@ bool haltOnError();
 bool debugMessage();
 bool detailedLog();
 
-// Starts a new run: the next line is number 1 and rewrites the file; the indent is 0.
+// Starts a new run: the next line is number 1 and rewrites the file; the indent is 0; every
+// picture failure may be reported again.
 void restart();
 int linesWritten();
 
@@ -64,7 +65,7 @@ bool check(d3d9::HRESULT result, const std::string& text);
 bool fail(const std::string& text);
 
 // A picture that could not be loaded: the reason and the text as log lines, and one stderr line
-// with both; never halts.
+// with both (paths with "/" only), written once until the next restart; never halts.
 void reportLoadError(const std::string& text, const std::string& reason);
 
 }  // namespace zelvo::PelmoraLog

@@ -171,6 +171,7 @@ void TMapLayerPropertyForm::OkClick() {
     ShowMessage(TZELayerProperty::Message(result), windowTitle().toStdString(), MessageKind::Warning);
     return;
   }
+  editor_.MarkMapModified();
   accept();
   if (host_) {
     host_->LoadLayerPictures();

@@ -69,6 +69,7 @@ void TMapPropertyView::OkClick() {
   v.width = width_->text().toStdString();
   v.height = height_->text().toStdString();
   TZEMapProperty::Result result = property_.Apply(v);
+  if (result == TZEMapProperty::Result::Refused) return;
   std::string message = TZEMapProperty::Message(result);
   if (!message.empty()) {
     ShowMessage(message, windowTitle().toStdString(), MessageKind::Warning);

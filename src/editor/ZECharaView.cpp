@@ -5,6 +5,8 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
+#include "editor/ZEEditorMediator.h"
+
 namespace zelvo {
 
 TZECharaView::TZECharaView(QWidget* parent)
@@ -67,6 +69,14 @@ void TZECharaView::setTreeDesigner(TZETreeDesigner* designer) {
   }
   panel_.setTreeDesigner(designer);
   makeEditable(*charaTree_);
+}
+
+void TZECharaView::setEditorMediator(TZEEditorMediator* mediator) {
+  if (!mediator) {
+    panel_.setEditorOpener({});
+    return;
+  }
+  panel_.setEditorOpener([mediator](uint32_t code) { mediator->OpenEditor(code); });
 }
 
 void TZECharaView::setImageList(const std::function<QIcon(int32_t)>& icons) {

@@ -15,6 +15,8 @@
 
 namespace zelvo {
 
+class TZEEditorMediator;
+
 class TZECharaView final : public TZEDatabaseDialog {
  public:
   static constexpr int kEditorCode = 3;
@@ -23,6 +25,8 @@ class TZECharaView final : public TZEDatabaseDialog {
 
   void setTreeDesigner(TZETreeDesigner* designer);
   void setImageList(const std::function<QIcon(int32_t)>& icons);
+  // The menu tree opens further editors by code through this mediator.
+  void setEditorMediator(TZEEditorMediator* mediator);
   void setEditorOpener(TZECharaPanel::EditorOpener opener) { panel_.setEditorOpener(std::move(opener)); }
   // How a capability record is edited; by default this window's capability editor, shown modally.
   void setCapabilityOpener(TZECharaPanel::CapabilityOpener opener) { panel_.setCapabilityOpener(std::move(opener)); }

@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "editor/ZEDesktopWidget.h"
+#include "editor/ZEEditorMediator.h"
 #include "editor/ZEOrderLView.h"
 #include "editor/ZEOrdersView.h"
 #include "editor/ZEPopupTreeView.h"
@@ -84,6 +85,10 @@ TZEEventEditorView2::TZEEventEditorView2(QWidget* parent)
       showWindow_(new QPushButton(u("ウィンドウを表示"), this)), orderList_(new TZEOrderLView(this)),
       ordersView_(new TZEOrdersView(this)), popup_(new TZEPopupTreeView(this)) {
   setObjectName("ZEEventEditorView2");
+  mediator_ = std::make_unique<TZEEditorMediator>();
+  conditionEditor_ = [this](const std::shared_ptr<IZelvoConditionModel>& condition) {
+    mediator_->OpenConditionDetail(condition);
+  };
   setWindowTitle(u("イベント編集ウィンドウ"));
 
   preview_->setFixedSize(kPreviewSize, kPreviewSize);
@@ -201,6 +206,8 @@ void TZEEventEditorView2::SetIconSources(std::function<QIcon(int32_t)> orderIcon
 void TZEEventEditorView2::setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) {
   editing_.setZMLZelvoAPI(api);
   designer_.setZMLZelvoAPI(api);
+  mediator_->setZMLZelvoAPI(api);
+  mediator_->setTreeDesigner(&designer_);
   FillDAnimationCombo();
   FillCollisionCombo();
   tag_ = 0;

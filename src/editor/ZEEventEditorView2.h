@@ -22,6 +22,7 @@ class QTabBar;
 namespace zelvo {
 
 class IZelvoConditionModel;
+class TZEEditorMediator;
 class TZEOrderLView;
 class TZEOrdersView;
 class TZEPopupTreeView;
@@ -102,6 +103,8 @@ class TZEEventEditorView2 final : public QDialog {
 
   TZEEventEditing editing_;
   TZETreeDesigner designer_;
+  // Its own, for the condition detail window only; the condition editor is this one's unless set.
+  std::unique_ptr<TZEEditorMediator> mediator_;
   ConditionEditor conditionEditor_;
   int tag_ = 0;
 

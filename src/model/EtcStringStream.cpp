@@ -1,6 +1,12 @@
 #include "model/EtcStringStream.h"
 
+#include <system_error>
+
+#include "platform/core/AtomicFile.h"
 #include "platform/core/BinaryReader.h"
+#include "platform/core/Errors.h"
+#include "platform/core/FileStream.h"
+#include "platform/core/MemoryStream.h"
 
 namespace zelvo {
 
@@ -17,6 +23,23 @@ std::string TEtcStringStream::ReadString(ByteStream& stream) {
   std::string text = r.readString(length);
   if (auto nul = text.find('\0'); nul != std::string::npos) text.resize(nul);
   return text;
+}
+
+void TEtcStringStream::WriteFile(const std::filesystem::path& file, const std::string& text) {
+  MemoryStream buffer;
+  WriteString(text, buffer);
+  writeFileAtomically(file, buffer.bytes());
+}
+
+std::optional<std::string> TEtcStringStream::ReadFile(const std::filesystem::path& file) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
+  try {
+    FileStream stream(file, FileStream::Mode::Read);
+    return ReadString(stream);
+  } catch (const EZelvoError&) {
+    return std::nullopt;
+  }
 }
 
 }  // namespace zelvo

@@ -2,6 +2,8 @@
 // The one-string file through which the editor tells the player which game is open:
 // an int32 length N, N bytes of CP932 text and a terminating NUL.
 
+#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "platform/core/ByteStream.h"
@@ -20,6 +22,13 @@ class TEtcStringStream {
   // and the writer's terminating NUL is left unread. A negative length, or one that runs past
   // the end of the stream, is an EFormatError, so a hostile length never becomes an allocation.
   static std::string ReadString(ByteStream& stream);
+
+  // The whole file as the editor writes and the player reads it. The write replaces the file
+  // in one rename, so a reader never sees half of it; it throws EFileError and leaves the old
+  // file when that fails. The read answers nothing for a file that is missing, unreadable or
+  // not one such string.
+  static void WriteFile(const std::filesystem::path& file, const std::string& text);
+  static std::optional<std::string> ReadFile(const std::filesystem::path& file);
 };
 
 }  // namespace zelvo

@@ -1,5 +1,6 @@
 #include "model/ZelvoMapTreeWarningSink.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/core/Cp932.h"
@@ -15,7 +16,12 @@ std::shared_ptr<IZelvoWarningSink>& installed() {
 }  // namespace
 
 void TZelvoStderrWarningSink::Warn(const std::string& text) {
-  std::fprintf(stderr, "%s\n", Cp932::toUtf8(text).c_str());
+  if (!shown_.insert(text).second) return;
+  std::string line = Cp932::toUtf8(text);
+  // The game's own "\" shown as the "/" of the start folder before it; 0x5C is never inside a
+  // multi-byte UTF-8 character.
+  std::replace(line.begin(), line.end(), '\\', '/');
+  std::fprintf(stderr, "%s\n", line.c_str());
 }
 
 std::shared_ptr<IZelvoWarningSink> DefaultWarningSink() {

@@ -3,6 +3,7 @@
 // The programs install one that shows a message box; the default writes to stderr.
 
 #include <memory>
+#include <set>
 #include <string>
 
 namespace zelvo {
@@ -14,10 +15,13 @@ class IZelvoWarningSink {
   virtual void Warn(const std::string& text) = 0;
 };
 
-// Writes each warning as a UTF-8 line to stderr.
+// Writes each warning once, as a UTF-8 line to stderr, its paths with "/" only.
 class TZelvoStderrWarningSink final : public IZelvoWarningSink {
  public:
   void Warn(const std::string& text) override;
+
+ private:
+  std::set<std::string> shown_;
 };
 
 // The sink warnings go to while no other was installed.

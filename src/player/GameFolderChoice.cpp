@@ -1,12 +1,10 @@
 #include "player/GameFolderChoice.h"
 
 #include <optional>
-#include <system_error>
+#include <vector>
 
 #include "model/EtcStringStream.h"
 #include "platform/core/Cp932.h"
-#include "platform/core/Errors.h"
-#include "platform/core/FileStream.h"
 #include "platform/core/GamePath.h"
 
 namespace zelvo {
@@ -28,16 +26,37 @@ bool endsInSeparator(const std::string& text) {
   return last;
 }
 
-std::optional<std::string> readGamePathFile(const std::filesystem::path& base) {
-  std::error_code ec;
-  std::filesystem::path file = GamePath::resolve(base, kGamePathFile);
-  if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
-  try {
-    FileStream stream(file, FileStream::Mode::Read);
-    return TEtcStringStream::ReadString(stream);
-  } catch (const EZelvoError&) {
-    return std::nullopt;
+// The text's parts between separators ("\" or "/", never a trail byte).
+std::vector<std::string> components(const std::string& text) {
+  std::vector<std::string> parts(1);
+  for (size_t i = 0; i < text.size(); ++i) {
+    auto b = static_cast<uint8_t>(text[i]);
+    if (Cp932::isLeadByte(b) && i + 1 < text.size()) {
+      parts.back() += text.substr(i, 2);
+      ++i;
+    } else if (b == '\\' || b == '/') {
+      parts.emplace_back();
+    } else {
+      parts.back() += text[i];
+    }
   }
+  return parts;
+}
+
+// A folder below the start folder: no leading separator, no drive, no step up.
+bool staysInside(const std::string& text) {
+  if (text.empty()) return true;
+  std::vector<std::string> parts = components(text);
+  if (parts.front().empty()) return false;
+  for (const std::string& part : parts)
+    if (part == ".." || part.find(':') != std::string::npos) return false;
+  return true;
+}
+
+std::optional<std::string> readGamePathFile(const std::filesystem::path& base) {
+  std::optional<std::string> text = TEtcStringStream::ReadFile(GamePath::resolve(base, kGamePathFile));
+  if (text && !staysInside(*text)) return std::nullopt;
+  return text;
 }
 
 }  // namespace

@@ -28,6 +28,20 @@ constexpr int32_t kChip = 32;
 // The widest box, in chips, that the position grid around the box's chip still holds whole.
 constexpr int32_t kMaxBoxChips = 9;
 constexpr int32_t kMaxMargin = IZelvoMapPositionControl::kReach * kChip;
+constexpr int64_t kScreenWidth = 640, kScreenHeight = 480;
+
+int64_t floorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+
+// Where a character goes on the screen along one axis; offset is its map position minus the
+// scroll. On a map at least as big as the screen, one left of or above the screen shows again one
+// map further on when it fits there. A smaller map shows several copies at once, and the touch
+// test does not wrap: the character goes on the copy the player stands on, whose map position is
+// the player's screen position plus the scroll, wrapped into the map.
+int64_t screenPosition(int64_t offset, int64_t scroll, int64_t mapSize, int64_t screenSize, const int32_t* player) {
+  if (mapSize <= 0) return offset;
+  if (mapSize >= screenSize || !player) return offset + mapSize < screenSize ? offset + mapSize : offset;
+  return offset + floorDiv(int64_t(*player) + scroll, mapSize) * mapSize;
+}
 
 template <class Ptr>
 class TViewList {
@@ -218,6 +232,7 @@ void TZLMapView::Draw(int32_t x, int32_t y) {
   }
   if (charas_) charas_->SortByY();
   const int64_t mapW = int64_t(map_->GetWidth()) * kChip, mapH = int64_t(map_->GetHeight()) * kChip;
+  const int32_t playerX = player ? player->GetX() : 0, playerY = player ? player->GetY() : 0;
   for (int32_t f = 0; f < floorViews_->Count(); ++f) {
     auto floorView = floorViews_->Get(f);
     auto floor = floorView->GetFloorModel();
@@ -234,10 +249,8 @@ void TZLMapView::Draw(int32_t x, int32_t y) {
       if (chara->GetFloorID() != floorID) continue;
       d->SetVisible(true);
       const int64_t sx = int64_t(chara->GetMapX()) - x, sy = int64_t(chara->GetMapY()) - y;
-      // A character left of or above the screen shows again one map further on; one already on
-      // the screen stays where it is, however small the map.
-      d->SetX(static_cast<int32_t>(sx < 0 && sx + mapW < 640 ? sx + mapW : sx));
-      d->SetY(static_cast<int32_t>(sy < 0 && sy + mapH < 480 ? sy + mapH : sy));
+      d->SetX(static_cast<int32_t>(screenPosition(sx, x, mapW, kScreenWidth, player ? &playerX : nullptr)));
+      d->SetY(static_cast<int32_t>(screenPosition(sy, y, mapH, kScreenHeight, player ? &playerY : nullptr)));
       d->Draw();
     }
     if (player && floorID == player_->GetDrawFloorID()) drawPlayer();

@@ -51,11 +51,21 @@ void TZLZelvoAPI::SetPlayer(const std::shared_ptr<IZelvoCollisionableModel>& cha
 }
 
 void TZLZelvoAPI::SetMap(const std::shared_ptr<IZelvoMapModel>& map) {
+  mapSinceDraw_ = true;
   mapView_ = viewFactory_->CreateMapView(map);
   if (mapView_) mapView_->SetPlayerView(player_);
 }
 
+void TZLZelvoAPI::Redraw() {
+  // From black, as every field frame starts: what no chip covers does not keep what the last
+  // window or fade blended onto it, and a picture that does not change is seen to be the same.
+  Clear(255, 0, 0, 0);
+  if (mapSinceDraw_ && controlAPI_) DrawMap(controlAPI_->GetScrollX(), controlAPI_->GetScrollY());
+  else DrawMap(scrollX_, scrollY_);
+}
+
 void TZLZelvoAPI::DrawMap(int32_t x, int32_t y) {
+  mapSinceDraw_ = false;
   scrollX_ = x;
   scrollY_ = y;
   if (!mapView_) return;

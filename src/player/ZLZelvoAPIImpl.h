@@ -36,7 +36,10 @@ class TZLZelvoAPI : public TSLZelvoAPI, public virtual IZLZelvoAPI {
   std::shared_ptr<IZelvoCollisionableView> GetPlayerView() override { return player_; }
   std::shared_ptr<IZelvoMapView> GetMapView() { return mapView_; }
   void DrawMap(int32_t x, int32_t y);
-  void Redraw() override { DrawMap(scrollX_, scrollY_); }
+  // Clears the screen to black and draws the map at the scroll position last drawn; a map shown since then is drawn where the game's scroll
+  // now is, since only a move order changes the map between two draws and it puts the scroll
+  // at its destination.
+  void Redraw() override;
   void DrawWindowFrame(int32_t x, int32_t y, int32_t style) override;
   void SetTextFont(const std::shared_ptr<IZFont>& font);
   void SetTextWidth(int32_t width);
@@ -61,6 +64,7 @@ class TZLZelvoAPI : public TSLZelvoAPI, public virtual IZLZelvoAPI {
   std::shared_ptr<IZelvoMapView> mapView_;
   std::shared_ptr<IZelvoCollisionableView> player_;
   int32_t scrollX_ = 0, scrollY_ = 0;
+  bool mapSinceDraw_ = false;
   std::string lastText_;
   bool textSet_ = false;
 };

@@ -1,15 +1,20 @@
 #include "player/ZelvoForm.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 
 #include "model/ZelvoPrivateTypes.h"
+#include "platform/core/Cp932.h"
+#include "platform/core/Errors.h"
+#include "platform/core/GamePath.h"
 #include "platform/gui/MessageBox.h"
 #include "player/GameFolderChoice.h"
 #include "player/ZCZelvoAPIImpl.h"
@@ -18,6 +23,18 @@
 #include "player/ZelvoStateControls.h"
 
 namespace zelvo {
+
+bool HoldsAGame(const std::filesystem::path& gameBaseDir, const std::string& gameFolder) {
+  std::error_code ec;
+  for (const char* part : {"Data", "Maps"})
+    if (std::filesystem::is_directory(GamePath::resolve(gameBaseDir, gameFolder + part), ec)) return true;
+  return false;
+}
+
+std::string NoGameText(const std::filesystem::path& gameBaseDir, const std::string& gameFolder) {
+  std::filesystem::path folder = GamePath::resolve(gameBaseDir, gameFolder);
+  return std::string(kNoGameText) + "\n" + folder.string();
+}
 
 TZelvoForm::TZelvoForm(d3d9::ID3D9Window& window, Clock& clock)
     : clock_(clock), pacer_(clock), pelmora_(&window) {
@@ -54,6 +71,7 @@ void TZelvoForm::build(const std::filesystem::path& gameBaseDir) {
   GameFolder = kPlayerGameFolder;
   GameFolder = ChooseGameFolder(gameBaseDir).folder;
   gameFolder_ = GameFolder;
+  if (!HoldsAGame(gameBaseDir, GameFolder)) throw EZelvoError(NoGameText(gameBaseDir, GameFolder));
 
   auto control = std::make_shared<TZCZelvoAPI>();
   controlAPI_ = control;
@@ -73,10 +91,9 @@ void TZelvoForm::build(const std::filesystem::path& gameBaseDir) {
 }
 
 void TZelvoForm::fail(const std::string& why) {
-  failure_ = why;
-  const std::string& text = why;
-  std::fprintf(stderr, "RunZelvo3: the game could not be started: %s\n", text.c_str());
-  ShowMessage("The game could not be started:\n" + text, kCaption, MessageKind::Error);
+  failure_ = DisplayText(why);
+  std::fprintf(stderr, "RunZelvo3: %s\n", failure_.c_str());
+  ShowMessage(failure_, kCaption, MessageKind::Error);
   exitCode_ = 1;
   closed_ = true;
 }
@@ -106,7 +123,24 @@ void TZelvoForm::actOn(uint32_t answer) {
 }
 
 void TZelvoForm::PostInput(const InputEvent& event) {
+  const bool isKey = event.kind == InputEvent::Kind::KeyDown || event.kind == InputEvent::Kind::KeyUp;
+  if (isKey && !(event.kind == InputEvent::Kind::KeyUp && event.autoRepeat)) {
+    InputEvent up = event;
+    up.kind = InputEvent::Kind::KeyUp;
+    up.autoRepeat = false;
+    if (auto upCode = KeyMap::MessageFor(up)) {
+      auto held = std::find(heldKeyUps_.begin(), heldKeyUps_.end(), *upCode);
+      if (event.kind == InputEvent::Kind::KeyDown && held == heldKeyUps_.end()) heldKeyUps_.push_back(*upCode);
+      if (event.kind == InputEvent::Kind::KeyUp && held != heldKeyUps_.end()) heldKeyUps_.erase(held);
+    }
+  }
   if (auto code = KeyMap::MessageFor(event)) PostCode(*code);
+}
+
+void TZelvoForm::ReleaseHeldKeys() {
+  std::vector<uint32_t> held;
+  held.swap(heldKeyUps_);
+  for (uint32_t code : held) PostCode(code);
 }
 
 void TZelvoForm::PostCode(uint32_t code) {
@@ -161,7 +195,7 @@ void TZelvoFormWindow::tick() {
 void TZelvoFormWindow::schedule() { timer_.start(static_cast<int>(form_.MillisecondsUntilNextFrame())); }
 
 void TZelvoFormWindow::post(const QEvent& event) {
-  if (auto code = KeyMap::MessageFor(event)) form_.PostCode(*code);
+  if (auto input = KeyMap::Describe(event)) form_.PostInput(*input);
 }
 
 void TZelvoFormWindow::keyPressEvent(QKeyEvent* event) { post(*event); }
@@ -169,6 +203,11 @@ void TZelvoFormWindow::keyReleaseEvent(QKeyEvent* event) { post(*event); }
 void TZelvoFormWindow::mousePressEvent(QMouseEvent* event) { post(*event); }
 void TZelvoFormWindow::mouseDoubleClickEvent(QMouseEvent* event) { post(*event); }
 void TZelvoFormWindow::mouseReleaseEvent(QMouseEvent* event) { post(*event); }
+
+void TZelvoFormWindow::focusOutEvent(QFocusEvent* event) {
+  form_.ReleaseHeldKeys();
+  D3D9Presenter::focusOutEvent(event);
+}
 
 void TZelvoFormWindow::closeEvent(QCloseEvent* event) {
   form_.Close();

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "BasicLayer/BLGraphicsInterface.h"
 #include "BasicLayer/Pelmora.h"
@@ -28,6 +29,14 @@ namespace zelvo {
 class TZCZelvoAPI;
 class TZLZelvoAPI;
 
+// Shown, with the folder looked in, when the chosen game folder holds no game.
+inline constexpr const char* kNoGameText = "ゲームが見つかりません。";
+
+// Whether gameFolder (CP932, below the native start folder) holds a game: a "Data" or "Maps" folder.
+bool HoldsAGame(const std::filesystem::path& gameBaseDir, const std::string& gameFolder);
+// The message for a start folder whose chosen game folder holds none: the text, then the folder.
+std::string NoGameText(const std::filesystem::path& gameBaseDir, const std::string& gameFolder);
+
 class TZelvoForm {
  public:
   enum class State { None, Start, Field, Event, Command, End };
@@ -41,9 +50,9 @@ class TZelvoForm {
   TZelvoForm(const TZelvoForm&) = delete;
   TZelvoForm& operator=(const TZelvoForm&) = delete;
 
-  // The creation steps, with gameBaseDir (native) as the start folder. A failure (a corrupt data
-  // file) is shown in a message box and on stderr, closes the form with exit code 1 and answers
-  // false; nothing is ever written to the game folder.
+  // The creation steps, with gameBaseDir (native) as the start folder. A failure (no game in the
+  // chosen folder, a corrupt data file) is shown as it stands in a message box and on stderr,
+  // closes the form with exit code 1 and answers false; nothing is ever written to the game folder.
   bool FormCreate(const std::filesystem::path& gameBaseDir);
 
   // One idle call: a frame when one is due. True when a frame ran.
@@ -53,6 +62,9 @@ class TZelvoForm {
   // The input handlers: the message KeyMap gives for the event, if any.
   void PostInput(const InputEvent& event);
   void PostCode(uint32_t code);
+  // The window lost the keyboard: the keys still down post their key-up messages, in the order
+  // they went down, since their real releases will go elsewhere.
+  void ReleaseHeldKeys();
 
   // The window's pending events while a game state is not done with a message; false once
   // the window is closing.
@@ -85,6 +97,7 @@ class TZelvoForm {
   std::shared_ptr<TZelvoMessage> message_;
   std::shared_ptr<IZelvoListener> field_, start_, event_, command_, end_;
   std::shared_ptr<IZelvoListener> current_, default_;
+  std::vector<uint32_t> heldKeyUps_;  // the key-up codes of the keys down now
   std::string gameFolder_;
   std::string failure_;
   int frames_ = 0;
@@ -108,6 +121,7 @@ class TZelvoFormWindow final : public D3D9Presenter {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void post(const QEvent& event);

@@ -5,10 +5,12 @@
 #include <system_error>
 
 #include "platform/core/Clock.h"
+#include "platform/gui/MessageBoxWarningSink.h"
 #include "player/ZelvoForm.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  zelvo::InstallMessageBoxWarningSink("RunZelvo3");
   zelvo::SteadyClock clock;
   zelvo::TZelvoFormWindow window(clock);
   std::error_code error;

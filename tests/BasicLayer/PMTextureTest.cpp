@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QImage>
 #include <string>
 #include <vector>
@@ -283,6 +285,26 @@ TEST(PMTexture, LoadFromFileAndFromBitmap) {
   ASSERT_TRUE(t->LoadFromBitmap(image));
   // A bitmap object saves itself in 24 bits: its alpha does not come along.
   EXPECT_EQ(texels(*t), (std::vector<uint32_t>{0xFFFF0000, 0xFF00FF00}));
+}
+
+// The same missing picture asked for by every map view: one stderr line, its path with "/" only.
+TEST(PMTexture, AFailingPictureIsReportedOncePerRun) {
+  PelmoraHarness h;
+  SetGameBaseDirNative(h.dir.path());
+  auto t = h.texture();
+  const std::string name = GameBaseDir + "Game\\Graphics\\none.bmp";
+  ::testing::internal::CaptureStderr();
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(t->LoadFromFile(name));
+  std::string err = ::testing::internal::GetCapturedStderr();
+  const std::string shown = (h.dir.path() / "Game" / "Graphics" / "none.bmp").string() + "からの、読み込みエラー";
+  EXPECT_EQ(err.find(shown), err.rfind(shown)) << err;
+  EXPECT_NE(err.find(shown), std::string::npos) << err;
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+  EXPECT_EQ(err.find('\\'), std::string::npos) << err;
+  PelmoraLog::restart();
+  ::testing::internal::CaptureStderr();
+  EXPECT_FALSE(t->LoadFromFile(name));
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find(shown), std::string::npos);
 }
 
 TEST(PMTexture, SetSizeFillsWithFillColourAndRefusesOversize) {

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <optional>
 
 #include "model/EtcStringStream.h"
 #include "platform/core/Errors.h"
 #include "platform/core/MemoryStream.h"
 #include "support/Bytes.h"
+#include "support/TempDir.h"
 
 namespace zelvo {
 namespace {
@@ -63,6 +65,39 @@ TEST(EtcStringStream, ReadStringLeavesTheTerminatorUnread) {
   MemoryStream m(test::Bytes().i32(3).text("ab\\").u8(0).vec());
   TEtcStringStream::ReadString(m);
   EXPECT_EQ(m.GetPosition(), 7);
+}
+
+TEST(EtcStringStreamFile, TheWholeFileIsReplacedInOneStepAndReadsBack) {
+  test::TempDir dir;
+  const auto file = dir / "GamePath.dat";
+  test::writeFile(file, test::Bytes().text("a much longer earlier content").vec());
+  TEtcStringStream::WriteFile(file, "Default\\");
+  EXPECT_EQ(test::readFile(file), test::Bytes().i32(8).text("Default\\").u8(0).vec());
+  EXPECT_EQ(TEtcStringStream::ReadFile(file), "Default\\");
+  // Nothing but the file itself is left beside it.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(EtcStringStreamFile, AWriteThatCannotHappenThrowsAndKeepsTheOldFile) {
+  test::TempDir dir;
+  EXPECT_THROW(TEtcStringStream::WriteFile(dir / "missing" / "GamePath.dat", "Default\\"), EFileError);
+  std::filesystem::create_directories(dir / "GamePath.dat" / "x");
+  EXPECT_THROW(TEtcStringStream::WriteFile(dir / "GamePath.dat", "Default\\"), EFileError);
+  EXPECT_TRUE(std::filesystem::is_directory(dir / "GamePath.dat" / "x"));
+}
+
+TEST(EtcStringStreamFile, AFileThatIsNotOneStringReadsAsNothing) {
+  test::TempDir dir;
+  const auto file = dir / "GamePath.dat";
+  EXPECT_EQ(TEtcStringStream::ReadFile(file), std::nullopt);
+  for (const test::Bytes& bytes : {test::Bytes().u8(8).u8(0), test::Bytes().i32(50).text("Default\\"),
+                                   test::Bytes().i32(-1).u8(0)}) {
+    test::writeFile(file, bytes.vec());
+    EXPECT_EQ(TEtcStringStream::ReadFile(file), std::nullopt);
+  }
+  std::filesystem::remove(file);
+  std::filesystem::create_directories(file);
+  EXPECT_EQ(TEtcStringStream::ReadFile(file), std::nullopt);
 }
 
 }  // namespace

@@ -178,7 +178,8 @@ TEST(MapTreeControl, TreeFileForms) {
     tree.GetRootNode()->AddTopLevelNode(node(4, 1));
     tree.SaveToFolder(f.path);
   }
-  std::string missing = f.path + "5.map";
+  // Warnings name the file with one kind of separator.
+  std::string missing = (f.maps / "5.map").string();
   struct Case {
     const char* name;
     Bytes file;
@@ -292,7 +293,8 @@ TEST(MapTreeControl, ACorruptMapFileFailsForThatMapAlone) {
     tree.LoadFromFolder(f.path);
     ASSERT_EQ(tree.GetRootNode()->GetChildCount(), 3) << cut;
     ASSERT_EQ(sink->texts.size(), 1u) << cut;
-    EXPECT_EQ(sink->texts[0].rfind(f.path + "2.map", 0), 0u) << cut;
+    EXPECT_EQ(sink->texts[0].rfind((f.maps / "2.map").string() + ": ", 0), 0u) << cut;
+    EXPECT_EQ(sink->texts[0].find('\\'), std::string::npos) << cut;
     EXPECT_EQ(tree.GetRootNode()->GetChild(0)->GetChild(0)->GetMap()->GetWidth(), 1) << cut;
     EXPECT_THROW(tree.GetRootNode()->GetChild(1)->GetMap(), EFormatError) << cut;
     if (cut % 97 == 0) {
@@ -370,8 +372,11 @@ TEST(MapTreeControl, AnUnreadableChipFileIsKept) {
 
 TEST(MapTreeControl, TheDefaultSinkWritesUtf8) {
   testing::internal::CaptureStderr();
-  DefaultWarningSink()->Warn(std::string("Maps\\9.map") + kMissingFileSuffix);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Maps\\9.mapが存在しません\n");
+  DefaultWarningSink()->Warn(std::string("/start/Default\\Maps\\9.map") + kMissingFileSuffix);
+  DefaultWarningSink()->Warn(std::string("/start/Default\\Maps\\9.map") + kMissingFileSuffix);
+  // Once, with one kind of separator; a CP932 trail byte 0x5C stays what it is.
+  DefaultWarningSink()->Warn("Maps\\\x95\x5C.map");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "/start/Default/Maps/9.mapが存在しません\nMaps/表.map\n");
   auto sink = std::make_shared<RecordingSink>();
   SetDefaultWarningSink(sink);
   DefaultWarningSink()->Warn("x");

@@ -40,6 +40,17 @@ TEST(GameFolderChoice, FollowsGameThenGamePathThenDefault) {
       {"missing separator added", nullptr, stored("MyGame"), "MyGame\\", Source::GamePathFile},
       {"trail byte 0x5C is no separator", nullptr, stored("\x95\x5C"), "\x95\x5C\\", Source::GamePathFile},
       {"CP932 name with its separator", nullptr, stored("\x95\x5C\\"), "\x95\x5C\\", Source::GamePathFile},
+      {"two folders up", nullptr, stored("..\\..\\etc\\"), "Default\\", Source::Default},
+      {"up in the middle", nullptr, stored("Games\\..\\..\\Quest\\"), "Default\\", Source::Default},
+      {"up with slashes", nullptr, stored("../Quest/"), "Default\\", Source::Default},
+      {"bare up", nullptr, stored(".."), "Default\\", Source::Default},
+      {"absolute", nullptr, stored("\\etc\\"), "Default\\", Source::Default},
+      {"absolute with a slash", nullptr, stored("/etc/"), "Default\\", Source::Default},
+      {"drive", nullptr, stored("C:\\Games\\Quest\\"), "Default\\", Source::Default},
+      {"drive without separator", nullptr, stored("C:Quest\\"), "Default\\", Source::Default},
+      {"dots inside a name", nullptr, stored("My..Game\\"), "My..Game\\", Source::GamePathFile},
+      {"nested folder", nullptr, stored("Games\\Quest\\"), "Games\\Quest\\", Source::GamePathFile},
+      {"trail byte 0x5C then up", nullptr, stored("\x95\x5C..\\"), "\x95\x5C..\\", Source::GamePathFile},
   };
   for (const Case& c : cases) {
     test::TempDir base;

@@ -155,9 +155,10 @@ double brightness(const d3d9::Frame& frame) {
 }
 
 // From the start place: a chip down, then left until the villager stops the walk; talk to him twice; four
-// chips right and up the path to the inn's door, which takes the party into the inn; up to the
-// innkeeper, whose rest fades to black and back between his words; out through the inn's exit,
-// down the path to the elder, whose farewell fades out and ends the game.
+// chips right and up the path to the inn's door, which fades out, takes the party into the inn and
+// fades in, a key for each; up to the innkeeper, whose rest fades to black and back between his
+// words; out through the inn's exit, again between two fades, down the path to the elder, whose
+// farewell fades out and ends the game.
 TEST_F(PlayerGame, AScriptedWalkTalksTwiceGoesThroughTheDoorAndEndsTheGame) {
   ScriptedInput script;
   script.Tap(3, Qt::Key_Return);
@@ -174,12 +175,16 @@ TEST_F(PlayerGame, AScriptedWalkTalksTwiceGoesThroughTheDoorAndEndsTheGame) {
   script.Press(140, Qt::Key_Up);
   script.Release(160, Qt::Key_Up);
   script.Tap(165, Qt::Key_Z);
+  script.Tap(175, Qt::Key_Z);
+  script.Tap(185, Qt::Key_Z);
   script.Press(200, Qt::Key_Up);
   script.Release(220, Qt::Key_Up);
   for (int f : {225, 260, 300, 340, 380, 400}) script.Tap(f, Qt::Key_Z);
   script.Press(410, Qt::Key_Down);
   script.Release(430, Qt::Key_Down);
   script.Tap(435, Qt::Key_Z);
+  script.Tap(440, Qt::Key_Z);
+  script.Tap(445, Qt::Key_Z);
   // Seven chips down the path, to the row of the elder.
   script.Press(450, Qt::Key_Down);
   script.Release(478, Qt::Key_Down);
@@ -192,18 +197,20 @@ TEST_F(PlayerGame, AScriptedWalkTalksTwiceGoesThroughTheDoorAndEndsTheGame) {
   std::map<int, std::vector<uint32_t>> texts;
   std::map<int, State> states;
   std::vector<double> light, farewell;
+  std::map<int, double> doorLight;
   const auto keep = [&](int frame, const d3d9::Frame& image) {
     if (frame == 70 || frame == 85 || frame == 105) texts[frame] = textArea(image);
     if (frame > 225 && frame < 410) light.push_back(brightness(image));
     if (frame > 560) farewell.push_back(brightness(image));
+    if ((frame >= 160 && frame <= 199) || (frame >= 430 && frame <= 449)) doorLight[frame] = brightness(image);
   };
   int closedAt = 0;
-  int32_t mapAt445 = -1;
+  int32_t mapAt447 = -1;
   for (int f = 1; f <= 700 && !player_.Form().IsClosed(); ++f) {
     player_.Run(script, 1, keep);
     states[f] = player_.Form().CurrentState();
     if (player_.Form().IsClosed()) closedAt = f;
-    if (f == 445) mapAt445 = player_.Form().ControlAPI()->GetParty()->GetMapID();
+    if (f == 447) mapAt447 = player_.Form().ControlAPI()->GetParty()->GetMapID();
     if (f == 420) {
       EXPECT_EQ(states[420], State::Field);
       EXPECT_NE(player_.Form().ControlAPI()->GetParty()->GetMapID(), village);
@@ -218,13 +225,22 @@ TEST_F(PlayerGame, AScriptedWalkTalksTwiceGoesThroughTheDoorAndEndsTheGame) {
   EXPECT_NE(texts[70], texts[85]);
   EXPECT_NE(texts[105], texts[85]);
   EXPECT_NE(texts[70], texts[105]);
+  // The inn's door: dark until the key, then the inn half dark until the next key.
+  EXPECT_EQ(states[170], State::Event);
+  EXPECT_LT(doorLight[170], 1.0);
+  EXPECT_EQ(states[180], State::Event);
+  EXPECT_GT(doorLight[180], 5.0);
+  EXPECT_LT(doorLight[180], doorLight[195] * 0.6);
   EXPECT_EQ(states[195], State::Field);
   ASSERT_FALSE(light.empty());
   // The innkeeper's rest fades to black and back.
   EXPECT_LT(*std::min_element(light.begin(), light.end()), 8.0);
   EXPECT_GT(light.back(), 40.0);
-  EXPECT_EQ(states[440], State::Field);
-  EXPECT_EQ(mapAt445, village);
+  EXPECT_EQ(states[438], State::Event);
+  EXPECT_LT(doorLight[438], 1.0);
+  EXPECT_EQ(states[443], State::Event);
+  EXPECT_EQ(states[448], State::Field);
+  EXPECT_EQ(mapAt447, village);
   EXPECT_EQ(states[530], State::Field);
   EXPECT_EQ(states[540], State::Event);
   ASSERT_FALSE(farewell.empty());

@@ -32,6 +32,7 @@
 #include "support/Bytes.h"
 #include "support/TempDir.h"
 #include "tools/DefaultGame.h"
+#include "tools/Resave.h"
 
 namespace zelvo::tools {
 namespace {
@@ -183,6 +184,9 @@ TEST_F(DefaultGame, MapsStartAndEventsAreWhereThePlayerNeedsThem) {
     ASSERT_TRUE(map);
     ASSERT_GE(map->GetFloorCount(), 1);
     EXPECT_EQ(map->GetFloor(0)->GetID(), 0);
+    // At least a screen of chips, so no map shows as a grid of copies of itself.
+    EXPECT_GE(map->GetWidth(), 20) << "map " << m;
+    EXPECT_GE(map->GetHeight(), 15) << "map " << m;
     for (int x = 0; x < map->GetWidth(); ++x)
       for (int y : {0, map->GetHeight() - 1}) EXPECT_FALSE(walkable(*map, x * 32, y * 32)) << "edge " << x << "," << y;
     for (int y = 0; y < map->GetHeight(); ++y)
@@ -201,7 +205,8 @@ TEST_F(DefaultGame, MapsStartAndEventsAreWhereThePlayerNeedsThem) {
       for (int32_t p = 0; p < event->GetCount(); ++p) {
         std::shared_ptr<IZelvoActionModel> page = event->GetItem(p);
         ASSERT_TRUE(page->GetMaterial() && page->GetCollision() && page->GetDAnimation());
-        for (IZelvoOrderModelPtr o = page->GetOrder(); o; o = o->GetNext()) {
+        IZelvoOrderModelPtr before;
+        for (IZelvoOrderModelPtr o = page->GetOrder(); o; before = o, o = o->GetNext()) {
           types.insert(o->GetType());
           if (o->GetType() == OrderType::ShowText) {
             bool crlf = true;
@@ -215,6 +220,9 @@ TEST_F(DefaultGame, MapsStartAndEventsAreWhereThePlayerNeedsThem) {
             ASSERT_TRUE(to->GetMap()->FindFloor(o->GetFloorID()));
             EXPECT_TRUE(walkable(*to->GetMap(), o->GetX(), o->GetY()));
             moves.insert({m, o->GetMapID()});
+            // The screen goes dark before the move and the new place fades in after it.
+            EXPECT_TRUE(before && before->GetType() == OrderType::FadeOut) << "map " << m;
+            EXPECT_TRUE(o->GetNext() && o->GetNext()->GetType() == OrderType::FadeIn) << "map " << m;
           }
         }
       }

@@ -72,11 +72,17 @@ bool TZELayerList::ClickRow(int32_t row) {
 }
 
 void TZELayerList::SetEditorOpacity(int32_t value) {
-  if (auto layer = editor_.GetCurrentLayer()) layer->SetEditorOpacity(std::clamp(value, 0, kMaxOpacity));
+  auto layer = editor_.GetCurrentLayer();
+  if (!layer) return;
+  layer->SetEditorOpacity(std::clamp(value, 0, kMaxOpacity));
+  editor_.MarkMapModified();
 }
 
 void TZELayerList::SetLayerName(const std::string& cp932) {
-  if (auto layer = editor_.GetCurrentLayer()) layer->SetNameBytes(cp932);
+  auto layer = editor_.GetCurrentLayer();
+  if (!layer) return;
+  layer->SetNameBytes(cp932);
+  editor_.MarkMapModified();
 }
 
 bool TZELayerList::CanDelete() const { return RowCount() > 1; }
@@ -105,7 +111,7 @@ bool TZELayerList::AddLayer() {
   if (!map) return false;
   int32_t index = SelectedRow() < 0 ? 0 : editor_.GetLayerIndex() + 1;
   auto floor = std::make_shared<TZelvoMapFloorModel>(FreshFloorID(*map), api_);
-  editor_.AddUndo(UndoFloor, floor->GetID(), 0, map->GetWidth(), map->GetHeight(), index, MapID());
+  if (!editor_.AddUndo(UndoFloor, floor->GetID(), 0, map->GetWidth(), map->GetHeight(), index, MapID())) return false;
   Recorded();
   floor->SetSize(map->GetWidth(), map->GetHeight());
   map->InsertFloor(index, floor);
@@ -117,7 +123,8 @@ bool TZELayerList::DeleteLayer() {
   auto map = Map();
   int32_t index = editor_.GetLayerIndex();
   if (RowOfFloor(index) < 0) return false;
-  editor_.AddUndo(UndoFloor, map->GetFloor(index)->GetID(), 0, map->GetWidth(), map->GetHeight(), index, MapID());
+  if (!editor_.AddUndo(UndoFloor, map->GetFloor(index)->GetID(), 0, map->GetWidth(), map->GetHeight(), index, MapID()))
+    return false;
   Recorded();
   map->DeleteFloor(index);
   if (index == map->GetFloorCount()) editor_.SetLayerIndex(index - 1);
@@ -140,7 +147,7 @@ bool TZELayerList::ExchangeRows(int32_t rowA, int32_t rowB) {
   int32_t a = FloorOfRow(rowA);
   int32_t b = FloorOfRow(rowB);
   if (a < 0 || b < 0 || a == b) return false;
-  editor_.AddUndo(UndoFloorOrder, a, b, 0, 0, 0, MapID());
+  if (!editor_.AddUndo(UndoFloorOrder, a, b, 0, 0, 0, MapID())) return false;
   Recorded();
   Map()->ExchangeFloors(a, b);
   editor_.SetLayerIndex(b);

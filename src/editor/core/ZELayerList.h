@@ -55,7 +55,8 @@ class TZELayerList {
   bool CanMoveUp() const;
   bool CanMoveDown() const;
 
-  // Each false when the item is disabled; the current layer index is kept as the menu says.
+  // Each false when the item is disabled or its undo step was refused; the current layer index
+  // is kept as the menu says.
   bool AddLayer();
   bool DeleteLayer();
   bool MoveUp();

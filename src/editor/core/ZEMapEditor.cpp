@@ -11,10 +11,13 @@
 #include "model/ZelvoMapModel.h"
 #include "model/ZelvoMapTreeControl.h"
 #include "model/ZelvoMapTreeNodeControl.h"
+#include "platform/gui/MessageBox.h"
 
 namespace zelvo {
 
 namespace {
+
+const char* const kUndoRefused = "メモリが足りないため、この編集はできません。";
 
 // Piece number and neighbour mask of every piece of the coast block (piece 12 is unused).
 struct CoastEntry {
@@ -146,11 +149,38 @@ bool TZEMapEditor::LayerOf(LayerView& view) const {
   return true;
 }
 
+bool TZEMapEditor::EditLayerOf(LayerView& view) {
+  if (!LayerOf(view)) return false;
+  MarkMapModified();
+  return true;
+}
+
 bool TZEMapEditor::PenOnChipSet() const { return penOn_ && chipSet_ && pen_.ChipSetID == chipSet_->GetID(); }
 
-void TZEMapEditor::AddUndo(int32_t kind, int32_t key1, int32_t key2, int32_t key3, int32_t key4, int32_t key5,
+bool TZEMapEditor::AddUndo(int32_t kind, int32_t key1, int32_t key2, int32_t key3, int32_t key4, int32_t key5,
                            int32_t key6) {
-  undo_->AddStep(kind, key1, key2, key3, key4, key5, key6);
+  EndEdit();
+  if (!undo_->Record({kind, key1, key2, key3, key4, key5, key6})) {
+    ShowMessage(kUndoRefused, {}, MessageKind::Warning, {MessageAnswer::Ok});
+    return false;
+  }
+  return true;
+}
+
+void TZEMapEditor::EndEdit() { undo_->EndEdit(); }
+
+bool TZEMapEditor::Undo() {
+  EndEdit();
+  return undo_->Undo();
+}
+
+bool TZEMapEditor::Redo() {
+  EndEdit();
+  return undo_->Redo();
+}
+
+void TZEMapEditor::MarkMapModified() {
+  if (node_) node_->GetRoot()->SetModified(true);
 }
 
 std::shared_ptr<IZelvoMapChipSetModel> TZEMapEditor::FindChipSet(int32_t id) const {
@@ -249,7 +279,7 @@ void TZEMapEditor::FixCoastOn(LayerView& view, const CoastTest& coast, int32_t x
 
 void TZEMapEditor::FixCoastCell(int32_t x, int32_t y) {
   LayerView view;
-  if (LayerOf(view)) FixCoastOn(view, CoastTest(*this), x, y);
+  if (EditLayerOf(view)) FixCoastOn(view, CoastTest(*this), x, y);
 }
 
 void TZEMapEditor::FixAround(LayerView& view, int32_t x, int32_t y, bool withCenter) {
@@ -267,7 +297,7 @@ void TZEMapEditor::PlotOn(LayerView& view, int32_t x, int32_t y, bool shift) {
 
 void TZEMapEditor::Plot(int32_t x, int32_t y, bool shift) {
   LayerView view;
-  if (LayerOf(view)) PlotOn(view, x, y, shift);
+  if (EditLayerOf(view)) PlotOn(view, x, y, shift);
 }
 
 // ---- lines and rectangles ----
@@ -314,7 +344,7 @@ void TZEMapEditor::LineOn(LayerView& view, int32_t x1, int32_t y1, int32_t x2, i
 
 void TZEMapEditor::DrawLine(int32_t x, int32_t y, bool shift) {
   LayerView view;
-  if (LayerOf(view)) LineOn(view, anchorX_, anchorY_, x, y, shift);
+  if (EditLayerOf(view)) LineOn(view, anchorX_, anchorY_, x, y, shift);
   SetAnchor(x, y);
 }
 
@@ -330,7 +360,7 @@ void TZEMapEditor::FillRect(int32_t x, int32_t y, bool shift) {
   int32_t ax = anchorX_;
   int32_t top = std::min(anchorY_, y), bottom = std::max(anchorY_, y);
   LayerView view;
-  if (LayerOf(view)) {
+  if (EditLayerOf(view)) {
     // Row by row the lines cover the rectangle exactly; writing it whole and fixing the coast
     // once afterwards gives the same cells.
     int32_t x0 = std::max(std::min(ax, x), 0), x1 = std::min(std::max(ax, x), view.width - 1);
@@ -380,7 +410,7 @@ struct TZEMapEditor::FillMarks {
 
 void TZEMapEditor::FloodFill(int32_t x, int32_t y, bool shift) {
   LayerView view;
-  if (!LayerOf(view) || !view.Inside(x, y)) return;
+  if (!EditLayerOf(view) || !view.Inside(x, y)) return;
   CoastTest coast(*this);
   seed_ = view.floor->GetCell(x, y);
   seedCoast_ = coast.Differs(seed_, seed_) == 0;
@@ -454,7 +484,7 @@ void TZEMapEditor::CopyRegion(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
 
 void TZEMapEditor::PasteRegion(int32_t x, int32_t y) {
   LayerView view;
-  if (!LayerOf(view) || copy_.empty()) return;
+  if (!EditLayerOf(view) || copy_.empty()) return;
   int64_t rowEnd = std::min<int64_t>(int64_t(y) + copyHeight_, view.height);
   int64_t columnEnd = std::min<int64_t>(int64_t(x) + copyWidth_, view.width);
   for (int64_t r = std::max<int64_t>(y, 0); r < rowEnd; ++r)

@@ -89,9 +89,17 @@ class TZEMapEditor {
   // The pen is on and holds a chip of the palette's chip set.
   bool PenOnChipSet() const;
 
-  void AddUndo(int32_t kind, int32_t key1, int32_t key2, int32_t key3, int32_t key4, int32_t key5, int32_t key6);
-  void Undo() { undo_->Undo(); }
-  void Redo() { undo_->Redo(); }
+  // Records a step before a change and marks the map it names modified. False when the step
+  // cannot be kept (out of memory): the message is already shown and the caller makes no change.
+  [[nodiscard]] bool AddUndo(int32_t kind, int32_t key1, int32_t key2, int32_t key3, int32_t key4, int32_t key5,
+                             int32_t key6);
+  // A stroke or tool action is over: its whole-layer step shrinks to the cells that changed.
+  void EndEdit();
+  // False when there was nothing to undo or redo; the maps restored are marked modified.
+  bool Undo();
+  bool Redo();
+  // Marks the top-level node of the current map modified, so the next save writes it.
+  void MarkMapModified();
 
   // Pen := that chip of the palette's chip set, pen on. Nothing without a chip set or for a chip
   // outside it.
@@ -130,6 +138,8 @@ class TZEMapEditor {
   struct FillMarks;
 
   bool LayerOf(LayerView& view) const;
+  // LayerOf for an operation that writes cells: the map is marked modified.
+  bool EditLayerOf(LayerView& view);
   void PlotOn(LayerView& view, int32_t x, int32_t y, bool shift);
   void WriteCell(LayerView& view, int32_t x, int32_t y, bool shift) const;
   void FixCoastOn(LayerView& view, const CoastTest& coast, int32_t x, int32_t y) const;

@@ -35,11 +35,15 @@ TZEMapProperty::Result TZEMapProperty::Apply(const TZEMapPropertyValues& v) {
       return Result::BadSize;
     if (int64_t(width) * height > kMaxFloorCells) return Result::TooLarge;
   }
+  bool resize = map && (width != map->GetWidth() || height != map->GetHeight());
+  // The step comes first: when it cannot be kept, neither name nor size changes.
+  if (resize &&
+      !editor_.AddUndo(UndoWholeMap, 0, 0, map->GetWidth(), map->GetHeight(), map->GetFloorCount(), node_->GetID()))
+    return Result::Refused;
   node_->SetNameBytes(v.name);
-  node_->SetModified(true);
-  if (!map || (width == map->GetWidth() && height == map->GetHeight())) return Result::Renamed;
+  node_->GetRoot()->SetModified(true);
+  if (!resize) return Result::Renamed;
 
-  editor_.AddUndo(UndoWholeMap, 0, 0, map->GetWidth(), map->GetHeight(), map->GetFloorCount(), node_->GetID());
   if (host_) host_->UpdateUndoButtons();
   map->SetSize(width, height);
   // Only the open map's canvas follows; another map's size is not what the canvas shows.

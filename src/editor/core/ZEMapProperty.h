@@ -24,7 +24,8 @@ class TZEMapProperty {
  public:
   static constexpr int32_t kCanvasCell = 32;
 
-  enum class Result { Renamed, Resized, BadSize, TooLarge, NoMap };
+  // Refused: the resize could not be made undoable; its message is already shown.
+  enum class Result { Renamed, Resized, BadSize, TooLarge, NoMap, Refused };
 
   // Host may be nullptr.
   TZEMapProperty(TZEMapEditor& editor, IZEMapEditorHost* host);
@@ -34,7 +35,7 @@ class TZEMapProperty {
   const std::shared_ptr<IZelvoMapTreeNodeControl>& GetNode() const { return node_; }
   // Sizes are empty when the node has no map.
   TZEMapPropertyValues Read() const;
-  // BadSize and TooLarge change nothing; otherwise the name is set, and the map is resized when
+  // BadSize, TooLarge and Refused change nothing; otherwise the name is set, and the map is resized when
   // its size differs. The node is marked modified so the change is saved.
   Result Apply(const TZEMapPropertyValues& values);
   // The message for a rejected entry (UTF-8); empty for accepted ones.

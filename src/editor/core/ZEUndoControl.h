@@ -47,6 +47,14 @@ class TZEUndoControl : public TEtcUndo {
   IZMLZelvoAPI* GetAPI() const { return api_; }
   TZEMapEditor& GetEditor() const { return editor_; }
 
+  // AddStep that refuses, changing nothing, a step that cannot be allocated; marks the map the
+  // keys name modified.
+  [[nodiscard]] bool Record(const TEtcUndoKeys& keys);
+  // Ends the newest step's edit: a whole-layer step keeps only the rectangle that changed.
+  void EndEdit();
+  // Marks the top-level node of the node with this ID modified; nothing for an ID not in the tree.
+  void MarkModified(int32_t nodeID) const;
+
  protected:
   std::unique_ptr<TEtcUndoChip> CreateChip(const TEtcUndoKeys& keys) override;
 
@@ -61,11 +69,12 @@ class TZEUndoChipModel : public TEtcUndoChip {
 
   void SetAPI(IZMLZelvoAPI* api) { api_ = api; }
   void Restore() override;
+  // A rectangle step shrinks to the box around the cells that differ from what it holds.
+  void Settle() override;
 
  protected:
   int64_t DataSize(TEtcUndoKeys& keys) override;
   void SaveData(uint8_t* data, const TEtcUndoKeys& keys) override;
-  int64_t StoredSize(int64_t charged) const override;
 
  private:
   TZEMapEditor& Editor() const;
@@ -87,6 +96,8 @@ class TZEUndoChipModel : public TEtcUndoChip {
   void RestoreWholeMap();
   void RestoreFloor();
   void RestoreNode();
+  void InsertNode(const std::shared_ptr<IZelvoMapTreeNodeControl>& root,
+                  const std::shared_ptr<IZelvoMapTreeNodeControl>& parent);
   void RestoreFloorOrder();
   void RestoreStart();
   void RestoreEventPosition();

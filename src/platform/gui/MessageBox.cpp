@@ -1,7 +1,9 @@
 #include "platform/gui/MessageBox.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <algorithm>
 
 namespace zelvo {
 
@@ -40,15 +42,27 @@ MessageAnswer showWithQt(const MessageBoxRequest& r) {
   return fromQt(box.exec());
 }
 
+bool somebodyCanAnswer() {
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return false;
+  const QString platform = QGuiApplication::platformName();
+  return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
 }  // namespace
+
+std::string DisplayText(std::string utf8) {
+  // 0x5C is never part of a multi-byte UTF-8 character.
+  std::replace(utf8.begin(), utf8.end(), '\\', '/');
+  return utf8;
+}
 
 MessageAnswer ShowMessage(const MessageBoxRequest& request) {
   if (installed) return installed->show(request);
-  // Without a widget application there is nobody to ask; the first button answers.
-  if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
-    return request.buttons.empty() ? MessageAnswer::Ok : request.buttons.front();
+  if (!somebodyCanAnswer()) return request.buttons.empty() ? MessageAnswer::Ok : request.buttons.front();
   return showWithQt(request);
 }
+
+bool CanShowMessages() { return installed != nullptr || somebodyCanAnswer(); }
 
 MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageKind kind,
                           std::vector<MessageAnswer> buttons) {

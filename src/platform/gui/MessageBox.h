@@ -24,8 +24,17 @@ class MessageBoxService {
   virtual MessageAnswer show(const MessageBoxRequest& request) = 0;
 };
 
-// Shows through the installed service, or through a modal Qt box when none is installed.
+// UTF-8 text as a message shows it: every "\" of a game path turned into the "/" of the native
+// paths around it, so a path reads with one separator.
+std::string DisplayText(std::string utf8);
+
+// Shows through the installed service, or through a modal Qt box when none is installed. Where
+// nobody can answer (no widget application, or a platform without a screen such as "offscreen")
+// nothing is shown and the request's first button answers at once.
 MessageAnswer ShowMessage(const MessageBoxRequest& request);
+// Whether ShowMessage reaches a service or a person; callers with no other way to tell the user
+// write to stderr instead.
+bool CanShowMessages();
 MessageAnswer ShowMessage(const std::string& text, const std::string& caption = {},
                           MessageKind kind = MessageKind::Information,
                           std::vector<MessageAnswer> buttons = {MessageAnswer::Ok});

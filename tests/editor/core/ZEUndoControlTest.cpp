@@ -2,13 +2,15 @@
 #include "editor/core/ZEMapEditorFixture.h"
 #include "model/ZelvoEventPositionList.h"
 #include "model/ZelvoEventPositionModel.h"
+#include "model/ZStream.h"
+#include "platform/gui/MessageBox.h"
 
 namespace zelvo::test {
 namespace {
 
 // The step the window records before every edit: the whole current layer.
 void recordLayer(EditorFixture& f) {
-  f.editor.AddUndo(UndoRect, 0, 0, f.map->GetWidth(), f.map->GetHeight(), f.editor.GetLayerIndex(), kMapID);
+  ASSERT_TRUE(f.editor.AddUndo(UndoRect, 0, 0, f.map->GetWidth(), f.map->GetHeight(), f.editor.GetLayerIndex(), kMapID));
 }
 
 TEST(ZEUndoControl, UndoAndRedoOfAnEditRestoreTheCellsByteForByte) {
@@ -38,7 +40,7 @@ TEST(ZEUndoControl, ARectangleStepRestoresOnlyItsOwnCells) {
   f.editor.SetAnchor(0, 0);
   f.editor.FillRect(7, 7, false);
   // Right and bottom are exclusive, and the corners may come in any order.
-  f.editor.AddUndo(UndoRect, 5, 4, 2, 1, 0, kMapID);
+  ASSERT_TRUE(f.editor.AddUndo(UndoRect, 5, 4, 2, 1, 0, kMapID));
   auto& step = *f.editor.GetUndoControl().GetStep(0);
   EXPECT_EQ(step.GetSize(), 3 * 3 * 28 + 28);
   f.editor.SetValue(2);
@@ -54,16 +56,16 @@ TEST(ZEUndoControl, ARectangleStepRestoresOnlyItsOwnCells) {
 
 TEST(ZEUndoControl, ARectanglePastTheLayerKeepsWhatItCanRestore) {
   EditorFixture f;
-  f.editor.AddUndo(UndoRect, -100, -100, 3, 2, 0, kMapID);
+  ASSERT_TRUE(f.editor.AddUndo(UndoRect, -100, -100, 3, 2, 0, kMapID));
   auto& step = *f.editor.GetUndoControl().GetStep(0);
   EXPECT_EQ(step.GetSize(), 3 * 2 * 28 + 28);
   EXPECT_EQ(step.GetKey(1), 0);
   EXPECT_EQ(step.GetKey(2), 0);
-  f.editor.AddUndo(UndoRect, INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, 0, kMapID);
+  ASSERT_TRUE(f.editor.AddUndo(UndoRect, INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, 0, kMapID));
   EXPECT_EQ(f.editor.GetUndoControl().GetStep(1)->GetSize(), 8 * 8 * 28 + 28);
-  f.editor.AddUndo(UndoRect, 0, 0, 8, 8, 3, kMapID);  // no such layer
-  f.editor.AddUndo(UndoRect, 0, 0, 8, 8, 0, 4242);    // no such map
-  f.editor.AddUndo(42, 1, 2, 3, 4, 5, 6);            // no such kind
+  ASSERT_TRUE(f.editor.AddUndo(UndoRect, 0, 0, 8, 8, 3, kMapID));  // no such layer
+  ASSERT_TRUE(f.editor.AddUndo(UndoRect, 0, 0, 8, 8, 0, 4242));    // no such map
+  ASSERT_TRUE(f.editor.AddUndo(42, 1, 2, 3, 4, 5, 6));            // no such kind
   for (int32_t i = 2; i < 5; ++i) EXPECT_EQ(f.editor.GetUndoControl().GetStep(i)->GetSize(), 0);
   auto before = f.Bytes();
   for (int i = 0; i < 5; ++i) f.editor.Undo();
@@ -71,7 +73,8 @@ TEST(ZEUndoControl, ARectanglePastTheLayerKeepsWhatItCanRestore) {
 }
 
 TEST(ZEUndoControl, WholeLayerStepsAcrossTheBudgetLimit) {
-  // 300 x 300 cells: 2,520,028 bytes a step, so three fit in 10,000,000 and a fourth does not.
+  // 300 x 300 cells: 2,520,028 bytes a step that changes the whole layer, so three fit in
+  // 10,000,000 and a fourth does not.
   EditorFixture f(300, 300);
   f.editor.SetMode(TZEMapEditor::ModeHeight);
   std::vector<std::vector<uint8_t>> states{f.Bytes()};
@@ -79,7 +82,8 @@ TEST(ZEUndoControl, WholeLayerStepsAcrossTheBudgetLimit) {
     recordLayer(f);
     f.editor.SetValue(value);
     f.editor.SetAnchor(0, 0);
-    f.editor.FillRect(value * 10, value * 10, false);
+    f.editor.FillRect(299, 299, false);
+    f.editor.EndEdit();
     states.push_back(f.Bytes());
   }
   auto& undo = f.editor.GetUndoControl();
@@ -98,6 +102,102 @@ TEST(ZEUndoControl, WholeLayerStepsAcrossTheBudgetLimit) {
   EXPECT_LE(undo.TotalSize(), TZEMapEditor::kUndoBudget);
 }
 
+// Each edit after a whole-layer step, and the rectangle its step keeps once the edit ends.
+struct ShrinkCase {
+  const char* name;
+  int32_t tool;
+  int32_t x1, y1, x2, y2;  // anchor and target of the tool
+  int32_t keptX1, keptY1, keptX2, keptY2;
+};
+
+TEST(ZEUndoControl, AWholeLayerStepShrinksToTheCellsTheEditChanged) {
+  const ShrinkCase cases[] = {
+      {"a dot", TZEMapEditor::ToolPencil, 5, 7, 5, 7, 5, 7, 6, 8},
+      {"a line", TZEMapEditor::ToolLine, 2, 3, 9, 3, 2, 3, 10, 4},
+      {"a filled rectangle", TZEMapEditor::ToolFillRect, 12, 1, 14, 10, 12, 1, 15, 11},
+      {"nothing changed", -1, 0, 0, 0, 0, 0, 0, 0, 0},
+  };
+  for (const auto& c : cases) {
+    EditorFixture f(16, 12);
+    f.editor.SetMode(TZEMapEditor::ModeHeight);
+    f.editor.SetValue(3);
+    auto before = f.Bytes();
+    recordLayer(f);
+    f.editor.SetAnchor(c.x1, c.y1);
+    if (c.tool == TZEMapEditor::ToolPencil) f.editor.Plot(c.x2, c.y2, false);
+    if (c.tool == TZEMapEditor::ToolLine) f.editor.DrawLine(c.x2, c.y2, false);
+    if (c.tool == TZEMapEditor::ToolFillRect) f.editor.FillRect(c.x2, c.y2, false);
+    auto after = f.Bytes();
+    f.editor.EndEdit();
+    auto& step = *f.editor.GetUndoControl().GetStep(0);
+    EXPECT_EQ(step.GetKeys(), (TEtcUndoKeys{UndoRect, c.keptX1, c.keptY1, c.keptX2, c.keptY2, 0, kMapID})) << c.name;
+    int64_t cells = int64_t(c.keptX2 - c.keptX1) * (c.keptY2 - c.keptY1);
+    EXPECT_EQ(step.GetSize(), cells ? cells * 28 + 28 : 0) << c.name;
+    EXPECT_EQ(f.editor.GetUndoControl().TotalSize(), step.GetSize()) << c.name;
+    EXPECT_TRUE(f.editor.Undo()) << c.name;
+    EXPECT_EQ(f.Bytes(), before) << c.name;
+    EXPECT_TRUE(f.editor.Redo()) << c.name;
+    EXPECT_EQ(f.Bytes(), after) << c.name;
+  }
+}
+
+TEST(ZEUndoControl, ManyDotsOnALayerLargerThanTheBudgetAllStay) {
+  // One copy of this layer is larger than the whole budget; the dots' steps are not.
+  EditorFixture f(600, 600);
+  f.editor.SetMode(TZEMapEditor::ModeHeight);
+  auto before = f.Bytes();
+  for (int32_t i = 0; i < 30; ++i) {
+    recordLayer(f);
+    f.editor.SetValue(i + 1);
+    f.editor.Plot(i * 7, i * 3, false);
+    f.editor.EndEdit();
+  }
+  auto& undo = f.editor.GetUndoControl();
+  EXPECT_EQ(undo.GetStepCount(), 30);
+  EXPECT_EQ(undo.TotalSize(), 30 * (28 + 28));
+  while (f.editor.Undo()) {}
+  EXPECT_EQ(f.Bytes(), before);
+}
+
+TEST(ZEUndoControl, AStepNotEndedIsEndedByTheNextStepUndoOrRedo) {
+  EditorFixture f(600, 600);
+  f.editor.SetMode(TZEMapEditor::ModeHeight);
+  recordLayer(f);
+  f.editor.SetValue(4);
+  f.editor.Plot(1, 1, false);
+  EXPECT_TRUE(f.editor.GetUndoControl().HasPendingStep());
+  recordLayer(f);  // the window forgot EndEdit: the first step ends here
+  EXPECT_EQ(f.editor.GetUndoControl().GetStep(0)->GetSize(), 28 + 28);
+  f.editor.SetValue(5);
+  f.editor.Plot(2, 2, false);
+  EXPECT_TRUE(f.editor.Undo());
+  EXPECT_EQ(f.editor.GetUndoControl().GetStep(1)->GetSize(), 28 + 28);
+  EXPECT_EQ(f.At(2, 2).Height, 0x7FFF);
+  EXPECT_EQ(f.At(1, 1).Height, 4);
+}
+
+TEST(ZEUndoControl, AStepThatCannotBeAllocatedIsRefusedWithAMessage) {
+  EditorFixture f(64, 64);
+  f.editor.SetMode(TZEMapEditor::ModeHeight);
+  recordLayer(f);
+  f.editor.Plot(0, 0, false);
+  auto& undo = f.editor.GetUndoControl();
+  // Room for a layer, not for the whole map of two layers.
+  f.map->AddFloor(std::make_shared<TZelvoMapFloorModel>(1, &f.data));
+  f.map->SetSize(64, 64);
+  undo.SetBlockLimit(64 * 64 * 28 + 28);
+  f.node->SetModified(false);
+  MessageBoxRecorder messages;
+  EXPECT_FALSE(f.editor.AddUndo(UndoWholeMap, 0, 0, 0, 0, 2, kMapID));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
+  EXPECT_FALSE(f.node->GetModified()) << "a refused step marks nothing";
+  EXPECT_EQ(undo.GetStepCount(), 1) << "the earlier step is kept";
+  EXPECT_EQ(undo.GetStep(0)->GetSize(), 28 + 28);
+  EXPECT_TRUE(f.editor.AddUndo(UndoRect, 0, 0, 64, 64, 1, kMapID));
+  EXPECT_EQ(messages.shown.size(), 1u);
+}
+
 TEST(ZEUndoControl, AResizeIsUndoneWithItsCells) {
   EditorFixture f(6, 5);
   f.map->AddFloor(std::make_shared<TZelvoMapFloorModel>(1, &f.data));
@@ -105,7 +205,7 @@ TEST(ZEUndoControl, AResizeIsUndoneWithItsCells) {
   f.Draw({"CC..CC", ".....C"}, 0);
   f.Draw({"..C", "C.."}, 1);
   auto layer0 = f.Bytes(0), layer1 = f.Bytes(1);
-  f.editor.AddUndo(UndoWholeMap, 0, 0, 0, 0, 2, kMapID);
+  ASSERT_TRUE(f.editor.AddUndo(UndoWholeMap, 0, 0, 0, 0, 2, kMapID));
   auto& step = *f.editor.GetUndoControl().GetStep(0);
   EXPECT_EQ(step.GetKey(3), 6);
   EXPECT_EQ(step.GetKey(4), 5);
@@ -129,7 +229,7 @@ TEST(ZEUndoControl, AddingALayerIsUndoneAndRedoneWithItsIDSizeCellsAndPlace) {
   f.map->AddFloor(std::make_shared<TZelvoMapFloorModel>(1, &f.data));
   f.map->SetSize(8, 8);
   // The window records the step before the layer exists, then adds it at index 1.
-  f.editor.AddUndo(UndoFloor, 7, 0, 8, 8, 1, kMapID);
+  ASSERT_TRUE(f.editor.AddUndo(UndoFloor, 7, 0, 8, 8, 1, kMapID));
   EXPECT_EQ(f.editor.GetUndoControl().GetStep(0)->GetKey(2), 0) << "did not exist";
   auto added = std::make_shared<TZelvoMapFloorModel>(7, &f.data);
   added->SetSize(8, 8);
@@ -157,10 +257,13 @@ TEST(ZEUndoControl, DeletingTheLastLayerIsUndoneAndRedone) {
   f.map->SetSize(8, 8);
   f.Draw({"CCCC"}, 1);
   auto cells = f.Bytes(1);
-  f.editor.AddUndo(UndoFloor, 3, 0, 0, 0, 1, kMapID);  // the window passes the map's size; any will do
+  ASSERT_TRUE(f.editor.AddUndo(UndoFloor, 3, 0, 0, 0, 1, kMapID));  // the window passes the map's size; any will do
   auto& step = *f.editor.GetUndoControl().GetStep(0);
   EXPECT_EQ(step.GetKey(2), 1);
-  EXPECT_GE(step.GetSize(), 8 * 8 * 28 + 300 + 28);
+  // Charged what it holds: the layer's record and its length.
+  TZStream record("", TZStream::Memory);
+  f.Layer(1)->SaveToStream(record);
+  EXPECT_EQ(step.GetSize(), 28 + 4 + int64_t(ReadAllBytes(record).size()));
   f.map->DeleteFloor(1);
   RecordingWindow window;
   f.editor.SetWindow(&window);
@@ -178,14 +281,14 @@ TEST(ZEUndoControl, LayerOrderIsUndoneByExchangingAgain) {
   EditorFixture f;
   f.map->AddFloor(std::make_shared<TZelvoMapFloorModel>(1, &f.data));
   f.map->AddFloor(std::make_shared<TZelvoMapFloorModel>(2, &f.data));
-  f.editor.AddUndo(UndoFloorOrder, 0, 2, 0, 0, 0, kMapID);
+  ASSERT_TRUE(f.editor.AddUndo(UndoFloorOrder, 0, 2, 0, 0, 0, kMapID));
   f.map->ExchangeFloors(0, 2);
   f.editor.Undo();
   EXPECT_EQ(f.map->GetFloor(0)->GetID(), 0);
   EXPECT_EQ(f.map->GetFloor(2)->GetID(), 2);
   f.editor.Redo();
   EXPECT_EQ(f.map->GetFloor(0)->GetID(), 2);
-  f.editor.AddUndo(UndoFloorOrder, -1, 9, 0, 0, 0, kMapID);  // indexes past the layers: nothing
+  ASSERT_TRUE(f.editor.AddUndo(UndoFloorOrder, -1, 9, 0, 0, 0, kMapID));  // indexes past the layers: nothing
   f.editor.Undo();
   EXPECT_EQ(f.map->GetFloor(0)->GetID(), 2);
 }
@@ -204,7 +307,7 @@ TEST(ZEUndoControl, DeletingATopLevelMapIsUndoneWithItsLayersAndSubMaps) {
   auto root = f.tree->GetRootNode();
   ASSERT_EQ(root->IndexOfChild(second.get()), 1);
 
-  f.editor.AddUndo(UndoMapNode, 0, 0, 0, 0, 0, 6);  // parent and index are taken from the tree
+  ASSERT_TRUE(f.editor.AddUndo(UndoMapNode, 0, 0, 0, 0, 0, 6));  // parent and index are taken from the tree
   auto& step = *f.editor.GetUndoControl().GetStep(0);
   EXPECT_EQ(step.GetKey(1), -1);
   EXPECT_EQ(step.GetKey(2), 1);
@@ -231,9 +334,45 @@ TEST(ZEUndoControl, DeletingATopLevelMapIsUndoneWithItsLayersAndSubMaps) {
   EXPECT_EQ(root->FindNode(8), nullptr);
 }
 
+int32_t nodesWithID(const IZelvoMapTreeNodeControl& holder, int32_t id) {
+  int32_t count = 0;
+  for (int32_t i = 0; i < holder.GetChildCount(); ++i) {
+    auto child = holder.GetChild(i);
+    count += (child->GetID() == id) + nodesWithID(*child, id);
+  }
+  return count;
+}
+
+TEST(ZEUndoControl, RestoringAMapNodeStillInTheTreeNeverMakesTwoOfOneID) {
+  EditorFixture f;
+  auto sub = std::make_shared<TZelvoMapTreeNodeControl>(30, &f.data);
+  f.node->AddChild(sub);
+  sub->NewMap();
+  sub->GetMap()->SetSize(2, 2);
+  auto root = f.tree->GetRootNode();
+  // Recorded while the nodes exist (as after the map was made); then the maps change.
+  for (int32_t id : {kMapID, 30}) {
+    ASSERT_TRUE(f.editor.AddUndo(UndoMapNode, 0, 0, 0, 0, 0, id));
+    root->FindNode(id)->GetMap()->GetFloor(0)->SetCell(1, 1, EditorFixture::Chip(kPlainSet, 2, 2));
+  }
+  for (int round = 0; round < 2; ++round) {
+    EXPECT_TRUE(f.editor.Undo());
+    EXPECT_TRUE(f.editor.Undo());
+    EXPECT_TRUE(f.editor.Redo());
+    EXPECT_TRUE(f.editor.Redo());
+  }
+  EXPECT_TRUE(f.editor.Undo());
+  EXPECT_TRUE(f.editor.Undo());
+  for (int32_t id : {kMapID, 30}) {
+    EXPECT_EQ(nodesWithID(*root, id), 1) << id;
+    EXPECT_NE(root->FindNode(id)->GetMap()->GetFloor(0)->GetCell(1, 1), EditorFixture::Chip(kPlainSet, 2, 2))
+        << "map " << id << " is the copy the step held";
+  }
+}
+
 TEST(ZEUndoControl, AddingASubMapIsUndoneAndTheOpenMapClosedWhenItGoes) {
   EditorFixture f;
-  f.editor.AddUndo(UndoMapNode, kMapID, 0, 0, 0, 0, 30);  // recorded before the map exists
+  ASSERT_TRUE(f.editor.AddUndo(UndoMapNode, kMapID, 0, 0, 0, 0, 30));  // recorded before the map exists
   EXPECT_EQ(f.editor.GetUndoControl().GetStep(0)->GetKey(2), 0);
   auto sub = std::make_shared<TZelvoMapTreeNodeControl>(30, &f.data);
   f.node->AddChild(sub);
@@ -256,7 +395,7 @@ TEST(ZEUndoControl, StartPositionIsUndoneWithItsMapAndFloor) {
   f.tree->SetStartPosition(16, 32);
   f.tree->SetStartFloorID(1);
   f.tree->SetStartMapID(kMapID);
-  f.editor.AddUndo(UndoStartPosition, 0, 0, 0, 0, 0, 0);
+  ASSERT_TRUE(f.editor.AddUndo(UndoStartPosition, 0, 0, 0, 0, 0, 0));
   f.tree->SetStartPosition(48, 64);
   f.tree->SetStartFloorID(2);
   f.tree->SetStartMapID(12);
@@ -275,7 +414,7 @@ TEST(ZEUndoControl, EventPositionsAddedDeletedAndMoved) {
   RecordingWindow window;
   f.editor.SetWindow(&window);
   // Added: recorded before it exists.
-  f.editor.AddUndo(UndoEventPosition, 32, 48, 0, 0, 40, kMapID);
+  ASSERT_TRUE(f.editor.AddUndo(UndoEventPosition, 32, 48, 0, 0, 40, kMapID));
   auto added = std::make_shared<TZelvoEventPositionModel>(40);
   added->SetPosition(32, 48, 0);
   added->SetPackageID(-1);
@@ -294,7 +433,7 @@ TEST(ZEUndoControl, EventPositionsAddedDeletedAndMoved) {
   EXPECT_EQ(back->GetDirection(), 2);
   EXPECT_EQ(positions->GetCount(), 1);
   // Moved.
-  f.editor.AddUndo(UndoEventMove, 0, 0, 40, 0, 0, kMapID);
+  ASSERT_TRUE(f.editor.AddUndo(UndoEventMove, 0, 0, 40, 0, 0, kMapID));
   back->SetPosition(64, 80, 1);
   f.editor.Undo();
   EXPECT_EQ(positions->FindByID(40)->GetX(), 32);
@@ -302,7 +441,7 @@ TEST(ZEUndoControl, EventPositionsAddedDeletedAndMoved) {
   f.editor.Redo();
   EXPECT_EQ(positions->FindByID(40)->GetX(), 64);
   // Deleted.
-  f.editor.AddUndo(UndoEventPosition, 0, 0, 0, 0, 40, kMapID);
+  ASSERT_TRUE(f.editor.AddUndo(UndoEventPosition, 0, 0, 0, 0, 40, kMapID));
   positions->DeleteByID(40);
   f.editor.Undo();
   ASSERT_NE(positions->FindByID(40), nullptr);
@@ -316,7 +455,7 @@ TEST(ZEUndoControl, EventPositionsAddedDeletedAndMoved) {
 TEST(ZEUndoControl, RestoringAnotherMapAsksTheWindowToOpenIt) {
   EditorFixture f;
   auto other = f.AddMap(6, 4, 4);
-  f.editor.AddUndo(UndoRect, 0, 0, 4, 4, 0, 6);
+  ASSERT_TRUE(f.editor.AddUndo(UndoRect, 0, 0, 4, 4, 0, 6));
   other->GetMap()->GetFloor(0)->SetCell(1, 1, EditorFixture::Chip(kPlainSet, 1, 1));
   RecordingWindow window;
   f.editor.SetWindow(&window);

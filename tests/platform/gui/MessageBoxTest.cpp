@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <memory>
+
+#include "model/ZelvoMapTreeControl.h"
+#include "platform/gui/MessageBoxWarningSink.h"
+
 namespace zelvo {
 namespace {
 
@@ -29,6 +35,55 @@ TEST(MessageBox, AnInnerRecorderHandsBackToTheOuterOne) {
   ShowMessage("outer");
   ASSERT_EQ(outer.shown.size(), 1u);
   EXPECT_EQ(outer.shown[0].text, "outer");
+}
+
+// Under the offscreen platform nobody can answer a box: the first button answers at once instead
+// of a window that would wait for ever; the warning sink tells stderr instead.
+TEST(MessageBox, WithoutAScreenTheFirstButtonAnswersAtOnce) {
+  int argc = 1;
+  char name[] = "test_platform_gui";
+  char* argv[] = {name, nullptr};
+  if (!QCoreApplication::instance()) new QApplication(argc, argv);
+  ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
+  EXPECT_FALSE(CanShowMessages());
+  EXPECT_EQ(ShowMessage("上書きしますか", "確認", MessageKind::Question, {MessageAnswer::No, MessageAnswer::Yes}),
+            MessageAnswer::No);
+  testing::internal::CaptureStderr();
+  TZelvoMessageBoxWarningSink sink("RunZelvo3");
+  sink.Warn("/g\\Maps\\3.map");
+  sink.Warn("/g\\Maps\\3.map");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "RunZelvo3: /g/Maps/3.map\n");
+  MessageBoxRecorder recorder;
+  EXPECT_TRUE(CanShowMessages());
+}
+
+TEST(MessageBox, DisplayTextShowsGamePathsWithSlashes) {
+  EXPECT_EQ(DisplayText("/home/a\\Default\\Maps\\表.map"), "/home/a/Default/Maps/表.map");
+  EXPECT_EQ(DisplayText("Stream生成に失敗しました！"), "Stream生成に失敗しました！");
+}
+
+TEST(MessageBoxWarningSink, ShowsEachWarningOnceInAWarningBoxWithOk) {
+  MessageBoxRecorder boxes;
+  TZelvoMessageBoxWarningSink sink("RunZelvo3");
+  const std::string missing = std::string("/g\\Maps\\\x95\x5C.map") + kMissingFileSuffix;
+  sink.Warn(missing);
+  sink.Warn(missing);
+  sink.Warn("/g\\Maps\\3.map: truncated");
+  ASSERT_EQ(boxes.shown.size(), 2u);
+  EXPECT_EQ(boxes.shown[0].text, "/g/Maps/表.mapが存在しません");
+  EXPECT_EQ(boxes.shown[0].caption, "RunZelvo3");
+  EXPECT_EQ(boxes.shown[0].kind, MessageKind::Warning);
+  EXPECT_EQ(boxes.shown[0].buttons, std::vector<MessageAnswer>{MessageAnswer::Ok});
+  EXPECT_EQ(boxes.shown[1].text, "/g/Maps/3.map: truncated");
+}
+
+TEST(MessageBoxWarningSink, InstallingItSendsTheDataLayersWarningsToBoxes) {
+  MessageBoxRecorder boxes;
+  InstallMessageBoxWarningSink("ZelvoEditor");
+  DefaultWarningSink()->Warn("x.map");
+  SetDefaultWarningSink(nullptr);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].caption, "ZelvoEditor");
 }
 
 }  // namespace

@@ -1,0 +1,7 @@
+#include "editor/ZEEditorProgram.h"
+
+namespace zelvo {
+
+TZEEditorProgram::TZEEditorProgram() : windows(view) {}
+
+}  // namespace zelvo

@@ -1,0 +1,148 @@
+#include "editor/ZEEditorWindows.h"
+
+#include <QWidget>
+
+#include "editor/MapChipSetEditorForm.h"
+#include "editor/MapChipSetPropertyForm.h"
+#include "editor/MapEditorLayersForm.h"
+#include "editor/MapLayerPropertyForm.h"
+#include "editor/MapPropertyView.h"
+#include "editor/MoveTypeView.h"
+#include "editor/ZEAnimeEditorView.h"
+#include "editor/ZEAttributeView.h"
+#include "editor/ZECapabilityEditor.h"
+#include "editor/ZECharaView.h"
+#include "editor/ZECollisionView.h"
+#include "editor/ZEConditionDetailView.h"
+#include "editor/ZEConditionView.h"
+#include "editor/ZEDAnimeView.h"
+#include "editor/ZEEventDirectionView.h"
+#include "editor/ZEEventEditorView.h"
+#include "editor/ZEEventEditorView2.h"
+#include "editor/ZEFView.h"
+#include "editor/ZEGrossaryEditor.h"
+#include "editor/ZEJobView.h"
+#include "editor/ZEMaterialView.h"
+#include "editor/ZEOrderLView.h"
+#include "editor/ZEOrdersMapEditor.h"
+#include "editor/ZEOrdersView.h"
+#include "editor/ZEPartyView.h"
+#include "editor/ZEPopupTreeView.h"
+#include "editor/ZESkinView.h"
+#include "editor/ZEStatusView.h"
+#include "editor/ZEStyleEditorView.h"
+#include "editor/ZEView.h"
+#include "editor/core/ZEMapEditor.h"
+#include "editor/core/ZEMoveTypeEditor.h"
+#include "editor/core/ZESkinSettings.h"
+
+namespace zelvo {
+
+namespace {
+
+TZEEditorWindows* current = nullptr;
+
+TZEMapEditorFormMaker& mapEditorMaker() {
+  static TZEMapEditorFormMaker maker;
+  return maker;
+}
+
+// The section of "Editor\Desktop.INI" a window keeps its place in is its class name without "T".
+template <class Window>
+std::unique_ptr<Window> named(std::unique_ptr<Window> window, const char* name) {
+  window->setObjectName(QString::fromLatin1(name));
+  return window;
+}
+
+}  // namespace
+
+void RegisterMapEditorForm(TZEMapEditorFormMaker maker) { mapEditorMaker() = std::move(maker); }
+
+TZEEditorWindows* TZEEditorWindows::Current() { return current; }
+
+TZEEditorWindows::TZEEditorWindows(TZEView& mainWindow)
+    : main(mainWindow),
+      skinSettings(std::make_unique<ZESkinSettings>()),
+      mapEngine(std::make_unique<TZEMapEditor>()),
+      previous_(current) {
+  current = this;
+  folderView = named(std::make_unique<TZEFView>(), "ZEFView");
+  collisionView = named(std::make_unique<TZECollisionView>(), "ZECollisionView");
+  dAnimeView = named(std::make_unique<TZEDAnimeView>(), "ZEDAnimeView");
+  statusView = named(std::make_unique<TZEStatusView>(), "ZEStatusView");
+  styleEditorView = named(std::make_unique<TZEStyleEditorView>(), "ZEStyleEditorView");
+  charaView = named(std::make_unique<TZECharaView>(), "ZECharaView");
+  materialView = named(std::make_unique<TZEMaterialView>(), "ZEMaterialView");
+  partyView = named(std::make_unique<TZEPartyView>(), "ZEPartyView");
+  if (mapEditorMaker()) mapEditor = mapEditorMaker()();
+  chipSetEditor = std::make_unique<TMapChipSetEditorForm>();
+  layers = std::make_unique<TMapEditorLayersForm>(*mapEngine, nullptr);
+  moveTypeView = std::make_unique<TMoveTypeView>(TZEMoveTypeEditor::Global(), nullptr);
+  mapPropertyView = std::make_unique<TMapPropertyView>(*mapEngine, nullptr);
+  layerProperty = std::make_unique<TMapLayerPropertyForm>(*mapEngine, nullptr);
+  chipSetProperty = std::make_unique<TMapChipSetPropertyForm>();
+  // A skin chosen in the skin dialog, and the one it applies as it is made, reaches every
+  // window that draws skin pictures at once.
+  ZESkinSettings::Reloaders reloaders;
+  if (mapEditor) reloaders.mapEditor = [this] { mapEditor->ReloadSkin(); };
+  reloaders.chipSetEditor = [this] { chipSetEditor->LoadSkin(); };
+  reloaders.layerWindow = [this] { layers->LoadIcons(); };
+  skinSettings->SetReloaders(std::move(reloaders));
+  skinView = named(std::make_unique<ZESkinView>(*skinSettings), "ZESkinView");
+  animeEditorView = named(std::make_unique<TZEAnimeEditorView>(), "ZEAnimeEditorView");
+  popupTreeView = named(std::make_unique<TZEPopupTreeView>(), "ZEPopupTreeView");
+  eventDirectionView = std::make_unique<TZEEventDirectionView>();
+  jobView = named(std::make_unique<TZEJobView>(), "ZEJobView");
+  capabilityEditor = named(std::make_unique<TZECapabilityEditor>(), "ZECapabilityEditor");
+  attributeView = named(std::make_unique<TZEAttributeView>(), "ZEAttributeView");
+  conditionView = named(std::make_unique<TZEConditionView>(), "ZEConditionView");
+  conditionDetailView = named(std::make_unique<TZEConditionDetailView>(), "ZEConditionDetailView");
+  grossaryEditor = named(std::make_unique<TZEGrossaryEditor>(), "ZEGrossaryEditor");
+  ordersMapEditor = named(std::make_unique<TZEOrdersMapEditor>(), "ZEOrdersMapEditor");
+  eventEditorView = named(std::make_unique<TZEEventEditorView>(), "ZEEventEditorView");
+  ordersView = named(std::make_unique<TZEOrdersView>(), "ZEOrdersView");
+  eventEditorView2 = std::make_unique<TZEEventEditorView2>();
+  orderLView = std::make_unique<TZEOrderLView>();
+
+  eventEditorView->SetEventEditor(eventEditorView2.get());
+}
+
+TZEEditorWindows::~TZEEditorWindows() {
+  if (current == this) current = previous_;
+}
+
+std::vector<QWidget*> TZEEditorWindows::All() const {
+  return {&main,
+          folderView.get(),
+          collisionView.get(),
+          dAnimeView.get(),
+          statusView.get(),
+          styleEditorView.get(),
+          charaView.get(),
+          materialView.get(),
+          partyView.get(),
+          mapEditor ? &mapEditor->Widget() : nullptr,
+          chipSetEditor.get(),
+          layers.get(),
+          moveTypeView.get(),
+          mapPropertyView.get(),
+          layerProperty.get(),
+          chipSetProperty.get(),
+          skinView.get(),
+          animeEditorView.get(),
+          popupTreeView.get(),
+          eventDirectionView.get(),
+          jobView.get(),
+          capabilityEditor.get(),
+          attributeView.get(),
+          conditionView.get(),
+          conditionDetailView.get(),
+          grossaryEditor.get(),
+          ordersMapEditor.get(),
+          eventEditorView.get(),
+          ordersView.get(),
+          eventEditorView2.get(),
+          orderLView.get()};
+}
+
+}  // namespace zelvo

@@ -1,0 +1,114 @@
+#pragma once
+// The editor's windows, made once as the program starts, in the order of its table of windows,
+// each with its caption and the object name its window-place section needs. The mediators find
+// the windows they open here.
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+namespace zelvo {
+
+class IZMLZelvoAPI;
+class TZEView;
+class TZEFView;
+class TZECollisionView;
+class TZEDAnimeView;
+class TZEStatusView;
+class TZEStyleEditorView;
+class TZECharaView;
+class TZEMaterialView;
+class TZEPartyView;
+class TMapChipSetEditorForm;
+class TMapEditorLayersForm;
+class TMoveTypeView;
+class TMapPropertyView;
+class TMapLayerPropertyForm;
+class TMapChipSetPropertyForm;
+class ZESkinView;
+class ZESkinSettings;
+class TZEAnimeEditorView;
+class TZEPopupTreeView;
+class TZEEventDirectionView;
+class TZEJobView;
+class TZECapabilityEditor;
+class TZEAttributeView;
+class TZEConditionView;
+class TZEConditionDetailView;
+class TZEGrossaryEditor;
+class TZEOrdersMapEditor;
+class TZEEventEditorView;
+class TZEOrdersView;
+class TZEEventEditorView2;
+class TZEOrderLView;
+class TZEMapEditor;
+
+// The map editor window as the rest of the editor reaches it; the program registers the
+// window's maker, so the editor works, without code 1, where none is built in.
+class IZEMapEditorForm {
+ public:
+  virtual ~IZEMapEditorForm() = default;
+  virtual QWidget& Widget() = 0;
+  virtual void setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) = 0;
+  // The skin changed: the window's skin pictures are loaded again.
+  virtual void ReloadSkin() = 0;
+};
+using TZEMapEditorFormMaker = std::function<std::unique_ptr<IZEMapEditorForm>()>;
+void RegisterMapEditorForm(TZEMapEditorFormMaker maker);
+
+class TZEEditorWindows {
+ public:
+  // Makes rows 2 to 31 after the main window, which exists already; they stay hidden.
+  explicit TZEEditorWindows(TZEView& main);
+  ~TZEEditorWindows();
+  TZEEditorWindows(const TZEEditorWindows&) = delete;
+  TZEEditorWindows& operator=(const TZEEditorWindows&) = delete;
+
+  // The set the mediators open windows from: the last one made that still lives.
+  static TZEEditorWindows* Current();
+
+  // Every window of the table in its order, the main window first (the map editor row is
+  // null where no map editor window is built in).
+  std::vector<QWidget*> All() const;
+
+  TZEView& main;
+  std::unique_ptr<ZESkinSettings> skinSettings;
+  std::unique_ptr<TZEMapEditor> mapEngine;  // the map windows' engine while no map editor holds one
+  std::unique_ptr<TZEFView> folderView;
+  std::unique_ptr<TZECollisionView> collisionView;
+  std::unique_ptr<TZEDAnimeView> dAnimeView;
+  std::unique_ptr<TZEStatusView> statusView;
+  std::unique_ptr<TZEStyleEditorView> styleEditorView;
+  std::unique_ptr<TZECharaView> charaView;
+  std::unique_ptr<TZEMaterialView> materialView;
+  std::unique_ptr<TZEPartyView> partyView;
+  std::unique_ptr<IZEMapEditorForm> mapEditor;
+  std::unique_ptr<TMapChipSetEditorForm> chipSetEditor;
+  std::unique_ptr<TMapEditorLayersForm> layers;
+  std::unique_ptr<TMoveTypeView> moveTypeView;
+  std::unique_ptr<TMapPropertyView> mapPropertyView;
+  std::unique_ptr<TMapLayerPropertyForm> layerProperty;
+  std::unique_ptr<TMapChipSetPropertyForm> chipSetProperty;
+  std::unique_ptr<ZESkinView> skinView;
+  std::unique_ptr<TZEAnimeEditorView> animeEditorView;
+  std::unique_ptr<TZEPopupTreeView> popupTreeView;
+  std::unique_ptr<TZEEventDirectionView> eventDirectionView;
+  std::unique_ptr<TZEJobView> jobView;
+  std::unique_ptr<TZECapabilityEditor> capabilityEditor;
+  std::unique_ptr<TZEAttributeView> attributeView;
+  std::unique_ptr<TZEConditionView> conditionView;
+  std::unique_ptr<TZEConditionDetailView> conditionDetailView;
+  std::unique_ptr<TZEGrossaryEditor> grossaryEditor;
+  std::unique_ptr<TZEOrdersMapEditor> ordersMapEditor;
+  std::unique_ptr<TZEEventEditorView> eventEditorView;
+  std::unique_ptr<TZEOrdersView> ordersView;
+  std::unique_ptr<TZEEventEditorView2> eventEditorView2;
+  std::unique_ptr<TZEOrderLView> orderLView;
+
+ private:
+  TZEEditorWindows* previous_;
+};
+
+}  // namespace zelvo

@@ -1,0 +1,13 @@
+// ZelvoEditor: the game editor, started in the folder that holds the games.
+
+#include <QApplication>
+
+#include "editor/ZEEditorProgram.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("ZelvoEditor"));
+  zelvo::TZEEditorProgram program;
+  program.view.show();
+  return app.exec();
+}

@@ -1,0 +1,26 @@
+#include "platform/gui/MessageBoxWarningSink.h"
+
+#include <cstdio>
+#include <memory>
+#include <utility>
+
+#include "platform/core/Cp932.h"
+#include "platform/gui/MessageBox.h"
+
+namespace zelvo {
+
+TZelvoMessageBoxWarningSink::TZelvoMessageBoxWarningSink(std::string caption) : caption_(std::move(caption)) {}
+
+void TZelvoMessageBoxWarningSink::Warn(const std::string& cp932) {
+  if (!shown_.insert(cp932).second) return;
+  const std::string text = DisplayText(Cp932::toUtf8(cp932));
+  // Started without a screen, the program still tells of it.
+  if (!CanShowMessages()) std::fprintf(stderr, "%s: %s\n", caption_.c_str(), text.c_str());
+  ShowMessage(text, caption_, MessageKind::Warning, {MessageAnswer::Ok});
+}
+
+void InstallMessageBoxWarningSink(const std::string& caption) {
+  SetDefaultWarningSink(std::make_shared<TZelvoMessageBoxWarningSink>(caption));
+}
+
+}  // namespace zelvo

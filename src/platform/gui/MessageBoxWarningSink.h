@@ -1,0 +1,26 @@
+#pragma once
+// The warnings of the data layer (a missing or corrupt map file) as warning boxes with an OK
+// button. Both programs install it at start-up; tests and the headless player keep theirs.
+
+#include <set>
+#include <string>
+
+#include "model/ZelvoMapTreeWarningSink.h"
+
+namespace zelvo {
+
+class TZelvoMessageBoxWarningSink final : public IZelvoWarningSink {
+ public:
+  explicit TZelvoMessageBoxWarningSink(std::string caption);
+  // Each text once: the same folder is read more than once while a program starts.
+  void Warn(const std::string& cp932) override;
+
+ private:
+  std::string caption_;
+  std::set<std::string> shown_;
+};
+
+// Makes a message-box sink, with caption (UTF-8) on its boxes, where warnings go from now on.
+void InstallMessageBoxWarningSink(const std::string& caption);
+
+}  // namespace zelvo

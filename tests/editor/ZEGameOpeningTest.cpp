@@ -1,0 +1,225 @@
+// Making, opening and switching games in the main window, their summaries, and start-up on bad
+// folders and files.
+
+#include <gmock/gmock.h>
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <fstream>
+
+#include "EditorProgramFixture.h"
+#include "editor/MapEditorLayersForm.h"
+#include "editor/ZEDesktopWidget.h"
+#include "editor/ZESkinView.h"
+#include "model/ZMLZelvoAPI.h"
+#include "platform/core/Cp932.h"
+
+namespace zelvo::test {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+std::vector<uint8_t> gamePath(const std::string& folder) {
+  return Bytes().i32(static_cast<int32_t>(folder.size())).text(folder).u8(0).vec();
+}
+
+class GameOpeningTest : public EditorProgramTest {
+ protected:
+  // A second game "Other" made from the bundled one, listed after "Default".
+  void AddOtherGame() { tools::writeDefaultGame(base / "Other"); }
+  int RowOf(const char* name) {
+    for (int row = 0; row < view->GameList()->count(); ++row)
+      if (view->GameList()->item(row)->text() == QString("[%1]").arg(name)) return row;
+    return -1;
+  }
+  void OpenByList(const char* name) {
+    const int row = RowOf(name);
+    ASSERT_GE(row, 0) << name;
+    doubleClickRow(*view->GameList(), row);
+  }
+};
+
+TEST_F(GameOpeningTest, ANewGameComesFromTheNameFieldAndTheButton) {
+  Start();
+  view->show();
+  view->NameEdit()->setText("Test1");
+  view->CreateButton()->click();
+  EXPECT_THAT(Texts(), ElementsAre("ゲームの作成に成功しました。"));
+  EXPECT_GE(RowOf("Test1"), 0);
+  EXPECT_TRUE(std::filesystem::exists(base / "Test1" / "Data" / "Chara.Dat"));
+  // Made, not opened.
+  EXPECT_EQ(view->windowTitle(), "ZelvoEditor - Default");
+  EXPECT_EQ(GameFolder, "Default\\");
+}
+
+TEST_F(GameOpeningTest, AGameNameMustBeOneNewPlainFolderName) {
+  Start();
+  view->NameEdit()->setText("Test1");
+  view->CreateButton()->click();
+  boxes.shown.clear();
+  const int listed = view->GameList()->count();
+  for (const char* name : {"test1", "TEST1", "", "a\\b", "a/b", "..", "x:y", "\xF0\x9F\x98\x80"}) {
+    SCOPED_TRACE(name);
+    view->NameEdit()->setText(QString::fromUtf8(name));
+    view->NewGameAction()->trigger();
+    EXPECT_EQ(boxes.shown.back().text, "ゲームの作成に失敗しました。");
+  }
+  EXPECT_EQ(view->GameList()->count(), listed);
+  EXPECT_FALSE(std::filesystem::exists(base / "a"));
+}
+
+TEST_F(GameOpeningTest, ADoubleClickOpensTheGameAndTellsThePlayer) {
+  AddOtherGame();
+  std::ofstream(base / "Other" / "Readme.txt", std::ios::binary) << Cp932::fromUtf8("別のゲーム\r\n二行目\r\n");
+  Start();
+  view->show();
+  OpenByList("Other");
+  EXPECT_EQ(view->windowTitle(), "ZelvoEditor - Other");
+  EXPECT_EQ(view->NameEdit()->text(), "Other");
+  EXPECT_EQ(GameFolder, "Other\\");
+  EXPECT_EQ(readFile(base / "Editor" / "GamePath.dat"), gamePath("Other\\"));
+  EXPECT_EQ(view->SummaryBox()->toPlainText(), "別のゲーム\n二行目");
+  EXPECT_EQ(view->Designer().getZMLZelvoAPI(), view->Session().Api());
+}
+
+TEST_F(GameOpeningTest, TheSummaryIsWrittenBackOnlyWhenItChanged) {
+  AddOtherGame();
+  // Line ends this editor would not write: the file stays as it is unless the text changes.
+  std::ofstream(base / "Default" / "Readme.txt", std::ios::binary) << "one\ntwo";
+  Start();
+  EXPECT_EQ(view->SummaryBox()->toPlainText(), "one\ntwo");
+  OpenByList("Other");
+  EXPECT_EQ(readFile(base / "Default" / "Readme.txt"), Bytes().text("one\ntwo").vec());
+  OpenByList("Default");
+  view->SummaryBox()->setPlainText(QString::fromUtf8("変えた"));
+  OpenByList("Other");
+  EXPECT_EQ(readFile(base / "Default" / "Readme.txt"), Bytes().text(Cp932::fromUtf8("変えた\r\n")).vec());
+}
+
+TEST_F(GameOpeningTest, TheSummaryBoxRefusesWhatItsFileCannotHold) {
+  Start();
+  view->SummaryBox()->setPlainText("abc");
+  view->SummaryBox()->moveCursor(QTextCursor::End);
+  view->SummaryBox()->insertPlainText(QString::fromUtf8("\xF0\x9F\x98\x80"));
+  EXPECT_EQ(view->SummaryBox()->toPlainText(), "abc");
+  view->SummaryBox()->insertPlainText(QString::fromUtf8("漢字"));
+  EXPECT_EQ(view->SummaryBox()->toPlainText(), QString::fromUtf8("abc漢字"));
+}
+
+TEST_F(GameOpeningTest, ASummaryThatDoesNotReadBackIsNeverOverwritten) {
+  AddOtherGame();
+  const std::vector<uint8_t> odd = {'a', 0x81, 0x0D, 0x0A, 0xFF, 'b'};
+  writeFile(base / "Default" / "Readme.txt", odd);
+  Start();
+  view->SummaryBox()->setPlainText("new");
+  OpenByList("Other");
+  EXPECT_EQ(readFile(base / "Default" / "Readme.txt"), odd);
+}
+
+TEST_F(GameOpeningTest, ACorruptGameLeavesTheOpenOneOpenAndSavingAsBefore) {
+  AddOtherGame();
+  truncateToHalf(base / "Other" / "Data" / "Chara.Dat");
+  Start();
+  const auto api = view->Session().Api();
+  OpenByList("Other");
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_THAT(boxes.shown[0].text, HasSubstr("Chara.Dat"));
+  EXPECT_EQ(view->windowTitle(), "ZelvoEditor - Default");
+  EXPECT_EQ(GameFolder, "Default\\");
+  EXPECT_EQ(view->Session().Api(), api);
+  EXPECT_EQ(readFile(base / "Editor" / "GamePath.dat"), gamePath("Default\\"));
+  const auto corrupt = readFile(base / "Other" / "Data" / "Chara.Dat");
+  const auto good = readFile(base / "Default" / "Data" / "Chara.Dat");
+  view->SaveClick();
+  EXPECT_EQ(boxes.shown.back().text, "保存が完了しました！");
+  EXPECT_EQ(readFile(base / "Other" / "Data" / "Chara.Dat"), corrupt);
+  EXPECT_EQ(readFile(base / "Default" / "Data" / "Chara.Dat"), good);
+}
+
+TEST_F(GameOpeningTest, WithoutAGoodDefaultNoGameIsOpen) {
+  struct Case {
+    const char* name;
+    std::function<void(const std::filesystem::path&)> spoil;
+    const char* named;
+  };
+  const std::vector<Case> cases = {
+      {"missing", [](const std::filesystem::path& b) { std::filesystem::remove_all(b / "Default"); }, "Default"},
+      {"corrupt", [](const std::filesystem::path& b) { truncateToHalf(b / "Default" / "Data" / "Chara.Dat"); },
+       "Chara.Dat"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.spoil(base);
+    boxes.shown.clear();
+    Start();
+    EXPECT_EQ(view->windowTitle(), "ZelvoEditor");
+    EXPECT_FALSE(view->Session().IsOpen());
+    ASSERT_FALSE(boxes.shown.empty());
+    EXPECT_THAT(boxes.shown[0].text, HasSubstr(c.named));
+    EXPECT_FALSE(std::filesystem::exists(base / "Editor" / "GamePath.dat"));
+    view->SaveClick();
+    EXPECT_EQ(boxes.shown.back().text, "開いているゲームがありません");
+    Stop();
+    tools::writeDefaultGame(base / "Default");
+  }
+}
+
+TEST_F(GameOpeningTest, AFileNamedEditorIsReportedAndTheEditorGoesOn) {
+  std::ofstream(base / "Editor") << "not a folder";
+  Start();
+  EXPECT_EQ(view->windowTitle(), "ZelvoEditor - Default");
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_THAT(boxes.shown[0].text, HasSubstr("Editor"));
+  view->SaveClick();
+  EXPECT_EQ(boxes.shown.back().text, "保存が完了しました！");
+  Stop();
+  EXPECT_EQ(boxes.shown.back().text, "Editor\\Desktop.INIに書き込めませんでした");
+  EXPECT_TRUE(std::filesystem::is_regular_file(base / "Editor"));
+}
+
+TEST_F(GameOpeningTest, HostilePlaceAndSkinFilesAreSurvived) {
+  std::filesystem::create_directories(base / "Editor");
+  std::ofstream(base / "Editor" / "Desktop.INI", std::ios::binary)
+      << "[ZEView]\r\nLeft=-2147483648\r\nTop=99999999999999\r\nWidth=2147483647\r\nHeight=-5\r\nState=77\r\n"
+      << std::string("\0\xFF\x81[", 4) << "\r\n[ZEView\r\n=\r\n";
+  std::ofstream(base / "Skin" / "Skin.ini", std::ios::binary) << "[Main]\r\nFolder=..\\..\\etc\\\r\n\xFF\xFE";
+  Start();
+  view->show();
+  EXPECT_EQ(SkinFolder, "Skin\\Default\\");
+  EXPECT_TRUE(DesktopArea().intersects(view->geometry()));
+  EXPECT_LE(view->width(), DesktopArea().width());
+  EXPECT_LE(view->height(), DesktopArea().height());
+  EXPECT_EQ(view->windowTitle(), "ZelvoEditor - Default");
+}
+
+}  // namespace
+}  // namespace zelvo::test
+
+namespace zelvo::test {
+namespace {
+
+using SkinChoiceTest = EditorProgramTest;
+
+TEST_F(SkinChoiceTest, AnotherSkinReachesTheSkinDrawingWindowsAtOnce) {
+  tools::writeDefaultSkin(base / "Skin" / "Other");
+  QImage green(96, 16, QImage::Format_RGB32);
+  green.fill(QColor(0, 255, 0));
+  ASSERT_TRUE(green.save(QString::fromStdString((base / "Skin" / "Other" / "LayerIcon.bmp").string()), "BMP"));
+  Start();
+  ASSERT_FALSE(windows->layers->Icons().empty());
+  EXPECT_NE(windows->layers->Icons()[0].pixel(8, 8), QColor(0, 255, 0).rgb());
+  QWidget* shown = ModalShownBy([&] { view->SkinAction()->trigger(); }, [&](QWidget&) {
+    QListWidget& list = *windows->skinView->SkinList();
+    for (int row = 0; row < list.count(); ++row)
+      if (list.item(row)->text() == "Other") list.setCurrentRow(row);
+    windows->skinView->OkButton()->click();
+  });
+  EXPECT_EQ(shown, windows->skinView.get());
+  EXPECT_EQ(SkinFolder, "Skin\\Other\\");
+  ASSERT_FALSE(windows->layers->Icons().empty());
+  EXPECT_EQ(windows->layers->Icons()[0].pixel(8, 8), QColor(0, 255, 0).rgb());
+}
+
+}  // namespace
+}  // namespace zelvo::test

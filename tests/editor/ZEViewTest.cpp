@@ -1,0 +1,240 @@
+// The editor program as it starts, and its main window's commands, through the real windows.
+
+#include <gmock/gmock.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+#include <fstream>
+
+#include "EditorProgramFixture.h"
+#include "editor/MapChipSetEditorForm.h"
+#include "editor/ZEEventEditorView2.h"
+#include "editor/ZEOrderLView.h"
+#include "model/ZMLZelvoAPIImpl.h"
+#include "platform/core/Cp932.h"
+
+namespace zelvo::test {
+namespace {
+
+using ::testing::ElementsAre;
+
+std::vector<uint8_t> gamePathBytes(const std::string& folder) {
+  return Bytes().i32(static_cast<int32_t>(folder.size())).text(folder).u8(0).vec();
+}
+
+using StartUpTest = EditorProgramTest;
+
+TEST_F(StartUpTest, OpensTheBundledGameAndTellsThePlayer) {
+  Start();
+  EXPECT_EQ(view->windowTitle(), "ZelvoEditor - Default");
+  EXPECT_EQ(view->NameEdit()->text(), "Default");
+  EXPECT_EQ(GameFolder, "Default\\");
+  EXPECT_EQ(readFile(base / "Editor" / "GamePath.dat"), gamePathBytes("Default\\"));
+  EXPECT_EQ(readFile(base / "Editor" / "GamePath.dat").size(), 13u);
+  ASSERT_GT(view->GameList()->count(), 0);
+  EXPECT_EQ(view->GameList()->currentRow(), 0);
+  EXPECT_EQ(view->GameList()->item(0)->text(), "[Default]");
+  EXPECT_TRUE(view->Session().IsOpen());
+  EXPECT_TRUE(boxes.shown.empty()) << (boxes.shown.empty() ? "" : boxes.shown.front().text);
+  EXPECT_EQ(QApplication::applicationName().isEmpty(), false);
+}
+
+TEST_F(StartUpTest, MakesEveryWindowOnceInTheTableOrderWithItsCaption) {
+  Start();
+  const std::vector<const char*> captions = {
+      "ZelvoEditor - Default", "作業フォルダの編集", "あたり判定", "方向付きアニメーションエディタ",
+      "ステータス画面の編集", "スタイルエディタ", "キャラクターエディタ", "素材管理エディタ", "パーティエディタ",
+      "マップエディタ", "マップチップセットエディタ", "レイヤー", "移動タイプの設定", "マップのプロパティ",
+      "レイヤのプロパティ", "チップセットのプロパティ", "外観の設定", "アニメーションエディタ", nullptr,
+      "イベントの向きの設定", "職業エディタ", "能力エディタ", "属性タイプエディタ", "条件エディタ",
+      "条件詳細エディタ", "用語エディタ", "簡易マップビュー", "イベントエディタ", "処理の内容を設定してください",
+      "イベント編集ウィンドウ", "命令選択ウィンドウ"};
+  const std::vector<QWidget*> all = windows->All();
+  ASSERT_EQ(all.size(), 31u);
+  for (size_t row = 0; row < all.size(); ++row) {
+    SCOPED_TRACE(row + 1);
+    if (row == 9 && !all[row]) continue;  // no map editor window built in
+    ASSERT_NE(all[row], nullptr);
+    if (captions[row]) {
+      EXPECT_EQ(all[row]->windowTitle().toStdString(), captions[row]);
+    }
+    EXPECT_FALSE(all[row]->objectName().isEmpty());
+    EXPECT_EQ(all[row]->isVisible(), false);
+  }
+  EXPECT_EQ(all[0]->objectName(), "ZEView");
+  EXPECT_EQ(windows->chipSetEditor->objectName(), "MapChipSetEditorForm");
+  EXPECT_EQ(windows->orderLView->objectName(), "ZEOrderLView");
+  EXPECT_EQ(windows->eventEditorView2->objectName(), "ZEEventEditorView2");
+}
+
+TEST_F(StartUpTest, TheEditorTreeCarriesEveryEditorByItsCode) {
+  Start();
+  QTreeWidget& tree = *view->EditorTree();
+  struct Node {
+    const char* caption;
+    int32_t code;
+  };
+  for (const Node& node : {Node{"マップ", 1}, Node{"共有イベント", 2}, Node{"キャラ", 3}, Node{"テストプレー", 20},
+                           Node{"用語エディタ", 26}, Node{"マップチップ", 32}}) {
+    SCOPED_TRACE(node.caption);
+    QTreeWidgetItem* item = findNode(tree, QString::fromUtf8(node.caption));
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(view->EditorTreeAdapter().NodeOf(item)->GetIcon(), node.code);
+    EXPECT_EQ(item->icon(0).isNull(), false);
+  }
+}
+
+TEST_F(StartUpTest, ListsGameFoldersSortedWithoutTheEditorsOwn) {
+  for (const char* folder : {"beta", "Alpha", ".hidden", "Editor", "editor", "MapEditor", "skin", "CVS", "manual",
+                             "ZEEventEditor", "gamma"})
+    std::filesystem::create_directories(base / folder);
+  std::ofstream(base / "notafolder") << "x";
+  EXPECT_THAT(TZEGameSession::ListGames(base),
+              ElementsAre("Alpha", "beta", "Default", "gamma", "Skin"));
+}
+
+TEST_F(StartUpTest, ANameCp932CannotHoldIsNotListed) {
+  std::filesystem::create_directories(base / std::filesystem::path(u8"ok\u00e9"));
+  std::filesystem::create_directories(base / std::filesystem::path(u8"\U0001F600"));
+  EXPECT_THAT(TZEGameSession::ListGames(base), ElementsAre("Default", "Skin"));
+}
+
+TEST_F(StartUpTest, AGameFolderNamedGameGetsNothingWritten) {
+  std::filesystem::create_directories(base / "Game");
+  Start();
+  Stop();
+  EXPECT_TRUE(std::filesystem::is_empty(base / "Game"));
+}
+
+TEST_F(StartUpTest, ClosingAsksAndNoKeepsTheWindow) {
+  Start();
+  view->show();
+  boxes.answers = {MessageAnswer::No};
+  QTest::keyClick(view->NameEdit(), Qt::Key_Q, Qt::ControlModifier);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text, "Zelvo Editorを終了しても構いませんか？");
+  EXPECT_THAT(boxes.shown[0].buttons, ElementsAre(MessageAnswer::Yes, MessageAnswer::No));
+  EXPECT_TRUE(view->isVisible());
+  boxes.answers = {MessageAnswer::Yes};
+  view->QuitAction()->trigger();
+  EXPECT_FALSE(view->isVisible());
+}
+
+TEST_F(StartUpTest, ClosingWritesThePlaceAndAChangedSummary) {
+  Start();
+  view->SummaryBox()->setPlainText("一行目\n二行目");
+  Stop();
+  EXPECT_EQ(readFile(base / "Default" / "Readme.txt"),
+            Bytes().text(Cp932::fromUtf8("一行目\r\n二行目\r\n")).vec());
+  std::ifstream ini(base / "Editor" / "Desktop.INI");
+  std::string text((std::istreambuf_iterator<char>(ini)), {});
+  EXPECT_NE(text.find("[ZEView]"), std::string::npos);
+}
+
+TEST_F(StartUpTest, ASummaryThatCannotBeWrittenIsReportedAndThePlaceStillSaved) {
+  Start();
+  std::filesystem::remove(base / "Default" / "Readme.txt");
+  std::filesystem::create_directories(base / "Default" / "Readme.txt" / "x");
+  view->SummaryBox()->setPlainText("changed");
+  Stop();
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_THAT(boxes.shown[0].text, ::testing::HasSubstr("Readme.txt"));
+  EXPECT_TRUE(std::filesystem::exists(base / "Editor" / "Desktop.INI"));
+}
+
+TEST_F(StartUpTest, APlaceThatCannotBeWrittenIsReported) {
+  Start();
+  std::filesystem::remove_all(base / "Editor");
+  std::ofstream(base / "Editor") << "a file";
+  Stop();
+  EXPECT_THAT(Texts(), ElementsAre("Editor\\Desktop.INIに書き込めませんでした"));
+}
+
+TEST_F(StartUpTest, ControlGAloneStartsTestPlayFromAnyControl) {
+  Start();
+  view->show();
+  QTest::keyClick(view->SummaryBox(), Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
+  QTest::keyClick(view->SummaryBox(), Qt::Key_G, Qt::ControlModifier | Qt::AltModifier);
+  EXPECT_TRUE(boxes.shown.empty());
+  QTest::keyClick(view->SummaryBox(), Qt::Key_G, Qt::ControlModifier);
+  EXPECT_THAT(Texts(), ElementsAre("エディタと同じフォルダにRunZelvo3が必要です"));
+}
+
+TEST_F(StartUpTest, ControlSSavesTheWholeGameAndSaysSo) {
+  Start();
+  ShowActive();
+  std::filesystem::remove(base / "Default" / "Data" / "Chara.Dat");
+  QTest::keyClick(view->GameList(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_THAT(Texts(), ElementsAre("保存が完了しました！"));
+  EXPECT_TRUE(std::filesystem::exists(base / "Default" / "Data" / "Chara.Dat"));
+}
+
+TEST_F(StartUpTest, ASaveThatFailsNamesTheFileAndCutsNothingShort) {
+  Start();
+  const auto before = readFile(base / "Default" / "Data" / "Chara.Dat");
+  // A folder where a data file belongs cannot be replaced, whoever runs the test.
+  std::filesystem::remove(base / "Default" / "Data" / "Job.Dat");
+  std::filesystem::create_directories(base / "Default" / "Data" / "Job.Dat" / "x");
+  view->SaveClick();
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_NE(boxes.shown[0].text, "保存が完了しました！");
+  EXPECT_NE(boxes.shown[0].text.find("Job.Dat"), std::string::npos) << boxes.shown[0].text;
+  EXPECT_EQ(readFile(base / "Default" / "Data" / "Chara.Dat"), before);
+}
+
+TEST_F(StartUpTest, ReloadReadsTheFolderAgainAndKeepsTheGameWhenThatFails) {
+  Start();
+  ShowActive();
+  view->ReloadClick();
+  EXPECT_TRUE(boxes.shown.empty());
+  const auto api = view->Session().Api();
+  truncateToHalf(base / "Default" / "Data" / "Chara.Dat");
+  QTest::keyClick(view->GameList(), Qt::Key_L, Qt::ControlModifier);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_NE(boxes.shown[0].text.find("Chara.Dat"), std::string::npos) << boxes.shown[0].text;
+  EXPECT_EQ(view->Session().Api(), api);
+  EXPECT_EQ(view->Designer().getZMLZelvoAPI(), api);
+}
+
+TEST_F(StartUpTest, TheBuildButtonOnlyExplains) {
+  Start();
+  view->BuildButton()->click();
+  EXPECT_THAT(Texts(), ElementsAre("現在はまだゲーム構築機能は有りません。ゲームフォルダと実行ファイルをコピーして配布してください。"));
+}
+
+TEST_F(StartUpTest, ToolBarButtonsFilterTheTree) {
+  Start();
+  QTreeWidget& tree = *view->EditorTree();
+  const int full = tree.topLevelItemCount();
+  view->ToolButton(1)->trigger();
+  ASSERT_EQ(tree.topLevelItemCount(), 1);
+  EXPECT_EQ(tree.topLevelItem(0)->text(0), "マップ");
+  view->ToolButton(4)->trigger();
+  EXPECT_EQ(tree.topLevelItemCount(), 1);
+  view->ToolButton(3)->trigger();
+  EXPECT_EQ(tree.topLevelItemCount(),
+            static_cast<int>(view->Session().Api()->GetCharaList() ? tree.topLevelItemCount() : 0));
+  view->ToolButton(0)->trigger();
+  EXPECT_EQ(tree.topLevelItemCount(), full);
+  EXPECT_TRUE(view->ToolButton(0)->isChecked());
+}
+
+TEST_F(StartUpTest, TheActivationCounterFollowsTheApplication) {
+  Start();
+  QEvent activate(QEvent::ApplicationActivate), deactivate(QEvent::ApplicationDeactivate);
+  QCoreApplication::sendEvent(qApp, &activate);
+  EXPECT_EQ(view->ActivationCounter(), 1);
+  QCoreApplication::sendEvent(qApp, &deactivate);
+  QCoreApplication::sendEvent(qApp, &deactivate);
+  EXPECT_EQ(view->ActivationCounter(), -1);
+  QCoreApplication::sendEvent(qApp, &activate);
+  EXPECT_EQ(view->ActivationCounter(), 1);
+}
+
+}  // namespace
+}  // namespace zelvo::test
