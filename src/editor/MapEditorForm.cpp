@@ -364,6 +364,10 @@ void TMapEditorForm::connectControls() {
 
 // ---- the data set, skin, opening and closing
 
+void TMapEditorForm::Register() {
+  RegisterMapEditorForm([] { return std::make_unique<TMapEditorForm>(); });
+}
+
 void TMapEditorForm::setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) {
   api_ = std::move(api);
   apiGiven_ = api_ != nullptr;
@@ -431,6 +435,7 @@ void TMapEditorForm::done(int result) {
 void TMapEditorForm::Closed() {
   // An unfinished action (a first point, a half-done copy, an event being moved) has not
   // touched the map yet; dropping its state keeps the map as it was before it.
+  engine_->EndEdit();
   toolStep_ = 0;
   guide_ = {};
   moving_ = false;
@@ -658,8 +663,8 @@ void TMapEditorForm::ToolClicked(int tool) {
 // ---- undo
 
 bool TMapEditorForm::Record(int32_t kind, int32_t k1, int32_t k2, int32_t k3, int32_t k4, int32_t k5, int32_t k6) {
-  engine_->AddUndo(kind, k1, k2, k3, k4, k5, k6);
-  return true;
+  // A refused step has shown its message; the change it would guard is not made.
+  return engine_->AddUndo(kind, k1, k2, k3, k4, k5, k6);
 }
 
 bool TMapEditorForm::RecordWholeLayer() {

@@ -14,6 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "editor/ZEEditorWindows.h"
 #include "editor/ZETreeWidgetAdapter.h"
 #include "editor/core/QonScrollBoxGeometry.h"
 #include "editor/core/ZEMapEditor.h"
@@ -59,7 +60,8 @@ class TZEEventEditorView2;
 class TMapEditorForm : public QDialog,
                        public IZEMapEditorWindow,
                        public IZEMapEditorHost,
-                       public IZEChipSetMapEditorLink {
+                       public IZEChipSetMapEditorLink,
+                       public IZEMapEditorForm {
  public:
   static constexpr int32_t kEventGrid = 16;
   static constexpr int32_t kOpacityThreshold = 80;
@@ -73,7 +75,12 @@ class TMapEditorForm : public QDialog,
   explicit TMapEditorForm(QWidget* parent = nullptr, std::filesystem::path placeFile = {});
   ~TMapEditorForm() override;
 
-  void setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api);
+  void setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) override;
+  // IZEMapEditorForm: what the editor's mediator opens for its code 1.
+  QWidget& Widget() override { return *this; }
+  void ReloadSkin() override { LoadSkin(); }
+  // The maker the program registers, so the mediator's windows hold this window.
+  static void Register();
   // Reads the skin pictures again; the skin window calls it after the skin changed.
   void LoadSkin();
   void LoadChipSetBitmaps() override;
