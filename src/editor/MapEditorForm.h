@@ -4,11 +4,14 @@
 // goes through the edit engine, preceded by an undo step. The mediator hands it the data set with
 // setZMLZelvoAPI and then shows it modally with exec().
 //
-// The implementation is split by concern: the window and its controls (MapEditorForm.cpp), the
-// mouse on the canvas and the palette (MapEditorFormMouse.cpp), the event mode
-// (MapEditorFormEvents.cpp) and the map tree, saving and chip-set tabs (MapEditorFormTree.cpp).
+// The implementation is split by concern: the window's state, values and canvas
+// (MapEditorForm.cpp), its controls and menus (MapEditorFormLayout.cpp), the mouse on the canvas
+// and the palette (MapEditorFormMouse.cpp), the event mode (MapEditorFormEvents.cpp), the event
+// tree (MapEditorFormEventTree.cpp) and the map tree, saving and chip-set tabs
+// (MapEditorFormTree.cpp).
 
 #include <QDialog>
+#include <QImage>
 #include <filesystem>
 #include <memory>
 #include <unordered_map>
@@ -54,6 +57,7 @@ class IZMLZelvoAPI;
 class TMapChipSetEditorForm;
 class TMapEditorLayersForm;
 class TMapPropertyView;
+class TMoveTypeView;
 class TQonScrollBox;
 class TZEEventEditorView2;
 
@@ -83,6 +87,8 @@ class TMapEditorForm : public QDialog,
   static void Register();
   // Reads the skin pictures again; the skin window calls it after the skin changed.
   void LoadSkin();
+  // The tree icons ("treeicon.bmp") and the tool bar pictures ("mapchipbutton.bmp") of the skin.
+  const std::vector<QImage>& TreeIcons() const { return treeIcons_; }
   void LoadChipSetBitmaps() override;
   std::shared_ptr<IZelvoMapModel> GetMapOfNode(IZelvoMapTreeNodeControl* node) const;
 
@@ -185,12 +191,15 @@ class TMapEditorForm : public QDialog,
  private:
   class MapTree;
 
-  // MapEditorForm.cpp
+  // MapEditorFormLayout.cpp
   void makeControls();
   QWidget* makePages();
   void makeToolBar();
   void makeMenus();
+
+  // MapEditorForm.cpp
   void connectControls();
+  void LoadSkinIcons();
   void Opened();
   void Closed();
   void PageChanged(int page);
@@ -284,6 +293,7 @@ class TMapEditorForm : public QDialog,
   TZEMapEditorPictures pictures_;
   std::unique_ptr<TZEMapEditorPainter> painter_;
   Bitmap canvas_;
+  std::vector<QImage> treeIcons_;
 
   int32_t lastX_ = -1, lastY_ = -1;
   TPoint lastCell_{-1, -1};
@@ -362,6 +372,7 @@ class TMapEditorForm : public QDialog,
   TMapEditorLayersForm* layersForm_ = nullptr;
   TMapChipSetEditorForm* chipSetForm_ = nullptr;
   TMapPropertyView* propertyView_ = nullptr;
+  TMoveTypeView* moveTypeView_ = nullptr;
   TZEEventEditorView2* eventEditor_ = nullptr;
 };
 

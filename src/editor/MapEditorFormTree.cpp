@@ -5,7 +5,9 @@
 #include <QDropEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QIcon>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QTabBar>
 
 #include "editor/MapChipSetEditorForm.h"
@@ -112,6 +114,7 @@ void TMapEditorForm::AddTreeItems(QTreeWidgetItem* parent, const std::shared_ptr
   auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(mapTreeView_);
   item->setText(0, text(node->GetNameBytes()));
   item->setData(0, Qt::UserRole, node->GetID());
+  if (size_t(ZEIcon::Map) < treeIcons_.size()) item->setIcon(0, QIcon(QPixmap::fromImage(treeIcons_[ZEIcon::Map])));
   item->setFlags(item->flags() | Qt::ItemIsEditable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled);
   nodes_[item] = node;
   for (int32_t i = 0; i < node->GetChildCount(); ++i) AddTreeItems(item, node->GetChild(i));

@@ -6,6 +6,10 @@
 #include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QIcon>
+
+#include "editor/core/ZESkinPictures.h"
+#include "platform/gui/Bitmap.h"
 #include <QCheckBox>
 
 #include "MapEditorFormFixture.h"
@@ -302,6 +306,34 @@ TEST_F(ChipSetTabs, LoopAndGridChecksSetTheMapAndThePainter) {
   form->EditMapAction()->trigger();
   EXPECT_TRUE(form->LoopCheck()->isChecked()) << "a looping map checks the box when it opens";
   EXPECT_EQ(form->MapScroll()->BitmapWidth(), 4 * 32);
+}
+
+}  // namespace
+}  // namespace zelvo::test
+
+namespace zelvo::test {
+namespace {
+
+using Skin = MapEditorFormTest;
+
+TEST_F(Skin, ASkinChangeReachesTheToolBarTheTreesAndTheCanvas) {
+  EXPECT_TRUE(form->ModeButton(0)->icon().isNull()) << "no skin pictures yet";
+  const std::filesystem::path folder = ZESkinPictures().FilePath("x").parent_path();
+  std::filesystem::create_directories(folder);
+  Bitmap strip(16 * 16, 16);
+  strip.fill(0xFF00FF00u);
+  ASSERT_TRUE(strip.saveToFile(folder / "mapchipbutton.bmp", 32));
+  ASSERT_TRUE(strip.saveToFile(folder / "treeicon.bmp", 32));
+  Bitmap empty(32, 32);
+  empty.fill(0xFF0000FFu);
+  ASSERT_TRUE(empty.saveToFile(folder / "empty.bmp", 32));
+  const QRgb before = rendered().pixel(cell(7, 7));
+  form->ReloadSkin();
+  EXPECT_FALSE(form->ModeButton(0)->icon().isNull());
+  EXPECT_FALSE(form->RedoButton()->icon().isNull());
+  EXPECT_EQ(form->TreeIcons().size(), 16u);
+  EXPECT_FALSE(form->MapTreeView()->topLevelItem(0)->icon(0).isNull());
+  EXPECT_NE(rendered().pixel(cell(7, 7)), before) << "the canvas is drawn from the new cell background";
 }
 
 }  // namespace
