@@ -11,7 +11,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QIcon>
+#include <QMimeData>
 #include <QPainter>
+#include <QTreeWidget>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSlider>
@@ -19,7 +21,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "editor/MapChipSetEditorForm.h"
@@ -32,6 +33,7 @@
 #include "editor/core/ZEDesktopController.h"
 #include "editor/core/ZESkinPictures.h"
 #include "model/ZMLZelvoAPI.h"
+#include "model/ZelvoMapChipSetIDListControl.h"
 #include "model/ZelvoMapChipSetModel.h"
 #include "model/ZelvoMapFloorModel.h"
 #include "model/ZelvoMapModel.h"
@@ -64,6 +66,9 @@ TMapEditorForm::TMapEditorForm(QWidget* parent, std::filesystem::path placeFile)
   layersForm_ = new TMapEditorLayersForm(*engine_, this, this, placeFile_);
   chipSetForm_ = new TMapChipSetEditorForm(this);
   chipSetForm_->SetMapEditorLink(this);
+  // Chip sets are dragged out of its tree onto the palette.
+  chipSetForm_->ChipSetTree->setDragEnabled(true);
+  chipSetForm_->ChipSetTree->setDragDropMode(QAbstractItemView::DragOnly);
   propertyView_ = new TMapPropertyView(*engine_, this, this);
   pages_->setCurrentIndex(0);
   if (placeFile_.empty()) LoadWidgetPosition(*this);
@@ -88,6 +93,12 @@ void TMapEditorForm::connectControls() {
   mapScroll_->OnMouseMove = [this](TQonShiftState s, int32_t x, int32_t y) { MapMouseMove(s, x, y); };
   mapScroll_->OnMouseUp = [this](TQonMouseButton b, TQonShiftState s, int32_t x, int32_t y) { MapMouseUp(b, s, x, y); };
   chipScroll_->OnPaint = [this](QPainter& painter, const QRect& clip) { PaintPalette(painter, clip); };
+  chipScroll_->OnDragOver = [this](const QMimeData* data, QPoint, bool& accept) {
+    auto chipSet = DraggedChipSet(data);
+    auto map = engine_->GetCurrentMap();
+    accept = chipSet && map && !map->GetChipSetIDList()->ContainsID(chipSet->GetID());
+  };
+  chipScroll_->OnDragDrop = [this](const QMimeData* data, QPoint) { AddDroppedChipSet(DraggedChipSet(data)); };
   chipScroll_->OnMouseDown = [this](TQonMouseButton b, TQonShiftState, int32_t x, int32_t y) {
     if (b == mbLeft) PaletteMouse(x, y);
   };

@@ -38,6 +38,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
+class QMimeData;
 class QPainter;
 class QPushButton;
 class QSlider;
@@ -111,6 +112,9 @@ class TMapEditorForm : public QDialog,
   // Shows a map-tree node's map in the canvas; nullptr shows none.
   void SelectMap(std::shared_ptr<IZelvoMapTreeNodeControl> node);
   void UpdateSizeLabel();
+  // A chip set dropped from the chip-set editor's tree: taken while a map is open that does not
+  // use it yet; its tab is added, chosen and its palette shown. False when refused.
+  bool AddDroppedChipSet(const std::shared_ptr<IZelvoMapChipSetModel>& chipSet);
 
   // The event position whose rectangle overlaps the cursor rectangle at point with the nearest
   // top-left (the first on a tie), never skip; nullptr when none.
@@ -283,6 +287,7 @@ class TMapEditorForm : public QDialog,
   void StopChipSetClick();
   void AddChipSetID(int32_t id);
   void MarkModified(IZelvoMapTreeNodeControl* node);
+  std::shared_ptr<IZelvoMapChipSetModel> DraggedChipSet(const QMimeData* data) const;
 
   std::filesystem::path placeFile_;
   std::unique_ptr<TZEMapEditor> engine_;

@@ -11,6 +11,7 @@
 #include <QTabBar>
 
 #include "editor/MapChipSetEditorForm.h"
+#include "editor/core/ZEChipSetEditorControl.h"
 #include "editor/MapEditorMapTree.h"
 #include "editor/MapPropertyView.h"
 #include "editor/QonScrollBox.h"
@@ -330,6 +331,21 @@ void TMapEditorForm::StopChipSetClick() {
   map->GetChipSetIDList()->Delete(index);
   RebuildChipSetTabs();
   RepaintCanvas();
+}
+
+// Only a drag out of the chip-set editor's tree, which is where a chip set is chosen.
+std::shared_ptr<IZelvoMapChipSetModel> TMapEditorForm::DraggedChipSet(const QMimeData* data) const {
+  if (!data || !data->hasFormat(MapTree::kItemFormat) || !chipSetForm_->isVisible()) return nullptr;
+  return chipSetForm_->Control().SelectedChipSet();
+}
+
+bool TMapEditorForm::AddDroppedChipSet(const std::shared_ptr<IZelvoMapChipSetModel>& chipSet) {
+  auto map = engine_->GetCurrentMap();
+  if (!chipSet || !map || map->GetChipSetIDList()->ContainsID(chipSet->GetID())) return false;
+  AddChipSetID(chipSet->GetID());
+  chipTabs_->setCurrentIndex(chipTabs_->count() - 1);
+  pages_->setCurrentIndex(TZEMapEditor::ModeChip);
+  return true;
 }
 
 void TMapEditorForm::ShowChipSetTab(const std::shared_ptr<IZelvoMapChipSetModel>& chipSet, bool newTab) {

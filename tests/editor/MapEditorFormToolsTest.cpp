@@ -338,3 +338,24 @@ TEST_F(Skin, ASkinChangeReachesTheToolBarTheTreesAndTheCanvas) {
 
 }  // namespace
 }  // namespace zelvo::test
+
+namespace zelvo::test {
+namespace {
+
+using DroppedChipSets = MapEditorFormTest;
+
+TEST_F(DroppedChipSets, AreTakenOnlyWhileAMapIsOpenThatDoesNotUseThemYet) {
+  auto third = AddChipSet("third", 2, 2);
+  EXPECT_FALSE(form->AddDroppedChipSet(plain)) << "already used";
+  form->ModeButton(TZEMapEditor::ModeEvent)->trigger();
+  EXPECT_TRUE(form->AddDroppedChipSet(third));
+  EXPECT_EQ(engine().GetCurrentMap()->GetChipSetIDList()->GetCount(), 3);
+  EXPECT_EQ(form->MapChipSetTabView()->currentIndex(), 2);
+  EXPECT_EQ(form->Pages()->currentIndex(), TZEMapEditor::ModeChip) << "the palette is shown";
+  EXPECT_EQ(engine().GetChipSet(), third);
+  form->CloseMap();
+  EXPECT_FALSE(form->AddDroppedChipSet(AddChipSet("fourth", 1, 1)));
+}
+
+}  // namespace
+}  // namespace zelvo::test
