@@ -359,3 +359,28 @@ TEST_F(DroppedChipSets, AreTakenOnlyWhileAMapIsOpenThatDoesNotUseThemYet) {
 
 }  // namespace
 }  // namespace zelvo::test
+
+namespace zelvo::test {
+namespace {
+
+using EmptyMap = MapEditorFormTest;
+
+TEST_F(EmptyMap, AMapOfSizeZeroShowsAnEmptyCanvasThatEveryToolPassesOver) {
+  town->GetMap()->SetSize(0, 0);
+  form->EditMapAction()->trigger();
+  EXPECT_EQ(form->MapScroll()->BitmapWidth(), 0);
+  pickChip(1, 1);
+  for (int tool : {TZEMapEditor::ToolPencil, TZEMapEditor::ToolFill, TZEMapEditor::ToolCopy}) {
+    chooseTool(tool);
+    click(QPoint(5, 5));
+  }
+  chooseMode(TZEMapEditor::ModeEvent);
+  hover(QPoint(5, 5));
+  click(QPoint(5, 5), Qt::RightButton);
+  EXPECT_TRUE(popups.empty()) << "no pop-up outside the map";
+  canvas()->repaint();
+  EXPECT_EQ(form->MapScroll()->BitmapHeight(), 0);
+}
+
+}  // namespace
+}  // namespace zelvo::test
