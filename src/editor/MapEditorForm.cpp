@@ -39,6 +39,8 @@
 #include "model/ZelvoMapModel.h"
 #include "model/ZelvoMapTreeControl.h"
 #include "model/ZelvoMapTreeNodeControl.h"
+#include "model/ZelvoMoveTypeList.h"
+#include "model/ZelvoMoveTypeModel.h"
 #include "platform/core/Cp932.h"
 #include "platform/gui/MessageBox.h"
 
@@ -230,6 +232,11 @@ void TMapEditorForm::Opened() {
     mapTreeView_->setCurrentItem(mapTreeView_->topLevelItem(0));
     SelectMap(NodeOf(mapTreeView_->topLevelItem(0)));
   }
+  std::vector<std::string> moveTypes;
+  if (auto list = api_->GetMoveTypeList())
+    for (int32_t i = 0; i < list->GetCount(); ++i)
+      if (auto moveType = list->GetItem(i)) moveTypes.push_back(moveType->GetNameBytes());
+  SetMoveTypeNames(moveTypes);
   layersForm_->setZMLZelvoAPI(api_.get());
   layersForm_->show();
   UpdateSizeLabel();
