@@ -321,7 +321,7 @@ class TMapEditorForm : public QDialog,
   QTabWidget* pages_ = nullptr;
   MapTree* mapTreeView_ = nullptr;
   QTreeWidget* eventTreeView_ = nullptr;
-  TZETreeWidgetAdapter* events_ = nullptr;
+  std::unique_ptr<TZETreeWidgetAdapter> events_;
   QTabBar* chipTabs_ = nullptr;
   TQonScrollBox* chipScroll_ = nullptr;
   TQonScrollBox* mapScroll_ = nullptr;

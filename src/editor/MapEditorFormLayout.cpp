@@ -165,7 +165,7 @@ QWidget* TMapEditorForm::makePages() {
   eventTreeView_ = new QTreeWidget(events);
   eventTreeView_->setHeaderHidden(true);
   eventTreeView_->setDragEnabled(true);
-  events_ = new TZETreeWidgetAdapter(*eventTreeView_);
+  events_ = std::make_unique<TZETreeWidgetAdapter>(*eventTreeView_);
   sharedEditorButton_ = new QPushButton(q("共有イベントエディタ起動(&E)"), events);
   auto* settings = group("エディタ設定", events);
   auto* settingsLayout = new QVBoxLayout(settings);
