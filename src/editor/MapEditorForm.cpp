@@ -658,8 +658,7 @@ void TMapEditorForm::ToolClicked(int tool) {
 // ---- undo
 
 bool TMapEditorForm::Record(int32_t kind, int32_t k1, int32_t k2, int32_t k3, int32_t k4, int32_t k5, int32_t k6) {
-  engine_->AddUndo(kind, k1, k2, k3, k4, k5, k6);
-  return true;
+  return engine_->AddUndo(kind, k1, k2, k3, k4, k5, k6);
 }
 
 bool TMapEditorForm::RecordWholeLayer() {
