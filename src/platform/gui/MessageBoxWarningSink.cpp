@@ -19,8 +19,10 @@ void TZelvoMessageBoxWarningSink::Warn(const std::string& cp932) {
   ShowMessage(text, caption_, MessageKind::Warning, {MessageAnswer::Ok});
 }
 
-void InstallMessageBoxWarningSink(const std::string& caption) {
-  SetDefaultWarningSink(std::make_shared<TZelvoMessageBoxWarningSink>(caption));
+std::shared_ptr<TZelvoMessageBoxWarningSink> InstallMessageBoxWarningSink(const std::string& caption) {
+  auto sink = std::make_shared<TZelvoMessageBoxWarningSink>(caption);
+  SetDefaultWarningSink(sink);
+  return sink;
 }
 
 }  // namespace zelvo

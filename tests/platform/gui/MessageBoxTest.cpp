@@ -79,10 +79,14 @@ TEST(MessageBoxWarningSink, ShowsEachWarningOnceInAWarningBoxWithOk) {
 
 TEST(MessageBoxWarningSink, InstallingItSendsTheDataLayersWarningsToBoxes) {
   MessageBoxRecorder boxes;
-  InstallMessageBoxWarningSink("ZelvoEditor");
+  auto sink = InstallMessageBoxWarningSink("ZelvoEditor");
+  DefaultWarningSink()->Warn("x.map");
+  DefaultWarningSink()->Warn("x.map");
+  // A game opened again tells again.
+  sink->ForgetShown();
   DefaultWarningSink()->Warn("x.map");
   SetDefaultWarningSink(nullptr);
-  ASSERT_EQ(boxes.shown.size(), 1u);
+  ASSERT_EQ(boxes.shown.size(), 2u);
   EXPECT_EQ(boxes.shown[0].caption, "ZelvoEditor");
 }
 
