@@ -173,6 +173,8 @@ class TMapEditorForm : public QDialog,
   QAction* UsePackageAction() const { return usePackage_; }
   QAction* StopPackageAction() const { return stopPackage_; }
   TMapEditorLayersForm* LayersForm() const { return layersForm_; }
+  TMapChipSetEditorForm* ChipSetForm() const { return chipSetForm_; }
+  QAction* ChipSetEditorAction() const { return chipSetEditor_; }
   TZEEventEditorView2* EventEditor();
 
   int32_t ToolStep() const { return toolStep_; }

@@ -7,6 +7,11 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QIcon>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+
+#include "editor/MapChipSetEditorForm.h"
 
 #include "editor/core/ZESkinPictures.h"
 #include "platform/gui/Bitmap.h"
@@ -355,6 +360,30 @@ TEST_F(DroppedChipSets, AreTakenOnlyWhileAMapIsOpenThatDoesNotUseThemYet) {
   EXPECT_EQ(engine().GetChipSet(), third);
   form->CloseMap();
   EXPECT_FALSE(form->AddDroppedChipSet(AddChipSet("fourth", 1, 1)));
+}
+
+TEST_F(DroppedChipSets, ADragOutOfTheChipSetEditorsTreeLandsOnThePalette) {
+  auto third = AddChipSet("third", 2, 2);
+  form->ChipSetEditorAction()->trigger();
+  QTreeWidget* chipSets = form->ChipSetForm()->ChipSetTree;
+  auto found = chipSets->findItems("third", Qt::MatchExactly | Qt::MatchRecursive);
+  ASSERT_EQ(found.size(), 1);
+  chipSets->setCurrentItem(found[0]);
+  QMimeData data;
+  data.setData("application/x-qabstractitemmodeldatalist", QByteArray("x"));
+  TQonScrollBox* box = form->ChipScroll();
+  const QPoint at = box->qonPaintBox->mapTo(box, QPoint(4, 4));
+  QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(box, &enter);
+  ASSERT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(box, &drop);
+  EXPECT_TRUE(engine().GetCurrentMap()->GetChipSetIDList()->ContainsID(third->GetID()));
+  EXPECT_EQ(engine().GetChipSet(), third);
+
+  QDragEnterEvent again(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(box, &again);
+  EXPECT_FALSE(again.isAccepted()) << "a chip set the map uses already";
 }
 
 }  // namespace
