@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QIcon>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QTreeWidget>
@@ -101,6 +103,10 @@ void TMapEditorForm::connectControls() {
     accept = chipSet && map && !map->GetChipSetIDList()->ContainsID(chipSet->GetID());
   };
   chipScroll_->OnDragDrop = [this](const QMimeData* data, QPoint) { AddDroppedChipSet(DraggedChipSet(data)); };
+  for (QWidget* target : {static_cast<QWidget*>(chipTabs_), leftPanel_}) {
+    target->setAcceptDrops(true);
+    target->installEventFilter(this);
+  }
   chipScroll_->OnMouseDown = [this](TQonMouseButton b, TQonShiftState, int32_t x, int32_t y) {
     if (b == mbLeft) PaletteMouse(x, y);
   };
@@ -157,6 +163,30 @@ void TMapEditorForm::connectControls() {
   connect(mapTreeView_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) { RenameItem(item); });
   connect(mapTreeView_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { SelectMap(NodeOf(item)); });
   connect(sharedEditorButton_, &QPushButton::clicked, this, [this] { OpenSharedEditor(); });
+}
+
+bool TMapEditorForm::eventFilter(QObject* watched, QEvent* event) {
+  const bool target = watched == chipTabs_ || watched == leftPanel_;
+  if (!target) return QDialog::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      auto* drag = static_cast<QDragMoveEvent*>(event);
+      auto chipSet = DraggedChipSet(drag->mimeData());
+      auto map = engine_->GetCurrentMap();
+      if (chipSet && map && !map->GetChipSetIDList()->ContainsID(chipSet->GetID())) drag->acceptProposedAction();
+      else drag->ignore();
+      return true;
+    }
+    case QEvent::Drop: {
+      auto* drop = static_cast<QDropEvent*>(event);
+      if (AddDroppedChipSet(DraggedChipSet(drop->mimeData()))) drop->acceptProposedAction();
+      else drop->ignore();
+      return true;
+    }
+    default:
+      return QDialog::eventFilter(watched, event);
+  }
 }
 
 // ---- the data set, skin, opening and closing

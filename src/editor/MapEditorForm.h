@@ -132,6 +132,7 @@ class TMapEditorForm : public QDialog,
   QTreeWidget* MapTreeView() const;
   QTreeWidget* EventTreeView() const { return eventTreeView_; }
   QTabBar* MapChipSetTabView() const { return chipTabs_; }
+  QWidget* LeftPanel() const { return leftPanel_; }
   QLabel* SizeLabel() const { return sizeLabel_; }
   QCheckBox* LoopCheck() const { return loopCheck_; }
   QCheckBox* GridCheck() const { return gridCheck_; }
@@ -193,6 +194,8 @@ class TMapEditorForm : public QDialog,
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void done(int result) override;
+  // Chip sets dragged from the chip-set editor onto the tabs or the left panel.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   class MapTree;
@@ -325,6 +328,7 @@ class TMapEditorForm : public QDialog,
   QTreeWidget* eventTreeView_ = nullptr;
   std::unique_ptr<TZETreeWidgetAdapter> events_;
   QTabBar* chipTabs_ = nullptr;
+  QWidget* leftPanel_ = nullptr;
   TQonScrollBox* chipScroll_ = nullptr;
   TQonScrollBox* mapScroll_ = nullptr;
   QLabel* sizeLabel_ = nullptr;

@@ -52,6 +52,7 @@ void TMapEditorForm::makeControls() {
   mapScroll_->setAcceptDrops(true);
 
   auto* left = new QWidget(this);
+  leftPanel_ = left;
   auto* leftLayout = new QVBoxLayout(left);
   leftLayout->setContentsMargins(0, 0, 0, 0);
   leftLayout->addWidget(makePages());

@@ -384,6 +384,21 @@ TEST_F(DroppedChipSets, ADragOutOfTheChipSetEditorsTreeLandsOnThePalette) {
   QDragEnterEvent again(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(box, &again);
   EXPECT_FALSE(again.isAccepted()) << "a chip set the map uses already";
+
+  // The tabs and the left panel take one the same way.
+  auto fourth = AddChipSet("fourth", 1, 1);
+  form->ChipSetForm()->setZMLZelvoAPI(game);
+  for (QWidget* target : {static_cast<QWidget*>(form->MapChipSetTabView()), form->LeftPanel()}) {
+    auto* chosen = chipSets->findItems(target == form->LeftPanel() ? "fourth" : "third", Qt::MatchExactly | Qt::MatchRecursive)[0];
+    chipSets->setCurrentItem(chosen);
+    QDragEnterEvent over(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &over);
+    EXPECT_EQ(over.isAccepted(), target == form->LeftPanel());
+    QDropEvent onto(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &onto);
+  }
+  EXPECT_TRUE(engine().GetCurrentMap()->GetChipSetIDList()->ContainsID(fourth->GetID()));
+  EXPECT_EQ(form->MapChipSetTabView()->count(), 4);
 }
 
 }  // namespace
