@@ -440,7 +440,11 @@ void TZEEventEditorView2::showEvent(QShowEvent* event) {
 }
 
 void TZEEventEditorView2::done(int result) {
-  editing_.Release();
+  // Closed any way but OK, the edit is cancelled: shared lists go back as they were.
+  if (result == QDialog::Accepted)
+    editing_.Release();
+  else
+    editing_.Cancel();
   orders_.Clear();
   orders_.SetTag(nullptr);
   conditions_.Clear();

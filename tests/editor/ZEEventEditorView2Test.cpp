@@ -132,11 +132,22 @@ TEST_F(EventEditorView2Test, SharingAsksAndPutsTheListIntoTheGame) {
     view->ShareButton()->click();
     EXPECT_EQ(view->SharingLabel()->text(), QString::fromUtf8("命令リスト「話す@村人の処理」を共有中"));
     EXPECT_EQ(view->ShareButton()->text(), QString::fromUtf8("共有解除(&S)"));
+    EXPECT_EQ(api->sharedOrders->GetChildCount(), 1);  // the game's at once, while the window is open
     view->CancelButton()->click();
   });
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[1].text, "このアクションの処理内容を\n\r他のアクションと共有できるようにしますか？");
-  EXPECT_EQ(api->sharedOrders->GetChildCount(), 1);
+  EXPECT_EQ(api->sharedOrders->GetChildCount(), 0) << "Cancel takes the sharing back";
+}
+
+TEST_F(EventEditorView2Test, SharingIsKeptByOk) {
+  messages.answers = {MessageAnswer::Ok};
+  run([&] {
+    view->ShareButton()->click();
+    view->OkButton()->click();
+  });
+  ASSERT_EQ(api->sharedOrders->GetChildCount(), 1);
+  EXPECT_EQ(api->sharedOrders->GetChild(0)->GetID(), event->GetItem(0)->GetOrder()->GetID());
 }
 
 TEST_F(EventEditorView2Test, LinkingAsksThenTakesTheChosenList) {
