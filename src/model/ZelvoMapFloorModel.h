@@ -92,6 +92,9 @@ class TZelvoMapFloorModel : public TZelvoModel, public virtual IZelvoMapFloorMod
   int32_t GetHeight() const override { return height_; }
   TZelvoMapCell ResolveCell(const TZelvoMapCell& cell) const override;
   int32_t GetFloorIndex() const override;
+  // The grid, row after row (width x height cells), for copies too large to go cell by cell.
+  const TZelvoMapCell* CellData() const { return cells_.data(); }
+  TZelvoMapCell* CellData() { return cells_.data(); }
 
   // The record: base, -1, 0, the four settings, the picture, then the cells. The grid must have
   // been sized by the map first; the record does not hold the size.

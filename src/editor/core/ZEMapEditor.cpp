@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <new>
 
 #include "editor/core/EtcBitmapList.h"
 #include "model/ZelvoMapChipSetIDListControl.h"
@@ -169,14 +170,19 @@ bool TZEMapEditor::AddUndo(int32_t kind, int32_t key1, int32_t key2, int32_t key
 
 void TZEMapEditor::EndEdit() { undo_->EndEdit(); }
 
-bool TZEMapEditor::Undo() {
-  EndEdit();
-  return undo_->Undo();
-}
+bool TZEMapEditor::Undo() { return Swapped(true); }
 
-bool TZEMapEditor::Redo() {
+bool TZEMapEditor::Redo() { return Swapped(false); }
+
+bool TZEMapEditor::Swapped(bool undo) {
   EndEdit();
-  return undo_->Redo();
+  try {
+    return undo ? undo_->Undo() : undo_->Redo();
+  } catch (const std::bad_alloc&) {
+    // The step that would undo the swap cannot be had: nothing is restored, the history stays.
+    ShowMessage(kUndoRefused, {}, MessageKind::Warning, {MessageAnswer::Ok});
+    return false;
+  }
 }
 
 void TZEMapEditor::MarkMapModified() {
