@@ -9,11 +9,6 @@ namespace zelvo {
 
 void BinaryReader::fail(const std::string& what) const { throw EFormatError(stream_.GetName(), position(), what); }
 
-int64_t BinaryReader::remaining() const {
-  int64_t left = size_ - stream_.GetPosition();
-  return left > 0 ? left : 0;
-}
-
 void BinaryReader::requireAvailable(int64_t bytes, const char* what) {
   if (bytes < 0 || bytes > remaining()) fail(std::string(what) + " runs past the end");
 }
