@@ -131,7 +131,8 @@ void TZelvoMapTreeControl::LoadTopLevel(const std::string& mapsFolder, int32_t i
   auto node = std::make_shared<TZelvoMapTreeNodeControl>(id, api_);
   node->SetTree(this);
   try {
-    TZStream stream(path, TZStream::ReadFileToMemory);
+    // Read from the file itself: the tree passes over the floors' cells without reading them.
+    TZStream stream(path, TZStream::ReadFile);
     node->LoadTreeFromStream(stream);
   } catch (const EFormatError& e) {
     // The map stays in the tree, its file untouched, until someone gives it a new map.

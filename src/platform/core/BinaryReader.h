@@ -35,6 +35,11 @@ class BinaryReader {
     int32_t got = stream_.Read(buffer, static_cast<int32_t>(count < kMaxChunk ? count : kMaxChunk));
     if (got != count) readRest(static_cast<uint8_t*>(buffer), count, got);
   }
+  // The next count bytes in place when the stream is a buffer that holds them, passed over;
+  // nullptr otherwise (nothing is read then).
+  const uint8_t* viewBytes(int64_t count) {
+    return memory_ && count >= 0 ? memory_->view(static_cast<size_t>(count)) : nullptr;
+  }
   std::string readString(int64_t count);
   std::vector<uint8_t> readByteVector(int64_t count);
 

@@ -41,6 +41,13 @@ class MemoryStream final : public ByteStream {
     position_ += n;
     return true;
   }
+  // The next n bytes in place, passed over; nullptr (and nothing passed) when fewer are left.
+  const uint8_t* view(size_t n) {
+    if (position_ > size_ || n > size_ - position_) return nullptr;
+    const uint8_t* at = bytes_.data() + position_;
+    position_ += n;
+    return at;
+  }
   void put(const void* in, size_t n) {
     const size_t end = position_ + n;
     if (end > bytes_.size()) grow(end);
