@@ -1,5 +1,6 @@
 #include "model/ZelvoMapTreeControl.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <set>
@@ -188,7 +189,10 @@ void TZelvoMapTreeControl::RenderFolder(const std::string& mapsFolder,
       continue;
     }
     if (!node->IsModified() && !moved) continue;
-    TZStream file("", TZStream::Memory);
+    // Room for the cells up front, so a large map is not copied as its buffer grows.
+    std::vector<uint8_t> room;
+    room.reserve(size_t(std::clamp<int64_t>(node->GetDataSize(), 0, int64_t(1) << 30)) + 65536);
+    TZStream file(std::move(room), "memory");
     node->SaveToStream(file);
     sink({mapsFolder + name, bytesOf(file), {}});
     written.push_back(node);
