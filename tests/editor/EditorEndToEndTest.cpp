@@ -11,6 +11,7 @@
 #include "EditorProgramFixture.h"
 #include "editor/MoveTypeView.h"
 #include "model/ZMLZelvoAPIImpl.h"
+#include "model/ZelvoMapTreeWarningSink.h"
 #include "model/ZelvoMoveTypeList.h"
 #include "player/GameFolderChoice.h"
 #include "player/HeadlessPlayer.h"
@@ -19,7 +20,19 @@ namespace zelvo::test {
 namespace {
 
 using ::testing::ElementsAre;
-using EndToEndTest = EditorProgramTest;
+// Keeps the data layer's warnings while it lives.
+class WarningRecorder final : public IZelvoWarningSink {
+ public:
+  void Warn(const std::string& text) override { warnings.push_back(text); }
+  std::vector<std::string> warnings;
+};
+
+class EndToEndTest : public EditorProgramTest {
+ protected:
+  EndToEndTest() : warnings(std::make_shared<WarningRecorder>()) { SetDefaultWarningSink(warnings); }
+  ~EndToEndTest() override { SetDefaultWarningSink(nullptr); }
+  std::shared_ptr<WarningRecorder> warnings;
+};
 
 int32_t storedMoveTypes(const std::string& folder) {
   const std::string saved = GameFolder;
@@ -67,6 +80,7 @@ TEST_F(EndToEndTest, MakeOpenEditSaveAndPlay) {
   QTest::keyClick(view->EditorTree(), Qt::Key_S, Qt::ControlModifier);
   EXPECT_THAT(Texts(), ElementsAre("ゲームの作成に成功しました。", "保存が完了しました！"));
   EXPECT_EQ(storedMoveTypes("Test1\\"), before + 1);
+  EXPECT_TRUE(warnings->warnings.empty());
 
   const GameFolderChoice choice = ChooseGameFolder(base);
   EXPECT_EQ(choice.folder, "Test1\\");
