@@ -13,6 +13,7 @@
 #include "editor/ZECapabilityEditor.h"
 #include "editor/ZECharaView.h"
 #include "editor/ZECollisionView.h"
+#include "editor/ZEEditorIcons.h"
 #include "editor/ZEConditionDetailView.h"
 #include "editor/ZEConditionView.h"
 #include "editor/ZEDAnimeView.h"
@@ -105,6 +106,16 @@ TZEEditorWindows::TZEEditorWindows(TZEView& mainWindow)
   orderLView = std::make_unique<TZEOrderLView>();
 
   eventEditorView->SetEventEditor(eventEditorView2.get());
+  // The windows that show model nodes outside the mediator's hand-over take the main window's
+  // image list here; order nodes draw from the same pictures.
+  std::vector<QIcon> icons;
+  for (int32_t i = 0; i < kEditorIconCount; ++i) icons.push_back(EditorIcon(i));
+  chipSetEditor->SetMainIconList(icons);
+  chipSetProperty->SetIconList(icons);
+  eventEditorView2->SetIconSources(EditorIconSource(), EditorIconSource());
+  popupTreeView->SetIconSource(EditorIconSource());
+  orderLView->SetIconSource(EditorIconSource());
+  conditionDetailView->setImageList(EditorIconSource());
 }
 
 TZEEditorWindows::~TZEEditorWindows() {
