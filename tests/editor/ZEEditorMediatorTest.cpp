@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include <QDeadlineTimer>
+#include <QRadioButton>
 #include <QThread>
 #include <fstream>
 #include <map>
@@ -76,6 +77,20 @@ TEST_F(MediatorTest, AWindowShowingAlreadyIsNotShownAgain) {
   });
   EXPECT_EQ(shown, windows->folderView.get());
   EXPECT_EQ(nested, 0);
+}
+
+TEST_F(MediatorTest, TheCharaEditorOpensFurtherEditorsThroughTheSameMediator) {
+  Start();
+  QWidget* nested = nullptr;
+  QWidget* shown = ModalShownBy([&] { view->Mediator().OpenEditor(3); }, [&](QWidget&) {
+    TZECharaView& charas = *windows->charaView;
+    charas.partsChoice(1)->click();  // "あたり判定"
+    QTreeWidget& parts = *charas.partTree();
+    ASSERT_GT(parts.topLevelItemCount(), 0);
+    nested = ModalShownBy([&] { doubleClickNode(parts, parts.topLevelItem(0)); });
+  });
+  EXPECT_EQ(shown, windows->charaView.get());
+  EXPECT_EQ(nested, windows->collisionView.get());
 }
 
 TEST_F(MediatorTest, TheTreeOpensAnEditorByItsNode) {
