@@ -1,6 +1,8 @@
-// The map editor's canvas: one full repaint of a 1920 x 1080 view of a large three-layer map,
-// at 100 % and at 50 % (four times the cells), in the chip mode, the passability mode and the
-// event mode with a few hundred events. A repaint follows every scroll and every pencil stroke.
+// The map editor's canvas: one full repaint of a 1920 x 1080 view of a 1024 x 1024 three-layer
+// map at every zoom step of the window (50 % to 300 %), in the chip mode, the passability mode and
+// the event mode with 500 events in view; and the repaint after a pencil stroke over 3 x 3 cells
+// (the cells round the stroke, widened by one). The budget is one frame: 16 ms for a full
+// repaint, 1 ms after a stroke.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -31,6 +33,11 @@ using namespace zelvo;
 constexpr int32_t kMapSize = 1024;
 constexpr int32_t kChipSet = 20;
 constexpr int32_t kViewWidth = 1920, kViewHeight = 1080;
+constexpr int32_t kEvents = 500;
+// The cell at the view's top-left: the middle of the map.
+constexpr int32_t kViewCellX = 400, kViewCellY = 300;
+constexpr int32_t kPowers[] = {8, 16, 24, 32, 40, 48};
+constexpr double kFrameBudget = 16.0, kStrokeBudget = 1.0;
 
 void fillPicture(TBitmap32& picture, int32_t w, int32_t h, uint32_t seed) {
   picture.SetSize(w, h, 32);
@@ -79,9 +86,10 @@ struct Scene {
           cell.Row = uint16_t((y * 3 + layer) % 8);
           map->GetFloor(layer)->SetCell(x, y, cell);
         }
-    for (int32_t i = 0; i < 300; ++i) {
+    // Spread over the cells the view shows at 100 %, so every one of them is drawn.
+    for (int32_t i = 0; i < kEvents; ++i) {
       auto position = std::make_shared<TZelvoEventPositionModel>(1000 + i);
-      position->SetPosition((i * 37) % 60 * 32 + 8, (i * 11) % 34 * 32, i % 2);
+      position->SetPosition(kViewCellX * 32 + (i * 37) % 60 * 32 + 8, kViewCellY * 32 + (i * 11) % 34 * 32, i % 2);
       position->SetDirection(i % 8);
       map->GetEventPositionList()->Add(position);
     }
@@ -116,9 +124,28 @@ void paint(int32_t mode, int32_t power) {
   Scene& s = scene();
   s.engine.SetMode(mode);
   const int32_t step = 32 * power / 16;
-  const TPoint origin{400 * step, 300 * step};
+  const TPoint origin{kViewCellX * step, kViewCellY * step};
   s.painter.PaintCanvas(s.target, origin, {origin.X, origin.Y, origin.X + kViewWidth, origin.Y + kViewHeight}, power);
   benchmark::DoNotOptimize(s.target.pixel(100, 100));
+}
+
+// A stroke over 3 x 3 cells in view, then the repaint of those cells widened by one.
+void stroke(int32_t mode, int32_t power, int32_t round) {
+  Scene& s = scene();
+  s.engine.SetMode(mode);
+  const int32_t step = 32 * power / 16;
+  const int32_t cx = kViewCellX + 10 + round % 20, cy = kViewCellY + 8;
+  auto floor = s.node->GetMap()->GetFloor(0);
+  for (int32_t y = cy; y < cy + 3; ++y)
+    for (int32_t x = cx; x < cx + 3; ++x) {
+      TZelvoMapCell cell = floor->GetCell(x, y);
+      cell.Column = uint16_t((cell.Column + 1) % 8);
+      floor->SetCell(x, y, cell);
+    }
+  const TPoint view{kViewCellX * step, kViewCellY * step};
+  const TRect clip{(cx - 1) * step, (cy - 1) * step, (cx + 4) * step, (cy + 4) * step};
+  s.painter.PaintCanvas(s.target, view, clip, power);
+  benchmark::DoNotOptimize(s.target.pixel(0, 0));
 }
 
 void BM_PaintView(benchmark::State& state) {
@@ -126,18 +153,49 @@ void BM_PaintView(benchmark::State& state) {
   for (auto _ : state) paint(mode, power);
 }
 BENCHMARK(BM_PaintView)
-    ->ArgsProduct({{TZEMapEditor::ModeChip, TZEMapEditor::ModePassability, TZEMapEditor::ModeEvent}, {16, 8}})
+    ->ArgsProduct({{TZEMapEditor::ModeChip, TZEMapEditor::ModePassability, TZEMapEditor::ModeEvent},
+                   {8, 16, 24, 32, 40, 48}})
     ->Unit(benchmark::kMillisecond);
+
+void BM_PaintAfterStroke(benchmark::State& state) {
+  const auto mode = int32_t(state.range(0)), power = int32_t(state.range(1));
+  paint(mode, power);
+  int32_t round = 0;
+  for (auto _ : state) stroke(mode, power, round++);
+}
+BENCHMARK(BM_PaintAfterStroke)
+    ->ArgsProduct({{TZEMapEditor::ModeChip, TZEMapEditor::ModeEvent}, {8, 16, 48}})
+    ->Unit(benchmark::kMicrosecond);
+
+const char* modeName(int32_t mode) {
+  switch (mode) {
+    case TZEMapEditor::ModeChip: return "chip";
+    case TZEMapEditor::ModePassability: return "passability";
+    default: return "event";
+  }
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
-  for (int32_t power : {16, 8})
-    for (int32_t mode : {TZEMapEditor::ModeChip, TZEMapEditor::ModePassability, TZEMapEditor::ModeEvent})
-      std::printf("repaint of a %d x %d view at %d %%, mode %d: %.2f ms (best of 5)\n", kViewWidth, kViewHeight,
-                  power * 100 / 16, mode, zelvo::bench::bestMilliseconds([&] { paint(mode, power); }, 5));
+  for (int32_t mode : {TZEMapEditor::ModeChip, TZEMapEditor::ModeEvent, TZEMapEditor::ModePassability})
+    for (int32_t power : kPowers) {
+      // The first paint after a change of zoom or mode makes the tiles; the ones after reuse them.
+      const double first = zelvo::bench::bestMilliseconds([&] { scene().painter.InvalidateTiles(); paint(mode, power); }, 3);
+      const double again = zelvo::bench::bestMilliseconds([&] { paint(mode, power); }, 5);
+      std::printf("full repaint %d x %d at %3d %%, %-11s mode: %7.2f ms (first %7.2f ms), budget %.0f ms\n", kViewWidth,
+                  kViewHeight, power * 100 / 16, modeName(mode), again, first, kFrameBudget);
+    }
+  for (int32_t mode : {TZEMapEditor::ModeChip, TZEMapEditor::ModeEvent})
+    for (int32_t power : kPowers) {
+      paint(mode, power);
+      int32_t round = 0;
+      std::printf("repaint after a 3 x 3 stroke at %3d %%, %-5s mode: %6.3f ms, budget %.0f ms\n", power * 100 / 16,
+                  modeName(mode), zelvo::bench::bestMilliseconds([&] { stroke(mode, power, round++); }, 9),
+                  kStrokeBudget);
+    }
   benchmark::Shutdown();
   return 0;
 }

@@ -1,5 +1,6 @@
 // The player as a user meets it: start-up to the first presented frame, frames a second on the
-// field of the bundled game, and the processor time a game waiting for a key takes.
+// field of the bundled game, and the processor time a game waiting for a key takes in each state
+// that waits: the splash picture, the field, a text window, the command window and a fade.
 
 #include <benchmark/benchmark.h>
 
@@ -73,10 +74,64 @@ void runFor(int milliseconds) {
   loop.exec();
 }
 
-// Two seconds of wall time in the window waiting for a key: on the splash picture (0), or on the
-// field with the player standing (1).
+enum class Waiting { Splash, Field, TextWindow, CommandWindow, Fade };
+
+// A key as the window would post it: down, held for a while (a tap: two frames), then up.
+void press(zelvo::TZelvoForm& form, int qtKey, int milliseconds = 40) {
+  zelvo::InputEvent e;
+  e.kind = zelvo::InputEvent::Kind::KeyDown;
+  e.key = qtKey;
+  form.PostInput(e);
+  runFor(milliseconds);
+  e.kind = zelvo::InputEvent::Kind::KeyUp;
+  form.PostInput(e);
+}
+
+template <class Done>
+void until(QApplication& app, Done done) {
+  while (!done()) app.processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+zelvo::TZelvoForm::State expectedState(Waiting waiting) {
+  using State = zelvo::TZelvoForm::State;
+  switch (waiting) {
+    case Waiting::Splash: return State::Start;
+    case Waiting::Field: return State::Field;
+    case Waiting::TextWindow:
+    case Waiting::Fade: return State::Event;
+    case Waiting::CommandWindow: return State::Command;
+  }
+  return State::None;
+}
+
+// Brings the bundled game into the state that then waits: the field, the villager's words
+// (a chip down, left to him, Z), the command window (X on the field), or the dark screen of
+// the inn's door (up the path to it, Z).
+void reach(QApplication& app, zelvo::TZelvoForm& form, Waiting waiting) {
+  using State = zelvo::TZelvoForm::State;
+  if (waiting == Waiting::Splash) return;
+  press(form, Qt::Key_Return);
+  until(app, [&] { return form.CurrentState() == State::Field; });
+  if (waiting == Waiting::CommandWindow) {
+    press(form, Qt::Key_X);
+    until(app, [&] { return form.CurrentState() == State::Command; });
+  } else if (waiting == Waiting::TextWindow) {
+    press(form, Qt::Key_Down, 80);
+    press(form, Qt::Key_Left, 700);
+    press(form, Qt::Key_Z);
+    until(app, [&] { return form.CurrentState() == State::Event; });
+  } else if (waiting == Waiting::Fade) {
+    press(form, Qt::Key_Up, 400);
+    press(form, Qt::Key_Z);
+    until(app, [&] { return form.CurrentState() == State::Event; });
+  }
+}
+
+// Two seconds of wall time in the window waiting for a key: on the splash picture (0), on the
+// field with the player standing (1), on a text window (2), on the command window (3) or on a
+// fade (4).
 void BM_WaitingGameProcessorTime(benchmark::State& state) {
-  const bool onField = state.range(0) == 1;
+  const auto waiting = static_cast<Waiting>(state.range(0));
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   int argc = 1;
   char name[] = "bench_player";
@@ -88,10 +143,7 @@ void BM_WaitingGameProcessorTime(benchmark::State& state) {
     zelvo::TZelvoFormWindow window(clock);
     if (!window.Start(startFolder())) state.SkipWithError("the game did not start");
     window.show();
-    if (onField) {
-      window.Form().PostCode(zelvo::KeyMap::VirtualKey(Qt::Key_Return, false));
-      while (window.Form().CurrentState() != zelvo::TZelvoForm::State::Field) app.processEvents(QEventLoop::WaitForMoreEvents);
-    }
+    reach(app, window.Form(), waiting);
     // The first frames pay for the window's first showing; the waiting is what comes after.
     runFor(500);
     const std::clock_t cpuBefore = std::clock();
@@ -102,10 +154,22 @@ void BM_WaitingGameProcessorTime(benchmark::State& state) {
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallBefore).count();
     share = cpu / wall;
     state.counters["frames"] = window.Form().FrameCount() - framesBefore;
+    if (window.Form().CurrentState() != expectedState(waiting)) state.SkipWithError("the game left the waiting state");
   }
   state.counters["cpu_share"] = share;
+  // Waiting for a key must not cost a user's machine more than this share of one core.
+  constexpr double kGoal = 0.05;
+  state.SetLabel(share < kGoal ? "within the 5% goal" : "OVER the 5% goal");
 }
-BENCHMARK(BM_WaitingGameProcessorTime)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WaitingGameProcessorTime)
+    ->ArgName("state")
+    ->Arg(int(Waiting::Splash))
+    ->Arg(int(Waiting::Field))
+    ->Arg(int(Waiting::TextWindow))
+    ->Arg(int(Waiting::CommandWindow))
+    ->Arg(int(Waiting::Fade))
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -434,20 +434,4 @@ void writeDefaultGame(const fs::path& folder) {
   api.Save();
 }
 
-void resaveGame(const fs::path& source, const fs::path& dest) {
-  if (!fs::is_directory(source)) throw EFileError("open", source.string(), "not a folder");
-  GameFolderScope scope(source);
-  TZMLZelvoAPI api;
-  api.Load();
-  scope.retarget(dest);
-  api.Save();
-  for (const char* sub : kPlainFolders) {
-    fs::create_directories(dest / sub);
-    if (fs::is_directory(source / sub))
-      fs::copy(source / sub, dest / sub, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-  }
-  if (fs::exists(source / "Readme.txt"))
-    fs::copy_file(source / "Readme.txt", dest / "Readme.txt", fs::copy_options::overwrite_existing);
-}
-
 }  // namespace zelvo::tools

@@ -1,6 +1,6 @@
 #pragma once
 // The bundled "Default" game: a small real game made entirely by code, its data written through
-// the model layer. Also the resave of a game folder into another one.
+// the model layer.
 
 #include <filesystem>
 
@@ -17,11 +17,6 @@ void buildDefaultGame(IZMLZelvoAPI& api);
 // the empty "Sounds\", "Plugins\" and "Etc\", and "Readme.txt". The folder should be empty or
 // missing; files of an earlier game there are replaced.
 void writeDefaultGame(const std::filesystem::path& folder);
-
-// Loads the game folder source with a data set and saves it into dest, then copies the folders
-// and files the data set does not write ("Graphics\", "Sounds\", "Plugins\", "Etc\",
-// "Readme.txt"). Throws EZelvoError when source does not load or dest cannot be written.
-void resaveGame(const std::filesystem::path& source, const std::filesystem::path& dest);
 
 // Points GameBaseDir and GameFolder at a native game folder while it lives; restores them after.
 class GameFolderScope {

@@ -30,8 +30,45 @@ struct PlainVertex {
 };
 static_assert(sizeof(PlainVertex) == 20);
 
+#if defined(__x86_64__) || defined(__i386__)
+struct FpuModes {
+  uint16_t x87;
+  uint32_t sse;
+  bool operator==(const FpuModes&) const = default;
+};
+
+// The modes only (rounding, precision, exception masks), not the flags that ordinary arithmetic
+// raises on every quad.
+FpuModes currentFpuModes() {
+  FpuModes m{};
+  __asm__ volatile("fnstcw %0" : "=m"(m.x87));
+  __asm__ volatile("stmxcsr %0" : "=m"(m.sse));
+  m.sse &= ~0x3Fu;
+  return m;
+}
+
+const FpuModes& defaultFpuModes() {
+  static const FpuModes modes = [] {
+    std::fenv_t saved;
+    std::fegetenv(&saved);
+    std::fesetenv(FE_DFL_ENV);
+    FpuModes m = currentFpuModes();
+    std::fesetenv(&saved);
+    return m;
+  }();
+  return modes;
+}
+
+// The device may leave the floating-point unit in another mode; put it back after each call.
+// Reading the modes is cheap, writing the whole environment is not, and a frame makes hundreds of
+// calls.
+void resetFpu() {
+  if (!(currentFpuModes() == defaultFpuModes())) std::fesetenv(FE_DFL_ENV);
+}
+#else
 // The device may leave the floating-point unit in another state; put it back after each call.
 void resetFpu() { std::fesetenv(FE_DFL_ENV); }
+#endif
 
 void setAlphaBlending(IDirect3DDevice9& device) {
   device.SetRenderState(D3DRS_ALPHABLENDENABLE, 1);

@@ -8,72 +8,43 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "editor/QonScrollBox.h"
 #include "editor/ZEDesktopWidget.h"
+#include "editor/core/EtcBitmapList.h"
+#include "editor/core/ZEMapEditor.h"
+#include "editor/core/ZEMapEditorPainter.h"
+#include "editor/core/ZEMapEditorPictures.h"
+#include "editor/core/ZEMapEditorSkin.h"
+#include "model/ZelvoMapModel.h"
+#include "model/ZelvoMapTreeNodeControl.h"
 #include "model/ZelvoOrderModel.h"
 #include "platform/core/Cp932.h"
 
 namespace zelvo {
 
-// The map's area in pixels with the marker at the picked position; dragging with the left
-// button moves it.
-class TZEOrdersMapView final : public QWidget {
- public:
-  TZEOrdersMapView(TZEOrdersMapPicking& picking, QWidget* parent) : QWidget(parent), picking_(picking) {}
-
-  void SetCellPainter(TZEOrdersMapEditor::CellPainter painter) {
-    cells_ = std::move(painter);
-    update();
-  }
-  void UpdateSize() {
-    setFixedSize(std::max(picking_.ViewWidth(), 0), std::max(picking_.ViewHeight(), 0));
-    update();
-  }
-
- protected:
-  void paintEvent(QPaintEvent* event) override {
-    QPainter p(this);
-    const QRect visible = event->rect();
-    constexpr int cell = TZEOrdersMapPicking::kCellPixels;
-    if (cells_ && picking_.GetMap()) {
-      cells_(p, *picking_.GetMap(), visible);
-    } else {
-      p.fillRect(visible, palette().color(QPalette::Dark));
-      p.setPen(palette().color(QPalette::Mid));
-      for (int x = visible.left() / cell * cell; x <= visible.right(); x += cell) p.drawLine(x, visible.top(), x, visible.bottom());
-      for (int y = visible.top() / cell * cell; y <= visible.bottom(); y += cell) p.drawLine(visible.left(), y, visible.right(), y);
-    }
-    const QPoint at(picking_.GetX(), picking_.GetY());
-    const std::pair<int, QColor> outlines[] = {{0, Qt::black}, {1, Qt::white}, {2, Qt::white}, {3, Qt::black}};
-    for (const auto& [inset, colour] : outlines) {
-      p.setPen(colour);
-      p.drawRect(QRect(at + QPoint(inset, inset), QSize(cell - 2 * inset - 1, cell - 2 * inset - 1)));
-    }
-  }
-  void mousePressEvent(QMouseEvent* event) override { drag(event); }
-  void mouseMoveEvent(QMouseEvent* event) override { drag(event); }
-
- private:
-  void drag(QMouseEvent* event) {
-    if (!(event->buttons() & Qt::LeftButton)) return;
-    if (picking_.Drag(event->position().toPoint().x(), event->position().toPoint().y())) update();
-  }
-  TZEOrdersMapPicking& picking_;
-  TZEOrdersMapEditor::CellPainter cells_;
-};
-
 TZEOrdersMapEditor::TZEOrdersMapEditor(QWidget* parent)
     : QDialog(parent), tree_(new QTreeWidget(this)), maps_(*tree_), layers_(new QListWidget(this)),
-      scroll_(new QScrollArea(this)), view_(new TZEOrdersMapView(picking_, scroll_)), position_(new QLabel(this)),
+      engine_(std::make_unique<TZEMapEditor>()), skin_(std::make_unique<TZEMapEditorSkin>()),
+      pictures_(std::make_unique<TZEMapEditorPictures>()),
+      painter_(std::make_unique<TZEMapEditorPainter>(*engine_, *skin_, *pictures_)), scroll_(new TQonScrollBox(this)),
+      position_(new QLabel(this)),
       grid_(new QLineEdit("16", this)), ok_(new QPushButton("OK(&O)", this)), cancel_(new QPushButton("Cancel(&C)", this)) {
   setObjectName("ZEOrdersMapEditor");
   setWindowTitle(QString::fromUtf8("簡易マップビュー"));
   setWindowFlag(Qt::WindowStaysOnTopHint);
   tree_->setHeaderHidden(true);
-  scroll_->setWidget(view_);
-  view_->UpdateSize();
+  scroll_->SetChipSize(TZEOrdersMapPicking::kCellPixels);
+  scroll_->SetPower(16);
+  scroll_->OnPaint = [this](QPainter& painter, const QRect& clip) { PaintView(painter, clip); };
+  const auto drag = [this](int32_t x, int32_t y) {
+    if (scroll_->IsButtonDown(mbLeft)) Drag(x, y);
+  };
+  scroll_->OnMouseDown = [drag](TQonMouseButton, TQonShiftState, int32_t x, int32_t y) { drag(x, y); };
+  scroll_->OnMouseMove = [drag](TQonShiftState, int32_t x, int32_t y) { drag(x, y); };
+  skin_->Load();
+  UpdateView();
   auto* left = new QVBoxLayout;
   left->addWidget(tree_);
   left->addWidget(new QLabel(QString::fromUtf8("レイヤリスト"), this));
@@ -106,9 +77,48 @@ TZEOrdersMapEditor::TZEOrdersMapEditor(QWidget* parent)
 
 TZEOrdersMapEditor::~TZEOrdersMapEditor() { SaveWidgetPosition(*this); }
 
-QWidget* TZEOrdersMapEditor::View() const { return view_; }
+QWidget* TZEOrdersMapEditor::View() const { return scroll_->qonPaintBox; }
 
-void TZEOrdersMapEditor::SetCellPainter(CellPainter painter) { view_->SetCellPainter(std::move(painter)); }
+void TZEOrdersMapEditor::UpdateView() {
+  engine_->SetMap(picking_.GetNode());
+  engine_->SetLayerIndex(std::max(picking_.SelectedLayer(), 0));
+  if (auto map = engine_->GetCurrentMap()) {
+    pictures_->LoadChipSetBitmaps(*engine_->GetBitmapList(), *map);
+    pictures_->LoadLayerPictures(*map);
+  } else {
+    engine_->GetBitmapList()->Clear();
+  }
+  painter_->InvalidateTiles();
+  scroll_->SetBitmapWidth(std::max(picking_.ViewWidth(), 0));
+  scroll_->SetBitmapHeight(std::max(picking_.ViewHeight(), 0));
+  scroll_->qonPaintBox->update();
+}
+
+void TZEOrdersMapEditor::PaintView(QPainter& p, const QRect& clip) {
+  if (clip.isEmpty()) return;
+  if (engine_->GetCurrentMap()) {
+    const int32_t w = std::min(clip.width(), Bitmap::kMaxSide), h = std::min(clip.height(), Bitmap::kMaxSide);
+    Bitmap target(w, h);
+    painter_->PaintCanvas(target, {clip.left(), clip.top()}, {clip.left(), clip.top(), clip.left() + w, clip.top() + h},
+                          scroll_->Power());
+    p.drawImage(clip.topLeft(), target.image());
+  }
+  // The marker's outlines at the zoom, from the outside in.
+  const int32_t power = scroll_->Power();
+  const auto zoom = [power](int32_t v) { return int32_t(int64_t(v) * power / 16); };
+  constexpr int cell = TZEOrdersMapPicking::kCellPixels;
+  const std::pair<int, QColor> outlines[] = {{0, Qt::black}, {1, Qt::white}, {2, Qt::white}, {3, Qt::black}};
+  for (const auto& [inset, colour] : outlines) {
+    p.setPen(colour);
+    const int32_t left = zoom(picking_.GetX() + inset), top = zoom(picking_.GetY() + inset);
+    const int32_t side = zoom(cell - 2 * inset) - 1;
+    p.drawRect(QRect(left, top, side, side));
+  }
+}
+
+void TZEOrdersMapEditor::Drag(int32_t x, int32_t y) {
+  if (picking_.Drag(x, y)) scroll_->qonPaintBox->update();
+}
 
 void TZEOrdersMapEditor::setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) {
   const QSignalBlocker block(tree_);
@@ -136,7 +146,7 @@ void TZEOrdersMapEditor::FillLayers() {
   layers_->clear();
   for (const std::string& name : picking_.LayerNames()) layers_->addItem(QString::fromStdString(Cp932::toUtf8(name)));
   layers_->setCurrentRow(picking_.SelectedLayer());
-  view_->UpdateSize();
+  UpdateView();
 }
 
 void TZEOrdersMapEditor::done(int result) {

@@ -1,10 +1,10 @@
 #pragma once
 // "簡易マップビュー": picks a move order's destination map, layer and position on a small view
-// of the map. The cells' pictures are the map editor's painting, given as a cell painter; without
-// one the view draws the cell grid. The position marker is drawn over either.
+// of the map: a zoomable scroll box whose cells are drawn by the map editor's painter in the chip
+// mode, with the position marker over them.
 
 #include <QDialog>
-#include <functional>
+#include <memory>
 
 #include "editor/ZETreeWidgetAdapter.h"
 #include "editor/core/ZEOrdersMapPicking.h"
@@ -14,29 +14,31 @@ class QPainter;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QScrollArea;
+class QRect;
 
 namespace zelvo {
 
-class TZEOrdersMapView;
+class TQonScrollBox;
+class TZEMapEditor;
+class TZEMapEditorPainter;
+class TZEMapEditorPictures;
+class TZEMapEditorSkin;
 
 class TZEOrdersMapEditor final : public QDialog {
  public:
-  // Paints the map's cells that lie in the visible rectangle (view pixels).
-  using CellPainter = std::function<void(QPainter&, const IZelvoMapModel&, const QRect& visible)>;
-
   explicit TZEOrdersMapEditor(QWidget* parent = nullptr);
   ~TZEOrdersMapEditor() override;
 
   void setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api);
   void LoadOrder(IZelvoOrderModel& order);
-  void SetCellPainter(CellPainter painter);
 
   const TZEOrdersMapPicking& Picking() const { return picking_; }
   QTreeWidget* MapTree() const { return tree_; }
   IZETree& Maps() { return maps_; }
   QListWidget* LayerList() const { return layers_; }
+  // The view's paint box: content pixels at the box's zoom.
   QWidget* View() const;
+  TQonScrollBox* ScrollBox() const { return scroll_; }
   QLabel* PositionLabel() const { return position_; }
   QLineEdit* GridField() const { return grid_; }
   QPushButton* OkButton() const { return ok_; }
@@ -47,14 +49,20 @@ class TZEOrdersMapEditor final : public QDialog {
  private:
   void SelectMap();
   void FillLayers();
+  void UpdateView();
+  void PaintView(QPainter& painter, const QRect& clip);
+  void Drag(int32_t x, int32_t y);
 
   TZEOrdersMapPicking picking_;
   IZelvoOrderModel* order_ = nullptr;
   QTreeWidget* tree_;
   TZETreeWidgetAdapter maps_;
   QListWidget* layers_;
-  QScrollArea* scroll_;
-  TZEOrdersMapView* view_;
+  std::unique_ptr<TZEMapEditor> engine_;
+  std::unique_ptr<TZEMapEditorSkin> skin_;
+  std::unique_ptr<TZEMapEditorPictures> pictures_;
+  std::unique_ptr<TZEMapEditorPainter> painter_;
+  TQonScrollBox* scroll_;
   QLabel* position_;
   QLineEdit* grid_;
   QPushButton* ok_;

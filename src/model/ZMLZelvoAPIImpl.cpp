@@ -48,6 +48,10 @@ void readDataFile(const std::string& path, const std::function<void(IZStream&)>&
   TZStream stream(path, TZStream::ReadFileToMemory);
   try {
     read(stream);
+    // Bytes the records did not take would be dropped by the next save without a word.
+    if (stream.GetPosition() < stream.GetSize())
+      throw EFormatError(stream.GetName(), stream.GetPosition(),
+                         std::to_string(stream.GetSize() - stream.GetPosition()) + " bytes left over after the last record");
   } catch (const EFormatError&) {
     throw;
   } catch (const EFileError&) {
@@ -57,9 +61,8 @@ void readDataFile(const std::string& path, const std::function<void(IZStream&)>&
   }
 }
 
-// A stored counter this close to the int32 limit would overflow as IDs are drawn; such a file
-// is treated as corrupt.
-constexpr int32_t kMaxStoredCounter = INT32_MAX - (1 << 24);
+// A stored counter this close to the int32 limit is treated as corrupt.
+constexpr int32_t kMaxStoredCounter = kMaxModelIDCounter;
 
 void loadCounter(IZelvoModelIDManager& counter, IZStream& stream) {
   TZelvoModelIDManager read;
@@ -73,7 +76,7 @@ void loadCounter(IZelvoModelIDManager& counter, IZStream& stream) {
 std::vector<uint8_t> render(const std::function<void(IZStream&)>& write) {
   TZStream stream(std::vector<uint8_t>{}, "memory");
   write(stream);
-  return ReadAllBytes(stream);
+  return TakeAllBytes(stream);
 }
 
 // The modified flags of a subtree, so a save that fails can put them back: writing a node may
@@ -132,12 +135,16 @@ void TZMLZelvoAPI::Load() {
   // A reload would otherwise append the stored packages and members a second time.
   eventPackages_->Clear();
   party_->Clear();
+  TModelIDWatermark seen;
   loadSteps();
+  // A counter kept as stored (or missing) could hand out an ID already in use.
+  ids_->KeepAbove(seen.Highest());
   loadFailed_ = false;
 }
 
 void TZMLZelvoAPI::loadSteps() {
   const std::string data = dataFolder();
+  TModelIDWatermark dataIDs;
   readDataFile(data + "Collision.Dat", [this](IZStream& s) { collisions_->LoadFromStream(s); });
   readDataFile(data + "DAnimation.Dat", [this](IZStream& s) { dAnimations_->LoadFromStream(s); });
   readDataFile(data + "Material.Dat", [this](IZStream& s) {
@@ -160,6 +167,9 @@ void TZMLZelvoAPI::loadSteps() {
   readDataFile(data + "Job.Dat", [this](IZStream& s) { jobs_->LoadFromStream(s); });
   readDataFile(data + "Condition.Dat", [this](IZStream& s) { conditions_->LoadFromStream(s); });
   grossary_->LoadFromFolder(data);
+  // The map tree may draw IDs while it reads (chip sets keeping their own pictures): the
+  // counter is first moved past every ID the data files hold; the tree adds its own.
+  ids_->KeepAbove(dataIDs.Highest());
   mapTree_->LoadFromFolder(mapsFolder());
 }
 
@@ -201,9 +211,16 @@ void TZMLZelvoAPI::Save() {
 void TZMLZelvoAPI::saveFiles() {
   const std::string data = dataFolder();
   const std::string maps = mapsFolder();
-  std::vector<StagedFile> files;
+  std::error_code ec;
+  for (const std::string& folder : {data, maps}) {
+    std::filesystem::create_directories(NativePath(folder), ec);
+    if (ec) throw EFileError("create", NativePath(folder).string(), ec.message());
+  }
+  // Each file goes to its temporary name as soon as it is made, so the save holds one file in
+  // memory at a time; nothing replaces an old file before every file was written.
+  FileTransaction transaction;
   auto add = [&](const char* name, const std::function<void(IZStream&)>& write) {
-    files.push_back({data + name, render(write)});
+    transaction.stage(NativePath(data + name), render(write));
   };
   add("Collision.Dat", [this](IZStream& s) { collisions_->SaveToStream(s); });
   add("DAnimation.Dat", [this](IZStream& s) { dAnimations_->SaveToStream(s); });
@@ -223,23 +240,16 @@ void TZMLZelvoAPI::saveFiles() {
   add("Condition.Dat", [this](IZStream& s) { conditions_->SaveToStream(s); });
   for (auto [kind, name] : {std::pair{0, "Capa.txt"}, {20, "Battle.txt"}, {30, "Command.txt"}}) {
     std::string text = grossary_->GetText(kind);
-    files.push_back({data + name, std::vector<uint8_t>(text.begin(), text.end())});
+    transaction.stage(NativePath(data + name),
+                      std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
   }
-  // The map tree renders its folder; its files join the same transaction.
+  // The map tree's files join the same transaction.
   std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>> written;
-  for (TMapsFolderFile& f : mapTree_->RenderFolder(maps, written)) files.push_back({f.path, std::move(f.bytes)});
-  // Written last, once every model that could draw an ID has been written.
-  std::vector<uint8_t> counter = render([this](IZStream& s) { ids_->SaveToStream(s); });
-
-  std::error_code ec;
-  for (const std::string& folder : {data, maps}) {
-    std::filesystem::create_directories(NativePath(folder), ec);
-    if (ec) throw EFileError("create", NativePath(folder).string(), ec.message());
-  }
-  // The counter replaces its file first, so the counter on disk is never below an ID in use.
-  FileTransaction transaction;
-  transaction.stage(NativePath(data + "IDDoc.rid"), counter);
-  for (const StagedFile& f : files) transaction.stage(NativePath(f.path), f.bytes);
+  mapTree_->RenderFolder(maps, written,
+                         [&transaction](TMapsFolderFile&& f) { StageMapsFolderFile(transaction, f); });
+  // Made last, once every model that could draw an ID has been written, and renamed first, so
+  // the counter on disk is never below an ID in use.
+  transaction.stageFirst(NativePath(data + "IDDoc.rid"), render([this](IZStream& s) { ids_->SaveToStream(s); }));
   transaction.commit();
 
   mapTree_->SavedToFolder(maps, written);

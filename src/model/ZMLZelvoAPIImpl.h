@@ -54,10 +54,6 @@ class TZMLZelvoAPI : public TZelvoAPI, public virtual IZMLZelvoAPI {
   bool LoadFailed() const { return loadFailed_; }
 
  private:
-  struct StagedFile {
-    std::string path;  // as the programs build paths: CP932, "\"
-    std::vector<uint8_t> bytes;
-  };
   void loadSteps();
   void loadEventPackages(IZStream& stream);
   void saveEventPackages(IZStream& stream);

@@ -39,4 +39,9 @@ std::vector<uint8_t> ReadAllBytes(IZStream& stream) {
   return r.readByteVector(r.remaining());
 }
 
+std::vector<uint8_t> TakeAllBytes(TZStream& stream) {
+  if (stream.IsMemory()) return stream.ReleaseMemory();
+  return ReadAllBytes(stream);
+}
+
 }  // namespace zelvo

@@ -35,6 +35,9 @@ class TZStream final : public IZStream {
   int64_t GetPosition() const override { return file_ ? file_->GetPosition() : memory_.GetPosition(); }
   int64_t GetSize() const override { return file_ ? file_->GetSize() : memory_.GetSize(); }
   std::string GetName() const override { return file_ ? file_->GetName() : memory_.GetName(); }
+  // The bytes of a memory stream, moved out; a file stream gives none.
+  std::vector<uint8_t> ReleaseMemory() { return file_ ? std::vector<uint8_t>{} : memory_.release(); }
+  bool IsMemory() const { return !file_; }
 
  private:
   std::unique_ptr<FileStream> file_;
@@ -43,6 +46,9 @@ class TZStream final : public IZStream {
 
 // The whole content of a stream from its start (its position is left at the end).
 std::vector<uint8_t> ReadAllBytes(IZStream& stream);
+// The same for a stream just written, without a copy: a memory stream hands its bytes over and
+// is left empty.
+std::vector<uint8_t> TakeAllBytes(TZStream& stream);
 
 // The text of the stream error, UTF-8.
 inline constexpr const char* kStreamCreateFailed = "Stream生成に失敗しました！";

@@ -6,6 +6,8 @@
 #include <system_error>
 
 #include "model/ZelvoMapTreeNodeControl.h"
+#include "model/ZelvoModelIDManager.h"
+#include "model/ZMLZelvoAPI.h"
 #include "model/ZelvoMapTreeWarningSink.h"
 #include "model/ZelvoPrivateTypes.h"
 #include "platform/core/AtomicFile.h"
@@ -26,7 +28,7 @@ bool exists(const std::string& path) {
   return std::filesystem::is_regular_file(NativePath(path), ec);
 }
 
-std::vector<uint8_t> bytesOf(TZStream& memory) { return ReadAllBytes(memory); }
+std::vector<uint8_t> bytesOf(TZStream& memory) { return TakeAllBytes(memory); }
 
 bool sameFolder(const std::string& a, const std::string& b) {
   if (a == b) return true;
@@ -58,20 +60,31 @@ void TZelvoMapTreeControl::Warn(const std::string& text) {
 void TZelvoMapTreeControl::LoadFromFolder(const std::string& mapsFolder) {
   warnings_.clear();
   chipFileUnread_ = false;
+  TModelIDWatermark seen;
+  bool chipsRead = false;
   if (exists(mapsFolder + kChipFile)) {
     try {
       TZStream stream(mapsFolder + kChipFile, TZStream::ReadFileToMemory);
       chipSets_->LoadFromStream(stream);
-      for (int32_t i = 0; i < chipSets_->GetCount(); ++i) chipSets_->GetItem(i)->ResolveImage(api_);
+      chipsRead = true;
     } catch (const EFormatError& e) {
       // Saving must not replace the file with the list it failed to read.
       chipFileUnread_ = true;
-      Warn(mapsFolder + kChipFile + ": " + Cp932::fromUtf8(e.what()));
+      WarnAbout(mapsFolder + kChipFile, ": " + Cp932::fromUtf8(e.what()));
     }
   }
   mapsFolder_ = mapsFolder;
-  if (!exists(mapsFolder + kTreeFile)) return;
-  ReadTreeFile(mapsFolder);
+  if (exists(mapsFolder + kTreeFile)) ReadTreeFile(mapsFolder);
+  // A chip set that keeps its own picture draws an ID for it: only once every ID the maps hold
+  // is known, so it cannot repeat one of them.
+  if (std::shared_ptr<IZelvoModelIDManager> ids = api_ ? api_->GetIDManager() : nullptr) ids->KeepAbove(seen.Highest());
+  if (chipsRead)
+    for (int32_t i = 0; i < chipSets_->GetCount(); ++i) chipSets_->GetItem(i)->ResolveImage(api_);
+}
+
+void TZelvoMapTreeControl::WarnAbout(const std::string& path, const std::string& what) {
+  // The path as this system writes it, with one kind of separator throughout.
+  Warn(Cp932::fromUtf8(NativePath(path).string()) + what);
 }
 
 void TZelvoMapTreeControl::ReadTreeFile(const std::string& mapsFolder) {
@@ -112,7 +125,7 @@ void TZelvoMapTreeControl::ReadTreeFile(const std::string& mapsFolder) {
 void TZelvoMapTreeControl::LoadTopLevel(const std::string& mapsFolder, int32_t id) {
   std::string path = mapsFolder + std::to_string(id) + ".map";
   if (!exists(path)) {
-    Warn(path + kMissingFileSuffix);
+    WarnAbout(path, kMissingFileSuffix);
     return;
   }
   auto node = std::make_shared<TZelvoMapTreeNodeControl>(id, api_);
@@ -123,7 +136,7 @@ void TZelvoMapTreeControl::LoadTopLevel(const std::string& mapsFolder, int32_t i
   } catch (const EFormatError& e) {
     // The map stays in the tree, its file untouched, until someone gives it a new map.
     node->SetOnDiskOnly(true);
-    Warn(path + ": " + Cp932::fromUtf8(e.what()));
+    WarnAbout(path, ": " + Cp932::fromUtf8(e.what()));
   }
   root_->AddTopLevelNode(node);
 }
@@ -134,17 +147,23 @@ void TZelvoMapTreeControl::SaveToFolder(const std::string& mapsFolder) {
   std::filesystem::create_directories(nativeFolder, ec);
   if (ec) throw EFileError("create folder", nativeFolder.string(), ec.message());
   std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>> written;
-  std::vector<TMapsFolderFile> files = RenderFolder(mapsFolder, written);
   FileTransaction transaction;
-  for (const TMapsFolderFile& file : files) transaction.stage(NativePath(file.path), file.bytes);
+  RenderFolder(mapsFolder, written, [&transaction](TMapsFolderFile&& file) { StageMapsFolderFile(transaction, file); });
   transaction.commit();
   SavedToFolder(mapsFolder, written);
 }
 
-std::vector<TMapsFolderFile> TZelvoMapTreeControl::RenderFolder(
-    const std::string& mapsFolder, std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>>& written) {
+void StageMapsFolderFile(FileTransaction& transaction, const TMapsFolderFile& file) {
+  if (file.copyFrom.empty())
+    transaction.stage(NativePath(file.path), file.bytes);
+  else
+    transaction.stageCopy(NativePath(file.path), NativePath(file.copyFrom));
+}
+
+void TZelvoMapTreeControl::RenderFolder(const std::string& mapsFolder,
+                                        std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>>& written,
+                                        const TMapsFolderSink& sink) {
   const bool moved = mapsFolder_.empty() || !sameFolder(mapsFolder, mapsFolder_);
-  std::vector<TMapsFolderFile> files;
   std::set<std::string> names;
   TZStream tree("", TZStream::Memory);
   BinaryWriter w(tree);
@@ -164,24 +183,23 @@ std::vector<TMapsFolderFile> TZelvoMapTreeControl::RenderFolder(
     if (!names.insert(name).second) continue;
     if (!node->IsModified() && node->IsOnDiskOnly()) {
       // Never read, or unreadable: in a new folder it goes across byte for byte.
-      if (moved && exists(mapsFolder_ + name)) files.push_back({mapsFolder + name, readWholeFile(NativePath(mapsFolder_ + name))});
+      if (moved && exists(mapsFolder_ + name)) sink({mapsFolder + name, {}, mapsFolder_ + name});
       continue;
     }
     if (!node->IsModified() && !moved) continue;
     TZStream file("", TZStream::Memory);
     node->SaveToStream(file);
-    files.push_back({mapsFolder + name, bytesOf(file)});
+    sink({mapsFolder + name, bytesOf(file), {}});
     written.push_back(node);
   }
-  files.push_back({mapsFolder + kTreeFile, bytesOf(tree)});
+  sink({mapsFolder + kTreeFile, bytesOf(tree), {}});
   if (!chipFileUnread_) {
     TZStream chips("", TZStream::Memory);
     chipSets_->SaveToStream(chips);
-    files.push_back({mapsFolder + kChipFile, bytesOf(chips)});
+    sink({mapsFolder + kChipFile, bytesOf(chips), {}});
   } else if (moved && exists(mapsFolder_ + kChipFile)) {
-    files.push_back({mapsFolder + kChipFile, readWholeFile(NativePath(mapsFolder_ + kChipFile))});
+    sink({mapsFolder + kChipFile, {}, mapsFolder_ + kChipFile});
   }
-  return files;
 }
 
 void TZelvoMapTreeControl::SavedToFolder(const std::string& mapsFolder,

@@ -3,6 +3,7 @@
 // Maps folder on disk: "tree.map", one <ID>.map per top-level map, and "MapChip.dat".
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,13 +16,18 @@ namespace zelvo {
 class IZMLZelvoAPI;
 class IZelvoMapTreeNodeControl;
 class IZelvoWarningSink;
+class FileTransaction;
 
 // The chip-set IDs of every map resolve against its chip-set list (GetChipSetList).
-// One file of a save of the Maps folder: its CP932 path and its whole content.
+// One file of a save of the Maps folder: its CP932 path and its whole content, or, when
+// copyFrom is set, the path of a file it is to be a byte-for-byte copy of.
 struct TMapsFolderFile {
   std::string path;
   std::vector<uint8_t> bytes;
+  std::string copyFrom;
 };
+// Takes each file as soon as it is made, so a save holds one file in memory at a time.
+using TMapsFolderSink = std::function<void(TMapsFolderFile&&)>;
 
 class IZelvoMapTreeControl : public IZelvoMapChipSetListSource {
  public:
@@ -54,8 +60,9 @@ class IZelvoMapTreeControl : public IZelvoMapChipSetListSource {
   // own: the files to write, in the order they must replace the old ones (map files, then
   // "tree.map", then "MapChip.dat"; unread files are copied when the folder is a new one), and
   // the top-level nodes whose subtree they hold...
-  virtual std::vector<TMapsFolderFile> RenderFolder(const std::string& mapsFolder,
-                                                    std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>>& written) = 0;
+  virtual void RenderFolder(const std::string& mapsFolder,
+                            std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>>& written,
+                            const TMapsFolderSink& sink) = 0;
   // ...and, once those files are on disk, the written subtrees leave memory and the tree reads
   // its maps from mapsFolder from then on.
   virtual void SavedToFolder(const std::string& mapsFolder,
@@ -63,6 +70,9 @@ class IZelvoMapTreeControl : public IZelvoMapChipSetListSource {
   // The warnings of the last LoadFromFolder, CP932.
   virtual const std::vector<std::string>& GetLoadWarnings() const = 0;
 };
+
+// Writes one such file to its temporary name in transaction.
+void StageMapsFolderFile(FileTransaction& transaction, const TMapsFolderFile& file);
 
 // "ZelvoMap", the magic of the optional 32-byte header of "tree.map".
 inline constexpr char kTreeMapMagic[8] = {'Z', 'e', 'l', 'v', 'o', 'M', 'a', 'p'};
@@ -96,14 +106,16 @@ class TZelvoMapTreeControl final : public IZelvoMapTreeControl {
   void SetAPI(IZMLZelvoAPI* api) override { api_ = api; }
   const std::string& GetMapsFolder() const override { return mapsFolder_; }
   void SetWarningSink(std::shared_ptr<IZelvoWarningSink> sink) override { sink_ = std::move(sink); }
-  std::vector<TMapsFolderFile> RenderFolder(const std::string& mapsFolder,
-                                            std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>>& written) override;
+  void RenderFolder(const std::string& mapsFolder, std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>>& written,
+                    const TMapsFolderSink& sink) override;
   void SavedToFolder(const std::string& mapsFolder,
                      const std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>>& written) override;
   const std::vector<std::string>& GetLoadWarnings() const override { return warnings_; }
 
  private:
   void Warn(const std::string& text);
+  // A warning about a file: its path in native form, then what (CP932).
+  void WarnAbout(const std::string& path, const std::string& what);
   void ReadTreeFile(const std::string& mapsFolder);
   void LoadTopLevel(const std::string& mapsFolder, int32_t id);
 

@@ -29,6 +29,16 @@ void TZelvoModel::LoadFromStream(IZStream& stream) {
   name.pop_back();
   id_ = id;
   name_ = std::move(name);
+  TModelIDWatermark::Saw(id);
+}
+
+thread_local TModelIDWatermark* TModelIDWatermark::current_ = nullptr;
+
+TModelIDWatermark::TModelIDWatermark() : outer_(current_) { current_ = this; }
+
+TModelIDWatermark::~TModelIDWatermark() {
+  current_ = outer_;
+  Saw(highest_);
 }
 
 namespace {

@@ -55,6 +55,27 @@ class TZelvoModel : public virtual IZelvoModel {
 // Smallest possible base record: ID, n = 0, the NUL.
 inline constexpr int64_t kMinBaseRecordBytes = 9;
 
+// While one lives, every base record read on this thread raises Highest() to its ID, so a load
+// learns the largest ID in use without walking what it read. Scopes nest; an inner one passes
+// what it saw on to the outer one when it ends.
+class TModelIDWatermark {
+ public:
+  TModelIDWatermark();
+  ~TModelIDWatermark();
+  TModelIDWatermark(const TModelIDWatermark&) = delete;
+  TModelIDWatermark& operator=(const TModelIDWatermark&) = delete;
+  // 0 when no record with a positive ID was read.
+  int32_t Highest() const { return highest_; }
+  static void Saw(int32_t id) {
+    if (current_ && id > current_->highest_) current_->highest_ = id;
+  }
+
+ private:
+  int32_t highest_ = 0;
+  TModelIDWatermark* outer_;
+  static thread_local TModelIDWatermark* current_;
+};
+
 // Copies Source into Target through a memory stream, ID included.
 void AssignModel(IZelvoModel& target, IZelvoModel& source);
 // The same, keeping Target's own ID.

@@ -1,6 +1,7 @@
 #pragma once
 // The game's ID counter, kept in "IDDoc.rid" as one int32: the next ID to give out.
 
+#include <climits>
 #include <cstdint>
 #include <memory>
 
@@ -18,7 +19,13 @@ class IZelvoModelIDManager {
   virtual void LoadFromStream(IZStream& stream) = 0;
   // The next ID NewID will give, without drawing it.
   virtual int32_t PeekID() const = 0;
+  // Moves the counter past usedID when it is not already; IDs the counter could never have
+  // given (0 or less, or too close to the int32 limit) are left out.
+  virtual void KeepAbove(int32_t usedID) = 0;
 };
+
+// A stored counter this close to the int32 limit would overflow as IDs are drawn.
+inline constexpr int32_t kMaxModelIDCounter = INT32_MAX - (1 << 24);
 
 class TZelvoModelIDManager final : public IZelvoModelIDManager {
  public:
@@ -26,6 +33,9 @@ class TZelvoModelIDManager final : public IZelvoModelIDManager {
   void SaveToStream(IZStream& stream) override;
   void LoadFromStream(IZStream& stream) override;
   int32_t PeekID() const override { return next_; }
+  void KeepAbove(int32_t usedID) override {
+    if (usedID > 0 && usedID < kMaxModelIDCounter && next_ <= usedID) next_ = usedID + 1;
+  }
 
  private:
   int32_t next_ = 1;

@@ -57,6 +57,9 @@ void TZLZelvoAPI::SetMap(const std::shared_ptr<IZelvoMapModel>& map) {
 }
 
 void TZLZelvoAPI::Redraw() {
+  // From black, as every field frame starts: what no chip covers does not keep what the last
+  // window or fade blended onto it, and a picture that does not change is seen to be the same.
+  Clear(255, 0, 0, 0);
   if (mapSinceDraw_ && controlAPI_) DrawMap(controlAPI_->GetScrollX(), controlAPI_->GetScrollY());
   else DrawMap(scrollX_, scrollY_);
 }

@@ -36,7 +36,7 @@ class TZLZelvoAPI : public TSLZelvoAPI, public virtual IZLZelvoAPI {
   std::shared_ptr<IZelvoCollisionableView> GetPlayerView() override { return player_; }
   std::shared_ptr<IZelvoMapView> GetMapView() { return mapView_; }
   void DrawMap(int32_t x, int32_t y);
-  // At the scroll position last drawn; a map shown since then is drawn where the game's scroll
+  // Clears the screen to black and draws the map at the scroll position last drawn; a map shown since then is drawn where the game's scroll
   // now is, since only a move order changes the map between two draws and it puts the scroll
   // at its destination.
   void Redraw() override;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cfenv>
+
 #include <stdexcept>
 
 #include "BasicLayer/BLCanvas.h"
@@ -109,6 +111,18 @@ TEST_F(BLGraphicsTest, TintedAndHalfTransparentRectanglesBlendExactly) {
   EXPECT_EQ(f.at(0, 3) & 0xFFFFFF, 0x0000FFu);  // alpha 0 leaves the screen
   EXPECT_EQ(f.at(1, 4) & 0xFFFFFF, 0x123456u);  // no texture: the plain colour
   EXPECT_EQ(f.at(2, 0) & 0xFFFFFF, 0x0000FFu);  // right edge exclusive
+}
+
+// Whatever mode the floating-point unit was left in, a draw puts it back into the default one.
+TEST_F(BLGraphicsTest, DrawingLeavesTheFloatingPointUnitInItsDefaultMode) {
+  for (int mode : {FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO, FE_TONEAREST}) {
+    std::fesetround(mode);
+    graphics.DrawTextureColored({0, 0, 2, 1}, nullptr, {0, 0, 0, 0}, 0xFF123456);
+    EXPECT_EQ(std::fegetround(), FE_TONEAREST) << mode;
+    std::fesetround(mode);
+    graphics.FillRect(0, 0, 2, 2, 0xFF000000);
+    EXPECT_EQ(std::fegetround(), FE_TONEAREST) << mode;
+  }
 }
 
 TEST_F(BLGraphicsTest, SourceRectangleIsStretchedIntoTheDestination) {

@@ -12,7 +12,13 @@
 #include "editor/ZEOrdersView.h"
 #include "model/ZMLFactory.h"
 #include "model/ZMLZelvoAPIImpl.h"
+#include "model/ZelvoMapChipSetIDListControl.h"
+#include "model/ZelvoMapChipSetListControl.h"
+#include "model/ZelvoMapChipSetModel.h"
 #include "model/ZelvoMapFloorModel.h"
+#include "model/ZelvoStyleModel.h"
+#include "platform/gui/Bitmap.h"
+#include "editor/QonScrollBox.h"
 #include "model/ZelvoMapModel.h"
 #include "model/ZelvoMapTreeControl.h"
 #include "model/ZelvoMapTreeNodeControl.h"
@@ -57,6 +63,7 @@ TEST_F(OrdersMapEditorTest, ADragAndOkGiveTheOrderAGridPosition) {
   TZEOrdersMapEditor picker;
   picker.setZMLZelvoAPI(game);
   picker.LoadOrder(*order);
+  picker.show();  // the view takes its size once laid out
   EXPECT_EQ(picker.PositionLabel()->text(), "X:16 Y:16");
   ASSERT_EQ(picker.LayerList()->count(), 2);
   EXPECT_EQ(picker.LayerList()->currentRow(), 0);
@@ -74,24 +81,52 @@ TEST_F(OrdersMapEditorTest, ADragAndOkGiveTheOrderAGridPosition) {
   EXPECT_EQ(picker.Maps().GetTopLevelCount(), 0);
 }
 
-TEST_F(OrdersMapEditorTest, TheViewPaintsCellsThenTheMarker) {
+TEST_F(OrdersMapEditorTest, TheViewPaintsTheCellsThroughTheMapPainterThenTheMarker) {
+  // A chip set whose picture is red on the left half of chip (1, 0) and blue elsewhere.
+  const std::string savedFolder = GameFolder;
+  GameFolder = "Game\\";
+  std::filesystem::create_directories(folder_.path() / "Game" / "Graphics");
+  Bitmap sheet(64, 32);
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 64; ++x) sheet.setPixel(x, y, x >= 32 && x < 48 ? 0xFFFF0000u : 0xFF0000FFu);
+  ASSERT_TRUE(sheet.saveToFile(folder_.path() / "Game" / "Graphics" / "chips.bmp", 32));
+  auto chipSet = std::make_shared<TZelvoMapChipSetModel>(55);
+  chipSet->SetSize(2, 1);
+  auto material = std::make_shared<TZelvoStyleModel>(901, MaterialKind::Picture);
+  material->SetPath("chips.bmp");
+  chipSet->SetImage(material);
+  game->GetMapTree()->GetChipSetList()->Add(chipSet);
+  village->GetMap()->GetChipSetIDList()->AddID(55);
+  TZelvoMapCell chip;
+  chip.ChipSetID = 55;
+  chip.Column = 1;
+  village->GetMap()->GetFloor(0)->SetSize(10, 8);
+  village->GetMap()->GetFloor(0)->SetCell(3, 3, chip);
+
   TZEOrdersMapEditor picker;
   picker.setZMLZelvoAPI(game);
   picker.LoadOrder(*order);
-  std::vector<QRect> painted;
-  picker.SetCellPainter([&](QPainter& p, const IZelvoMapModel& map, const QRect& visible) {
-    EXPECT_EQ(&map, village->GetMap().get());
-    painted.push_back(visible);
-    p.fillRect(visible, Qt::green);
-  });
+  picker.show();
   QImage shot(picker.View()->size(), QImage::Format_ARGB32);
   picker.View()->render(&shot);
-  ASSERT_FALSE(painted.empty());
-  EXPECT_EQ(shot.pixelColor(100, 100), QColor(Qt::green));
+  // An opaque chip blended over the black background: 255 x 255 >> 8 = 254 per channel.
+  constexpr uint32_t red = 0xFFFE0000u, blue = 0xFF0000FEu;
+  EXPECT_EQ(shot.pixel(3 * 32 + 5, 3 * 32 + 20), red);
+  EXPECT_EQ(shot.pixel(3 * 32 + 20, 3 * 32 + 20), blue);
+  EXPECT_NE(shot.pixel(5 * 32 + 5, 3 * 32 + 20), red) << "a cell without the chip";
   // The marker at (16, 16): black, white, white, black outlines from the outside in.
   const QColor expected[] = {Qt::black, Qt::white, Qt::white, Qt::black};
   for (int i = 0; i < 4; ++i) EXPECT_EQ(shot.pixelColor(16 + i, 30), expected[i]) << i;
-  EXPECT_EQ(shot.pixelColor(16 + 4, 30), QColor(Qt::green));
+
+  // At 200 % the cell and the marker are twice as large.
+  picker.ScrollBox()->SetPower(32);
+  QImage zoomed(picker.View()->size(), QImage::Format_ARGB32);
+  picker.View()->render(&zoomed);
+  EXPECT_EQ(picker.View()->width(), 640);
+  EXPECT_EQ(zoomed.pixel(3 * 64 + 10, 3 * 64 + 40), red);
+  EXPECT_EQ(zoomed.pixelColor(32, 60), QColor(Qt::black));
+  EXPECT_EQ(zoomed.pixelColor(34, 60), QColor(Qt::white));
+  GameFolder = savedFolder;
 }
 
 TEST_F(OrdersMapEditorTest, CancelLeavesTheOrder) {

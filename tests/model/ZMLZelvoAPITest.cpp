@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
@@ -144,6 +145,105 @@ TEST_F(DataSetTest, TheConstructorStartsFromTheStoredCounter) {
   EXPECT_EQ(api.GetMaterialRoot()->GetID(), 100);
   EXPECT_EQ(api.GetSharedOrders()->GetID(), 102);
   EXPECT_EQ(api.GetIDManager()->PeekID(), 103);
+}
+
+// Every ID the loaded game holds in its lists, folders and map tree.
+std::vector<int32_t> idsInUse(TZMLZelvoAPI& api) {
+  std::vector<int32_t> ids;
+  for (int32_t i = 0; i < api.GetImageMaterials()->GetCount(); ++i) ids.push_back(api.GetImageMaterials()->GetItem(i)->GetID());
+  for (int32_t i = 0; i < api.GetCollisionList()->GetCount(); ++i) ids.push_back(api.GetCollisionList()->GetItem(i)->GetID());
+  for (int32_t i = 0; i < api.GetDAnimationList()->GetCount(); ++i) ids.push_back(api.GetDAnimationList()->GetItem(i)->GetID());
+  for (int32_t i = 0; i < api.GetCharaList()->GetCount(); ++i) ids.push_back(api.GetCharaList()->GetItem(i)->GetID());
+  for (int32_t i = 0; i < api.GetAttributeList()->GetCount(); ++i) ids.push_back(api.GetAttributeList()->GetItem(i)->GetID());
+  for (int32_t i = 0; i < api.GetJobList()->GetCount(); ++i) ids.push_back(api.GetJobList()->GetItem(i)->GetID());
+  for (int32_t i = 0; i < api.GetEventPackageList()->GetCount(); ++i) {
+    auto package = api.GetEventPackageList()->GetItem(i);
+    ids.push_back(package->GetID());
+    for (int32_t e = 0; e < package->GetCount(); ++e) {
+      ids.push_back(package->GetItem(e)->GetID());
+      for (int32_t p = 0; p < package->GetItem(e)->GetCount(); ++p) {
+        auto page = package->GetItem(e)->GetItem(p);
+        ids.push_back(page->GetID());
+        for (auto order = page->GetOrder(); order; order = order->GetNext()) ids.push_back(order->GetID());
+      }
+    }
+  }
+  auto root = api.GetMapTree()->GetRootNode();
+  for (int32_t i = 0; i < root->GetChildCount(); ++i) ids.push_back(root->GetChild(i)->GetID());
+  return ids;
+}
+
+TEST_F(DataSetTest, AfterALoadTheCounterIsAboveEveryIDInUse) {
+  // An older chip set that carries its own picture: the load gives that picture an ID.
+  const std::string path = "Graphics\\oldest.bmp";
+  Bytes chipFile = Bytes().i32(1).base(3, "oldest").i32(1).i32(1).i32(int32_t(path.size())).text(path).zeros(16);
+  struct Case {
+    const char* what;
+    bool keepCounter;
+    std::vector<uint8_t> counter;
+  };
+  for (const Case& c : {Case{"counter file missing", false, {}}, Case{"counter holding 1", false, Bytes().i32(1)},
+                        Case{"counter as saved", true, {}}}) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove_all(game());
+    int32_t saved = 0;
+    {
+      TZMLZelvoAPI api;
+      fill(api);
+      api.Save();
+      saved = api.GetIDManager()->PeekID();
+    }
+    test::writeFile(game() / "Maps" / "MapChip.dat", chipFile);
+    if (!c.keepCounter) std::filesystem::remove(game() / "Data" / "IDDoc.rid");
+    if (!c.counter.empty()) putData("IDDoc.rid", c.counter);
+    TZMLZelvoAPI api;
+    api.Load();
+    std::vector<int32_t> ids = idsInUse(api);
+    ASSERT_EQ(api.GetImageMaterials()->GetCount(), 2);  // the hero's picture and the chip set's
+    std::sort(ids.begin(), ids.end());
+    EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end()) << "two models share an ID";
+    EXPECT_GT(api.GetIDManager()->PeekID(), ids.back());
+    // Nothing was above the stored counter, so a kept counter stays as it was.
+    if (c.keepCounter) {
+      EXPECT_EQ(api.GetIDManager()->PeekID(), saved + 1);
+    }
+  }
+}
+
+TEST_F(DataSetTest, BytesAfterTheLastRecordAreAFormatErrorNamingFileAndOffset) {
+  struct Case {
+    const char* file;
+    std::vector<uint8_t> bytes;
+    int64_t offset;
+  };
+  const Case cases[] = {
+      {"Chara.Dat", Bytes().i32(0).i32(1).base(5, "hero"), 4},
+      {"Collision.Dat", Bytes().i32(0).u8(0), 4},
+      {"IDDoc.rid", Bytes().i32(40).i32(41), 4},
+      {"Events.Dat", Bytes().i32(1).base(7, "P").i32(0).u8(9), 18},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    std::filesystem::remove_all(game());
+    {
+      TZMLZelvoAPI api;
+      fill(api);
+      api.Save();
+    }
+    putData(c.file, c.bytes);
+    auto before = snapshot();
+    TZMLZelvoAPI api;
+    try {
+      api.Load();
+      ADD_FAILURE() << "loaded";
+    } catch (const EFormatError& e) {
+      EXPECT_NE(e.source().find(c.file), std::string::npos) << e.source();
+      EXPECT_EQ(e.offset(), c.offset);
+    }
+    EXPECT_TRUE(api.LoadFailed());
+    EXPECT_THROW(api.Save(), EZelvoError);
+    EXPECT_EQ(snapshot(), before);
+  }
 }
 
 TEST_F(DataSetTest, SharedEventPackagesAreReadInFileOrder) {

@@ -100,7 +100,7 @@ TEST_F(PlayerWarnings, TheWindowRefusesToOpenWithoutAGame) {
 }
 
 // The map the inn's door leads to is gone: one warning box with an OK button, the file's path
-// with one kind of separator followed by the Part's words, though the folder is read three times.
+// with one kind of separator followed by "が存在しません", though the folder is read three times.
 TEST_F(PlayerWarnings, AMissingMapFileIsShownOnceInAWarningBox) {
   copyGame(start_.path() / "Default");
   fs::path missing;

@@ -169,6 +169,19 @@ TEST_F(ViewAPI, RedrawAfterANewMapUsesTheGamesScroll) {
   EXPECT_EQ(at(0, 0), ChipColor(2, 0));
 }
 
+// A text window or fade redraws every frame over the last one; where no chip is drawn the screen
+// is black again, not what the last frame blended onto it.
+TEST_F(ViewAPI, RedrawStartsFromBlack) {
+  auto floor = game.map->GetFloor(0);
+  floor->SetCell(0, 0, ViewGame::cell(0, 0, 15, -1));
+  api().SetMap(game.map);
+  api().DrawMap(0, 0);
+  game.graphics->screen.fill(0xFF806040);  // a half-dark window left over from the last frame
+  api().Redraw();
+  EXPECT_EQ(at(5, 5), 0xFF000000u);
+  EXPECT_EQ(at(40, 5), ChipColor(1, 0));
+}
+
 // Two events on floor 0 of the map: A above the player's screen row, B below it. The player is
 // drawn once, after A and before B.
 TEST_F(ViewAPI, PlayerIsDrawnOnceBetweenTheCharactersAboveAndBelow) {

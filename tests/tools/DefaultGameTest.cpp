@@ -32,6 +32,7 @@
 #include "support/Bytes.h"
 #include "support/TempDir.h"
 #include "tools/DefaultGame.h"
+#include "tools/Resave.h"
 
 namespace zelvo::tools {
 namespace {

@@ -1,9 +1,11 @@
 // resave SOURCE DEST: loads the game folder SOURCE and saves it into the folder DEST.
+// Exits 1 when the game could not be resaved, and also when a map or chip-set file of SOURCE
+// could not be read (an unreadable one is copied unchanged); the warnings are printed.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 
-#include "tools/DefaultGame.h"
+#include "tools/Resave.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {
@@ -11,7 +13,11 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    zelvo::tools::resaveGame(argv[1], argv[2]);
+    // The warnings themselves were printed as the map tree read them.
+    if (size_t unread = zelvo::tools::resaveGame(argv[1], argv[2]).size(); unread > 0) {
+      std::fprintf(stderr, "resave: '%s' was resaved with %zu warning(s) about its map files\n", argv[1], unread);
+      return 1;
+    }
   } catch (const std::exception& e) {
     std::fprintf(stderr, "resave: '%s' could not be resaved: %s\n", argv[1], e.what());
     return 1;

@@ -1,5 +1,6 @@
 #include "editor/core/EtcUndo.h"
 
+#include <new>
 #include <utility>
 
 #include "platform/core/Errors.h"
@@ -27,10 +28,19 @@ void TEtcUndoChip::Capture() {
   int64_t d = DataSize(keys_);
   if (d <= 0) return;
   if (owner_) owner_->MakeRoom(d + kUndoHeaderBytes);
-  block_.assign(static_cast<size_t>(StoredSize(d) + kUndoHeaderBytes), 0);
-  for (int i = 0; i < 7; ++i) putKey(block_.data() + 4 * i, keys_[i]);
+  Allocate(d);
   SaveData(GetData(), keys_);
-  size_ = d + kUndoHeaderBytes;
+}
+
+void TEtcUndoChip::Allocate(int64_t dataBytes) {
+  block_.reset();
+  size_ = 0;
+  if (dataBytes <= 0) return;
+  if (owner_ && dataBytes > owner_->GetBlockLimit() - kUndoHeaderBytes) throw std::bad_alloc();
+  // Every data byte is written by the caller, so the block is not cleared first.
+  block_.reset(new uint8_t[static_cast<size_t>(dataBytes + kUndoHeaderBytes)]);
+  for (int i = 0; i < 7; ++i) putKey(block_.get() + 4 * i, keys_[i]);
+  size_ = dataBytes + kUndoHeaderBytes;
 }
 
 int32_t TEtcUndoChip::GetKey(int32_t index) const {
@@ -41,7 +51,7 @@ int32_t TEtcUndoChip::GetKey(int32_t index) const {
 void TEtcUndoChip::SetKey(int32_t index, int32_t value) {
   checkKeyIndex(index);
   keys_[index] = value;
-  if (!block_.empty()) putKey(block_.data() + 4 * index, value);
+  if (block_) putKey(block_.get() + 4 * index, value);
 }
 
 int64_t TEtcUndoChip::DataSize(TEtcUndoKeys&) { return 0; }
@@ -56,6 +66,7 @@ void TEtcUndo::Clear() {
   steps_.clear();
   undone_ = 0;
   total_ = 0;
+  pending_ = false;
 }
 
 TEtcUndoChip* TEtcUndo::GetStep(int32_t index) const {
@@ -90,6 +101,7 @@ void TEtcUndo::DropBack() {
 }
 
 void TEtcUndo::MakeRoom(int64_t bytes) {
+  if (deferRoom_) return;
   if (swapIndex_ < 0) {
     while (!steps_.empty() && OverBudget(bytes)) DropFront();
     return;
@@ -110,6 +122,7 @@ std::unique_ptr<TEtcUndoChip> TEtcUndo::NewStep(const TEtcUndoKeys& keys) {
 
 int32_t TEtcUndo::AddStep(int32_t key0, int32_t key1, int32_t key2, int32_t key3, int32_t key4, int32_t key5,
                           int32_t key6) {
+  EndPending();
   while (undone_ > 0) DropBack();
   auto step = NewStep({key0, key1, key2, key3, key4, key5, key6});
   total_ += step->GetSize();
@@ -117,7 +130,33 @@ int32_t TEtcUndo::AddStep(int32_t key0, int32_t key1, int32_t key2, int32_t key3
   return GetStepCount() - 1;
 }
 
+int32_t TEtcUndo::AddPendingStep(int32_t key0, int32_t key1, int32_t key2, int32_t key3, int32_t key4,
+                                 int32_t key5, int32_t key6) {
+  EndPending();
+  struct DeferGuard {
+    bool& flag;
+    ~DeferGuard() { flag = false; }
+  } guard{deferRoom_};
+  deferRoom_ = true;
+  int32_t index = AddStep(key0, key1, key2, key3, key4, key5, key6);
+  pending_ = true;
+  return index;
+}
+
+void TEtcUndo::EndPending() {
+  if (!pending_) return;
+  pending_ = false;
+  if (steps_.empty() || undone_ > 0) return;
+  auto& step = *steps_.back();
+  int64_t before = step.GetSize();
+  step.Settle();
+  total_ += step.GetSize() - before;
+  // The settled step is the newest and stays; older ones make room for it.
+  while (GetStepCount() > 1 && budget_ < total_) DropFront();
+}
+
 bool TEtcUndo::Undo() {
+  EndPending();
   if (steps_.empty() || undone_ >= GetStepCount()) return false;
   Swap(GetStepCount() - undone_ - 1);
   ++undone_;
@@ -125,6 +164,7 @@ bool TEtcUndo::Undo() {
 }
 
 bool TEtcUndo::Redo() {
+  EndPending();
   if (steps_.empty() || undone_ <= 0) return false;
   Swap(GetStepCount() - undone_);
   --undone_;
@@ -132,6 +172,7 @@ bool TEtcUndo::Redo() {
 }
 
 void TEtcUndo::Swap(int32_t index) {
+  EndPending();
   TEtcUndoKeys keys = GetStep(index)->GetKeys();
   struct SwapGuard {
     int32_t& slot;

@@ -386,11 +386,143 @@ void TZEMapEditorPainter::DrawPiece(const Piece& piece, const TRect& cell) {
 
 // ---- onto the canvas ----
 
+void TZEMapEditorPainter::InvalidateTiles() {
+  ++generation_;
+  tiles_.Clear();
+}
+
+// Overlays and picture layers depend on more than the cell's chips; those cells are composed
+// one by one.
+bool TZEMapEditorPainter::TilesFit(const Scene& scene, int64_t step) const {
+  if (scene.mode != TZEMapEditor::ModeChip && scene.mode != TZEMapEditor::ModeEvent) return false;
+  if (step <= 0 || step > TZEMapEditorTiles::kMaxStep) return false;
+  if (scene.layers.size() > size_t(TZEMapEditorTiles::kMaxLayers)) return false;
+  for (const Scene::Layer& layer : scene.layers)
+    if (layer.isPicture) return false;
+  return true;
+}
+
+// Everything besides the cells' chips that a tile is made from.
+std::vector<uint64_t> TZEMapEditorPainter::SceneKey(const Scene& scene, int32_t power) const {
+  const auto address = [](const void* p) { return uint64_t(reinterpret_cast<uintptr_t>(p)); };
+  std::vector<uint64_t> key{generation_, uint64_t(uint32_t(power)), uint64_t(uint32_t(scene.mode)),
+                            uint64_t(GridVisible), uint64_t(uint32_t(EventGrid)), address(&skin_.Empty),
+                            uint64_t(uint32_t(skin_.Empty.Width())) << 32 | uint32_t(skin_.Empty.Height())};
+  for (const Scene::Layer& layer : scene.layers) key.push_back(uint64_t(uint32_t(layer.opacity)));
+  for (const Scene::ChipSet& c : scene.chipSets) {
+    key.push_back(uint64_t(uint32_t(c.id)) << 32 | uint32_t(c.model->GetWidth()));
+    key.push_back(uint64_t(uint32_t(c.model->GetHeight())) << 32 | (c.picture ? 1u : 0u));
+    key.push_back(address(c.picture));
+    if (c.picture) key.push_back(uint64_t(uint32_t(c.picture->Width())) << 32 | uint32_t(c.picture->Height()));
+  }
+  return key;
+}
+
+TZEMapEditorTiles::Key TZEMapEditorPainter::CellKey(const Scene& scene, int32_t x, int32_t y) const {
+  TZEMapEditorTiles::Key key;
+  for (const Scene::Layer& layer : scene.layers) {
+    const TZelvoMapCell cell = layer.floor->GetCell(x, y);
+    // Only a drawable chip shows; every other cell of a layer draws nothing.
+    key.layers[size_t(key.count++)] = scene.ChipOf(cell) ? uint64_t(uint32_t(cell.ChipSetID)) << 32 |
+                                                              uint64_t(cell.Column) << 16 | cell.Row
+                                                        : ~0ull;
+  }
+  return key;
+}
+
+const uint32_t* TZEMapEditorPainter::TileOf(const Scene& scene, int32_t x, int32_t y, int32_t step) {
+  const TZEMapEditorTiles::Key key = CellKey(scene, x, y);
+  if (const uint32_t* tile = tiles_.Find(key)) return tile;
+  Compose(scene, {}, x, y);
+  uint32_t* tile = tiles_.Add(key);
+  const Bitmap& work = work_.GetBitmap();
+  for (int32_t j = 0; j < step; ++j) {
+    const auto* in = reinterpret_cast<const uint32_t*>(work.image().constScanLine(j * kChip / step));
+    for (int32_t i = 0; i < step; ++i) tile[size_t(j) * size_t(step) + size_t(i)] = 0xFF000000u | in[i * kChip / step];
+  }
+  return tile;
+}
+
+namespace {
+
+// The picture routines' arithmetic on one pixel, so pieces drawn at the zoom come out as they
+// would have in the cell's work picture.
+constexpr uint64_t kLanes = 0x00FF00FF00FF00FFull;
+inline uint64_t widen(uint32_t p) {
+  return uint64_t(p & 0xFF) | uint64_t(p >> 8 & 0xFF) << 16 | uint64_t(p >> 16 & 0xFF) << 32 | uint64_t(p >> 24) << 48;
+}
+inline uint32_t narrow(uint64_t q) {
+  return uint32_t(q & 0xFF) | uint32_t(q >> 16 & 0xFF) << 8 | uint32_t(q >> 32 & 0xFF) << 16 | uint32_t(q >> 48 & 0xFF) << 24;
+}
+inline uint32_t blend(uint32_t s, uint32_t d, uint32_t a) {
+  return narrow(((widen(s) * a + widen(d) * (255 - a)) >> 8) & kLanes);
+}
+inline uint32_t fill(uint32_t d, uint32_t color) {
+  const uint32_t a = color >> 24;
+  return narrow(((widen(d) * (255 - a) >> 8) & kLanes) + ((widen(color) * a >> 8) & kLanes));
+}
+
+// A cell at the zoom on the target: its place in paint-box pixels and the part of it to write.
+struct ZoomedCell {
+  TRect place;  // step x step
+  TRect drawn;  // place clipped to the clip and the target
+  int32_t step;
+};
+
+void copyTile(Bitmap& target, const TPoint& origin, const ZoomedCell& cell, const uint32_t* tile) {
+  const int32_t w = TRectWidth(cell.drawn);
+  for (int32_t y = cell.drawn.Top; y < cell.drawn.Bottom; ++y) {
+    const uint32_t* in = tile + size_t(y - cell.place.Top) * size_t(cell.step) + size_t(cell.drawn.Left - cell.place.Left);
+    auto* out = reinterpret_cast<uint32_t*>(target.image().scanLine(y - origin.Y)) + (cell.drawn.Left - origin.X);
+    std::copy(in, in + w, out);
+  }
+}
+
+}  // namespace
+
+// A piece as DrawPiece would draw it into the cell's work picture, but onto the zoomed cell: each
+// target pixel takes the work pixel its stretch samples.
+void TZEMapEditorPainter::DrawZoomedPiece(Bitmap& target, const TPoint& origin, const void* zoomed, const Piece& piece,
+                                          const TRect& cellArea) {
+  const ZoomedCell& cell = *static_cast<const ZoomedCell*>(zoomed);
+  const TRect overlap = TRectClip(piece.place, cellArea);
+  if (TRectWidth(overlap) <= 0 || TRectHeight(overlap) <= 0) return;
+  const TRect dest = TRectOffset(overlap, -cellArea.Left, -cellArea.Top);
+  const Bitmap* picture = piece.picture ? &piece.picture->GetBitmap() : nullptr;
+  if (piece.picture && piece.picture->Depth() != 32) return;
+  const int64_t offsetX = int64_t(piece.source.X) - piece.place.Left + cellArea.Left;
+  const int64_t offsetY = int64_t(piece.source.Y) - piece.place.Top + cellArea.Top;
+  for (int32_t y = cell.drawn.Top; y < cell.drawn.Bottom; ++y) {
+    const int32_t v = int32_t(int64_t(y - cell.place.Top) * kChip / cell.step);
+    if (v < dest.Top || v >= dest.Bottom) continue;
+    const int64_t sy = offsetY + v;
+    if (picture && (sy < 0 || sy >= picture->height())) continue;
+    const auto* in = picture ? reinterpret_cast<const uint32_t*>(picture->image().constScanLine(int32_t(sy))) : nullptr;
+    auto* out = reinterpret_cast<uint32_t*>(target.image().scanLine(y - origin.Y)) - origin.X;
+    for (int32_t x = cell.drawn.Left; x < cell.drawn.Right; ++x) {
+      const int32_t u = int32_t(int64_t(x - cell.place.Left) * kChip / cell.step);
+      if (u < dest.Left || u >= dest.Right) continue;
+      if (!in) {
+        out[x] = 0xFF000000u | fill(out[x], kEventShade);
+        continue;
+      }
+      const int64_t sx = offsetX + u;
+      if (sx < 0 || sx >= picture->width()) continue;
+      const uint32_t s = in[sx];
+      const uint32_t a = piece.alpha >= 255 ? s >> 24 : (s >> 24) * uint32_t(std::clamp(piece.alpha, 0, 255)) >> 8;
+      out[x] = 0xFF000000u | blend(s, out[x], a);
+    }
+  }
+}
+
 void TZEMapEditorPainter::PaintCanvas(Bitmap& target, const TPoint& origin, const TRect& clip, int32_t power) {
   const auto scene = MakeScene();
   if (!scene->map) return;
   const TRect cells = CellsUnder(clip, power, scene->map->GetWidth(), scene->map->GetHeight());
   const int64_t step = int64_t(kChip) * power / 16;
+  const bool tiled = TilesFit(*scene, step);
+  if (tiled) tiles_.Prepare(SceneKey(*scene, power), int32_t(step));
+  const TRect area = onTarget(target, origin, clip);
   std::vector<const Piece*> pieces;
   for (int32_t y = cells.Top; y <= cells.Bottom; ++y) {
     // Only the markers that reach into this row of cells are tried on its cells.
@@ -399,8 +531,17 @@ void TZEMapEditorPainter::PaintCanvas(Bitmap& target, const TPoint& origin, cons
     for (const Piece& piece : scene->pieces)
       if (TRectWidth(TRectClip(piece.place, row)) > 0) pieces.push_back(&piece);
     for (int32_t x = cells.Left; x <= cells.Right; ++x) {
-      Compose(*scene, pieces, x, y);
-      stretchOpaque(target, origin, clip, sized(x * step, y * step, step, step), work_.GetBitmap(), kCellArea);
+      const TRect place = sized(x * step, y * step, step, step);
+      if (!tiled) {
+        Compose(*scene, pieces, x, y);
+        stretchOpaque(target, origin, clip, place, work_.GetBitmap(), kCellArea);
+        continue;
+      }
+      const ZoomedCell zoomed{place, TRectClip(place, area), int32_t(step)};
+      if (TRectWidth(zoomed.drawn) <= 0 || TRectHeight(zoomed.drawn) <= 0) continue;
+      copyTile(target, origin, zoomed, TileOf(*scene, x, y, int32_t(step)));
+      const TRect cellArea = sized(int64_t(x) * kChip, int64_t(y) * kChip, kChip, kChip);
+      for (const Piece* piece : pieces) DrawZoomedPiece(target, origin, &zoomed, *piece, cellArea);
     }
   }
 }

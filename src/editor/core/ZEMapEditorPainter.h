@@ -4,7 +4,8 @@
 // passability, move graph, ground type) or, in the event mode, the grid, the start marker and
 // the event positions; then stretched onto the canvas at the scroll box's zoom. Also the chip
 // palette. Only the cells under the clip rectangle are composed, so a large map costs what its
-// visible part costs.
+// visible part costs; in the chip and event modes composed cells are kept at the zoom as tiles
+// and reused for every cell with the same chips, the event pieces drawn over them at the zoom.
 
 #include <cstdint>
 #include <memory>
@@ -12,6 +13,7 @@
 
 #include "editor/core/Bitmap32.h"
 #include "editor/core/RectHelpers.h"
+#include "editor/core/ZEMapEditorTiles.h"
 
 namespace zelvo {
 
@@ -60,6 +62,11 @@ class TZEMapEditorPainter {
   // target, whose pixel (0, 0) is paint-box pixel origin. Pixels outside the map, the clip or
   // the target are left alone.
   void PaintCanvas(Bitmap& target, const TPoint& origin, const TRect& clip, int32_t power);
+  // Pictures the painter reads (chip sets, skin, layer pictures) were loaded again: no tile made
+  // from the old ones is used any more.
+  void InvalidateTiles();
+  const TZEMapEditorTiles& Tiles() const { return tiles_; }
+
   // The palette of the engine's chip set: its picture stretched over the palette (black with no
   // picture), and a black frame round the pen's chip when the pen holds one of this set.
   void PaintPalette(Bitmap& target, const TPoint& origin, const TRect& clip, int32_t power) const;
@@ -93,11 +100,19 @@ class TZEMapEditorPainter {
   void DrawEventMode(const std::vector<const Piece*>& pieces, int32_t x, int32_t y);
   void DrawPiece(const Piece& piece, const TRect& cell);
   void DrawGlyph(const TRect& source, int32_t atX, int32_t atY);
+  bool TilesFit(const Scene& scene, int64_t step) const;
+  std::vector<uint64_t> SceneKey(const Scene& scene, int32_t power) const;
+  TZEMapEditorTiles::Key CellKey(const Scene& scene, int32_t x, int32_t y) const;
+  const uint32_t* TileOf(const Scene& scene, int32_t x, int32_t y, int32_t step);
+  void DrawZoomedPiece(Bitmap& target, const TPoint& origin, const void* zoomed, const Piece& piece,
+                       const TRect& cellArea);
 
   const TZEMapEditor& engine_;
   const TZEMapEditorSkin& skin_;
   TZEMapEditorPictures& pictures_;
   TBitmap32 work_;
+  TZEMapEditorTiles tiles_;
+  uint64_t generation_ = 0;
 };
 
 }  // namespace zelvo

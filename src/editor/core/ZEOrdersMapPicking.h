@@ -38,6 +38,8 @@ class TZEOrdersMapPicking {
   // node has no map that can be read.
   bool SelectMap(IZETreeNode* node);
   const std::shared_ptr<IZelvoMapModel>& GetMap() const { return map_; }
+  // The node whose map is shown; null when none.
+  const std::shared_ptr<IZelvoMapTreeNodeControl>& GetNode() const { return node_; }
   // The layers' names (CP932) in layer order, and the one of FloorID (-1 when none).
   std::vector<std::string> LayerNames() const;
   int32_t SelectedLayer() const;

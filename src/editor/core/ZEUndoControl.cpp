@@ -39,6 +39,27 @@ std::vector<uint8_t> recordOf(IZelvoModel& model) {
   return ReadAllBytes(stream);
 }
 
+// Cells of a floor read and written in bulk: the data layer's own floor is reached without a
+// virtual call per cell.
+class TCellAccess {
+ public:
+  explicit TCellAccess(IZelvoMapFloorModel& floor)
+      : floor_(floor), plain_(dynamic_cast<TZelvoMapFloorModel*>(&floor)) {}
+  TZelvoMapCell Get(int32_t x, int32_t y) const {
+    return plain_ ? plain_->TZelvoMapFloorModel::GetCell(x, y) : floor_.GetCell(x, y);
+  }
+  void Set(int32_t x, int32_t y, const TZelvoMapCell& cell) const {
+    if (plain_)
+      plain_->TZelvoMapFloorModel::SetCell(x, y, cell);
+    else
+      floor_.SetCell(x, y, cell);
+  }
+
+ private:
+  IZelvoMapFloorModel& floor_;
+  TZelvoMapFloorModel* plain_;
+};
+
 int32_t clampIndex(int32_t index, int32_t count) { return std::clamp(index, 0, std::max(count, 0)); }
 
 bool validIndex(int32_t index, int32_t count) { return index >= 0 && index < count; }
@@ -55,7 +76,11 @@ std::unique_ptr<TEtcUndoChip> TZEUndoControl::CreateChip(const TEtcUndoKeys& key
 
 bool TZEUndoControl::Record(const TEtcUndoKeys& keys) {
   try {
-    AddStep(keys[0], keys[1], keys[2], keys[3], keys[4], keys[5], keys[6]);
+    // A rectangle step may shrink when its edit ends; it waits for that before it costs older steps.
+    if (keys[0] == UndoRect)
+      AddPendingStep(keys[0], keys[1], keys[2], keys[3], keys[4], keys[5], keys[6]);
+    else
+      AddStep(keys[0], keys[1], keys[2], keys[3], keys[4], keys[5], keys[6]);
   } catch (const std::bad_alloc&) {
     return false;
   } catch (const std::length_error&) {
@@ -67,7 +92,7 @@ bool TZEUndoControl::Record(const TEtcUndoKeys& keys) {
   return true;
 }
 
-void TZEUndoControl::EndEdit() {}
+void TZEUndoControl::EndEdit() { EndPending(); }
 
 void TZEUndoControl::MarkModified(int32_t nodeID) const {
   const auto& tree = editor_.GetMapTree();
@@ -124,11 +149,6 @@ int64_t TZEUndoChipModel::DataSize(TEtcUndoKeys& keys) {
   }
 }
 
-int64_t TZEUndoChipModel::StoredSize(int64_t charged) const {
-  // Layer and map records are charged by an estimate; the block holds the record itself.
-  return record_.empty() ? charged : int64_t(sizeof(int32_t) + record_.size());
-}
-
 int64_t TZEUndoChipModel::RectSize(TEtcUndoKeys& keys) const {
   auto map = FindMap(keys[6]);
   auto floor = map ? map->GetFloor(keys[5]) : nullptr;
@@ -161,8 +181,7 @@ int64_t TZEUndoChipModel::FloorSize(TEtcUndoKeys& keys) {
   keys[3] = floor->GetWidth();
   keys[4] = floor->GetHeight();
   record_ = recordOf(*floor);
-  int64_t estimate = int64_t(map->GetWidth()) * map->GetHeight() * kCellBytes + 300;
-  return std::max<int64_t>(estimate, sizeof(int32_t) + record_.size());
+  return int64_t(sizeof(int32_t) + record_.size());
 }
 
 int64_t TZEUndoChipModel::NodeSize(TEtcUndoKeys& keys) {
@@ -173,12 +192,8 @@ int64_t TZEUndoChipModel::NodeSize(TEtcUndoKeys& keys) {
   IZelvoMapTreeNodeControl* holder = parent ? parent : Editor().GetMapTree()->GetRootNode().get();
   keys[1] = parent ? parent->GetID() : -1;
   keys[3] = std::max(holder->IndexOfChild(node.get()), 0);
-  auto map = node->GetMap();
-  int64_t n = map ? map->GetFloorCount() : 0;
-  int64_t cells = map ? int64_t(map->GetWidth()) * map->GetHeight() : 0;
   record_ = recordOf(*node);
-  int64_t estimate = n * n * cells * kCellBytes + n * 2000;
-  return std::max<int64_t>(estimate, sizeof(int32_t) + record_.size());
+  return int64_t(sizeof(int32_t) + record_.size());
 }
 
 int64_t TZEUndoChipModel::StartSize(TEtcUndoKeys& keys) const {
@@ -219,11 +234,10 @@ int64_t TZEUndoChipModel::EventMoveSize(TEtcUndoKeys& keys) const {
 void TZEUndoChipModel::SaveData(uint8_t* data, const TEtcUndoKeys& keys) {
   switch (keys[0]) {
     case UndoRect: {
-      auto floor = FindMap(keys[6])->GetFloor(keys[5]);
-      int32_t w = keys[3] - keys[1];
+      TCellAccess cells(*FindMap(keys[6])->GetFloor(keys[5]));
+      uint8_t* out = data;
       for (int32_t y = keys[2]; y < keys[4]; ++y)
-        for (int32_t x = keys[1]; x < keys[3]; ++x)
-          EncodeMapCell(floor->GetCell(x, y), data + (int64_t(y - keys[2]) * w + (x - keys[1])) * kCellBytes);
+        for (int32_t x = keys[1]; x < keys[3]; ++x, out += kCellBytes) EncodeMapCell(cells.Get(x, y), out);
       break;
     }
     case UndoWholeMap: {
@@ -257,6 +271,37 @@ void TZEUndoChipModel::SaveData(uint8_t* data, const TEtcUndoKeys& keys) {
   }
 }
 
+void TZEUndoChipModel::Settle() {
+  const auto k = GetKeys();
+  if (k[0] != UndoRect || !GetData()) return;
+  auto map = FindMap(k[6]);
+  auto floor = map ? map->GetFloor(k[5]) : nullptr;
+  if (!floor) return;
+  // The box around the cells the edit changed, found on the bytes the step holds.
+  TCellAccess cells(*floor);
+  int32_t minX = k[3], maxX = k[1] - 1, minY = k[4], maxY = k[2] - 1;
+  const uint8_t* in = GetData();
+  uint8_t now[kMapCellBytes];
+  for (int32_t y = k[2]; y < k[4]; ++y)
+    for (int32_t x = k[1]; x < k[3]; ++x, in += kCellBytes) {
+      EncodeMapCell(cells.Get(x, y), now);
+      if (std::memcmp(now, in, kCellBytes) == 0) continue;
+      minX = std::min(minX, x), maxX = std::max(maxX, x);
+      minY = std::min(minY, y), maxY = std::max(maxY, y);
+    }
+  if (maxX < minX) minX = k[1], maxX = k[1] - 1, minY = k[2], maxY = k[2] - 1;  // nothing changed: an empty box
+  if (minX == k[1] && minY == k[2] && maxX == k[3] - 1 && maxY == k[4] - 1) return;
+  int32_t oldWidth = k[3] - k[1];
+  int32_t width = maxX - minX + 1, height = maxY - minY + 1;
+  SetKey(1, minX), SetKey(2, minY), SetKey(3, maxX + 1), SetKey(4, maxY + 1);
+  Reblock(int64_t(width) * height * kCellBytes, [&](const uint8_t* old, uint8_t* data) {
+    for (int32_t r = 0; r < height; ++r)
+      std::memcpy(data + int64_t(r) * width * kCellBytes,
+                  old + ((int64_t(minY - k[2] + r) * oldWidth) + (minX - k[1])) * kCellBytes,
+                  size_t(width) * kCellBytes);
+  });
+}
+
 std::vector<uint8_t> TZEUndoChipModel::StoredRecord() const {
   const uint8_t* data = GetData();
   int32_t length = getInt(data);
@@ -285,11 +330,10 @@ void TZEUndoChipModel::RestoreRect() {
   auto map = FindMap(k[6]);
   auto floor = map ? map->GetFloor(k[5]) : nullptr;
   if (!floor) return;
-  const uint8_t* data = GetData();
-  int32_t w = k[3] - k[1];
+  TCellAccess cells(*floor);
+  const uint8_t* in = GetData();
   for (int32_t y = k[2]; y < k[4]; ++y)
-    for (int32_t x = k[1]; x < k[3]; ++x)
-      floor->SetCell(x, y, DecodeMapCell(data + (int64_t(y - k[2]) * w + (x - k[1])) * kCellBytes));
+    for (int32_t x = k[1]; x < k[3]; ++x, in += kCellBytes) cells.Set(x, y, DecodeMapCell(in));
   OpenUnlessOpen(k[6]);
 }
 
@@ -345,14 +389,7 @@ void TZEUndoChipModel::RestoreNode() {
   if (!k[2]) {
     if (parent) parent->RemoveChild(k[6]);
   } else if (parent) {
-    // Read whole before it joins the tree, so a record that fails to load changes nothing.
-    auto node = std::make_shared<TZelvoMapTreeNodeControl>(k[6], api_);
-    TZStream stream(StoredRecord(), "undo");
-    node->LoadFromStream(stream);
-    if (parent != root) parent->LoadMapFile();
-    parent->InsertChild(clampIndex(k[3], parent->GetChildCount()), node);
-    node->SetParent(parent == root ? nullptr : parent.get());
-    node->SetModified(true);
+    InsertNode(root, parent);
   }
   IZEMapEditorWindow* window = Editor().GetWindow();
   if (window) window->RebuildMapTree();
@@ -362,6 +399,30 @@ void TZEUndoChipModel::RestoreNode() {
     Editor().SetMap(nullptr);
     if (window) window->CloseMap();
   }
+}
+
+void TZEUndoChipModel::InsertNode(const std::shared_ptr<IZelvoMapTreeNodeControl>& root,
+                                  const std::shared_ptr<IZelvoMapTreeNodeControl>& parent) {
+  const auto& k = GetKeys();
+  // Read whole before it joins the tree, so a record that fails to load changes nothing.
+  auto node = std::make_shared<TZelvoMapTreeNodeControl>(k[6], api_);
+  TZStream stream(StoredRecord(), "undo");
+  node->LoadFromStream(stream);
+  // No two nodes share an ID: one still in the tree gives way to the copy, unless the place the
+  // copy goes to lies inside it.
+  if (auto existing = root->FindNode(k[6])) {
+    if (existing == parent || existing->FindNode(parent->GetID()) == parent) return;
+    existing->GetRoot()->SetModified(true);
+    IZelvoMapTreeNodeControl* holder = existing->GetParent();
+    if (holder)
+      holder->RemoveChild(k[6]);
+    else
+      root->RemoveChild(k[6]);
+  }
+  if (parent != root) parent->LoadMapFile();
+  parent->InsertChild(clampIndex(k[3], parent->GetChildCount()), node);
+  node->SetParent(parent == root ? nullptr : parent.get());
+  node->SetModified(true);
 }
 
 void TZEUndoChipModel::RestoreFloorOrder() {

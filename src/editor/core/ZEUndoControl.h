@@ -69,11 +69,12 @@ class TZEUndoChipModel : public TEtcUndoChip {
 
   void SetAPI(IZMLZelvoAPI* api) { api_ = api; }
   void Restore() override;
+  // A rectangle step shrinks to the box around the cells that differ from what it holds.
+  void Settle() override;
 
  protected:
   int64_t DataSize(TEtcUndoKeys& keys) override;
   void SaveData(uint8_t* data, const TEtcUndoKeys& keys) override;
-  int64_t StoredSize(int64_t charged) const override;
 
  private:
   TZEMapEditor& Editor() const;
@@ -95,6 +96,8 @@ class TZEUndoChipModel : public TEtcUndoChip {
   void RestoreWholeMap();
   void RestoreFloor();
   void RestoreNode();
+  void InsertNode(const std::shared_ptr<IZelvoMapTreeNodeControl>& root,
+                  const std::shared_ptr<IZelvoMapTreeNodeControl>& parent);
   void RestoreFloorOrder();
   void RestoreStart();
   void RestoreEventPosition();

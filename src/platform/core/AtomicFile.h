@@ -23,6 +23,10 @@ class FileTransaction {
   FileTransaction& operator=(const FileTransaction&) = delete;
 
   void stage(const std::filesystem::path& target, std::span<const uint8_t> bytes);
+  // The same, renamed before every file staged so far.
+  void stageFirst(const std::filesystem::path& target, std::span<const uint8_t> bytes);
+  // A temporary copy of the file source, streamed through a small buffer.
+  void stageCopy(const std::filesystem::path& target, const std::filesystem::path& source);
   void commit();
   void abandon();
   size_t staged() const { return pending_.size(); }

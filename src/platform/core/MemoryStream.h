@@ -37,6 +37,11 @@ class MemoryStream final : public ByteStream {
   std::string GetName() const override { return name_; }
 
   const std::vector<uint8_t>& bytes() const { return bytes_; }
+  // Hands the bytes over and leaves the stream empty.
+  std::vector<uint8_t> release() {
+    position_ = 0;
+    return std::move(bytes_);
+  }
 
  private:
   std::vector<uint8_t> bytes_;

@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <algorithm>
-#include <cstdio>
 
 namespace zelvo {
 
@@ -59,13 +58,11 @@ std::string DisplayText(std::string utf8) {
 
 MessageAnswer ShowMessage(const MessageBoxRequest& request) {
   if (installed) return installed->show(request);
-  if (!somebodyCanAnswer()) {
-    std::fprintf(stderr, "%s%s%s\n", request.caption.c_str(), request.caption.empty() ? "" : ": ",
-                 request.text.c_str());
-    return request.buttons.empty() ? MessageAnswer::Ok : request.buttons.front();
-  }
+  if (!somebodyCanAnswer()) return request.buttons.empty() ? MessageAnswer::Ok : request.buttons.front();
   return showWithQt(request);
 }
+
+bool CanShowMessages() { return installed != nullptr || somebodyCanAnswer(); }
 
 MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageKind kind,
                           std::vector<MessageAnswer> buttons) {

@@ -30,8 +30,11 @@ std::string DisplayText(std::string utf8);
 
 // Shows through the installed service, or through a modal Qt box when none is installed. Where
 // nobody can answer (no widget application, or a platform without a screen such as "offscreen")
-// the text goes to stderr and the request's first button answers.
+// nothing is shown and the request's first button answers at once.
 MessageAnswer ShowMessage(const MessageBoxRequest& request);
+// Whether ShowMessage reaches a service or a person; callers with no other way to tell the user
+// write to stderr instead.
+bool CanShowMessages();
 MessageAnswer ShowMessage(const std::string& text, const std::string& caption = {},
                           MessageKind kind = MessageKind::Information,
                           std::vector<MessageAnswer> buttons = {MessageAnswer::Ok});

@@ -1,5 +1,6 @@
 #include "platform/gui/MessageBoxWarningSink.h"
 
+#include <cstdio>
 #include <memory>
 #include <utility>
 
@@ -12,11 +13,16 @@ TZelvoMessageBoxWarningSink::TZelvoMessageBoxWarningSink(std::string caption) : 
 
 void TZelvoMessageBoxWarningSink::Warn(const std::string& cp932) {
   if (!shown_.insert(cp932).second) return;
-  ShowMessage(DisplayText(Cp932::toUtf8(cp932)), caption_, MessageKind::Warning, {MessageAnswer::Ok});
+  const std::string text = DisplayText(Cp932::toUtf8(cp932));
+  // Started without a screen, the program still tells of it.
+  if (!CanShowMessages()) std::fprintf(stderr, "%s: %s\n", caption_.c_str(), text.c_str());
+  ShowMessage(text, caption_, MessageKind::Warning, {MessageAnswer::Ok});
 }
 
-void InstallMessageBoxWarningSink(const std::string& caption) {
-  SetDefaultWarningSink(std::make_shared<TZelvoMessageBoxWarningSink>(caption));
+std::shared_ptr<TZelvoMessageBoxWarningSink> InstallMessageBoxWarningSink(const std::string& caption) {
+  auto sink = std::make_shared<TZelvoMessageBoxWarningSink>(caption);
+  SetDefaultWarningSink(sink);
+  return sink;
 }
 
 }  // namespace zelvo

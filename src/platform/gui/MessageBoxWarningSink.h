@@ -2,6 +2,7 @@
 // The warnings of the data layer (a missing or corrupt map file) as warning boxes with an OK
 // button. Both programs install it at start-up; tests and the headless player keep theirs.
 
+#include <memory>
 #include <set>
 #include <string>
 
@@ -14,6 +15,8 @@ class TZelvoMessageBoxWarningSink final : public IZelvoWarningSink {
   explicit TZelvoMessageBoxWarningSink(std::string caption);
   // Each text once: the same folder is read more than once while a program starts.
   void Warn(const std::string& cp932) override;
+  // Shows each text again from now on, as for a game opened anew.
+  void ForgetShown() { shown_.clear(); }
 
  private:
   std::string caption_;
@@ -21,6 +24,6 @@ class TZelvoMessageBoxWarningSink final : public IZelvoWarningSink {
 };
 
 // Makes a message-box sink, with caption (UTF-8) on its boxes, where warnings go from now on.
-void InstallMessageBoxWarningSink(const std::string& caption);
+std::shared_ptr<TZelvoMessageBoxWarningSink> InstallMessageBoxWarningSink(const std::string& caption);
 
 }  // namespace zelvo

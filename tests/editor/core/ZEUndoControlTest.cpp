@@ -2,6 +2,8 @@
 #include "editor/core/ZEMapEditorFixture.h"
 #include "model/ZelvoEventPositionList.h"
 #include "model/ZelvoEventPositionModel.h"
+#include "model/ZStream.h"
+#include "platform/gui/MessageBox.h"
 
 namespace zelvo::test {
 namespace {
@@ -71,7 +73,8 @@ TEST(ZEUndoControl, ARectanglePastTheLayerKeepsWhatItCanRestore) {
 }
 
 TEST(ZEUndoControl, WholeLayerStepsAcrossTheBudgetLimit) {
-  // 300 x 300 cells: 2,520,028 bytes a step, so three fit in 10,000,000 and a fourth does not.
+  // 300 x 300 cells: 2,520,028 bytes a step that changes the whole layer, so three fit in
+  // 10,000,000 and a fourth does not.
   EditorFixture f(300, 300);
   f.editor.SetMode(TZEMapEditor::ModeHeight);
   std::vector<std::vector<uint8_t>> states{f.Bytes()};
@@ -79,7 +82,8 @@ TEST(ZEUndoControl, WholeLayerStepsAcrossTheBudgetLimit) {
     recordLayer(f);
     f.editor.SetValue(value);
     f.editor.SetAnchor(0, 0);
-    f.editor.FillRect(value * 10, value * 10, false);
+    f.editor.FillRect(299, 299, false);
+    f.editor.EndEdit();
     states.push_back(f.Bytes());
   }
   auto& undo = f.editor.GetUndoControl();
@@ -96,6 +100,102 @@ TEST(ZEUndoControl, WholeLayerStepsAcrossTheBudgetLimit) {
     EXPECT_EQ(f.Bytes(), states[size_t(i)]) << "redo to state " << i;
   }
   EXPECT_LE(undo.TotalSize(), TZEMapEditor::kUndoBudget);
+}
+
+// Each edit after a whole-layer step, and the rectangle its step keeps once the edit ends.
+struct ShrinkCase {
+  const char* name;
+  int32_t tool;
+  int32_t x1, y1, x2, y2;  // anchor and target of the tool
+  int32_t keptX1, keptY1, keptX2, keptY2;
+};
+
+TEST(ZEUndoControl, AWholeLayerStepShrinksToTheCellsTheEditChanged) {
+  const ShrinkCase cases[] = {
+      {"a dot", TZEMapEditor::ToolPencil, 5, 7, 5, 7, 5, 7, 6, 8},
+      {"a line", TZEMapEditor::ToolLine, 2, 3, 9, 3, 2, 3, 10, 4},
+      {"a filled rectangle", TZEMapEditor::ToolFillRect, 12, 1, 14, 10, 12, 1, 15, 11},
+      {"nothing changed", -1, 0, 0, 0, 0, 0, 0, 0, 0},
+  };
+  for (const auto& c : cases) {
+    EditorFixture f(16, 12);
+    f.editor.SetMode(TZEMapEditor::ModeHeight);
+    f.editor.SetValue(3);
+    auto before = f.Bytes();
+    recordLayer(f);
+    f.editor.SetAnchor(c.x1, c.y1);
+    if (c.tool == TZEMapEditor::ToolPencil) f.editor.Plot(c.x2, c.y2, false);
+    if (c.tool == TZEMapEditor::ToolLine) f.editor.DrawLine(c.x2, c.y2, false);
+    if (c.tool == TZEMapEditor::ToolFillRect) f.editor.FillRect(c.x2, c.y2, false);
+    auto after = f.Bytes();
+    f.editor.EndEdit();
+    auto& step = *f.editor.GetUndoControl().GetStep(0);
+    EXPECT_EQ(step.GetKeys(), (TEtcUndoKeys{UndoRect, c.keptX1, c.keptY1, c.keptX2, c.keptY2, 0, kMapID})) << c.name;
+    int64_t cells = int64_t(c.keptX2 - c.keptX1) * (c.keptY2 - c.keptY1);
+    EXPECT_EQ(step.GetSize(), cells ? cells * 28 + 28 : 0) << c.name;
+    EXPECT_EQ(f.editor.GetUndoControl().TotalSize(), step.GetSize()) << c.name;
+    EXPECT_TRUE(f.editor.Undo()) << c.name;
+    EXPECT_EQ(f.Bytes(), before) << c.name;
+    EXPECT_TRUE(f.editor.Redo()) << c.name;
+    EXPECT_EQ(f.Bytes(), after) << c.name;
+  }
+}
+
+TEST(ZEUndoControl, ManyDotsOnALayerLargerThanTheBudgetAllStay) {
+  // One copy of this layer is larger than the whole budget; the dots' steps are not.
+  EditorFixture f(600, 600);
+  f.editor.SetMode(TZEMapEditor::ModeHeight);
+  auto before = f.Bytes();
+  for (int32_t i = 0; i < 30; ++i) {
+    recordLayer(f);
+    f.editor.SetValue(i + 1);
+    f.editor.Plot(i * 7, i * 3, false);
+    f.editor.EndEdit();
+  }
+  auto& undo = f.editor.GetUndoControl();
+  EXPECT_EQ(undo.GetStepCount(), 30);
+  EXPECT_EQ(undo.TotalSize(), 30 * (28 + 28));
+  while (f.editor.Undo()) {}
+  EXPECT_EQ(f.Bytes(), before);
+}
+
+TEST(ZEUndoControl, AStepNotEndedIsEndedByTheNextStepUndoOrRedo) {
+  EditorFixture f(600, 600);
+  f.editor.SetMode(TZEMapEditor::ModeHeight);
+  recordLayer(f);
+  f.editor.SetValue(4);
+  f.editor.Plot(1, 1, false);
+  EXPECT_TRUE(f.editor.GetUndoControl().HasPendingStep());
+  recordLayer(f);  // the window forgot EndEdit: the first step ends here
+  EXPECT_EQ(f.editor.GetUndoControl().GetStep(0)->GetSize(), 28 + 28);
+  f.editor.SetValue(5);
+  f.editor.Plot(2, 2, false);
+  EXPECT_TRUE(f.editor.Undo());
+  EXPECT_EQ(f.editor.GetUndoControl().GetStep(1)->GetSize(), 28 + 28);
+  EXPECT_EQ(f.At(2, 2).Height, 0x7FFF);
+  EXPECT_EQ(f.At(1, 1).Height, 4);
+}
+
+TEST(ZEUndoControl, AStepThatCannotBeAllocatedIsRefusedWithAMessage) {
+  EditorFixture f(64, 64);
+  f.editor.SetMode(TZEMapEditor::ModeHeight);
+  recordLayer(f);
+  f.editor.Plot(0, 0, false);
+  auto& undo = f.editor.GetUndoControl();
+  // Room for a layer, not for the whole map of two layers.
+  f.map->AddFloor(std::make_shared<TZelvoMapFloorModel>(1, &f.data));
+  f.map->SetSize(64, 64);
+  undo.SetBlockLimit(64 * 64 * 28 + 28);
+  f.node->SetModified(false);
+  MessageBoxRecorder messages;
+  EXPECT_FALSE(f.editor.AddUndo(UndoWholeMap, 0, 0, 0, 0, 2, kMapID));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
+  EXPECT_FALSE(f.node->GetModified()) << "a refused step marks nothing";
+  EXPECT_EQ(undo.GetStepCount(), 1) << "the earlier step is kept";
+  EXPECT_EQ(undo.GetStep(0)->GetSize(), 28 + 28);
+  EXPECT_TRUE(f.editor.AddUndo(UndoRect, 0, 0, 64, 64, 1, kMapID));
+  EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 TEST(ZEUndoControl, AResizeIsUndoneWithItsCells) {
@@ -160,7 +260,10 @@ TEST(ZEUndoControl, DeletingTheLastLayerIsUndoneAndRedone) {
   ASSERT_TRUE(f.editor.AddUndo(UndoFloor, 3, 0, 0, 0, 1, kMapID));  // the window passes the map's size; any will do
   auto& step = *f.editor.GetUndoControl().GetStep(0);
   EXPECT_EQ(step.GetKey(2), 1);
-  EXPECT_GE(step.GetSize(), 8 * 8 * 28 + 300 + 28);
+  // Charged what it holds: the layer's record and its length.
+  TZStream record("", TZStream::Memory);
+  f.Layer(1)->SaveToStream(record);
+  EXPECT_EQ(step.GetSize(), 28 + 4 + int64_t(ReadAllBytes(record).size()));
   f.map->DeleteFloor(1);
   RecordingWindow window;
   f.editor.SetWindow(&window);
@@ -229,6 +332,42 @@ TEST(ZEUndoControl, DeletingATopLevelMapIsUndoneWithItsLayersAndSubMaps) {
   f.editor.Redo();
   EXPECT_EQ(root->FindNode(6), nullptr);
   EXPECT_EQ(root->FindNode(8), nullptr);
+}
+
+int32_t nodesWithID(const IZelvoMapTreeNodeControl& holder, int32_t id) {
+  int32_t count = 0;
+  for (int32_t i = 0; i < holder.GetChildCount(); ++i) {
+    auto child = holder.GetChild(i);
+    count += (child->GetID() == id) + nodesWithID(*child, id);
+  }
+  return count;
+}
+
+TEST(ZEUndoControl, RestoringAMapNodeStillInTheTreeNeverMakesTwoOfOneID) {
+  EditorFixture f;
+  auto sub = std::make_shared<TZelvoMapTreeNodeControl>(30, &f.data);
+  f.node->AddChild(sub);
+  sub->NewMap();
+  sub->GetMap()->SetSize(2, 2);
+  auto root = f.tree->GetRootNode();
+  // Recorded while the nodes exist (as after the map was made); then the maps change.
+  for (int32_t id : {kMapID, 30}) {
+    ASSERT_TRUE(f.editor.AddUndo(UndoMapNode, 0, 0, 0, 0, 0, id));
+    root->FindNode(id)->GetMap()->GetFloor(0)->SetCell(1, 1, EditorFixture::Chip(kPlainSet, 2, 2));
+  }
+  for (int round = 0; round < 2; ++round) {
+    EXPECT_TRUE(f.editor.Undo());
+    EXPECT_TRUE(f.editor.Undo());
+    EXPECT_TRUE(f.editor.Redo());
+    EXPECT_TRUE(f.editor.Redo());
+  }
+  EXPECT_TRUE(f.editor.Undo());
+  EXPECT_TRUE(f.editor.Undo());
+  for (int32_t id : {kMapID, 30}) {
+    EXPECT_EQ(nodesWithID(*root, id), 1) << id;
+    EXPECT_NE(root->FindNode(id)->GetMap()->GetFloor(0)->GetCell(1, 1), EditorFixture::Chip(kPlainSet, 2, 2))
+        << "map " << id << " is the copy the step held";
+  }
 }
 
 TEST(ZEUndoControl, AddingASubMapIsUndoneAndTheOpenMapClosedWhenItGoes) {

@@ -37,18 +37,24 @@ TEST(MessageBox, AnInnerRecorderHandsBackToTheOuterOne) {
   EXPECT_EQ(outer.shown[0].text, "outer");
 }
 
-// Under the offscreen platform nobody can answer a box: the first button answers at once and
-// the text goes to stderr instead of a window that would wait for ever.
-TEST(MessageBox, WithoutAScreenTheFirstButtonAnswersAndTheTextGoesToStderr) {
+// Under the offscreen platform nobody can answer a box: the first button answers at once instead
+// of a window that would wait for ever; the warning sink tells stderr instead.
+TEST(MessageBox, WithoutAScreenTheFirstButtonAnswersAtOnce) {
   int argc = 1;
   char name[] = "test_platform_gui";
   char* argv[] = {name, nullptr};
   if (!QCoreApplication::instance()) new QApplication(argc, argv);
   ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
-  testing::internal::CaptureStderr();
+  EXPECT_FALSE(CanShowMessages());
   EXPECT_EQ(ShowMessage("上書きしますか", "確認", MessageKind::Question, {MessageAnswer::No, MessageAnswer::Yes}),
             MessageAnswer::No);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "確認: 上書きしますか\n");
+  testing::internal::CaptureStderr();
+  TZelvoMessageBoxWarningSink sink("RunZelvo3");
+  sink.Warn("/g\\Maps\\3.map");
+  sink.Warn("/g\\Maps\\3.map");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "RunZelvo3: /g/Maps/3.map\n");
+  MessageBoxRecorder recorder;
+  EXPECT_TRUE(CanShowMessages());
 }
 
 TEST(MessageBox, DisplayTextShowsGamePathsWithSlashes) {
@@ -73,10 +79,14 @@ TEST(MessageBoxWarningSink, ShowsEachWarningOnceInAWarningBoxWithOk) {
 
 TEST(MessageBoxWarningSink, InstallingItSendsTheDataLayersWarningsToBoxes) {
   MessageBoxRecorder boxes;
-  InstallMessageBoxWarningSink("ZelvoEditor");
+  auto sink = InstallMessageBoxWarningSink("ZelvoEditor");
+  DefaultWarningSink()->Warn("x.map");
+  DefaultWarningSink()->Warn("x.map");
+  // A game opened again tells again.
+  sink->ForgetShown();
   DefaultWarningSink()->Warn("x.map");
   SetDefaultWarningSink(nullptr);
-  ASSERT_EQ(boxes.shown.size(), 1u);
+  ASSERT_EQ(boxes.shown.size(), 2u);
   EXPECT_EQ(boxes.shown[0].caption, "ZelvoEditor");
 }
 

@@ -1,0 +1,693 @@
+#include "editor/MapEditorForm.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QSlider>
+#include <QSplitter>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "editor/MapChipSetEditorForm.h"
+#include "editor/MapEditorLayersForm.h"
+#include "editor/MapEditorMapTree.h"
+#include "editor/MapPropertyView.h"
+#include "editor/QonScrollBox.h"
+#include "editor/ZEDesktopWidget.h"
+#include "editor/core/ZEDesktopController.h"
+#include "editor/core/ZESkinPictures.h"
+#include "model/ZMLZelvoAPI.h"
+#include "model/ZelvoMapChipSetModel.h"
+#include "model/ZelvoMapFloorModel.h"
+#include "model/ZelvoMapModel.h"
+#include "model/ZelvoMapTreeControl.h"
+#include "model/ZelvoMapTreeNodeControl.h"
+#include "platform/core/Cp932.h"
+#include "platform/gui/MessageBox.h"
+
+namespace zelvo {
+namespace {
+
+QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+constexpr const char* kModeHints[] = {"チップの配置", "高さの編集", "エンカウント率の編集", "移動可能方向の編集",
+                                      "移動範囲の確認", "乗り物の移動範囲設定", "イベントの編集"};
+constexpr const char* kToolHints[] = {"鉛筆", "直線", "四角", "四角（塗りつぶし）", "塗りつぶし", "コピー＆ペースト"};
+constexpr const char* kGroundTypes[] = {"属性なし", "草地", "荒地", "砂地", "雪原", "道路", "線路", "河川", "海原"};
+constexpr int32_t kNothingHeight = 0x7FFF;
+
+QGroupBox* group(const char* caption, QWidget* parent) { return new QGroupBox(q(caption), parent); }
+
+}  // namespace
+
+TMapEditorForm::TMapEditorForm(QWidget* parent, std::filesystem::path placeFile)
+    : QDialog(parent, Qt::Window), placeFile_(std::move(placeFile)), engine_(std::make_unique<TZEMapEditor>()) {
+  setObjectName(QString::fromUtf8(DesktopSection::MapEditor.data(), DesktopSection::MapEditor.size()));
+  setWindowTitle(q("マップエディタ"));
+  engine_->SetWindow(this);
+  painter_ = std::make_unique<TZEMapEditorPainter>(*engine_, skin_, pictures_);
+  makeControls();
+  makeMenus();
+  makeEventActions();
+  makeEventTreeActions();
+  connectControls();
+  layersForm_ = new TMapEditorLayersForm(*engine_, this, this, placeFile_);
+  chipSetForm_ = new TMapChipSetEditorForm(this);
+  chipSetForm_->SetMapEditorLink(this);
+  propertyView_ = new TMapPropertyView(*engine_, this, this);
+  pages_->setCurrentIndex(0);
+  if (placeFile_.empty()) LoadWidgetPosition(*this);
+  else LoadWidgetPosition(*this, placeFile_);
+}
+
+TMapEditorForm::~TMapEditorForm() {
+  if (placeFile_.empty()) SaveWidgetPosition(*this);
+  else SaveWidgetPosition(*this, placeFile_);
+  engine_->SetWindow(nullptr);
+}
+
+// ---- controls
+
+QTreeWidget* TMapEditorForm::MapTreeView() const { return mapTreeView_; }
+
+void TMapEditorForm::makeControls() {
+  makeToolBar();
+  mapScroll_ = new TQonScrollBox(this);
+  mapScroll_->SetChipSize(kChip);
+  mapScroll_->SetPower(16);
+  mapScroll_->SetViewType(0);
+  mapScroll_->SetBitmapWidth(0);
+  mapScroll_->SetBitmapHeight(0);
+  mapScroll_->setAcceptDrops(true);
+
+  auto* left = new QWidget(this);
+  auto* leftLayout = new QVBoxLayout(left);
+  leftLayout->setContentsMargins(0, 0, 0, 0);
+  leftLayout->addWidget(makePages());
+  auto* treeGroup = group("マップのツリー表示", left);
+  auto* treeLayout = new QVBoxLayout(treeGroup);
+  mapTreeView_ = new MapTree(*this, treeGroup);
+  treeLayout->addWidget(mapTreeView_);
+  leftLayout->addWidget(treeGroup, 1);
+
+  auto* splitter = new QSplitter(this);
+  splitter->addWidget(left);
+  splitter->addWidget(mapScroll_);
+  splitter->setStretchFactor(1, 1);
+
+  sizeLabel_ = new QLabel(this);
+  loopCheck_ = new QCheckBox(q("画面端ループ"), this);
+  zoomBar_ = new QSlider(Qt::Horizontal, this);
+  zoomBar_->setRange(1, 6);
+  zoomBar_->setValue(2);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(sizeLabel_, 1);
+  bottom->addWidget(loopCheck_);
+  bottom->addWidget(zoomBar_);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(toolBar_);
+  layout->addWidget(splitter, 1);
+  layout->addLayout(bottom);
+  resize(800, 600);
+}
+
+QWidget* TMapEditorForm::makePages() {
+  pages_ = new QTabWidget(this);
+
+  auto* chips = group("マップチップの配置", pages_);
+  auto* chipsLayout = new QVBoxLayout(chips);
+  chipTabs_ = new QTabBar(chips);
+  chipTabs_->setContextMenuPolicy(Qt::CustomContextMenu);
+  chipScroll_ = new TQonScrollBox(chips);
+  chipScroll_->SetChipSize(kChip);
+  chipScroll_->SetBitmapWidth(0);
+  chipScroll_->SetBitmapHeight(0);
+  chipScroll_->setAcceptDrops(true);
+  chipsLayout->addWidget(chipTabs_);
+  chipsLayout->addWidget(chipScroll_, 1);
+  pages_->addTab(chips, q("マップチップ"));
+
+  auto* height = group("高さの設定", pages_);
+  auto* heightLayout = new QVBoxLayout(height);
+  heightBox_ = new QLabel(height);
+  heightBox_->setFixedSize(32, 32);
+  heightBox_->setAutoFillBackground(true);
+  heightBar_ = new QSlider(Qt::Horizontal, height);
+  heightBar_->setRange(-15, 15);
+  heightBar_->setTickInterval(4);
+  heightBar_->setTickPosition(QSlider::TicksBelow);
+  heightEdit_ = new QLineEdit(q("0"), height);
+  heightLayout->addWidget(heightBox_);
+  heightLayout->addWidget(heightBar_);
+  heightLayout->addWidget(heightEdit_);
+  heightLayout->addWidget(new QLabel(q("マップに段差を設定します"), height));
+  heightLayout->addWidget(new QLabel(q("黄色いところがマップエディタで設定した段差です。"), height));
+  heightLayout->addStretch();
+  pages_->addTab(height, q("高さ"));
+
+  auto* enemy = group("エンカウント率設定", pages_);
+  auto* enemyLayout = new QVBoxLayout(enemy);
+  enemyBar_ = new QSlider(Qt::Horizontal, enemy);
+  enemyBar_->setRange(0, 100);
+  enemyBar_->setTickInterval(10);
+  enemyBar_->setTickPosition(QSlider::TicksBelow);
+  enemyLayout->addWidget(enemyBar_);
+  enemyLayout->addStretch();
+  pages_->addTab(enemy, q("エンカウント"));
+
+  auto* pass = group("通行設定", pages_);
+  auto* passLayout = new QGridLayout(pass);
+  for (const char* caption : {"↑", "↓", "←", "→"}) {
+    auto* button = new QPushButton(q(caption), pass);
+    button->setCheckable(true);
+    directionButtons_.push_back(button);
+  }
+  allWays_ = new QPushButton(q("◇"), pass);
+  noWay_ = new QPushButton(q("×"), pass);
+  passLayout->addWidget(directionButtons_[0], 0, 1);
+  passLayout->addWidget(directionButtons_[2], 1, 0);
+  passLayout->addWidget(allWays_, 1, 1);
+  passLayout->addWidget(directionButtons_[3], 1, 2);
+  passLayout->addWidget(directionButtons_[1], 2, 1);
+  passLayout->addWidget(noWay_, 2, 2);
+  pages_->addTab(pass, q("通行設定"));
+
+  auto* move = group("移動情報の視覚化", pages_);
+  auto* moveLayout = new QVBoxLayout(move);
+  moveCombo_ = new QComboBox(move);
+  moveLayout->addWidget(moveCombo_);
+  moveLayout->addStretch();
+  pages_->addTab(move, q("移動情報"));
+
+  auto* ground = group("地形情報の設定", pages_);
+  auto* groundLayout = new QVBoxLayout(ground);
+  groundCombo_ = new QComboBox(ground);
+  for (const char* name : kGroundTypes) groundCombo_->addItem(q(name));
+  groundCombo_->setCurrentIndex(0);
+  groundLayout->addWidget(groundCombo_);
+  groundLayout->addStretch();
+  pages_->addTab(ground, q("地形"));
+
+  auto* events = group("イベント一覧", pages_);
+  auto* eventsLayout = new QVBoxLayout(events);
+  eventTreeView_ = new QTreeWidget(events);
+  eventTreeView_->setHeaderHidden(true);
+  eventTreeView_->setDragEnabled(true);
+  events_ = new TZETreeWidgetAdapter(*eventTreeView_);
+  sharedEditorButton_ = new QPushButton(q("共有イベントエディタ起動(&E)"), events);
+  auto* settings = group("エディタ設定", events);
+  auto* settingsLayout = new QVBoxLayout(settings);
+  gridCheck_ = new QCheckBox(q("グリッドの表示"), settings);
+  gridCheck_->setChecked(true);
+  cursorCombo_ = new QComboBox(settings);
+  cursorCombo_->addItem(q("<<未使用>>"));
+  settingsLayout->addWidget(gridCheck_);
+  settingsLayout->addWidget(cursorCombo_);
+  eventsLayout->addWidget(eventTreeView_, 1);
+  eventsLayout->addWidget(sharedEditorButton_);
+  eventsLayout->addWidget(settings);
+  pages_->addTab(events, q("イベント"));
+  return pages_;
+}
+
+void TMapEditorForm::makeToolBar() {
+  toolBar_ = new QToolBar(this);
+  modeGroup_ = new QActionGroup(this);
+  modeGroup_->setExclusive(true);
+  for (int mode = 0; mode < 7; ++mode) {
+    QAction* button = toolBar_->addAction(q(kModeHints[mode]));
+    button->setToolTip(q(kModeHints[mode]));
+    button->setCheckable(true);
+    button->setData(mode);
+    modeGroup_->addAction(button);
+    modeButtons_.push_back(button);
+  }
+  modeButtons_[0]->setChecked(true);
+  toolBar_->addSeparator();
+  auto* tools = new QActionGroup(this);
+  tools->setExclusive(true);
+  for (int tool = 0; tool < 6; ++tool) {
+    QAction* button = toolBar_->addAction(q(kToolHints[tool]));
+    button->setToolTip(q(kToolHints[tool]));
+    button->setCheckable(true);
+    button->setData(tool);
+    tools->addAction(button);
+    toolButtons_.push_back(button);
+  }
+  toolButtons_[0]->setChecked(true);
+  toolBar_->addSeparator();
+  eraser_ = toolBar_->addAction(q("消しゴム"));
+  eraser_->setCheckable(true);
+  toolBar_->addSeparator();
+  undoButton_ = toolBar_->addAction(q("アンドゥ"));
+  redoButton_ = toolBar_->addAction(q("リドゥ"));
+  undoButton_->setEnabled(false);
+  redoButton_->setEnabled(false);
+}
+
+void TMapEditorForm::makeMenus() {
+  menuBar_ = new QMenuBar(this);
+  static_cast<QVBoxLayout*>(layout())->setMenuBar(menuBar_);
+  QMenu* file = menuBar_->addMenu(q("ファイル(&F)"));
+  open_ = file->addAction(q("開く(&O)"), this, [this] { FillMapTree(); });
+  open_->setVisible(false);
+  save_ = file->addAction(q("保存(&S)"), this, [this] { SaveClick(); });
+  QMenu* edit = menuBar_->addMenu(q("編集(&E)"));
+  QAction* undo = edit->addAction(q("アンドゥ(&U)"), this, [this] { UndoClick(); });
+  undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  QAction* redo = edit->addAction(q("リドゥ(&R)"), this, [this] { RedoClick(); });
+  redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+  chipSetEditor_ = menuBar_->addAction(q("マップチップセットエディタ(&M)"), this, [this] {
+    chipSetForm_->show();
+    chipSetForm_->raise();
+  });
+  chipSetEditor_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  QMenu* editors = menuBar_->addMenu(q("エディタ(&E)"));
+  editors->menuAction()->setVisible(false);
+  moveTypeEditor_ = editors->addAction(q("移動タイプエディタ(&M)"));
+  moveTypeEditor_->setVisible(false);
+  QAction* anime = editors->addAction(q("アニメエディタ(&A)"));
+  anime->setVisible(false);
+  anime->setEnabled(false);
+  editors->addAction(q("スキンエディタ"))->setVisible(false);
+
+  treePopup_ = new QMenu(this);
+  newMap_ = treePopup_->addAction(q("マップを新規作成(&N)"), this, [this] { NewMapClick(); });
+  deleteMap_ = treePopup_->addAction(q("マップを削除(&D)"), this, [this] { DeleteMapClick(); });
+  editMap_ = treePopup_->addAction(q("マップを編集(&E)"), this, [this] { EditMapClick(); });
+  treePopup_->setDefaultAction(editMap_);
+  mapProperty_ = treePopup_->addAction(q("マップのプロパティ(&P)"), this, [this] { MapPropertyClick(); });
+
+  tabPopup_ = new QMenu(this);
+  addChipSet_ = tabPopup_->addAction(q("チップセットの追加(&A)"), this, [this] { AddChipSetClick(); });
+  stopChipSet_ = tabPopup_->addAction(q("このチップセットの使用を中止(&S)"), this, [this] { StopChipSetClick(); });
+}
+
+void TMapEditorForm::connectControls() {
+  mapScroll_->OnPaint = [this](QPainter& painter, const QRect& clip) { PaintMap(painter, clip); };
+  mapScroll_->OnMouseDown = [this](TQonMouseButton b, TQonShiftState s, int32_t x, int32_t y) {
+    MapMouseDown(b, s, x, y);
+  };
+  mapScroll_->OnMouseMove = [this](TQonShiftState s, int32_t x, int32_t y) { MapMouseMove(s, x, y); };
+  mapScroll_->OnMouseUp = [this](TQonMouseButton b, TQonShiftState s, int32_t x, int32_t y) { MapMouseUp(b, s, x, y); };
+  chipScroll_->OnPaint = [this](QPainter& painter, const QRect& clip) { PaintPalette(painter, clip); };
+  chipScroll_->OnMouseDown = [this](TQonMouseButton b, TQonShiftState, int32_t x, int32_t y) {
+    if (b == mbLeft) PaletteMouse(x, y);
+  };
+  chipScroll_->OnMouseMove = [this](TQonShiftState, int32_t x, int32_t y) {
+    if (chipScroll_->IsButtonDown(mbLeft)) PaletteMouse(x, y);
+  };
+
+  connect(pages_, &QTabWidget::currentChanged, this, [this](int page) { PageChanged(page); });
+  for (QAction* button : modeButtons_)
+    connect(button, &QAction::triggered, this, [this, button] { pages_->setCurrentIndex(button->data().toInt()); });
+  for (QAction* button : toolButtons_)
+    connect(button, &QAction::triggered, this, [this, button] { ToolClicked(button->data().toInt()); });
+  connect(eraser_, &QAction::triggered, this, [this] { EraserClicked(); });
+  connect(undoButton_, &QAction::triggered, this, [this] { UndoClick(); });
+  connect(redoButton_, &QAction::triggered, this, [this] { RedoClick(); });
+
+  connect(heightEdit_, &QLineEdit::textChanged, this, [this](const QString& text) { SetHeightText(text); });
+  connect(heightBar_, &QSlider::valueChanged, this, [this](int position) {
+    const QString text = QString::number(-position);
+    if (heightEdit_->text() != text) heightEdit_->setText(text);
+  });
+  connect(enemyBar_, &QSlider::valueChanged, this, [this](int position) { engine_->SetValue(position); });
+  for (QPushButton* button : directionButtons_)
+    connect(button, &QPushButton::clicked, this, [this] { SetDirectionValue(); });
+  connect(allWays_, &QPushButton::clicked, this, [this] {
+    for (QPushButton* button : directionButtons_) button->setChecked(true);
+    SetDirectionValue();
+  });
+  connect(noWay_, &QPushButton::clicked, this, [this] {
+    for (QPushButton* button : directionButtons_) button->setChecked(false);
+    SetDirectionValue();
+  });
+  connect(groundCombo_, &QComboBox::currentIndexChanged, this, [this](int index) { engine_->SetValue(index); });
+  connect(moveCombo_, &QComboBox::currentIndexChanged, this, [this] { RepaintCanvas(); });
+
+  connect(zoomBar_, &QSlider::valueChanged, this, [this](int position) {
+    mapScroll_->SetPower(position * 8);
+    RepaintCanvas();
+  });
+  connect(loopCheck_, &QCheckBox::toggled, this, [this](bool on) {
+    if (auto map = engine_->GetCurrentMap()) map->SetLoopMode(on ? 3 : 0);
+  });
+  connect(gridCheck_, &QCheckBox::toggled, this, [this](bool on) {
+    painter_->GridVisible = on;
+    RepaintCanvas();
+  });
+
+  connect(chipTabs_, &QTabBar::currentChanged, this, [this](int index) { ChipSetTabChanged(index); });
+  connect(chipTabs_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    addChipSet_->setEnabled(engine_->GetCurrentMap() != nullptr);
+    stopChipSet_->setEnabled(chipTabs_->currentIndex() >= 0);
+    tabPopup_->popup(chipTabs_->mapToGlobal(at));
+  });
+  connect(mapTreeView_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) { RenameItem(item); });
+  connect(mapTreeView_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { SelectMap(NodeOf(item)); });
+  connect(sharedEditorButton_, &QPushButton::clicked, this, [this] { OpenSharedEditor(); });
+}
+
+// ---- the data set, skin, opening and closing
+
+void TMapEditorForm::setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) {
+  api_ = std::move(api);
+  apiGiven_ = api_ != nullptr;
+  designer_.setZMLZelvoAPI(api_);
+  engine_->SetMapTree(api_ ? api_->GetMapTree() : nullptr);
+  chipSetForm_->setZMLZelvoAPI(api_);
+}
+
+void TMapEditorForm::LoadSkin() {
+  skin_.Load();
+  painter_->InvalidateTiles();
+  RepaintCanvas();
+}
+
+void TMapEditorForm::LoadChipSetBitmaps() {
+  auto map = engine_->GetCurrentMap();
+  if (map) pictures_.LoadChipSetBitmaps(*engine_->GetBitmapList(), *map);
+  else engine_->GetBitmapList()->Clear();
+  painter_->InvalidateTiles();
+}
+
+void TMapEditorForm::LoadLayerPictures() {
+  if (auto map = engine_->GetCurrentMap()) pictures_.LoadLayerPictures(*map);
+  painter_->InvalidateTiles();
+  RepaintCanvas();
+}
+
+std::shared_ptr<IZelvoMapModel> TMapEditorForm::GetMapOfNode(IZelvoMapTreeNodeControl* node) const {
+  return node ? node->GetMap() : nullptr;
+}
+
+void TMapEditorForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  Opened();
+}
+
+void TMapEditorForm::Opened() {
+  if (!apiGiven_) {
+    ShowMessage("内部エラー setZMLZelvoAPIを実行していません", windowTitle().toStdString(), MessageKind::Warning);
+    return;
+  }
+  if (const char* graphics = api_->GetGraphicsFolder()) pictures_.SetGraphicsFolder(graphics);
+  skin_.Load();
+  painter_->InvalidateTiles();
+  FillMapTree();
+  if (mapTreeView_->topLevelItemCount() > 0) {
+    mapTreeView_->setCurrentItem(mapTreeView_->topLevelItem(0));
+    SelectMap(NodeOf(mapTreeView_->topLevelItem(0)));
+  }
+  layersForm_->setZMLZelvoAPI(api_.get());
+  layersForm_->show();
+  UpdateSizeLabel();
+}
+
+void TMapEditorForm::closeEvent(QCloseEvent* event) {
+  Closed();
+  QDialog::closeEvent(event);
+}
+
+void TMapEditorForm::done(int result) {
+  Closed();
+  QDialog::done(result);
+}
+
+void TMapEditorForm::Closed() {
+  // An unfinished action (a first point, a half-done copy, an event being moved) has not
+  // touched the map yet; dropping its state keeps the map as it was before it.
+  toolStep_ = 0;
+  guide_ = {};
+  moving_ = false;
+  moved_.reset();
+  hovered_.reset();
+  cursorShown_ = false;
+  engine_->ClearCopy();
+  SelectMap(nullptr);
+  engine_->GetUndoControl().Clear();
+  UpdateUndoButtons();
+  chipSetForm_->close();
+  layersForm_->close();
+  engine_->GetBitmapList()->Clear();
+  pictures_.LayerPictures().Clear();
+  pictures_.EventPictures().Clear();
+  pictures_.ClearEventPictures();
+}
+
+// ---- selecting a map
+
+void TMapEditorForm::SelectMap(std::shared_ptr<IZelvoMapTreeNodeControl> node) {
+  eventTreeView_->clear();
+  if (!node) {
+    engine_->SetMap(nullptr);
+    engine_->GetBitmapList()->Clear();
+    tabChipSets_.clear();
+    const QSignalBlocker block(chipTabs_);
+    while (chipTabs_->count() > 0) chipTabs_->removeTab(0);
+    engine_->SetChipSet(nullptr);
+    ResizeCanvas(0, 0);
+    SizePalette();
+    if (layersForm_) layersForm_->RefreshList();
+    return;
+  }
+  engine_->SetMap(node);
+  node->LoadMapFile();
+  engine_->SetLayerIndex(0);
+  node->SetModified(true);
+  RebuildChipSetTabs();
+  LoadChipSetBitmaps();
+  if (auto map = engine_->GetCurrentMap()) {
+    pictures_.LoadLayerPictures(*map);
+    ResizeCanvas(map->GetWidth() * kChip, map->GetHeight() * kChip);
+    const QSignalBlocker block(loopCheck_);
+    loopCheck_->setChecked(map->GetLoopMode() != 0);
+  } else {
+    ResizeCanvas(0, 0);
+  }
+  layersForm_->RefreshList();
+  RefreshEventTree();
+  UpdateSizeLabel();
+}
+
+void TMapEditorForm::OpenMap(int32_t mapID) {
+  auto tree = engine_->GetMapTree();
+  if (!tree) return;
+  auto node = tree->GetRootNode()->FindNode(mapID);
+  if (!node) return;
+  if (QTreeWidgetItem* item = ItemOf(node.get())) mapTreeView_->setCurrentItem(item);
+  SelectMap(node);
+}
+
+void TMapEditorForm::CloseMap() { SelectMap(nullptr); }
+
+void TMapEditorForm::UpdateSizeLabel() {
+  auto tree = engine_->GetMapTree();
+  int32_t loaded = 0, all = 0;
+  if (tree && tree->GetRootNode()) {
+    loaded = tree->GetRootNode()->GetTotalDataSize() / 1000;
+    all = tree->GetRootNode()->GetDataSize() / 1000;
+  }
+  sizeLabel_->setText(QString("%1/%2 KByte").arg(loaded).arg(all));
+}
+
+int32_t TMapEditorForm::MapWidth() const {
+  auto map = engine_->GetCurrentMap();
+  return map ? map->GetWidth() : 0;
+}
+
+int32_t TMapEditorForm::MapHeight() const {
+  auto map = engine_->GetCurrentMap();
+  return map ? map->GetHeight() : 0;
+}
+
+// ---- canvas
+
+void TMapEditorForm::ResizeCanvas(int32_t width, int32_t height) {
+  const int32_t limit = kMaxSidePixels * 8;
+  mapScroll_->SetBitmapWidth(std::clamp(width, 0, limit));
+  mapScroll_->SetBitmapHeight(std::clamp(height, 0, limit));
+  RepaintCanvas();
+}
+
+int32_t TMapEditorForm::CanvasWidth() const { return mapScroll_->BitmapWidth(); }
+
+void TMapEditorForm::RefreshLayers() {
+  if (layersForm_) layersForm_->RefreshList();
+}
+
+void TMapEditorForm::RepaintCanvas() { mapScroll_->qonPaintBox->update(); }
+
+void TMapEditorForm::SetMoveTypeNames(const std::vector<std::string>& names) {
+  const QSignalBlocker block(moveCombo_);
+  moveCombo_->clear();
+  for (const std::string& name : names) moveCombo_->addItem(QString::fromStdString(Cp932::toUtf8(name)));
+  if (!names.empty()) moveCombo_->setCurrentIndex(0);
+}
+
+void TMapEditorForm::PaintMap(QPainter& painter, const QRect& clip) {
+  if (!engine_->GetCurrentMap() || clip.isEmpty()) return;
+  // One picture for every paint; it only grows, so scrolling allocates nothing.
+  const int32_t w = std::min(clip.width(), Bitmap::kMaxSide), h = std::min(clip.height(), Bitmap::kMaxSide);
+  if (canvas_.width() < w || canvas_.height() < h)
+    canvas_ = Bitmap(std::max(w, canvas_.width()), std::max(h, canvas_.height()));
+  Bitmap& target = canvas_;
+  const TPoint origin{clip.left(), clip.top()};
+  const TRect area{clip.left(), clip.top(), clip.left() + w, clip.top() + h};
+  painter_->EventGrid = kEventGrid;
+  painter_->PaintCanvas(target, origin, area, mapScroll_->Power());
+  if (guide_.kind != TZEMapEditorGuide::None) TZEMapEditorGuides::Draw(target, origin, guide_);
+  if (cursorShown_ && !hovered_)
+    TZEMapEditorGuides::DrawEventCursor(target, origin, cursorPoint_, CursorSize(), mapScroll_->Power(), moving_);
+  painter.drawImage(clip.topLeft(), target.image(), QRect(0, 0, w, h));
+}
+
+void TMapEditorForm::PaintPalette(QPainter& painter, const QRect& clip) {
+  if (!engine_->GetChipSet() || clip.isEmpty()) return;
+  Bitmap target(std::min(clip.width(), Bitmap::kMaxSide), std::min(clip.height(), Bitmap::kMaxSide));
+  const TRect area{clip.left(), clip.top(), clip.left() + target.width(), clip.top() + target.height()};
+  painter_->PaintPalette(target, {clip.left(), clip.top()}, area, chipScroll_->Power());
+  painter.drawImage(clip.topLeft(), target.image());
+}
+
+void TMapEditorForm::SizePalette() {
+  auto chipSet = engine_->GetChipSet();
+  const int32_t limit = kMaxSidePixels;
+  const int64_t width = chipSet ? int64_t(chipSet->GetWidth()) * kChip : 0;
+  const int64_t height = chipSet ? int64_t(chipSet->GetHeight()) * kChip : 0;
+  chipScroll_->SetBitmapWidth(int32_t(std::clamp<int64_t>(width, 0, limit)));
+  chipScroll_->SetBitmapHeight(int32_t(std::clamp<int64_t>(height, 0, limit)));
+  chipScroll_->qonPaintBox->update();
+}
+
+// ---- modes, values, eraser, tools
+
+void TMapEditorForm::PageChanged(int page) {
+  switch (page) {
+    case TZEMapEditor::ModeHeight: engine_->SetValue(-heightBar_->value()); break;
+    case TZEMapEditor::ModeEncounter: engine_->SetValue(enemyBar_->value()); break;
+    case TZEMapEditor::ModePassability: SetDirectionValue(); break;
+    case TZEMapEditor::ModeGroundType: engine_->SetValue(groundCombo_->currentIndex()); break;
+    case TZEMapEditor::ModeEvent: engine_->SetValue(-1); break;
+    default: break;
+  }
+  if (page >= 0 && size_t(page) < modeButtons_.size()) modeButtons_[size_t(page)]->setChecked(true);
+  CancelMove();
+  engine_->SetMode(page);
+  cursorShown_ = false;
+  guide_ = {};
+  mapScroll_->qonPaintBox->repaint();
+  UpdateSizeLabel();
+}
+
+void TMapEditorForm::SetHeightText(const QString& text) {
+  bool ok = false;
+  int value = text.trimmed().toInt(&ok);
+  if (!ok) value = 300;
+  if (value < -15 || value > 15) return;
+  {
+    const QSignalBlocker block(heightBar_);
+    heightBar_->setValue(-value);
+  }
+  engine_->SetValue(value);
+  ReleaseEraser();
+  QPalette palette = heightBox_->palette();
+  palette.setColor(QPalette::Window, QColor::fromRgb(TZEMapEditorPainter::HeightBoxColor(value)));
+  heightBox_->setPalette(palette);
+  heightBox_->update();
+}
+
+void TMapEditorForm::SetDirectionValue() {
+  int32_t value = 0;
+  for (size_t i = 0; i < directionButtons_.size(); ++i)
+    if (directionButtons_[i]->isChecked()) value |= 1 << i;
+  engine_->SetValue(value);
+  ReleaseEraser();
+}
+
+void TMapEditorForm::EraserClicked() {
+  if (eraserDown_) {
+    // A second press leaves it down.
+    eraser_->setChecked(true);
+    return;
+  }
+  eraserDown_ = true;
+  eraser_->setChecked(true);
+  switch (engine_->GetMode()) {
+    case TZEMapEditor::ModeChip: engine_->SetPenOn(0); break;
+    case TZEMapEditor::ModeHeight: engine_->SetValue(kNothingHeight); break;
+    case TZEMapEditor::ModeEncounter:
+    case TZEMapEditor::ModePassability:
+    case TZEMapEditor::ModeGroundType: engine_->SetValue(-1); break;
+    default: break;
+  }
+}
+
+void TMapEditorForm::ReleaseEraser() {
+  eraserDown_ = false;
+  eraser_->setChecked(false);
+}
+
+void TMapEditorForm::ShowEraserFrom(bool nothing) {
+  eraserDown_ = nothing;
+  eraser_->setChecked(nothing);
+}
+
+void TMapEditorForm::ToolClicked(int tool) {
+  engine_->SetTool(tool);
+  toolStep_ = 0;
+  guide_ = {};
+  engine_->ClearCopy();
+  RepaintCanvas();
+}
+
+// ---- undo
+
+bool TMapEditorForm::Record(int32_t kind, int32_t k1, int32_t k2, int32_t k3, int32_t k4, int32_t k5, int32_t k6) {
+  return engine_->AddUndo(kind, k1, k2, k3, k4, k5, k6);
+}
+
+bool TMapEditorForm::RecordWholeLayer() {
+  auto node = engine_->GetMap();
+  if (!node) return false;
+  return Record(UndoRect, 0, 0, MapWidth(), MapHeight(), engine_->GetLayerIndex(), node->GetID());
+}
+
+void TMapEditorForm::UpdateUndoButtons() {
+  TZEUndoControl& undo = engine_->GetUndoControl();
+  const int32_t steps = undo.GetStepCount(), undone = undo.GetUndoneCount();
+  undoButton_->setToolTip(QString::number(steps));
+  undoButton_->setEnabled(steps - undone > 0);
+  redoButton_->setToolTip(QString::number(undone));
+  redoButton_->setEnabled(undone > 0);
+}
+
+void TMapEditorForm::UndoClick() {
+  if (!undoButton_->isEnabled()) return;
+  engine_->Undo();
+  RepaintCanvas();
+  UpdateUndoButtons();
+}
+
+void TMapEditorForm::RedoClick() {
+  if (!redoButton_->isEnabled()) return;
+  engine_->Redo();
+  RepaintCanvas();
+  UpdateUndoButtons();
+}
+
+}  // namespace zelvo

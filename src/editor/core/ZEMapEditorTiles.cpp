@@ -1,0 +1,47 @@
+#include "editor/core/ZEMapEditorTiles.h"
+
+namespace zelvo {
+
+void TZEMapEditorTiles::Prepare(const std::vector<uint64_t>& scene, int32_t step) {
+  if (prepared_ && step == step_ && scene == scene_) return;
+  Clear();
+  scene_ = scene;
+  step_ = step;
+  prepared_ = true;
+}
+
+void TZEMapEditorTiles::Clear() {
+  index_.clear();
+  pool_.clear();
+  scene_.clear();
+  prepared_ = false;
+}
+
+size_t TZEMapEditorTiles::KeyHash::operator()(const Key& key) const {
+  uint64_t h = 0x9E3779B97F4A7C15ull ^ uint64_t(key.count);
+  for (int32_t i = 0; i < key.count; ++i) {
+    h ^= key.layers[size_t(i)] + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
+    h *= 0xBF58476D1CE4E5B9ull;
+  }
+  return size_t(h ^ (h >> 31));
+}
+
+const uint32_t* TZEMapEditorTiles::Find(const Key& key) const {
+  auto found = index_.find(key);
+  return found == index_.end() ? nullptr : pool_.data() + found->second;
+}
+
+uint32_t* TZEMapEditorTiles::Add(const Key& key) {
+  const size_t pixels = size_t(step_) * size_t(step_);
+  if (pool_.size() + pixels > kBudgetPixels) {
+    // Past the budget the tiles start over; the ones in view come back on the next paints.
+    index_.clear();
+    pool_.clear();
+  }
+  const size_t offset = pool_.size();
+  pool_.resize(offset + pixels);
+  index_[key] = offset;
+  return pool_.data() + offset;
+}
+
+}  // namespace zelvo

@@ -1,0 +1,53 @@
+#pragma once
+// The map canvas's composed cells at the current zoom, kept between paints: a cell whose layers
+// hold the same chips as one composed before is copied from its tile instead of being composed
+// and stretched again. Tiles belong to one scene (zoom, mode, opacities, pictures...); a paint
+// under another scene drops them all, and so does going past the memory budget.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+namespace zelvo {
+
+class TZEMapEditorTiles {
+ public:
+  static constexpr int32_t kMaxLayers = 8;
+  // Zoomed cell sides beyond this are drawn without tiles.
+  static constexpr int32_t kMaxStep = 512;
+  static constexpr size_t kBudgetPixels = size_t(16) << 20;  // 64 MB
+
+  // What a cell's tile is made of: one value per layer, bottom first.
+  struct Key {
+    std::array<uint64_t, kMaxLayers> layers{};
+    int32_t count = 0;
+    bool operator==(const Key& other) const { return count == other.count && layers == other.layers; }
+  };
+
+  // Keeps the tiles when the scene is the one they were made under; otherwise drops them and
+  // starts over with tiles of step x step pixels.
+  void Prepare(const std::vector<uint64_t>& scene, int32_t step);
+  void Clear();
+  int32_t Step() const { return step_; }
+  size_t Count() const { return index_.size(); }
+
+  // The tile's pixels, row after row; nullptr when there is none yet.
+  const uint32_t* Find(const Key& key) const;
+  // A new tile for key, to be filled by the caller; valid until the next Add.
+  uint32_t* Add(const Key& key);
+
+ private:
+  struct KeyHash {
+    size_t operator()(const Key& key) const;
+  };
+
+  std::vector<uint64_t> scene_;
+  bool prepared_ = false;
+  int32_t step_ = 0;
+  std::unordered_map<Key, size_t, KeyHash> index_;
+  std::vector<uint32_t> pool_;
+};
+
+}  // namespace zelvo

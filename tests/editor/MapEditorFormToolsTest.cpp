@@ -1,0 +1,239 @@
+// The map editor window's chip tools, driven with real mouse events on its canvas and palette.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "MapEditorFormFixture.h"
+
+namespace zelvo::test {
+namespace {
+
+using Tools = MapEditorFormTest;
+
+TEST_F(Tools, OpeningShowsTheFirstMapItsTabsAndTheSizes) {
+  EXPECT_EQ(engine().GetMap(), town);
+  EXPECT_EQ(form->MapScroll()->BitmapWidth(), 256);
+  EXPECT_EQ(form->MapScroll()->BitmapHeight(), 256);
+  ASSERT_EQ(form->MapChipSetTabView()->count(), 2);
+  EXPECT_EQ(form->MapChipSetTabView()->tabText(0), "plain");
+  EXPECT_EQ(engine().GetChipSet(), plain);
+  EXPECT_EQ(form->ChipScroll()->BitmapWidth(), 256);
+  EXPECT_EQ(form->MapTreeView()->topLevelItem(0)->text(0), "town");
+  EXPECT_EQ(form->MapTreeView()->topLevelItem(0)->child(0)->text(0), "house");
+  EXPECT_TRUE(form->SizeLabel()->text().endsWith(" KByte"));
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(Tools, AWindowShownWithoutItsDataSetWarns) {
+  TMapEditorForm bare(nullptr, dir_.path() / "Bare.INI");
+  bare.show();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "内部エラー setZMLZelvoAPIを実行していません");
+}
+
+TEST_F(Tools, APencilStrokeIsOneUndoStepAndUndoRestoresEveryCell) {
+  pickChip(2, 1);
+  const TZelvoMapCell before = at(2, 2);
+  press(cell(0, 0));
+  moveHeld(cell(2, 0));
+  moveHeld(cell(2, 2));
+  release(cell(2, 2));
+  EXPECT_EQ(steps(), 1);
+  for (auto [x, y] : {std::pair{0, 0}, {1, 0}, {2, 0}, {2, 1}, {2, 2}})
+    EXPECT_TRUE(isPen(at(x, y), plain->GetID(), 2, 1)) << x << "," << y;
+  EXPECT_FALSE(isPen(at(1, 1), plain->GetID(), 2, 1));
+  EXPECT_EQ(form->UndoButton()->toolTip(), "1");
+  EXPECT_TRUE(form->UndoButton()->isEnabled());
+  EXPECT_FALSE(form->RedoButton()->isEnabled());
+
+  form->UndoButton()->trigger();
+  EXPECT_EQ(at(2, 2).ChipSetID, before.ChipSetID);
+  EXPECT_FALSE(isPen(at(0, 0), plain->GetID(), 2, 1));
+  EXPECT_FALSE(form->UndoButton()->isEnabled());
+  EXPECT_EQ(form->RedoButton()->toolTip(), "1");
+  form->RedoButton()->trigger();
+  EXPECT_TRUE(isPen(at(2, 2), plain->GetID(), 2, 1));
+}
+
+TEST_F(Tools, TheLineToolDrawsOnTheSecondClickAndARightClickCancelsTheFirst) {
+  pickChip(1, 0);
+  chooseTool(TZEMapEditor::ToolLine);
+  click(cell(0, 3));
+  EXPECT_EQ(form->ToolStep(), 1);
+  click(cell(5, 5), Qt::RightButton);
+  EXPECT_EQ(form->ToolStep(), 0);
+  EXPECT_EQ(steps(), 0);
+  EXPECT_FALSE(isPen(at(0, 3), plain->GetID(), 1, 0)) << "a first click draws nothing";
+
+  click(cell(0, 3));
+  click(cell(4, 3));
+  EXPECT_EQ(steps(), 1);
+  for (int x = 0; x <= 4; ++x) EXPECT_TRUE(isPen(at(x, 3), plain->GetID(), 1, 0)) << x;
+  EXPECT_FALSE(isPen(at(5, 3), plain->GetID(), 1, 0));
+}
+
+struct ShapeCase {
+  int tool;
+  std::vector<std::pair<int, int>> drawn, untouched;
+};
+
+TEST_F(Tools, RectanglesAndFillsMakeTheirShapeWithOneStep) {
+  const std::vector<ShapeCase> cases = {
+      {TZEMapEditor::ToolRect, {{1, 1}, {3, 1}, {1, 3}, {3, 3}, {2, 1}}, {{2, 2}, {4, 4}}},
+      {TZEMapEditor::ToolFillRect, {{1, 1}, {2, 2}, {3, 3}}, {{0, 0}, {4, 4}}},
+  };
+  pickChip(3, 3);
+  for (const ShapeCase& c : cases) {
+    form->UndoButton()->trigger();  // back to a clean layer between cases
+    const int before = done();
+    chooseTool(c.tool);
+    click(cell(1, 1));
+    click(cell(3, 3));
+    EXPECT_EQ(done(), before + 1) << c.tool;
+    for (auto [x, y] : c.drawn) EXPECT_TRUE(isPen(at(x, y), plain->GetID(), 3, 3)) << c.tool << ": " << x << "," << y;
+    for (auto [x, y] : c.untouched) EXPECT_FALSE(isPen(at(x, y), plain->GetID(), 3, 3)) << c.tool << ": " << x << "," << y;
+  }
+  form->UndoButton()->trigger();
+  chooseTool(TZEMapEditor::ToolFill);
+  click(cell(6, 6));
+  EXPECT_TRUE(isPen(at(0, 0), plain->GetID(), 3, 3));
+  EXPECT_TRUE(isPen(at(7, 7), plain->GetID(), 3, 3));
+}
+
+TEST_F(Tools, CopyAndPasteTakesThreeClicksAndARightClickStepsBack) {
+  pickChip(4, 0);
+  press(cell(0, 0));
+  release(cell(0, 0));  // one marked cell to copy
+  ASSERT_EQ(steps(), 1);
+  chooseTool(TZEMapEditor::ToolCopy);
+  click(cell(0, 0));
+  EXPECT_EQ(form->ToolStep(), 1);
+  click(cell(1, 0));
+  EXPECT_EQ(form->ToolStep(), 2);
+  EXPECT_EQ(engine().CopySize().X, 2);
+  click(cell(1, 1), Qt::RightButton);
+  EXPECT_EQ(form->ToolStep(), 1);
+  click(cell(1, 0));
+  EXPECT_EQ(steps(), 1) << "copying records nothing";
+  // The block is centred on the pointer: 2 x 1 cells round the pointer at (5, 5) go to (4, 5).
+  click(QPoint(5 * 32 + 16, 5 * 32 + 16));
+  EXPECT_EQ(steps(), 2);
+  EXPECT_EQ(form->ToolStep(), 0);
+  EXPECT_TRUE(isPen(at(4, 5), plain->GetID(), 4, 0));
+  EXPECT_FALSE(isPen(at(5, 5), plain->GetID(), 4, 0));
+  EXPECT_EQ(engine().CopySize().X, 0) << "the buffer is emptied after the paste";
+}
+
+TEST_F(Tools, AFaintLayerRefusesEveryPress) {
+  layer()->SetEditorOpacity(79);
+  pickChip(1, 1);
+  for (int mode : {0, 1, 6}) {
+    chooseMode(mode);
+    click(cell(2, 2));
+  }
+  EXPECT_EQ(messages.shown.size(), 3u);
+  EXPECT_EQ(messages.shown[0].text, "このレイヤは不透明度が低いので編集できません");
+  EXPECT_EQ(steps(), 0);
+  EXPECT_FALSE(isPen(at(2, 2), plain->GetID(), 1, 1));
+}
+
+TEST_F(Tools, TheRightButtonPicksACellAndTheEraserShowsWhenItIsNothing) {
+  pickChip(5, 2);
+  click(cell(1, 1));
+  pickChip(0, 0);
+  click(cell(2, 2));
+  press(cell(1, 1), Qt::RightButton);
+  EXPECT_EQ(engine().GetPenOn(), 1);
+  EXPECT_TRUE(isPen(engine().GetPen(), plain->GetID(), 5, 2));
+  EXPECT_FALSE(form->EraserButton()->isChecked());
+  release(cell(1, 1), Qt::RightButton);
+
+  form->EraserButton()->trigger();
+  EXPECT_EQ(engine().GetPenOn(), 0);
+  form->EraserButton()->trigger();
+  EXPECT_TRUE(form->EraserButton()->isChecked()) << "a second press leaves it down";
+  pickChip(0, 0);
+  EXPECT_FALSE(form->EraserButton()->isChecked());
+  EXPECT_EQ(engine().GetPenOn(), 1);
+}
+
+TEST_F(Tools, HeightEditTakesMinus15To15AndTheEraserMeansNoHeight) {
+  chooseMode(TZEMapEditor::ModeHeight);
+  EXPECT_EQ(form->Pages()->currentIndex(), 1);
+  form->HeightEdit()->setText("16");
+  EXPECT_EQ(form->HeightBar()->value(), 0);
+  EXPECT_EQ(engine().GetValue(), 0);
+  form->HeightEdit()->setText("-15");
+  EXPECT_EQ(form->HeightBar()->value(), 15);
+  EXPECT_EQ(engine().GetValue(), -15);
+  form->HeightBar()->setValue(-3);
+  EXPECT_EQ(form->HeightEdit()->text(), "3");
+  EXPECT_EQ(engine().GetValue(), 3);
+  click(cell(2, 2));
+  EXPECT_EQ(at(2, 2).Height, 3);
+  form->EraserButton()->trigger();
+  EXPECT_EQ(engine().GetValue(), 0x7FFF);
+}
+
+TEST_F(Tools, PagesSetTheValueFromTheirControls) {
+  chooseMode(TZEMapEditor::ModePassability);
+  form->DirectionButton(0)->click();
+  form->DirectionButton(3)->click();
+  EXPECT_EQ(engine().GetValue(), 1 + 8);
+  form->AllWaysButton()->click();
+  EXPECT_EQ(engine().GetValue(), 15);
+  form->NoWayButton()->click();
+  EXPECT_EQ(engine().GetValue(), 0);
+  chooseMode(TZEMapEditor::ModeEncounter);
+  form->EnemyBar()->setValue(40);
+  EXPECT_EQ(engine().GetValue(), 40);
+  chooseMode(TZEMapEditor::ModeGroundType);
+  EXPECT_EQ(engine().GetValue(), 0);
+  chooseMode(TZEMapEditor::ModeEvent);
+  EXPECT_EQ(engine().GetValue(), -1);
+  EXPECT_EQ(engine().GetMode(), TZEMapEditor::ModeEvent);
+  EXPECT_TRUE(form->ModeButton(6)->isChecked());
+}
+
+TEST_F(Tools, ZoomPositionOneShowsHalfSizeAndClicksMeetTheCellsThere) {
+  form->TrackBar1()->setValue(1);
+  EXPECT_EQ(form->MapScroll()->Power(), 8);
+  pickChip(1, 2);
+  click(QPoint(16 * 3 + 4, 16 * 2 + 4));
+  EXPECT_TRUE(isPen(at(3, 2), plain->GetID(), 1, 2));
+  form->TrackBar1()->setValue(6);
+  EXPECT_EQ(form->MapScroll()->Power(), 48);
+}
+
+TEST_F(Tools, TheLineGuideInvertsThePixelsBetweenTheTwoCentres) {
+  chooseTool(TZEMapEditor::ToolLine);
+  const QImage plainCanvas = rendered();
+  click(cell(0, 1));
+  hover(cell(4, 1));
+  const QImage guided = rendered();
+  const QPoint middle = cell(2, 1);
+  EXPECT_EQ(guided.pixel(middle) & 0xFFFFFF, ~plainCanvas.pixel(middle) & 0xFFFFFF);
+  const QPoint away = cell(2, 4);
+  EXPECT_EQ(guided.pixel(away), plainCanvas.pixel(away));
+  click(cell(4, 1), Qt::RightButton);
+  EXPECT_EQ(rendered().pixel(middle), plainCanvas.pixel(middle)) << "cancelling takes the guide away";
+}
+
+TEST_F(Tools, ClosingHalfwayThroughAToolLeavesTheMapAsItWas) {
+  pickChip(1, 1);
+  chooseTool(TZEMapEditor::ToolLine);
+  const auto before = at(3, 3);
+  click(cell(0, 0));
+  form->close();
+  EXPECT_EQ(form->ToolStep(), 0);
+  EXPECT_EQ(town->GetMap()->GetFloor(0)->GetCell(3, 3).ChipSetID, before.ChipSetID);
+  EXPECT_EQ(engine().GetMap(), nullptr);
+  EXPECT_EQ(steps(), 0);
+}
+
+}  // namespace
+}  // namespace zelvo::test

@@ -1,0 +1,146 @@
+// The map editor window's map tree: new, delete, rename, drags, and "保存(&S)" read back from disk.
+
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTabBar>
+
+#include "MapEditorFormFixture.h"
+#include "platform/core/AtomicFile.h"
+
+namespace zelvo::test {
+namespace {
+
+class MapTree : public MapEditorFormTest {
+ protected:
+  QTreeWidget* view() { return form->MapTreeView(); }
+  QTreeWidgetItem* item(const QString& name) {
+    auto found = view()->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found[0];
+  }
+  // Drags the named map onto target (nullptr: the empty space below the items) with real drag
+  // events on the tree's viewport; true when the tree accepted the drop.
+  bool drag(const QString& name, QTreeWidgetItem* target) {
+    view()->setCurrentItem(item(name));
+    QMimeData data;
+    data.setData("application/x-qabstractitemmodeldatalist", QByteArray("x"));
+    const QPoint at = target ? view()->visualItemRect(target).center() : QPoint(5, view()->viewport()->height() - 3);
+    QDragEnterEvent enter(at, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view()->viewport(), &enter);
+    QDragMoveEvent move(at, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view()->viewport(), &move);
+    if (!move.isAccepted()) return false;
+    QDropEvent drop(QPointF(at), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view()->viewport(), &drop);
+    return true;
+  }
+  std::vector<std::string> topLevelNames() {
+    std::vector<std::string> names;
+    auto root = tree->GetRootNode();
+    for (int32_t i = 0; i < root->GetChildCount(); ++i) names.push_back(root->GetChild(i)->GetNameBytes());
+    return names;
+  }
+};
+
+TEST_F(MapTree, ANewMapGoesUnderTheSelectedOneAndUndoTakesItAway) {
+  view()->setCurrentItem(item("town"));
+  form->NewMapAction()->trigger();
+  ASSERT_EQ(town->GetChildCount(), 2);
+  EXPECT_EQ(item("town")->childCount(), 2);
+  EXPECT_TRUE(town->IsModified());
+  EXPECT_EQ(done(), 1);
+  form->UndoButton()->trigger();
+  EXPECT_EQ(town->GetChildCount(), 1);
+  EXPECT_EQ(item("town")->childCount(), 1) << "the tree view follows the undo";
+
+  view()->setCurrentItem(nullptr);
+  form->NewMapAction()->trigger();
+  EXPECT_EQ(tree->GetRootNode()->GetChildCount(), 2) << "without a selection it is a new top-level map";
+}
+
+TEST_F(MapTree, DeletingTheOpenMapClosesItAndUndoBringsItBack) {
+  view()->setCurrentItem(item("town"));
+  form->DeleteMapAction()->trigger();
+  EXPECT_EQ(tree->GetRootNode()->GetChildCount(), 0);
+  EXPECT_EQ(engine().GetMap(), nullptr);
+  EXPECT_EQ(form->MapScroll()->BitmapWidth(), 0);
+  EXPECT_EQ(view()->topLevelItemCount(), 0);
+  form->UndoButton()->trigger();
+  EXPECT_EQ(topLevelNames(), std::vector<std::string>{"town"});
+  EXPECT_EQ(view()->topLevelItemCount(), 1);
+}
+
+TEST_F(MapTree, RenamingTakesNamesCp932CanHoldAndRefusesOthers) {
+  item("house")->setText(0, QString::fromUtf8("宿屋"));
+  EXPECT_EQ(house->GetNameBytes(), Cp932::fromUtf8("宿屋"));
+  EXPECT_TRUE(town->IsModified());
+  item(QString::fromUtf8("宿屋"))->setText(0, QString::fromUtf8("宿\U0001F600"));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(house->GetNameBytes(), Cp932::fromUtf8("宿屋"));
+  EXPECT_NE(item(QString::fromUtf8("宿屋")), nullptr) << "the old name is shown again";
+}
+
+TEST_F(MapTree, DragsMoveMapsButNeverOntoThemselvesOrBelowThemselves) {
+  auto inn = AddMap("inn", 4, 4, house);
+  form->RebuildMapTree();
+  EXPECT_FALSE(drag("town", item("inn"))) << "onto its own descendant";
+  EXPECT_FALSE(drag("town", item("town")));
+  EXPECT_EQ(topLevelNames(), std::vector<std::string>{"town"});
+  EXPECT_EQ(inn->GetParent(), house.get());
+
+  EXPECT_TRUE(drag("inn", item("town")));
+  EXPECT_EQ(inn->GetParent(), town.get());
+  EXPECT_EQ(town->GetChildCount(), 2);
+  EXPECT_EQ(item("inn")->parent(), item("town"));
+
+  EXPECT_TRUE(drag("house", nullptr));
+  EXPECT_EQ(topLevelNames(), (std::vector<std::string>{"town", "house"}));
+  EXPECT_EQ(house->GetParent(), nullptr);
+  EXPECT_EQ(view()->topLevelItemCount(), 2);
+  EXPECT_EQ(done(), 0) << "drags record no undo step";
+}
+
+TEST_F(MapTree, SaveWritesTheMapsFolderThatReadsBackToTheSameTreeAndCells) {
+  pickChip(3, 2);
+  click(cell(4, 5));
+  AddMap("inn", 4, 4, house);
+  form->RebuildMapTree();
+  form->SaveAction()->trigger();
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_TRUE(std::filesystem::exists(dir_.path() / "Game" / "Maps" / "tree.map"));
+
+  TZMLZelvoAPI read;
+  read.Load();
+  auto root = read.GetMapTree()->GetRootNode();
+  ASSERT_EQ(root->GetChildCount(), 1);
+  auto readTown = root->GetChild(0);
+  EXPECT_EQ(readTown->GetNameBytes(), "town");
+  ASSERT_EQ(readTown->GetChildCount(), 1);
+  EXPECT_EQ(readTown->GetChild(0)->GetNameBytes(), "house");
+  ASSERT_EQ(readTown->GetChild(0)->GetChildCount(), 1);
+  EXPECT_EQ(readTown->GetChild(0)->GetChild(0)->GetNameBytes(), "inn");
+  const TZelvoMapCell saved = readTown->GetMap()->GetFloor(0)->GetCell(4, 5);
+  EXPECT_TRUE(isPen(saved, plain->GetID(), 3, 2));
+  EXPECT_EQ(form->MapChipSetTabView()->count(), 2) << "the open map is shown again";
+}
+
+TEST_F(MapTree, AFailedSaveSaysSoKeepsTheMarksAndLeavesTheDiskAsItWas) {
+  form->SaveAction()->trigger();
+  const auto tree = std::filesystem::path(dir_.path() / "Game" / "Maps" / "tree.map");
+  ASSERT_TRUE(std::filesystem::exists(tree));
+  const auto before = std::filesystem::file_size(tree);
+  item("house")->setText(0, "a much longer name for the house");
+  FileFaults::failWriteNumber(1);
+  form->SaveAction()->trigger();
+  FileFaults::reset();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
+  // The first file written is the one that fails; the message names it, whichever it is.
+  EXPECT_NE(messages.shown[0].text.find((dir_.path() / "Game" / "Data").string()), std::string::npos)
+      << messages.shown[0].text;
+  EXPECT_TRUE(town->IsModified());
+  EXPECT_EQ(std::filesystem::file_size(tree), before);
+}
+
+}  // namespace
+}  // namespace zelvo::test
