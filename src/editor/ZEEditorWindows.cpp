@@ -4,6 +4,7 @@
 
 #include "editor/MapChipSetEditorForm.h"
 #include "editor/MapChipSetPropertyForm.h"
+#include "editor/MapEditorForm.h"
 #include "editor/MapEditorLayersForm.h"
 #include "editor/MapLayerPropertyForm.h"
 #include "editor/MapPropertyView.h"
@@ -43,11 +44,6 @@ namespace {
 
 TZEEditorWindows* current = nullptr;
 
-TZEMapEditorFormMaker& mapEditorMaker() {
-  static TZEMapEditorFormMaker maker;
-  return maker;
-}
-
 // The section of "Editor\Desktop.INI" a window keeps its place in is its class name without "T".
 template <class Window>
 std::unique_ptr<Window> named(std::unique_ptr<Window> window, const char* name) {
@@ -56,8 +52,6 @@ std::unique_ptr<Window> named(std::unique_ptr<Window> window, const char* name) 
 }
 
 }  // namespace
-
-void RegisterMapEditorForm(TZEMapEditorFormMaker maker) { mapEditorMaker() = std::move(maker); }
 
 TZEEditorWindows* TZEEditorWindows::Current() { return current; }
 
@@ -75,7 +69,7 @@ TZEEditorWindows::TZEEditorWindows(TZEView& mainWindow)
   charaView = named(std::make_unique<TZECharaView>(), "ZECharaView");
   materialView = named(std::make_unique<TZEMaterialView>(), "ZEMaterialView");
   partyView = named(std::make_unique<TZEPartyView>(), "ZEPartyView");
-  if (mapEditorMaker()) mapEditor = mapEditorMaker()();
+  mapEditor = std::make_unique<TMapEditorForm>();
   chipSetEditor = std::make_unique<TMapChipSetEditorForm>();
   layers = std::make_unique<TMapEditorLayersForm>(*mapEngine, nullptr);
   moveTypeView = std::make_unique<TMoveTypeView>(TZEMoveTypeEditor::Global(), nullptr);
@@ -85,9 +79,12 @@ TZEEditorWindows::TZEEditorWindows(TZEView& mainWindow)
   // A skin chosen in the skin dialog, and the one it applies as it is made, reaches every
   // window that draws skin pictures at once.
   ZESkinSettings::Reloaders reloaders;
-  if (mapEditor) reloaders.mapEditor = [this] { mapEditor->ReloadSkin(); };
+  reloaders.mapEditor = [this] { mapEditor->LoadSkin(); };
   reloaders.chipSetEditor = [this] { chipSetEditor->LoadSkin(); };
-  reloaders.layerWindow = [this] { layers->LoadIcons(); };
+  reloaders.layerWindow = [this] {
+    layers->LoadIcons();
+    if (TMapEditorLayersForm* own = mapEditor->LayersForm()) own->LoadIcons();
+  };
   skinSettings->SetReloaders(std::move(reloaders));
   skinView = named(std::make_unique<ZESkinView>(*skinSettings), "ZESkinView");
   animeEditorView = named(std::make_unique<TZEAnimeEditorView>(), "ZEAnimeEditorView");
@@ -132,7 +129,7 @@ std::vector<QWidget*> TZEEditorWindows::All() const {
           charaView.get(),
           materialView.get(),
           partyView.get(),
-          mapEditor ? &mapEditor->Widget() : nullptr,
+          mapEditor.get(),
           chipSetEditor.get(),
           layers.get(),
           moveTypeView.get(),

@@ -10,6 +10,7 @@
 
 #include "EditorProgramFixture.h"
 #include "editor/MapChipSetEditorForm.h"
+#include "editor/MapEditorForm.h"
 #include "editor/MoveTypeView.h"
 #include "editor/ZEAnimeEditorView.h"
 #include "editor/ZEAttributeView.h"
@@ -39,7 +40,7 @@ using MediatorTest = EditorProgramTest;
 TEST_F(MediatorTest, EachCodeOpensItsWindowModallyOrNothing) {
   Start();
   const std::map<uint32_t, QWidget*> expected = {
-      {2, windows->eventEditorView.get()}, {3, windows->charaView.get()},      {6, windows->animeEditorView.get()},
+      {1, windows->mapEditor.get()},       {2, windows->eventEditorView.get()}, {3, windows->charaView.get()},      {6, windows->animeEditorView.get()},
       {8, windows->dAnimeView.get()},      {9, windows->collisionView.get()},  {11, windows->statusView.get()},
       {12, windows->folderView.get()},     {18, windows->materialView.get()},  {19, windows->partyView.get()},
       {21, windows->jobView.get()},        {22, windows->moveTypeView.get()},  {24, windows->attributeView.get()},
