@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "editor/MapChipSetEditorForm.h"
+#include "editor/MapEditorForm.h"
 #include "editor/MoveTypeView.h"
 #include "editor/ZEAnimeEditorView.h"
 #include "editor/ZEAttributeView.h"
@@ -81,7 +82,7 @@ bool TZEEditorMediator::ShowModal(QWidget& window) {
 
 QWidget* TZEEditorMediator::WindowFor(uint32_t code, TZEEditorWindows& w) const {
   switch (code) {
-    case 1: return w.mapEditor ? &w.mapEditor->Widget() : nullptr;
+    case 1: return w.mapEditor.get();
     case 2: return w.eventEditorView.get();
     case 3: return w.charaView.get();
     case 6: return w.animeEditorView.get();
@@ -164,10 +165,6 @@ void TZEEditorMediator::OpenEditor(uint32_t code) {
   }
   TZEEditorWindows* w = windows();
   if (!w) return;
-  if (code == 1 && !w->mapEditor) {
-    qWarning("ZelvoEditor: no map editor window is built into this program");
-    return;
-  }
   QWidget* window = WindowFor(code, *w);
   if (!window || window->isVisible()) return;
   if (!api_ && code != 11 && code != 12) {

@@ -4,6 +4,7 @@
 
 #include "editor/MapChipSetEditorForm.h"
 #include "editor/MapChipSetPropertyForm.h"
+#include "editor/MapEditorForm.h"
 #include "editor/MapEditorLayersForm.h"
 #include "editor/MapLayerPropertyForm.h"
 #include "editor/MapPropertyView.h"
@@ -13,6 +14,7 @@
 #include "editor/ZECapabilityEditor.h"
 #include "editor/ZECharaView.h"
 #include "editor/ZECollisionView.h"
+#include "editor/ZEEditorIcons.h"
 #include "editor/ZEConditionDetailView.h"
 #include "editor/ZEConditionView.h"
 #include "editor/ZEDAnimeView.h"
@@ -42,11 +44,6 @@ namespace {
 
 TZEEditorWindows* current = nullptr;
 
-TZEMapEditorFormMaker& mapEditorMaker() {
-  static TZEMapEditorFormMaker maker;
-  return maker;
-}
-
 // The section of "Editor\Desktop.INI" a window keeps its place in is its class name without "T".
 template <class Window>
 std::unique_ptr<Window> named(std::unique_ptr<Window> window, const char* name) {
@@ -55,8 +52,6 @@ std::unique_ptr<Window> named(std::unique_ptr<Window> window, const char* name) 
 }
 
 }  // namespace
-
-void RegisterMapEditorForm(TZEMapEditorFormMaker maker) { mapEditorMaker() = std::move(maker); }
 
 TZEEditorWindows* TZEEditorWindows::Current() { return current; }
 
@@ -74,7 +69,7 @@ TZEEditorWindows::TZEEditorWindows(TZEView& mainWindow)
   charaView = named(std::make_unique<TZECharaView>(), "ZECharaView");
   materialView = named(std::make_unique<TZEMaterialView>(), "ZEMaterialView");
   partyView = named(std::make_unique<TZEPartyView>(), "ZEPartyView");
-  if (mapEditorMaker()) mapEditor = mapEditorMaker()();
+  mapEditor = std::make_unique<TMapEditorForm>();
   chipSetEditor = std::make_unique<TMapChipSetEditorForm>();
   layers = std::make_unique<TMapEditorLayersForm>(*mapEngine, nullptr);
   moveTypeView = std::make_unique<TMoveTypeView>(TZEMoveTypeEditor::Global(), nullptr);
@@ -84,9 +79,12 @@ TZEEditorWindows::TZEEditorWindows(TZEView& mainWindow)
   // A skin chosen in the skin dialog, and the one it applies as it is made, reaches every
   // window that draws skin pictures at once.
   ZESkinSettings::Reloaders reloaders;
-  if (mapEditor) reloaders.mapEditor = [this] { mapEditor->ReloadSkin(); };
+  reloaders.mapEditor = [this] { mapEditor->LoadSkin(); };
   reloaders.chipSetEditor = [this] { chipSetEditor->LoadSkin(); };
-  reloaders.layerWindow = [this] { layers->LoadIcons(); };
+  reloaders.layerWindow = [this] {
+    layers->LoadIcons();
+    if (TMapEditorLayersForm* own = mapEditor->LayersForm()) own->LoadIcons();
+  };
   skinSettings->SetReloaders(std::move(reloaders));
   skinView = named(std::make_unique<ZESkinView>(*skinSettings), "ZESkinView");
   animeEditorView = named(std::make_unique<TZEAnimeEditorView>(), "ZEAnimeEditorView");
@@ -105,6 +103,16 @@ TZEEditorWindows::TZEEditorWindows(TZEView& mainWindow)
   orderLView = std::make_unique<TZEOrderLView>();
 
   eventEditorView->SetEventEditor(eventEditorView2.get());
+  // The windows that show model nodes outside the mediator's hand-over take the main window's
+  // image list here; order nodes draw from the same pictures.
+  std::vector<QIcon> icons;
+  for (int32_t i = 0; i < kEditorIconCount; ++i) icons.push_back(EditorIcon(i));
+  chipSetEditor->SetMainIconList(icons);
+  chipSetProperty->SetIconList(icons);
+  eventEditorView2->SetIconSources(EditorIconSource(), EditorIconSource());
+  popupTreeView->SetIconSource(EditorIconSource());
+  orderLView->SetIconSource(EditorIconSource());
+  conditionDetailView->setImageList(EditorIconSource());
 }
 
 TZEEditorWindows::~TZEEditorWindows() {
@@ -121,7 +129,7 @@ std::vector<QWidget*> TZEEditorWindows::All() const {
           charaView.get(),
           materialView.get(),
           partyView.get(),
-          mapEditor ? &mapEditor->Widget() : nullptr,
+          mapEditor.get(),
           chipSetEditor.get(),
           layers.get(),
           moveTypeView.get(),

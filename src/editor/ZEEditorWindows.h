@@ -3,7 +3,6 @@
 // each with its caption and the object name its window-place section needs. The mediators find
 // the windows they open here.
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -44,19 +43,7 @@ class TZEOrdersView;
 class TZEEventEditorView2;
 class TZEOrderLView;
 class TZEMapEditor;
-
-// The map editor window as the rest of the editor reaches it; the program registers the
-// window's maker, so the editor works, without code 1, where none is built in.
-class IZEMapEditorForm {
- public:
-  virtual ~IZEMapEditorForm() = default;
-  virtual QWidget& Widget() = 0;
-  virtual void setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) = 0;
-  // The skin changed: the window's skin pictures are loaded again.
-  virtual void ReloadSkin() = 0;
-};
-using TZEMapEditorFormMaker = std::function<std::unique_ptr<IZEMapEditorForm>()>;
-void RegisterMapEditorForm(TZEMapEditorFormMaker maker);
+class TMapEditorForm;
 
 class TZEEditorWindows {
  public:
@@ -69,13 +56,12 @@ class TZEEditorWindows {
   // The set the mediators open windows from: the last one made that still lives.
   static TZEEditorWindows* Current();
 
-  // Every window of the table in its order, the main window first (the map editor row is
-  // null where no map editor window is built in).
+  // Every window of the table in its order, the main window first.
   std::vector<QWidget*> All() const;
 
   TZEView& main;
   std::unique_ptr<ZESkinSettings> skinSettings;
-  std::unique_ptr<TZEMapEditor> mapEngine;  // the map windows' engine while no map editor holds one
+  std::unique_ptr<TZEMapEditor> mapEngine;  // the engine of the map windows the table makes on their own
   std::unique_ptr<TZEFView> folderView;
   std::unique_ptr<TZECollisionView> collisionView;
   std::unique_ptr<TZEDAnimeView> dAnimeView;
@@ -84,7 +70,7 @@ class TZEEditorWindows {
   std::unique_ptr<TZECharaView> charaView;
   std::unique_ptr<TZEMaterialView> materialView;
   std::unique_ptr<TZEPartyView> partyView;
-  std::unique_ptr<IZEMapEditorForm> mapEditor;
+  std::unique_ptr<TMapEditorForm> mapEditor;
   std::unique_ptr<TMapChipSetEditorForm> chipSetEditor;
   std::unique_ptr<TMapEditorLayersForm> layers;
   std::unique_ptr<TMoveTypeView> moveTypeView;

@@ -27,6 +27,7 @@
 #include "model/ZelvoPrivateTypes.h"
 #include "platform/core/Cp932.h"
 #include "platform/gui/MessageBox.h"
+#include "platform/gui/MessageBoxWarningSink.h"
 
 namespace zelvo {
 
@@ -190,6 +191,8 @@ void TZEView::SummaryEdited() {
 
 bool TZEView::OpenGame(const std::string& folder) {
   WriteSummary();
+  // The warnings of a game opened anew are shown again, even where an earlier opening showed them.
+  if (auto boxes = std::dynamic_pointer_cast<TZelvoMessageBoxWarningSink>(DefaultWarningSink())) boxes->ForgetShown();
   const TZEGameSession::OpenResult result = session_.Open(folder);
   if (!result.opened) {
     warn("ゲームを開けませんでした。\n" + result.error);

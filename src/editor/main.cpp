@@ -3,10 +3,12 @@
 #include <QApplication>
 
 #include "editor/ZEEditorProgram.h"
+#include "platform/gui/MessageBoxWarningSink.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ZelvoEditor"));
+  zelvo::InstallMessageBoxWarningSink("ZelvoEditor");
   zelvo::TZEEditorProgram program;
   program.view.show();
   return app.exec();

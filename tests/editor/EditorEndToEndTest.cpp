@@ -1,6 +1,7 @@
 // An author's session through the real windows: a new game from the bundled one, opened from
-// the list, edited in a window opened from the editor tree, saved with Ctrl+S, then played by
-// the player, which finds it through the file the editor wrote.
+// the list, edited in windows opened from the editor tree (chips painted with the pencil, an
+// event placed and the start position set in the map editor, a move type made), saved with
+// Ctrl+S, then played by the player, which finds it through the file the editor wrote.
 
 #include <gmock/gmock.h>
 
@@ -9,8 +10,21 @@
 #include <QPushButton>
 
 #include "EditorProgramFixture.h"
+#include "ChipSetFormEvents.h"
+#include "editor/MapEditorForm.h"
 #include "editor/MoveTypeView.h"
+#include "editor/QonScrollBox.h"
+#include "editor/ZEEventEditorView2.h"
+#include "editor/core/ZEMapEditor.h"
+#include "editor/qonPaintBox.h"
+#include "model/ZelvoEventPositionList.h"
+#include "model/ZelvoEventPositionModel.h"
+#include "model/ZelvoMapFloorModel.h"
+#include "model/ZelvoMapModel.h"
+#include "model/ZelvoMapTreeControl.h"
+#include "model/ZelvoMapTreeNodeControl.h"
 #include "model/ZMLZelvoAPIImpl.h"
+#include "model/ZelvoMapTreeWarningSink.h"
 #include "model/ZelvoMoveTypeList.h"
 #include "player/GameFolderChoice.h"
 #include "player/HeadlessPlayer.h"
@@ -19,15 +33,56 @@ namespace zelvo::test {
 namespace {
 
 using ::testing::ElementsAre;
-using EndToEndTest = EditorProgramTest;
+// Keeps the data layer's warnings while it lives.
+class WarningRecorder final : public IZelvoWarningSink {
+ public:
+  void Warn(const std::string& text) override { warnings.push_back(text); }
+  std::vector<std::string> warnings;
+};
 
-int32_t storedMoveTypes(const std::string& folder) {
+class EndToEndTest : public EditorProgramTest {
+ protected:
+  EndToEndTest() : warnings(std::make_shared<WarningRecorder>()) { SetDefaultWarningSink(warnings); }
+  ~EndToEndTest() override { SetDefaultWarningSink(nullptr); }
+  std::shared_ptr<WarningRecorder> warnings;
+};
+
+std::shared_ptr<TZMLZelvoAPI> stored(const std::string& folder) {
   const std::string saved = GameFolder;
   GameFolder = folder;
   auto api = std::make_shared<TZMLZelvoAPI>();
   api->Load();
   GameFolder = saved;
-  return api->GetMoveTypeList()->GetCount();
+  return api;
+}
+
+// What the author does in the map editor, with the mouse on its canvas and palette.
+struct MapSession {
+  TMapEditorForm& form;
+  QWidget* canvas() const { return form.MapScroll()->qonPaintBox; }
+  QPoint cell(int32_t x, int32_t y) const {
+    const int32_t power = form.MapScroll()->Power();
+    return {(x * 32 + 16) * power / 16, (y * 32 + 16) * power / 16};
+  }
+  void rightClick(int32_t x, int32_t y) const {
+    ChipSetFormEvents::Mouse(canvas(), QEvent::MouseMove, cell(x, y), Qt::NoButton, Qt::NoButton);
+    ChipSetFormEvents::Click(canvas(), cell(x, y), Qt::RightButton);
+  }
+  // A pencil stroke from (x0, y) to (x1, y) with chip (column, row) of the first chip set.
+  void paintRow(int32_t column, int32_t row, int32_t x0, int32_t x1, int32_t y) const {
+    form.ModeButton(TZEMapEditor::ModeChip)->trigger();
+    form.ToolButton(TZEMapEditor::ToolPencil)->trigger();
+    ChipSetFormEvents::Click(form.ChipScroll()->qonPaintBox, QPoint(column * 32 + 5, row * 32 + 5));
+    ChipSetFormEvents::Press(canvas(), cell(x0, y));
+    for (int32_t x = x0 + 1; x <= x1; ++x) ChipSetFormEvents::MoveHeld(canvas(), cell(x, y));
+    ChipSetFormEvents::Release(canvas(), cell(x1, y));
+  }
+};
+
+QPushButton* buttonCalled(QWidget& window, const char* caption) {
+  for (QPushButton* button : window.findChildren<QPushButton*>())
+    if (button->text() == QString::fromUtf8(caption)) return button;
+  return nullptr;
 }
 
 // The field frame after leaving the splash, as the player shows it from the start folder.
@@ -54,19 +109,66 @@ TEST_F(EndToEndTest, MakeOpenEditSaveAndPlay) {
                         std::filesystem::copy_options::recursive);
   doubleClickRow(*view->GameList(), row);
   ASSERT_EQ(view->windowTitle(), "ZelvoEditor - Test1");
-  const int32_t before = storedMoveTypes("Test1\\");
+  const int32_t moveTypesBefore = stored("Test1\\")->GetMoveTypeList()->GetCount();
 
+  // The map editor from the tree: a row of chips, an event, and the start position.
+  TMapEditorForm& form = *windows->mapEditor;
+  form.PopupMenu = [](QMenu*, QPoint) {};
+  int32_t mapID = -1, floorID = -1, positionsBefore = -1;
+  std::vector<TZelvoMapCell> original, painted;
+  QWidget* shown = ModalShownBy([&] { doubleClickNode(*view->EditorTree(), findNode(*view->EditorTree(), "マップ")); },
+                                [&](QWidget&) {
+    MapSession map{form};
+    ASSERT_NE(form.Engine().GetMap(), nullptr);
+    mapID = form.Engine().GetMap()->GetID();
+    floorID = form.Engine().GetCurrentMap()->GetFloor(0)->GetID();
+    positionsBefore = form.Engine().GetCurrentMap()->GetEventPositionList()->GetCount();
+    for (int32_t x = 2; x <= 8; ++x) original.push_back(form.Engine().GetCurrentMap()->GetFloor(0)->GetCell(x, 4));
+    map.paintRow(2, 0, 3, 7, 4);
+    // The painted chips and the coast lines drawn around them.
+    for (int32_t x = 2; x <= 8; ++x) painted.push_back(form.Engine().GetCurrentMap()->GetFloor(0)->GetCell(x, 4));
+    form.ModeButton(TZEMapEditor::ModeEvent)->trigger();
+    map.rightClick(8, 6);
+    QWidget* eventWindow = ModalShownBy([&] { form.NewEventAction()->trigger(); }, [&](QWidget& window) {
+      if (QPushButton* ok = buttonCalled(window, "OK(&O)")) ok->click();
+    });
+    EXPECT_EQ(eventWindow, form.EventEditor());
+    map.rightClick(5, 5);
+    form.StartPositionAction()->trigger();
+  });
+  EXPECT_EQ(shown, &form);
+
+  // A move type, in the move-type window from the tree.
   QTreeWidgetItem* node = findNode(*view->EditorTree(), QString::fromUtf8("移動タイプの設定"));
   ASSERT_NE(node, nullptr);
-  QWidget* shown = ModalShownBy([&] { doubleClickNode(*view->EditorTree(), node); },
-                                [&](QWidget&) { windows->moveTypeView->CreateAction()->trigger(); });
+  shown = ModalShownBy([&] { doubleClickNode(*view->EditorTree(), node); },
+                       [&](QWidget&) { windows->moveTypeView->CreateAction()->trigger(); });
   EXPECT_EQ(shown, windows->moveTypeView.get());
 
-  // The main window is active again once the modal window is gone.
+  // The main window is active again once the modal windows are gone.
   QApplication::setActiveWindow(view);
+  boxes.shown.clear();
   QTest::keyClick(view->EditorTree(), Qt::Key_S, Qt::ControlModifier);
-  EXPECT_THAT(Texts(), ElementsAre("ゲームの作成に成功しました。", "保存が完了しました！"));
-  EXPECT_EQ(storedMoveTypes("Test1\\"), before + 1);
+  EXPECT_THAT(Texts(), ElementsAre("保存が完了しました！"));
+
+  const auto saved = stored("Test1\\");
+  EXPECT_TRUE(warnings->warnings.empty());
+  EXPECT_EQ(saved->GetMoveTypeList()->GetCount(), moveTypesBefore + 1);
+  auto tree = saved->GetMapTree();
+  EXPECT_EQ(tree->GetStartMapID(), mapID);
+  EXPECT_EQ(tree->GetStartPosition().X, 5 * 32);
+  EXPECT_EQ(tree->GetStartPosition().Y, 5 * 32);
+  EXPECT_EQ(tree->GetStartFloorID(), floorID);
+  auto savedMap = tree->GetRootNode()->FindNode(mapID);
+  ASSERT_NE(savedMap, nullptr);
+  auto same = [](const TZelvoMapCell& a, const TZelvoMapCell& b) {
+    return a.ChipSetID == b.ChipSetID && a.Column == b.Column && a.Row == b.Row;
+  };
+  ASSERT_EQ(painted.size(), 7u);
+  EXPECT_FALSE(same(painted[3], original[3])) << "the stroke changed the row";
+  for (int32_t x = 2; x <= 8; ++x)
+    EXPECT_TRUE(same(savedMap->GetMap()->GetFloor(0)->GetCell(x, 4), painted[static_cast<size_t>(x - 2)])) << x;
+  EXPECT_EQ(savedMap->GetMap()->GetEventPositionList()->GetCount(), positionsBefore + 1);
 
   const GameFolderChoice choice = ChooseGameFolder(base);
   EXPECT_EQ(choice.folder, "Test1\\");
@@ -75,13 +177,13 @@ TEST_F(EndToEndTest, MakeOpenEditSaveAndPlay) {
   const d3d9::Frame edited = fieldFrame(base, &played);
   EXPECT_EQ(played, "Test1\\");
 
-  // The game played is the bundled one as the editor saved it: the same field as "Default".
+  // The bundled game, unedited, shows another field.
   TempDir reference;
   tools::writeDefaultGame(reference / "Default");
   std::string referencePlayed;
   const d3d9::Frame bundled = fieldFrame(reference.path(), &referencePlayed);
   EXPECT_EQ(referencePlayed, "Default\\");
-  EXPECT_EQ(edited.pixels, bundled.pixels);
+  EXPECT_NE(edited.pixels, bundled.pixels);
 }
 
 }  // namespace

@@ -3,12 +3,14 @@
 #include <gmock/gmock.h>
 
 #include <QDeadlineTimer>
+#include <QRadioButton>
 #include <QThread>
 #include <fstream>
 #include <map>
 
 #include "EditorProgramFixture.h"
 #include "editor/MapChipSetEditorForm.h"
+#include "editor/MapEditorForm.h"
 #include "editor/MoveTypeView.h"
 #include "editor/ZEAnimeEditorView.h"
 #include "editor/ZEAttributeView.h"
@@ -39,7 +41,7 @@ TEST_F(MediatorTest, EachCodeOpensItsWindowModallyOrNothing) {
   Start();
   ASSERT_NE(windows->mapEditor, nullptr) << "the program builds the map editor window in";
   const std::map<uint32_t, QWidget*> expected = {
-      {1, &windows->mapEditor->Widget()},  {2, windows->eventEditorView.get()}, {3, windows->charaView.get()},      {6, windows->animeEditorView.get()},
+      {1, windows->mapEditor.get()},       {2, windows->eventEditorView.get()}, {3, windows->charaView.get()},      {6, windows->animeEditorView.get()},
       {8, windows->dAnimeView.get()},      {9, windows->collisionView.get()},  {11, windows->statusView.get()},
       {12, windows->folderView.get()},     {18, windows->materialView.get()},  {19, windows->partyView.get()},
       {21, windows->jobView.get()},        {22, windows->moveTypeView.get()},  {24, windows->attributeView.get()},
@@ -77,6 +79,20 @@ TEST_F(MediatorTest, AWindowShowingAlreadyIsNotShownAgain) {
   });
   EXPECT_EQ(shown, windows->folderView.get());
   EXPECT_EQ(nested, 0);
+}
+
+TEST_F(MediatorTest, TheCharaEditorOpensFurtherEditorsThroughTheSameMediator) {
+  Start();
+  QWidget* nested = nullptr;
+  QWidget* shown = ModalShownBy([&] { view->Mediator().OpenEditor(3); }, [&](QWidget&) {
+    TZECharaView& charas = *windows->charaView;
+    charas.partsChoice(1)->click();  // "あたり判定"
+    QTreeWidget& parts = *charas.partTree();
+    ASSERT_GT(parts.topLevelItemCount(), 0);
+    nested = ModalShownBy([&] { doubleClickNode(parts, parts.topLevelItem(0)); });
+  });
+  EXPECT_EQ(shown, windows->charaView.get());
+  EXPECT_EQ(nested, windows->collisionView.get());
 }
 
 TEST_F(MediatorTest, TheTreeOpensAnEditorByItsNode) {
