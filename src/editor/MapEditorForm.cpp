@@ -191,9 +191,6 @@ bool TMapEditorForm::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- the data set, skin, opening and closing
 
-void TMapEditorForm::Register() {
-  RegisterMapEditorForm([] { return std::make_unique<TMapEditorForm>(); });
-}
 
 void TMapEditorForm::setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) {
   api_ = std::move(api);
