@@ -161,10 +161,6 @@ void TMapEditorForm::connectControls() {
 
 // ---- the data set, skin, opening and closing
 
-void TMapEditorForm::Register() {
-  RegisterMapEditorForm([] { return std::make_unique<TMapEditorForm>(); });
-}
-
 void TMapEditorForm::setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) {
   api_ = std::move(api);
   apiGiven_ = api_ != nullptr;
