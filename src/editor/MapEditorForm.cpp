@@ -191,7 +191,6 @@ bool TMapEditorForm::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- the data set, skin, opening and closing
 
-
 void TMapEditorForm::setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) {
   api_ = std::move(api);
   apiGiven_ = api_ != nullptr;
