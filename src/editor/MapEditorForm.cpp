@@ -76,6 +76,9 @@ TMapEditorForm::~TMapEditorForm() {
   if (placeFile_.empty()) SaveWidgetPosition(*this);
   else SaveWidgetPosition(*this, placeFile_);
   engine_->SetWindow(nullptr);
+  // The event tree's adapter is no widget, so no parent deletes it.
+  delete events_;
+  events_ = nullptr;
 }
 
 // ---- controls
