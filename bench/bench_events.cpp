@@ -127,7 +127,10 @@ int main(int argc, char** argv) {
   double write = bestOfFive([&] { writePackage(*package); });
   std::printf("event package of %d events x %d pages x %d orders, %zu bytes\n", kEvents, kPages, kOrders,
               packageBytes().size());
+  const double megabytes = static_cast<double>(packageBytes().size()) / 1e6;
   std::printf("plain copy %.2f ms, read %.1f ms (ratio %.0f), write %.1f ms (ratio %.0f)\n", copy, read, read / copy,
               write, write / copy);
+  std::printf("read %.1f ms, %.0f MB/s (goal under 500 ms, over 350 MB/s); write %.1f ms (goal under 250 ms)\n", read,
+              megabytes / (read / 1e3), write);
   return 0;
 }

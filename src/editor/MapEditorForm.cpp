@@ -10,30 +10,37 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QIcon>
+#include <QMimeData>
 #include <QPainter>
+#include <QTreeWidget>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSlider>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "editor/MapChipSetEditorForm.h"
 #include "editor/MapEditorLayersForm.h"
 #include "editor/MapEditorMapTree.h"
 #include "editor/MapPropertyView.h"
+#include "editor/MoveTypeView.h"
 #include "editor/QonScrollBox.h"
 #include "editor/ZEDesktopWidget.h"
 #include "editor/core/ZEDesktopController.h"
 #include "editor/core/ZESkinPictures.h"
 #include "model/ZMLZelvoAPI.h"
+#include "model/ZelvoMapChipSetIDListControl.h"
 #include "model/ZelvoMapChipSetModel.h"
 #include "model/ZelvoMapFloorModel.h"
 #include "model/ZelvoMapModel.h"
 #include "model/ZelvoMapTreeControl.h"
 #include "model/ZelvoMapTreeNodeControl.h"
+#include "model/ZelvoMoveTypeList.h"
+#include "model/ZelvoMoveTypeModel.h"
 #include "platform/core/Cp932.h"
 #include "platform/gui/MessageBox.h"
 
@@ -42,13 +49,8 @@ namespace {
 
 QString q(const char* utf8) { return QString::fromUtf8(utf8); }
 
-constexpr const char* kModeHints[] = {"チップの配置", "高さの編集", "エンカウント率の編集", "移動可能方向の編集",
-                                      "移動範囲の確認", "乗り物の移動範囲設定", "イベントの編集"};
-constexpr const char* kToolHints[] = {"鉛筆", "直線", "四角", "四角（塗りつぶし）", "塗りつぶし", "コピー＆ペースト"};
-constexpr const char* kGroundTypes[] = {"属性なし", "草地", "荒地", "砂地", "雪原", "道路", "線路", "河川", "海原"};
 constexpr int32_t kNothingHeight = 0x7FFF;
 
-QGroupBox* group(const char* caption, QWidget* parent) { return new QGroupBox(q(caption), parent); }
 
 }  // namespace
 
@@ -66,6 +68,9 @@ TMapEditorForm::TMapEditorForm(QWidget* parent, std::filesystem::path placeFile)
   layersForm_ = new TMapEditorLayersForm(*engine_, this, this, placeFile_);
   chipSetForm_ = new TMapChipSetEditorForm(this);
   chipSetForm_->SetMapEditorLink(this);
+  // Chip sets are dragged out of its tree onto the palette.
+  chipSetForm_->ChipSetTree->setDragEnabled(true);
+  chipSetForm_->ChipSetTree->setDragDropMode(QAbstractItemView::DragOnly);
   propertyView_ = new TMapPropertyView(*engine_, this, this);
   pages_->setCurrentIndex(0);
   if (placeFile_.empty()) LoadWidgetPosition(*this);
@@ -85,220 +90,6 @@ TMapEditorForm::~TMapEditorForm() {
 
 QTreeWidget* TMapEditorForm::MapTreeView() const { return mapTreeView_; }
 
-void TMapEditorForm::makeControls() {
-  makeToolBar();
-  mapScroll_ = new TQonScrollBox(this);
-  mapScroll_->SetChipSize(kChip);
-  mapScroll_->SetPower(16);
-  mapScroll_->SetViewType(0);
-  mapScroll_->SetBitmapWidth(0);
-  mapScroll_->SetBitmapHeight(0);
-  mapScroll_->setAcceptDrops(true);
-
-  auto* left = new QWidget(this);
-  auto* leftLayout = new QVBoxLayout(left);
-  leftLayout->setContentsMargins(0, 0, 0, 0);
-  leftLayout->addWidget(makePages());
-  auto* treeGroup = group("マップのツリー表示", left);
-  auto* treeLayout = new QVBoxLayout(treeGroup);
-  mapTreeView_ = new MapTree(*this, treeGroup);
-  treeLayout->addWidget(mapTreeView_);
-  leftLayout->addWidget(treeGroup, 1);
-
-  auto* splitter = new QSplitter(this);
-  splitter->addWidget(left);
-  splitter->addWidget(mapScroll_);
-  splitter->setStretchFactor(1, 1);
-
-  sizeLabel_ = new QLabel(this);
-  loopCheck_ = new QCheckBox(q("画面端ループ"), this);
-  zoomBar_ = new QSlider(Qt::Horizontal, this);
-  zoomBar_->setRange(1, 6);
-  zoomBar_->setValue(2);
-  auto* bottom = new QHBoxLayout;
-  bottom->addWidget(sizeLabel_, 1);
-  bottom->addWidget(loopCheck_);
-  bottom->addWidget(zoomBar_);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(toolBar_);
-  layout->addWidget(splitter, 1);
-  layout->addLayout(bottom);
-  resize(800, 600);
-}
-
-QWidget* TMapEditorForm::makePages() {
-  pages_ = new QTabWidget(this);
-
-  auto* chips = group("マップチップの配置", pages_);
-  auto* chipsLayout = new QVBoxLayout(chips);
-  chipTabs_ = new QTabBar(chips);
-  chipTabs_->setContextMenuPolicy(Qt::CustomContextMenu);
-  chipScroll_ = new TQonScrollBox(chips);
-  chipScroll_->SetChipSize(kChip);
-  chipScroll_->SetBitmapWidth(0);
-  chipScroll_->SetBitmapHeight(0);
-  chipScroll_->setAcceptDrops(true);
-  chipsLayout->addWidget(chipTabs_);
-  chipsLayout->addWidget(chipScroll_, 1);
-  pages_->addTab(chips, q("マップチップ"));
-
-  auto* height = group("高さの設定", pages_);
-  auto* heightLayout = new QVBoxLayout(height);
-  heightBox_ = new QLabel(height);
-  heightBox_->setFixedSize(32, 32);
-  heightBox_->setAutoFillBackground(true);
-  heightBar_ = new QSlider(Qt::Horizontal, height);
-  heightBar_->setRange(-15, 15);
-  heightBar_->setTickInterval(4);
-  heightBar_->setTickPosition(QSlider::TicksBelow);
-  heightEdit_ = new QLineEdit(q("0"), height);
-  heightLayout->addWidget(heightBox_);
-  heightLayout->addWidget(heightBar_);
-  heightLayout->addWidget(heightEdit_);
-  heightLayout->addWidget(new QLabel(q("マップに段差を設定します"), height));
-  heightLayout->addWidget(new QLabel(q("黄色いところがマップエディタで設定した段差です。"), height));
-  heightLayout->addStretch();
-  pages_->addTab(height, q("高さ"));
-
-  auto* enemy = group("エンカウント率設定", pages_);
-  auto* enemyLayout = new QVBoxLayout(enemy);
-  enemyBar_ = new QSlider(Qt::Horizontal, enemy);
-  enemyBar_->setRange(0, 100);
-  enemyBar_->setTickInterval(10);
-  enemyBar_->setTickPosition(QSlider::TicksBelow);
-  enemyLayout->addWidget(enemyBar_);
-  enemyLayout->addStretch();
-  pages_->addTab(enemy, q("エンカウント"));
-
-  auto* pass = group("通行設定", pages_);
-  auto* passLayout = new QGridLayout(pass);
-  for (const char* caption : {"↑", "↓", "←", "→"}) {
-    auto* button = new QPushButton(q(caption), pass);
-    button->setCheckable(true);
-    directionButtons_.push_back(button);
-  }
-  allWays_ = new QPushButton(q("◇"), pass);
-  noWay_ = new QPushButton(q("×"), pass);
-  passLayout->addWidget(directionButtons_[0], 0, 1);
-  passLayout->addWidget(directionButtons_[2], 1, 0);
-  passLayout->addWidget(allWays_, 1, 1);
-  passLayout->addWidget(directionButtons_[3], 1, 2);
-  passLayout->addWidget(directionButtons_[1], 2, 1);
-  passLayout->addWidget(noWay_, 2, 2);
-  pages_->addTab(pass, q("通行設定"));
-
-  auto* move = group("移動情報の視覚化", pages_);
-  auto* moveLayout = new QVBoxLayout(move);
-  moveCombo_ = new QComboBox(move);
-  moveLayout->addWidget(moveCombo_);
-  moveLayout->addStretch();
-  pages_->addTab(move, q("移動情報"));
-
-  auto* ground = group("地形情報の設定", pages_);
-  auto* groundLayout = new QVBoxLayout(ground);
-  groundCombo_ = new QComboBox(ground);
-  for (const char* name : kGroundTypes) groundCombo_->addItem(q(name));
-  groundCombo_->setCurrentIndex(0);
-  groundLayout->addWidget(groundCombo_);
-  groundLayout->addStretch();
-  pages_->addTab(ground, q("地形"));
-
-  auto* events = group("イベント一覧", pages_);
-  auto* eventsLayout = new QVBoxLayout(events);
-  eventTreeView_ = new QTreeWidget(events);
-  eventTreeView_->setHeaderHidden(true);
-  eventTreeView_->setDragEnabled(true);
-  events_ = new TZETreeWidgetAdapter(*eventTreeView_);
-  sharedEditorButton_ = new QPushButton(q("共有イベントエディタ起動(&E)"), events);
-  auto* settings = group("エディタ設定", events);
-  auto* settingsLayout = new QVBoxLayout(settings);
-  gridCheck_ = new QCheckBox(q("グリッドの表示"), settings);
-  gridCheck_->setChecked(true);
-  cursorCombo_ = new QComboBox(settings);
-  cursorCombo_->addItem(q("<<未使用>>"));
-  settingsLayout->addWidget(gridCheck_);
-  settingsLayout->addWidget(cursorCombo_);
-  eventsLayout->addWidget(eventTreeView_, 1);
-  eventsLayout->addWidget(sharedEditorButton_);
-  eventsLayout->addWidget(settings);
-  pages_->addTab(events, q("イベント"));
-  return pages_;
-}
-
-void TMapEditorForm::makeToolBar() {
-  toolBar_ = new QToolBar(this);
-  modeGroup_ = new QActionGroup(this);
-  modeGroup_->setExclusive(true);
-  for (int mode = 0; mode < 7; ++mode) {
-    QAction* button = toolBar_->addAction(q(kModeHints[mode]));
-    button->setToolTip(q(kModeHints[mode]));
-    button->setCheckable(true);
-    button->setData(mode);
-    modeGroup_->addAction(button);
-    modeButtons_.push_back(button);
-  }
-  modeButtons_[0]->setChecked(true);
-  toolBar_->addSeparator();
-  auto* tools = new QActionGroup(this);
-  tools->setExclusive(true);
-  for (int tool = 0; tool < 6; ++tool) {
-    QAction* button = toolBar_->addAction(q(kToolHints[tool]));
-    button->setToolTip(q(kToolHints[tool]));
-    button->setCheckable(true);
-    button->setData(tool);
-    tools->addAction(button);
-    toolButtons_.push_back(button);
-  }
-  toolButtons_[0]->setChecked(true);
-  toolBar_->addSeparator();
-  eraser_ = toolBar_->addAction(q("消しゴム"));
-  eraser_->setCheckable(true);
-  toolBar_->addSeparator();
-  undoButton_ = toolBar_->addAction(q("アンドゥ"));
-  redoButton_ = toolBar_->addAction(q("リドゥ"));
-  undoButton_->setEnabled(false);
-  redoButton_->setEnabled(false);
-}
-
-void TMapEditorForm::makeMenus() {
-  menuBar_ = new QMenuBar(this);
-  static_cast<QVBoxLayout*>(layout())->setMenuBar(menuBar_);
-  QMenu* file = menuBar_->addMenu(q("ファイル(&F)"));
-  open_ = file->addAction(q("開く(&O)"), this, [this] { FillMapTree(); });
-  open_->setVisible(false);
-  save_ = file->addAction(q("保存(&S)"), this, [this] { SaveClick(); });
-  QMenu* edit = menuBar_->addMenu(q("編集(&E)"));
-  QAction* undo = edit->addAction(q("アンドゥ(&U)"), this, [this] { UndoClick(); });
-  undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  QAction* redo = edit->addAction(q("リドゥ(&R)"), this, [this] { RedoClick(); });
-  redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
-  chipSetEditor_ = menuBar_->addAction(q("マップチップセットエディタ(&M)"), this, [this] {
-    chipSetForm_->show();
-    chipSetForm_->raise();
-  });
-  chipSetEditor_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-  QMenu* editors = menuBar_->addMenu(q("エディタ(&E)"));
-  editors->menuAction()->setVisible(false);
-  moveTypeEditor_ = editors->addAction(q("移動タイプエディタ(&M)"));
-  moveTypeEditor_->setVisible(false);
-  QAction* anime = editors->addAction(q("アニメエディタ(&A)"));
-  anime->setVisible(false);
-  anime->setEnabled(false);
-  editors->addAction(q("スキンエディタ"))->setVisible(false);
-
-  treePopup_ = new QMenu(this);
-  newMap_ = treePopup_->addAction(q("マップを新規作成(&N)"), this, [this] { NewMapClick(); });
-  deleteMap_ = treePopup_->addAction(q("マップを削除(&D)"), this, [this] { DeleteMapClick(); });
-  editMap_ = treePopup_->addAction(q("マップを編集(&E)"), this, [this] { EditMapClick(); });
-  treePopup_->setDefaultAction(editMap_);
-  mapProperty_ = treePopup_->addAction(q("マップのプロパティ(&P)"), this, [this] { MapPropertyClick(); });
-
-  tabPopup_ = new QMenu(this);
-  addChipSet_ = tabPopup_->addAction(q("チップセットの追加(&A)"), this, [this] { AddChipSetClick(); });
-  stopChipSet_ = tabPopup_->addAction(q("このチップセットの使用を中止(&S)"), this, [this] { StopChipSetClick(); });
-}
-
 void TMapEditorForm::connectControls() {
   mapScroll_->OnPaint = [this](QPainter& painter, const QRect& clip) { PaintMap(painter, clip); };
   mapScroll_->OnMouseDown = [this](TQonMouseButton b, TQonShiftState s, int32_t x, int32_t y) {
@@ -307,6 +98,12 @@ void TMapEditorForm::connectControls() {
   mapScroll_->OnMouseMove = [this](TQonShiftState s, int32_t x, int32_t y) { MapMouseMove(s, x, y); };
   mapScroll_->OnMouseUp = [this](TQonMouseButton b, TQonShiftState s, int32_t x, int32_t y) { MapMouseUp(b, s, x, y); };
   chipScroll_->OnPaint = [this](QPainter& painter, const QRect& clip) { PaintPalette(painter, clip); };
+  chipScroll_->OnDragOver = [this](const QMimeData* data, QPoint, bool& accept) {
+    auto chipSet = DraggedChipSet(data);
+    auto map = engine_->GetCurrentMap();
+    accept = chipSet && map && !map->GetChipSetIDList()->ContainsID(chipSet->GetID());
+  };
+  chipScroll_->OnDragDrop = [this](const QMimeData* data, QPoint) { AddDroppedChipSet(DraggedChipSet(data)); };
   chipScroll_->OnMouseDown = [this](TQonMouseButton b, TQonShiftState, int32_t x, int32_t y) {
     if (b == mbLeft) PaletteMouse(x, y);
   };
@@ -367,6 +164,10 @@ void TMapEditorForm::connectControls() {
 
 // ---- the data set, skin, opening and closing
 
+void TMapEditorForm::Register() {
+  RegisterMapEditorForm([] { return std::make_unique<TMapEditorForm>(); });
+}
+
 void TMapEditorForm::setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) {
   api_ = std::move(api);
   apiGiven_ = api_ != nullptr;
@@ -377,8 +178,25 @@ void TMapEditorForm::setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) {
 
 void TMapEditorForm::LoadSkin() {
   skin_.Load();
+  LoadSkinIcons();
   painter_->InvalidateTiles();
   RepaintCanvas();
+}
+
+void TMapEditorForm::LoadSkinIcons() {
+  const ZESkinPictures skin;
+  treeIcons_ = skin.LoadIconStrip("treeicon.bmp");
+  // The tool bar's pictures in button order: the modes, the tools, the eraser, undo and redo.
+  const std::vector<QImage> buttons = skin.LoadIconStrip("mapchipbutton.bmp");
+  std::vector<QAction*> actions = modeButtons_;
+  actions.insert(actions.end(), toolButtons_.begin(), toolButtons_.end());
+  actions.insert(actions.end(), {eraser_, undoButton_, redoButton_});
+  for (size_t i = 0; i < actions.size(); ++i)
+    actions[i]->setIcon(i < buttons.size() ? QIcon(QPixmap::fromImage(buttons[i])) : QIcon());
+  events_->SetIconSource([this](int32_t index) {
+    return index >= 0 && size_t(index) < treeIcons_.size() ? QIcon(QPixmap::fromImage(treeIcons_[size_t(index)])) : QIcon();
+  });
+  FillMapTree();
 }
 
 void TMapEditorForm::LoadChipSetBitmaps() {
@@ -410,12 +228,18 @@ void TMapEditorForm::Opened() {
   }
   if (const char* graphics = api_->GetGraphicsFolder()) pictures_.SetGraphicsFolder(graphics);
   skin_.Load();
+  LoadSkinIcons();
   painter_->InvalidateTiles();
   FillMapTree();
   if (mapTreeView_->topLevelItemCount() > 0) {
     mapTreeView_->setCurrentItem(mapTreeView_->topLevelItem(0));
     SelectMap(NodeOf(mapTreeView_->topLevelItem(0)));
   }
+  std::vector<std::string> moveTypes;
+  if (auto list = api_->GetMoveTypeList())
+    for (int32_t i = 0; i < list->GetCount(); ++i)
+      if (auto moveType = list->GetItem(i)) moveTypes.push_back(moveType->GetNameBytes());
+  SetMoveTypeNames(moveTypes);
   layersForm_->setZMLZelvoAPI(api_.get());
   layersForm_->show();
   UpdateSizeLabel();
@@ -434,6 +258,7 @@ void TMapEditorForm::done(int result) {
 void TMapEditorForm::Closed() {
   // An unfinished action (a first point, a half-done copy, an event being moved) has not
   // touched the map yet; dropping its state keeps the map as it was before it.
+  engine_->EndEdit();
   toolStep_ = 0;
   guide_ = {};
   moving_ = false;
@@ -446,6 +271,7 @@ void TMapEditorForm::Closed() {
   UpdateUndoButtons();
   chipSetForm_->close();
   layersForm_->close();
+  if (moveTypeView_) moveTypeView_->close();
   engine_->GetBitmapList()->Clear();
   pictures_.LayerPictures().Clear();
   pictures_.EventPictures().Clear();
@@ -661,6 +487,7 @@ void TMapEditorForm::ToolClicked(int tool) {
 // ---- undo
 
 bool TMapEditorForm::Record(int32_t kind, int32_t k1, int32_t k2, int32_t k3, int32_t k4, int32_t k5, int32_t k6) {
+  // A refused step has shown its message; the change it would guard is not made.
   return engine_->AddUndo(kind, k1, k2, k3, k4, k5, k6);
 }
 

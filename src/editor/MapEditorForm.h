@@ -4,16 +4,20 @@
 // goes through the edit engine, preceded by an undo step. The mediator hands it the data set with
 // setZMLZelvoAPI and then shows it modally with exec().
 //
-// The implementation is split by concern: the window and its controls (MapEditorForm.cpp), the
-// mouse on the canvas and the palette (MapEditorFormMouse.cpp), the event mode
-// (MapEditorFormEvents.cpp) and the map tree, saving and chip-set tabs (MapEditorFormTree.cpp).
+// The implementation is split by concern: the window's state, values and canvas
+// (MapEditorForm.cpp), its controls and menus (MapEditorFormLayout.cpp), the mouse on the canvas
+// and the palette (MapEditorFormMouse.cpp), the event mode (MapEditorFormEvents.cpp), the event
+// tree (MapEditorFormEventTree.cpp) and the map tree, saving and chip-set tabs
+// (MapEditorFormTree.cpp).
 
 #include <QDialog>
+#include <QImage>
 #include <filesystem>
 #include <memory>
 #include <unordered_map>
 #include <vector>
 
+#include "editor/ZEEditorWindows.h"
 #include "editor/ZETreeWidgetAdapter.h"
 #include "editor/core/QonScrollBoxGeometry.h"
 #include "editor/core/ZEMapEditor.h"
@@ -34,6 +38,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
+class QMimeData;
 class QPainter;
 class QPushButton;
 class QSlider;
@@ -53,13 +58,15 @@ class IZMLZelvoAPI;
 class TMapChipSetEditorForm;
 class TMapEditorLayersForm;
 class TMapPropertyView;
+class TMoveTypeView;
 class TQonScrollBox;
 class TZEEventEditorView2;
 
 class TMapEditorForm : public QDialog,
                        public IZEMapEditorWindow,
                        public IZEMapEditorHost,
-                       public IZEChipSetMapEditorLink {
+                       public IZEChipSetMapEditorLink,
+                       public IZEMapEditorForm {
  public:
   static constexpr int32_t kEventGrid = 16;
   static constexpr int32_t kOpacityThreshold = 80;
@@ -73,9 +80,16 @@ class TMapEditorForm : public QDialog,
   explicit TMapEditorForm(QWidget* parent = nullptr, std::filesystem::path placeFile = {});
   ~TMapEditorForm() override;
 
-  void setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api);
+  void setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) override;
+  // IZEMapEditorForm: what the editor's mediator opens for its code 1.
+  QWidget& Widget() override { return *this; }
+  void ReloadSkin() override { LoadSkin(); }
+  // The maker the program registers, so the mediator's windows hold this window.
+  static void Register();
   // Reads the skin pictures again; the skin window calls it after the skin changed.
   void LoadSkin();
+  // The tree icons ("treeicon.bmp") and the tool bar pictures ("mapchipbutton.bmp") of the skin.
+  const std::vector<QImage>& TreeIcons() const { return treeIcons_; }
   void LoadChipSetBitmaps() override;
   std::shared_ptr<IZelvoMapModel> GetMapOfNode(IZelvoMapTreeNodeControl* node) const;
 
@@ -98,6 +112,9 @@ class TMapEditorForm : public QDialog,
   // Shows a map-tree node's map in the canvas; nullptr shows none.
   void SelectMap(std::shared_ptr<IZelvoMapTreeNodeControl> node);
   void UpdateSizeLabel();
+  // A chip set dropped from the chip-set editor's tree: taken while a map is open that does not
+  // use it yet; its tab is added, chosen and its palette shown. False when refused.
+  bool AddDroppedChipSet(const std::shared_ptr<IZelvoMapChipSetModel>& chipSet);
 
   // The event position whose rectangle overlaps the cursor rectangle at point with the nearest
   // top-left (the first on a tie), never skip; nullptr when none.
@@ -178,12 +195,15 @@ class TMapEditorForm : public QDialog,
  private:
   class MapTree;
 
-  // MapEditorForm.cpp
+  // MapEditorFormLayout.cpp
   void makeControls();
   QWidget* makePages();
   void makeToolBar();
   void makeMenus();
+
+  // MapEditorForm.cpp
   void connectControls();
+  void LoadSkinIcons();
   void Opened();
   void Closed();
   void PageChanged(int page);
@@ -267,6 +287,7 @@ class TMapEditorForm : public QDialog,
   void StopChipSetClick();
   void AddChipSetID(int32_t id);
   void MarkModified(IZelvoMapTreeNodeControl* node);
+  std::shared_ptr<IZelvoMapChipSetModel> DraggedChipSet(const QMimeData* data) const;
 
   std::filesystem::path placeFile_;
   std::unique_ptr<TZEMapEditor> engine_;
@@ -277,6 +298,7 @@ class TMapEditorForm : public QDialog,
   TZEMapEditorPictures pictures_;
   std::unique_ptr<TZEMapEditorPainter> painter_;
   Bitmap canvas_;
+  std::vector<QImage> treeIcons_;
 
   int32_t lastX_ = -1, lastY_ = -1;
   TPoint lastCell_{-1, -1};
@@ -299,7 +321,7 @@ class TMapEditorForm : public QDialog,
   QTabWidget* pages_ = nullptr;
   MapTree* mapTreeView_ = nullptr;
   QTreeWidget* eventTreeView_ = nullptr;
-  TZETreeWidgetAdapter* events_ = nullptr;
+  std::unique_ptr<TZETreeWidgetAdapter> events_;
   QTabBar* chipTabs_ = nullptr;
   TQonScrollBox* chipScroll_ = nullptr;
   TQonScrollBox* mapScroll_ = nullptr;
@@ -355,6 +377,7 @@ class TMapEditorForm : public QDialog,
   TMapEditorLayersForm* layersForm_ = nullptr;
   TMapChipSetEditorForm* chipSetForm_ = nullptr;
   TMapPropertyView* propertyView_ = nullptr;
+  TMoveTypeView* moveTypeView_ = nullptr;
   TZEEventEditorView2* eventEditor_ = nullptr;
 };
 

@@ -179,7 +179,13 @@ void TMapEditorForm::PickAt(const TPoint& cell) {
 
 void TMapEditorForm::MapMouseUp(TQonMouseButton button, TQonShiftState, int32_t x, int32_t y) {
   if (!engine_->GetCurrentMap()) return;
-  if (engine_->GetMode() == TZEMapEditor::ModeEvent) EventMouseUp(button, x, y);
+  if (engine_->GetMode() == TZEMapEditor::ModeEvent) {
+    EventMouseUp(button, x, y);
+    return;
+  }
+  // The stroke or tool action is over; its step keeps only the cells it changed.
+  engine_->EndEdit();
+  UpdateUndoButtons();
 }
 
 void TMapEditorForm::InvalidateCellsAround(const TPoint& a, const TPoint& b) {

@@ -5,10 +5,13 @@
 #include <QDropEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QIcon>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QTabBar>
 
 #include "editor/MapChipSetEditorForm.h"
+#include "editor/core/ZEChipSetEditorControl.h"
 #include "editor/MapEditorMapTree.h"
 #include "editor/MapPropertyView.h"
 #include "editor/QonScrollBox.h"
@@ -112,6 +115,7 @@ void TMapEditorForm::AddTreeItems(QTreeWidgetItem* parent, const std::shared_ptr
   auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(mapTreeView_);
   item->setText(0, text(node->GetNameBytes()));
   item->setData(0, Qt::UserRole, node->GetID());
+  if (size_t(ZEIcon::Map) < treeIcons_.size()) item->setIcon(0, QIcon(QPixmap::fromImage(treeIcons_[ZEIcon::Map])));
   item->setFlags(item->flags() | Qt::ItemIsEditable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled);
   nodes_[item] = node;
   for (int32_t i = 0; i < node->GetChildCount(); ++i) AddTreeItems(item, node->GetChild(i));
@@ -327,6 +331,21 @@ void TMapEditorForm::StopChipSetClick() {
   map->GetChipSetIDList()->Delete(index);
   RebuildChipSetTabs();
   RepaintCanvas();
+}
+
+// Only a drag out of the chip-set editor's tree, which is where a chip set is chosen.
+std::shared_ptr<IZelvoMapChipSetModel> TMapEditorForm::DraggedChipSet(const QMimeData* data) const {
+  if (!data || !data->hasFormat(MapTree::kItemFormat) || !chipSetForm_->isVisible()) return nullptr;
+  return chipSetForm_->Control().SelectedChipSet();
+}
+
+bool TMapEditorForm::AddDroppedChipSet(const std::shared_ptr<IZelvoMapChipSetModel>& chipSet) {
+  auto map = engine_->GetCurrentMap();
+  if (!chipSet || !map || map->GetChipSetIDList()->ContainsID(chipSet->GetID())) return false;
+  AddChipSetID(chipSet->GetID());
+  chipTabs_->setCurrentIndex(chipTabs_->count() - 1);
+  pages_->setCurrentIndex(TZEMapEditor::ModeChip);
+  return true;
 }
 
 void TMapEditorForm::ShowChipSetTab(const std::shared_ptr<IZelvoMapChipSetModel>& chipSet, bool newTab) {

@@ -1,5 +1,7 @@
 #include "editor/ZEDesktopWidget.h"
 
+#include <QDialog>
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVariant>
@@ -40,7 +42,9 @@ ZEDesktopWindow::State ZEDesktopWidget::GetState() const {
 
 void ZEDesktopWidget::SetState(State state) {
   Qt::WindowStates s = widget_.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
-  if (state == State::Minimized) s |= Qt::WindowMinimized;
+  // A dialog is run modally: minimised, it would hold the editor on a window nobody sees.
+  const bool modal = widget_.isModal() || qobject_cast<QDialog*>(&widget_) != nullptr;
+  if (state == State::Minimized && !modal) s |= Qt::WindowMinimized;
   if (state == State::Maximized) s |= Qt::WindowMaximized;
   widget_.setWindowState(s);
 }
@@ -59,7 +63,11 @@ ZEDesktopWindow::Bounds ZEDesktopWidget::GetBounds() const {
 void ZEDesktopWidget::SetBounds(const Bounds& b) {
   const QRect area = DesktopArea();
   QRect wanted(b.left, b.top, b.width, b.height);
-  widget_.setGeometry(area.isValid() ? FitIntoArea(wanted, area) : wanted);
+  QRect placed = area.isValid() ? FitIntoArea(wanted, area) : wanted;
+  // Never smaller than the window's layout allows, whatever the file says.
+  const QSize least = widget_.minimumSizeHint().expandedTo(widget_.minimumSize());
+  placed.setSize(placed.size().expandedTo(least));
+  widget_.setGeometry(placed);
 }
 
 QRect DesktopArea() {

@@ -17,12 +17,14 @@ class ZEDesktopWidget final : public ZEDesktopWindow {
 
   std::string ComponentName() const override;
   State GetState() const override;
+  // A dialog (or a modal window) is never minimised: it runs modally.
   void SetState(State state) override;
   void UseDesignedPosition() override;
   // The client area's bounds, which set back give the same window on any window manager.
   Bounds GetBounds() const override;
   // Bounds beyond the desktop are brought inside it, so a stored place from a larger screen,
-  // or a hostile file, never makes a window that cannot be reached or a giant picture buffer.
+  // or a hostile file, never makes a window that cannot be reached or a giant picture buffer;
+  // nor one smaller than its layout's minimum.
   void SetBounds(const Bounds& bounds) override;
 
  private:

@@ -1,7 +1,19 @@
 #include "editor/ZEEditorProgram.h"
 
+#include "editor/MapEditorForm.h"
+
 namespace zelvo {
 
-TZEEditorProgram::TZEEditorProgram() : windows(view) {}
+namespace {
+
+// The map editor window is made with the other windows, so its maker is registered first.
+TZEView& withMapEditor(TZEView& view) {
+  TMapEditorForm::Register();
+  return view;
+}
+
+}  // namespace
+
+TZEEditorProgram::TZEEditorProgram() : windows(withMapEditor(view)) {}
 
 }  // namespace zelvo

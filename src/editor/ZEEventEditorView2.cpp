@@ -24,7 +24,9 @@
 #include "editor/ZEOrderLView.h"
 #include "editor/ZEOrdersView.h"
 #include "editor/ZEPopupTreeView.h"
+#include "editor/core/Bitmap32.h"
 #include "model/ZMLZelvoAPI.h"
+#include "platform/core/Errors.h"
 #include "model/ZelvoActionModel.h"
 #include "model/ZelvoCollisionModel.h"
 #include "model/ZelvoCollisionModelList.h"
@@ -331,17 +333,25 @@ void TZEEventEditorView2::DrawPreview() {
   painter.fillRect(image.rect(), QBrush(palette().color(QPalette::Shadow), Qt::DiagCrossPattern));
   auto action = editing_.CurrentAction();
   auto material = action ? action->GetMaterial() : nullptr;
-  QImage picture;
+  // Read as every other painter reads pictures: the game's own BMP reader (32-bit alpha, colour
+  // keys) and the material's colour changes.
+  TBitmap32 picture;
   if (material) {
-    const auto path = NativePath(GamePathPrefix() + "Graphics\\" + material->GetPath());
-    if (QFile::exists(QString::fromStdString(path.string()))) picture.load(QString::fromStdString(path.string()));
+    try {
+      picture.LoadFromFile(GamePathPrefix() + "Graphics\\" + material->GetPath());
+      ApplyColorChanges(picture, *material);
+    } catch (const EZelvoError&) {
+      picture = TBitmap32();
+    }
   }
-  const TZEEventEditing::Preview p = editing_.DescribePreview(!picture.isNull());
+  const bool loaded = picture.Width() > 0 && picture.Height() > 0;
+  const TZEEventEditing::Preview p = editing_.DescribePreview(loaded);
   if (!p.message.empty()) {
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(QPoint(0, 55 + painter.fontMetrics().ascent()), QString::fromStdString(p.message));
   } else {
-    painter.drawImage(QPoint(p.destX, p.destY), picture, QRect(p.cellX, p.cellY, p.cellWidth, p.cellHeight));
+    painter.drawImage(QPoint(p.destX, p.destY), picture.GetBitmap().image(),
+                      QRect(p.cellX, p.cellY, p.cellWidth, p.cellHeight));
   }
   painter.end();
   preview_->setPixmap(QPixmap::fromImage(image));
@@ -447,7 +457,11 @@ void TZEEventEditorView2::showEvent(QShowEvent* event) {
 }
 
 void TZEEventEditorView2::done(int result) {
-  editing_.Release();
+  // Closed any way but OK, the edit is cancelled: shared lists go back as they were.
+  if (result == QDialog::Accepted)
+    editing_.Release();
+  else
+    editing_.Cancel();
   orders_.Clear();
   orders_.SetTag(nullptr);
   conditions_.Clear();

@@ -38,6 +38,7 @@ class TZStream final : public IZStream {
   // The bytes of a memory stream, moved out; a file stream gives none.
   std::vector<uint8_t> ReleaseMemory() { return file_ ? std::vector<uint8_t>{} : memory_.release(); }
   bool IsMemory() const { return !file_; }
+  MemoryStream* AsMemoryStream() override { return file_ ? nullptr : &memory_; }
 
  private:
   std::unique_ptr<FileStream> file_;

@@ -202,14 +202,19 @@ void TZelvoMapFloorModel::LoadSized(IZStream& stream, int32_t width, int32_t hei
   LinkPictureImage();
 }
 
-// The cells are read a block at a time and decoded from it: a large floor is neither copied
-// whole nor made twice.
+// The cells are decoded in place from a buffer, or read from a file a block at a time and
+// decoded from that: a large floor is neither copied whole nor made twice.
 std::vector<TZelvoMapCell> TZelvoMapFloorModel::readCells(BinaryReader& r, int64_t count, bool oldForm) {
   const size_t each = oldForm ? kOldMapCellBytes : kMapCellBytes;
   r.requireAvailable(count * int64_t(each), "floor cells");
+  std::vector<TZelvoMapCell> cells;
+  if (const uint8_t* bytes = r.viewBytes(count * int64_t(each))) {
+    cells.resize(size_t(count));
+    for (size_t i = 0; i < cells.size(); ++i) cells[i] = DecodeMapCell(bytes + i * each, oldForm);
+    return cells;
+  }
   constexpr size_t kBlockCells = 4096;
   std::vector<uint8_t> block(std::min(size_t(count), kBlockCells) * each);
-  std::vector<TZelvoMapCell> cells;
   cells.reserve(size_t(count));
   for (size_t left = size_t(count); left > 0;) {
     const size_t n = std::min(left, kBlockCells);

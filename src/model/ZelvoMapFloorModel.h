@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "model/ZelvoMapCell.h"
@@ -92,6 +93,18 @@ class TZelvoMapFloorModel : public TZelvoModel, public virtual IZelvoMapFloorMod
   int32_t GetHeight() const override { return height_; }
   TZelvoMapCell ResolveCell(const TZelvoMapCell& cell) const override;
   int32_t GetFloorIndex() const override;
+  // The grid, row after row (width x height cells), for copies too large to go cell by cell.
+  const TZelvoMapCell* CellData() const { return cells_.data(); }
+  TZelvoMapCell* CellData() { return cells_.data(); }
+
+  // The grid as one block, row after row (width cells each), for code that reads or writes
+  // whole rows or layers at once. Valid until the next SetSize or load.
+  std::span<TZelvoMapCell> Cells() { return cells_; }
+  std::span<const TZelvoMapCell> Cells() const { return cells_; }
+  std::span<TZelvoMapCell> Row(int32_t y) {
+    return y >= 0 && y < height_ ? std::span(cells_).subspan(size_t(y) * size_t(width_), size_t(width_))
+                                 : std::span<TZelvoMapCell>();
+  }
 
   // The record: base, -1, 0, the four settings, the picture, then the cells. The grid must have
   // been sized by the map first; the record does not hold the size.

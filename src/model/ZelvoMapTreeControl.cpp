@@ -1,5 +1,6 @@
 #include "model/ZelvoMapTreeControl.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <set>
@@ -131,7 +132,8 @@ void TZelvoMapTreeControl::LoadTopLevel(const std::string& mapsFolder, int32_t i
   auto node = std::make_shared<TZelvoMapTreeNodeControl>(id, api_);
   node->SetTree(this);
   try {
-    TZStream stream(path, TZStream::ReadFileToMemory);
+    // Read from the file itself: the tree passes over the floors' cells without reading them.
+    TZStream stream(path, TZStream::ReadFile);
     node->LoadTreeFromStream(stream);
   } catch (const EFormatError& e) {
     // The map stays in the tree, its file untouched, until someone gives it a new map.
@@ -187,7 +189,10 @@ void TZelvoMapTreeControl::RenderFolder(const std::string& mapsFolder,
       continue;
     }
     if (!node->IsModified() && !moved) continue;
-    TZStream file("", TZStream::Memory);
+    // Room for the cells up front, so a large map is not copied as its buffer grows.
+    std::vector<uint8_t> room;
+    room.reserve(size_t(std::clamp<int64_t>(node->GetDataSize(), 0, int64_t(1) << 30)) + 65536);
+    TZStream file(std::move(room), "memory");
     node->SaveToStream(file);
     sink({mapsFolder + name, bytesOf(file), {}});
     written.push_back(node);

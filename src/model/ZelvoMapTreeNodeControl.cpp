@@ -174,7 +174,8 @@ void TZelvoMapTreeNodeControl::LoadMapFile() {
     return;
   }
   if (!onDiskOnly_) return;
-  TZStream stream(FilePath(), TZStream::ReadFileToMemory);
+  // The cells are read in blocks straight from the file, never held twice.
+  TZStream stream(FilePath(), TZStream::ReadFile);
   LoadFromStream(stream);
 }
 

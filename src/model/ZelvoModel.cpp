@@ -19,6 +19,15 @@ void TZelvoModel::SaveToStream(IZStream& stream) {
   w.writeBytes(name_.c_str(), static_cast<int64_t>(name_.size()) + 1);
 }
 
+void TZelvoModel::ReadBase(BinaryReader& r) {
+  id_ = r.readInt32();
+  int32_t n = r.readInt32();
+  if (n < 0) r.fail("negative name length");
+  name_ = r.readString(int64_t(n) + 1);
+  name_.pop_back();
+  TModelIDWatermark::Saw(id_);
+}
+
 void TZelvoModel::LoadFromStream(IZStream& stream) {
   BinaryReader r(stream);
   int32_t id = r.readInt32();

@@ -10,6 +10,8 @@
 
 namespace zelvo {
 
+class BinaryReader;
+
 class IZelvoModel {
  public:
   virtual ~IZelvoModel() = default;
@@ -45,7 +47,12 @@ class TZelvoModel : public virtual IZelvoModel {
   void SetNameBytes(std::string name) override { name_ = std::move(name); }
 
  protected:
+  // A model with the given name in place of the numbered one.
+  TZelvoModel(int32_t id, const char* name) : id_(id), name_(name) {}
   void SetID(int32_t id) { id_ = id; }
+  // The base record through a reader the caller already holds, straight into this model: for
+  // fresh models that are thrown away when their record fails.
+  void ReadBase(BinaryReader& reader);
 
  private:
   int32_t id_;

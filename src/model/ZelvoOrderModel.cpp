@@ -8,7 +8,7 @@
 
 namespace zelvo {
 
-TZelvoOrderModel::TZelvoOrderModel(int32_t id) : TZelvoModel(id) { SetName(kDefaultName); }
+TZelvoOrderModel::TZelvoOrderModel(int32_t id) : TZelvoModel(id, kDefaultName) {}
 
 std::shared_ptr<TZelvoOrderModel> TZelvoOrderModel::CreateChild(int32_t id, const IZelvoOrderModelPtr& parent) {
   auto order = std::make_shared<TZelvoOrderModel>(id);
@@ -17,8 +17,7 @@ std::shared_ptr<TZelvoOrderModel> TZelvoOrderModel::CreateChild(int32_t id, cons
   return order;
 }
 
-void TZelvoOrderModel::saveParams(IZStream& stream) const {
-  BinaryWriter w(stream);
+void TZelvoOrderModel::saveParams(BinaryWriter& w) const {
   w.writeInt32(p_.type);
   switch (p_.type) {
     case OrderType::ShowText:
@@ -48,8 +47,7 @@ void TZelvoOrderModel::saveParams(IZStream& stream) const {
   }
 }
 
-void TZelvoOrderModel::loadParams(IZStream& stream, Params& p) {
-  BinaryReader r(stream);
+void TZelvoOrderModel::loadParams(BinaryReader& r, Params& p) {
   p.type = r.readInt32();
   switch (p.type) {
     case OrderType::ShowText:
@@ -80,9 +78,27 @@ void TZelvoOrderModel::loadParams(IZStream& stream, Params& p) {
 
 void TZelvoOrderModel::SaveToStream(IZStream& stream) {
   TZelvoModel::SaveToStream(stream);
-  saveParams(stream);
-  BinaryWriter(stream).writeInt32(GetChildCount());
+  BinaryWriter w(stream);
+  saveParams(w);
+  w.writeInt32(GetChildCount());
   for (const IZelvoOrderModelPtr& child : children_) child->SaveToStream(stream);
+}
+
+// Children are read into fresh orders without keeping anything to put back: a record that
+// fails drops them whole, and only the order LoadFromStream was called on is restored.
+void TZelvoOrderModel::readFresh(BinaryReader& r) {
+  RecordDepthGuard depth(r);
+  ReadBase(r);
+  loadParams(r, p_);
+  int32_t count = r.readCount(kMinRecordBytes);
+  children_.reserve(static_cast<size_t>(count));
+  const std::weak_ptr<TZelvoOrderModel> self = weak_from_this();
+  for (int32_t i = 0; i < count; ++i) {
+    auto child = std::make_shared<TZelvoOrderModel>(-1);
+    child->parent_ = self;
+    child->readFresh(r);
+    children_.push_back(std::move(child));
+  }
 }
 
 void TZelvoOrderModel::LoadFromStream(IZStream& stream) {
@@ -91,16 +107,17 @@ void TZelvoOrderModel::LoadFromStream(IZStream& stream) {
   const int32_t oldID = GetID();
   const std::string oldName = GetNameBytes();
   try {
-    TZelvoModel::LoadFromStream(stream);
+    ReadBase(r);
     Params p = p_;
-    loadParams(stream, p);
+    loadParams(r, p);
     int32_t count = r.readCount(kMinRecordBytes);
     std::vector<IZelvoOrderModelPtr> children;
     children.reserve(static_cast<size_t>(count));
+    const std::weak_ptr<TZelvoOrderModel> self = weak_from_this();
     for (int32_t i = 0; i < count; ++i) {
       auto child = std::make_shared<TZelvoOrderModel>(-1);
-      child->parent_ = weak_from_this();
-      child->LoadFromStream(stream);
+      child->parent_ = self;
+      child->readFresh(r);
       children.push_back(std::move(child));
     }
     p_ = std::move(p);

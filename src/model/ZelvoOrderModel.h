@@ -11,6 +11,8 @@
 
 namespace zelvo {
 
+class BinaryWriter;
+
 // The type codes any part produces or executes.
 namespace OrderType {
 inline constexpr int32_t GameEnd = 1;
@@ -162,8 +164,10 @@ class TZelvoOrderModel : public TZelvoModel,
     int32_t mapID = 0, x = 0, y = 0, floorID = 0, extraParam = 0;
     std::string text{'\0'};
   };
-  void saveParams(IZStream& stream) const;
-  static void loadParams(IZStream& stream, Params& p);
+  void saveParams(BinaryWriter& w) const;
+  static void loadParams(BinaryReader& r, Params& p);
+  // Reads the record straight into this fresh order, its children likewise.
+  void readFresh(BinaryReader& r);
 
   std::vector<IZelvoOrderModelPtr> children_;
   std::weak_ptr<IZelvoOrderModel> parent_;

@@ -6,6 +6,11 @@
 #include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QIcon>
+
+#include "editor/core/ZESkinPictures.h"
+#include "platform/gui/Bitmap.h"
+#include <QCheckBox>
 
 #include "MapEditorFormFixture.h"
 
@@ -233,6 +238,148 @@ TEST_F(Tools, ClosingHalfwayThroughAToolLeavesTheMapAsItWas) {
   EXPECT_EQ(town->GetMap()->GetFloor(0)->GetCell(3, 3).ChipSetID, before.ChipSetID);
   EXPECT_EQ(engine().GetMap(), nullptr);
   EXPECT_EQ(steps(), 0);
+}
+
+}  // namespace
+}  // namespace zelvo::test
+
+namespace zelvo::test {
+namespace {
+
+using ChipSetTabs = MapEditorFormTest;
+
+TEST_F(ChipSetTabs, AddingAndStoppingChipSetsChangesTheTabsAndTheMapsList) {
+  auto ids = engine().GetCurrentMap()->GetChipSetIDList();
+  form->MapChipSetTabView()->setCurrentIndex(0);
+  form->StopChipSetAction()->trigger();
+  EXPECT_EQ(ids->GetCount(), 1);
+  ASSERT_EQ(form->MapChipSetTabView()->count(), 1);
+  EXPECT_EQ(form->MapChipSetTabView()->tabText(0), "other");
+  EXPECT_EQ(engine().GetChipSet(), other);
+  EXPECT_EQ(form->ChipScroll()->BitmapWidth(), 4 * 32);
+
+  form->PickChipSetID = [this] { return plain->GetID(); };
+  form->AddChipSetAction()->trigger();
+  EXPECT_EQ(ids->GetCount(), 2);
+  EXPECT_EQ(form->MapChipSetTabView()->tabText(1), "plain");
+  form->PickChipSetID = [] { return 4242; };
+  form->AddChipSetAction()->trigger();
+  EXPECT_EQ(form->MapChipSetTabView()->tabText(2), "Unknown(4242)");
+  form->MapChipSetTabView()->setCurrentIndex(2);
+  EXPECT_EQ(form->ChipScroll()->BitmapWidth(), 0) << "no chip set, an empty palette";
+  ChipSetFormEvents::Click(palette(), QPoint(3, 3));
+  EXPECT_EQ(engine().GetChipSet(), nullptr);
+}
+
+TEST_F(ChipSetTabs, ChipSetsOfSizeZeroOrHugeSizesGiveABoundedPalette) {
+  plain->SetSize(0, 0);
+  form->EditMapAction()->trigger();
+  form->MapChipSetTabView()->setCurrentIndex(0);
+  EXPECT_EQ(form->ChipScroll()->BitmapWidth(), 0);
+  ChipSetFormEvents::Click(palette(), QPoint(3, 3));  // nothing to pick, nothing divides by zero
+  other->SetSize(1000, 1000);  // 32000 pixels a side
+  form->MapChipSetTabView()->setCurrentIndex(1);
+  EXPECT_LE(form->ChipScroll()->BitmapWidth(), TMapEditorForm::kMaxSidePixels);
+  EXPECT_LE(form->ChipScroll()->BitmapHeight(), TMapEditorForm::kMaxSidePixels);
+}
+
+TEST_F(ChipSetTabs, TheChipSetEditorShowsATabThroughItsLink) {
+  auto third = AddChipSet("third", 2, 2);
+  engine().GetCurrentMap()->GetChipSetIDList()->AddID(third->GetID());
+  IZEChipSetMapEditorLink& link = *form;
+  EXPECT_EQ(link.GetOpenMap(), town);
+  link.ShowChipSetTab(third, true);
+  EXPECT_EQ(form->MapChipSetTabView()->count(), 3);
+  EXPECT_EQ(form->MapChipSetTabView()->currentIndex(), 2);
+  EXPECT_EQ(engine().GetChipSet(), third);
+}
+
+TEST_F(ChipSetTabs, LoopAndGridChecksSetTheMapAndThePainter) {
+  form->LoopCheck()->setChecked(true);
+  EXPECT_EQ(town->GetMap()->GetLoopMode(), 3);
+  form->LoopCheck()->setChecked(false);
+  EXPECT_EQ(town->GetMap()->GetLoopMode(), 0);
+  form->GridCheck()->setChecked(false);
+  EXPECT_FALSE(form->Painter().GridVisible);
+  house->GetMap()->SetLoopMode(3);
+  form->MapTreeView()->setCurrentItem(form->MapTreeView()->topLevelItem(0)->child(0));
+  form->EditMapAction()->trigger();
+  EXPECT_TRUE(form->LoopCheck()->isChecked()) << "a looping map checks the box when it opens";
+  EXPECT_EQ(form->MapScroll()->BitmapWidth(), 4 * 32);
+}
+
+}  // namespace
+}  // namespace zelvo::test
+
+namespace zelvo::test {
+namespace {
+
+using Skin = MapEditorFormTest;
+
+TEST_F(Skin, ASkinChangeReachesTheToolBarTheTreesAndTheCanvas) {
+  EXPECT_TRUE(form->ModeButton(0)->icon().isNull()) << "no skin pictures yet";
+  const std::filesystem::path folder = ZESkinPictures().FilePath("x").parent_path();
+  std::filesystem::create_directories(folder);
+  Bitmap strip(16 * 16, 16);
+  strip.fill(0xFF00FF00u);
+  ASSERT_TRUE(strip.saveToFile(folder / "mapchipbutton.bmp", 32));
+  ASSERT_TRUE(strip.saveToFile(folder / "treeicon.bmp", 32));
+  Bitmap empty(32, 32);
+  empty.fill(0xFF0000FFu);
+  ASSERT_TRUE(empty.saveToFile(folder / "empty.bmp", 32));
+  const QRgb before = rendered().pixel(cell(7, 7));
+  form->ReloadSkin();
+  EXPECT_FALSE(form->ModeButton(0)->icon().isNull());
+  EXPECT_FALSE(form->RedoButton()->icon().isNull());
+  EXPECT_EQ(form->TreeIcons().size(), 16u);
+  EXPECT_FALSE(form->MapTreeView()->topLevelItem(0)->icon(0).isNull());
+  EXPECT_NE(rendered().pixel(cell(7, 7)), before) << "the canvas is drawn from the new cell background";
+}
+
+}  // namespace
+}  // namespace zelvo::test
+
+namespace zelvo::test {
+namespace {
+
+using DroppedChipSets = MapEditorFormTest;
+
+TEST_F(DroppedChipSets, AreTakenOnlyWhileAMapIsOpenThatDoesNotUseThemYet) {
+  auto third = AddChipSet("third", 2, 2);
+  EXPECT_FALSE(form->AddDroppedChipSet(plain)) << "already used";
+  form->ModeButton(TZEMapEditor::ModeEvent)->trigger();
+  EXPECT_TRUE(form->AddDroppedChipSet(third));
+  EXPECT_EQ(engine().GetCurrentMap()->GetChipSetIDList()->GetCount(), 3);
+  EXPECT_EQ(form->MapChipSetTabView()->currentIndex(), 2);
+  EXPECT_EQ(form->Pages()->currentIndex(), TZEMapEditor::ModeChip) << "the palette is shown";
+  EXPECT_EQ(engine().GetChipSet(), third);
+  form->CloseMap();
+  EXPECT_FALSE(form->AddDroppedChipSet(AddChipSet("fourth", 1, 1)));
+}
+
+}  // namespace
+}  // namespace zelvo::test
+
+namespace zelvo::test {
+namespace {
+
+using EmptyMap = MapEditorFormTest;
+
+TEST_F(EmptyMap, AMapOfSizeZeroShowsAnEmptyCanvasThatEveryToolPassesOver) {
+  town->GetMap()->SetSize(0, 0);
+  form->EditMapAction()->trigger();
+  EXPECT_EQ(form->MapScroll()->BitmapWidth(), 0);
+  pickChip(1, 1);
+  for (int tool : {TZEMapEditor::ToolPencil, TZEMapEditor::ToolFill, TZEMapEditor::ToolCopy}) {
+    chooseTool(tool);
+    click(QPoint(5, 5));
+  }
+  chooseMode(TZEMapEditor::ModeEvent);
+  hover(QPoint(5, 5));
+  click(QPoint(5, 5), Qt::RightButton);
+  EXPECT_TRUE(popups.empty()) << "no pop-up outside the map";
+  canvas()->repaint();
+  EXPECT_EQ(form->MapScroll()->BitmapHeight(), 0);
 }
 
 }  // namespace

@@ -270,6 +270,26 @@ TEST_F(AnimeEditorViewTest, ThePlayButtonStaysUpWithoutFramesAndClosingStopsPlay
   EXPECT_FALSE(view_.PlayButton->isChecked());
 }
 
+TEST_F(AnimeEditorViewTest, PlaybackStopsWhenTheAnimeChangesOrIsDeleted) {
+  openAnime(0);
+  view_.PlayButton->click();
+  ASSERT_TRUE(view_.PlayTimer->isActive());
+  openAnime(1);
+  EXPECT_FALSE(view_.Editor().Playing());
+  EXPECT_FALSE(view_.PlayButton->isChecked());
+  EXPECT_FALSE(view_.PlayTimer->isActive());
+
+  openAnime(0);
+  view_.PlayButton->click();
+  ASSERT_TRUE(view_.PlayTimer->isActive());
+  view_.DeleteAnimeAction->trigger();  // the next anime takes the deleted one's place
+  ASSERT_EQ(data_->animes->GetCount(), 1);
+  EXPECT_EQ(view_.Editor().CurrentAnimeIndex(), 0);
+  EXPECT_FALSE(view_.Editor().Playing());
+  EXPECT_FALSE(view_.PlayButton->isChecked());
+  EXPECT_FALSE(view_.PlayTimer->isActive());
+}
+
 TEST_F(AnimeEditorViewTest, NewAndDeleteFromTheMenuEditTheAnimeList) {
   view_.NewAnimeAction->trigger();
   ASSERT_EQ(data_->animes->GetCount(), 3);

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
+#include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <memory>
 
@@ -74,6 +77,31 @@ TEST_F(ZEDesktopWidgetTest, MinimisedWindowSavesStateOne) {
   widget_->setWindowState(Qt::WindowMinimized);
   ASSERT_TRUE(SaveWidgetPosition(*widget_, ini()));
   EXPECT_EQ(saved(), "[ZEView]\r\nLeft=100\r\nTop=80\r\nWidth=320\r\nHeight=240\r\nState=1\r\n");
+}
+
+TEST_F(ZEDesktopWidgetTest, ADialogIsNeverRestoredMinimised) {
+  put("[Dialog]\r\nLeft=40\r\nTop=50\r\nWidth=300\r\nHeight=200\r\nState=1\r\n");
+  QDialog dialog;
+  dialog.setObjectName("Dialog");
+  LoadWidgetPosition(dialog, ini());
+  EXPECT_FALSE(dialog.isMinimized());
+  EXPECT_FALSE(dialog.windowState() & Qt::WindowMinimized);
+  EXPECT_EQ(dialog.geometry(), QRect(40, 50, 300, 200)) << "it opens where it was, as a normal window";
+}
+
+TEST_F(ZEDesktopWidgetTest, ARestoredWindowIsNeverSmallerThanItsLayoutAllows) {
+  auto* layout = new QVBoxLayout(widget_.get());
+  auto* button = new QPushButton("a button that needs room", widget_.get());
+  button->setMinimumSize(150, 60);
+  layout->addWidget(button);
+  const QSize least = widget_->minimumSizeHint();
+  ASSERT_GE(least.width(), 150);
+  for (const char* size : {"Width=0\r\nHeight=0", "Width=1\r\nHeight=1", "Width=-50\r\nHeight=10"}) {
+    put(std::string("[ZEView]\r\nLeft=40\r\nTop=50\r\n") + size + "\r\nState=2\r\n");
+    LoadWidgetPosition(*widget_, ini());
+    EXPECT_GE(widget_->width(), least.width()) << size;
+    EXPECT_GE(widget_->height(), least.height()) << size;
+  }
 }
 
 TEST_F(ZEDesktopWidgetTest, PlaceSavedComesBackInANewWindow) {

@@ -39,6 +39,7 @@ using MediatorTest = EditorProgramTest;
 
 TEST_F(MediatorTest, EachCodeOpensItsWindowModallyOrNothing) {
   Start();
+  ASSERT_NE(windows->mapEditor, nullptr) << "the program builds the map editor window in";
   const std::map<uint32_t, QWidget*> expected = {
       {1, windows->mapEditor.get()},       {2, windows->eventEditorView.get()}, {3, windows->charaView.get()},      {6, windows->animeEditorView.get()},
       {8, windows->dAnimeView.get()},      {9, windows->collisionView.get()},  {11, windows->statusView.get()},

@@ -20,6 +20,9 @@
 #include "model/ZelvoDAnimationModel.h"
 #include "model/ZelvoEventModel.h"
 #include "model/ZelvoMaterialModel.h"
+#include "model/ZelvoStyleModel.h"
+#include "model/ZelvoPrivateTypes.h"
+#include "support/Bytes.h"
 #include "support/ModelTesting.h"
 
 namespace zelvo {
@@ -132,11 +135,22 @@ TEST_F(EventEditorView2Test, SharingAsksAndPutsTheListIntoTheGame) {
     view->ShareButton()->click();
     EXPECT_EQ(view->SharingLabel()->text(), QString::fromUtf8("命令リスト「話す@村人の処理」を共有中"));
     EXPECT_EQ(view->ShareButton()->text(), QString::fromUtf8("共有解除(&S)"));
+    EXPECT_EQ(api->sharedOrders->GetChildCount(), 1);  // the game's at once, while the window is open
     view->CancelButton()->click();
   });
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[1].text, "このアクションの処理内容を\n\r他のアクションと共有できるようにしますか？");
-  EXPECT_EQ(api->sharedOrders->GetChildCount(), 1);
+  EXPECT_EQ(api->sharedOrders->GetChildCount(), 0) << "Cancel takes the sharing back";
+}
+
+TEST_F(EventEditorView2Test, SharingIsKeptByOk) {
+  messages.answers = {MessageAnswer::Ok};
+  run([&] {
+    view->ShareButton()->click();
+    view->OkButton()->click();
+  });
+  ASSERT_EQ(api->sharedOrders->GetChildCount(), 1);
+  EXPECT_EQ(api->sharedOrders->GetChild(0)->GetID(), event->GetItem(0)->GetOrder()->GetID());
 }
 
 TEST_F(EventEditorView2Test, LinkingAsksThenTakesTheChosenList) {
@@ -173,6 +187,58 @@ TEST_F(EventEditorView2Test, CancellingThePicturePickerRemovesThePicture) {
   });
   EXPECT_EQ(event->GetItem(0)->GetMaterial(), nullptr);
   EXPECT_EQ(event->GetItem(1)->GetMaterial(), picture);
+}
+
+// A 32-bit BMP, alpha included, as the game's pictures may be: rows above split one colour, the
+// rest another.
+std::vector<uint8_t> bmp32(int32_t width, int32_t height, int32_t split, uint32_t top, uint32_t bottom) {
+  std::vector<uint8_t> out;
+  auto put = [&](uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(uint8_t(v >> (8 * i)));
+  };
+  const uint32_t pixels = uint32_t(width * height * 4);
+  out.push_back('B'), out.push_back('M');
+  put(54 + pixels, 4), put(0, 4), put(54, 4);
+  put(40, 4), put(uint32_t(width), 4), put(uint32_t(height), 4), put(1, 2), put(32, 2), put(0, 4), put(pixels, 4);
+  put(0, 4), put(0, 4), put(0, 4), put(0, 4);
+  for (int32_t y = height - 1; y >= 0; --y)  // bottom row first
+    for (int32_t x = 0; x < width; ++x) put(y < split ? top : bottom, 4);
+  return out;
+}
+
+TEST_F(EventEditorView2Test, ThePreviewDrawsWithTheGamesReaderAndTheColourChanges) {
+  auto material = factory.CreateStyleModel(MaterialKind::Picture);
+  material->SetName("half.bmp");
+  material->SetPath("half.bmp");
+  images->Add(material);
+  while (material->GetColorChangeCount() > 0) material->DeleteColorChange(0);  // not the usual key
+  auto change = material->AddColorChange();
+  change->SetUseTopLeftColor(false);
+  change->SetIgnoreSourceAlpha(false);
+  change->SetSourceColor(int32_t(0xFF0000FFu));  // opaque blue becomes green
+  change->SetTargetColor(int32_t(0xFF00FF00u));
+  const auto file = NativePath(GamePathPrefix() + "Graphics\\" + material->GetPath());
+  std::filesystem::create_directories(file.parent_path());
+  // The facing-down cell is rows 32..47: its upper half opaque blue, its lower half red, wholly
+  // transparent.
+  test::writeFile(file, bmp32(32, 64, 40, 0xFF0000FFu, 0x00FF0000u));
+  auto anim = api->dAnimations->GetItem(0);
+  anim->SetWidth(32);
+  anim->SetHeight(16);
+  anim->SetFourDirections();
+  for (int32_t i = 0; i < event->GetCount(); ++i) {
+    event->GetItem(i)->SetMaterial(material);
+    event->GetItem(i)->SetDAnimation(anim);
+  }
+  QImage shown;
+  run([&] {
+    shown = view->Preview()->pixmap().toImage();
+    view->CancelButton()->click();
+  });
+  ASSERT_FALSE(shown.isNull());
+  EXPECT_EQ(shown.pixel(64, 58) & 0xFFFFFFu, 0x00FF00u) << "the colour change is applied";
+  EXPECT_NE(shown.pixel(64, 68) & 0xFFFFFFu, 0xFF0000u) << "a transparent part shows the background";
+  EXPECT_EQ(shown.pixel(64, 68), shown.pixel(64, 100)) << "a transparent part shows the background";
 }
 
 TEST_F(EventEditorView2Test, AnOrderAddedFromTheListIsKeptOnlyWhenConfirmed) {

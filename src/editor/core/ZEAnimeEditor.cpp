@@ -76,12 +76,19 @@ std::shared_ptr<IZelvoAnimeFrameModel> TZEAnimeEditor::currentFrameModel() const
 }
 
 void TZEAnimeEditor::SelectAnime(int32_t index) {
+  const auto before = CurrentAnime();
   anime_ = checked(index, animes_ ? animes_->GetCount() : 0);
   image_ = frame_ = imageSelection_ = frameSelection_ = kNone;
   selecting_ = false;
   reloadPictures();
-  notify(ZEAnimeChange::AnimeSelected | ZEAnimeChange::ImageSelected | ZEAnimeChange::FrameSelected |
-         ZEAnimeChange::Lists | ZEAnimeChange::Preview | ZEAnimeChange::Selection);
+  uint32_t changes = ZEAnimeChange::AnimeSelected | ZEAnimeChange::ImageSelected | ZEAnimeChange::FrameSelected |
+                     ZEAnimeChange::Lists | ZEAnimeChange::Preview | ZEAnimeChange::Selection;
+  // Playback belongs to the anime that was playing; another one (or none, after a delete) starts still.
+  if (preview_.Playing() && CurrentAnime() != before) {
+    preview_.Stop();
+    changes |= ZEAnimeChange::Playback;
+  }
+  notify(changes);
 }
 
 // The cache holds one reference per picture of the current anime, so deleting one of two
@@ -141,6 +148,10 @@ void TZEAnimeEditor::DeleteAnime() {
   if (!node) return;
   const int32_t place = node->GetParent() ? kNone : node->GetIndex();
   const int32_t index = animeIndexOf(*node);
+  if (preview_.Playing() && index == anime_) {
+    preview_.Stop();
+    notify(ZEAnimeChange::Playback);
+  }
   tree_->Delete(node);
   if (index != kNone && animes_) animes_->Delete(index);
   const int32_t next = successor(place != kNone ? place : index, animes_ ? animes_->GetCount() : 0);

@@ -71,6 +71,10 @@ bool TZEEventEditing::EditEvent(std::shared_ptr<IZelvoEventModel> source) {
   workEvent_->Assign(*source);
   sourceEvent_ = std::move(source);
   mode_ = Mode::Event;
+  if (auto shared = sharedOrders()) {
+    for (int32_t i = 0; i < shared->GetChildCount(); ++i) sharedBefore_.push_back(shared->GetChild(i));
+    sharedSaved_ = true;
+  }
   ShowAction(GetActionCount() > 0 ? 0 : -1);
   return true;
 }
@@ -271,6 +275,8 @@ int32_t TZEEventEditing::DeleteAction(int32_t index) {
 bool TZEEventEditing::Commit() {
   if (sourceEvent_ && workEvent_) {
     sourceEvent_->Assign(*workEvent_);
+    sharedBefore_.clear();
+    sharedSaved_ = false;
     return true;
   }
   if (sourceOrder_ && workOrder_) {
@@ -280,7 +286,18 @@ bool TZEEventEditing::Commit() {
   return false;
 }
 
+void TZEEventEditing::Cancel() {
+  auto shared = sharedOrders();
+  if (sharedSaved_ && shared) {
+    while (shared->GetChildCount() > 0) shared->DeleteChild(shared->GetChildCount() - 1);
+    for (const auto& list : sharedBefore_) shared->AddChild(list);
+  }
+  Release();
+}
+
 void TZEEventEditing::Release() {
+  sharedBefore_.clear();
+  sharedSaved_ = false;
   mode_ = Mode::None;
   sourceEvent_.reset();
   workEvent_.reset();

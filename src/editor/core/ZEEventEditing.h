@@ -2,11 +2,13 @@
 // The event editing window's rules without its widgets. Everything is edited on a working copy
 // (ID -1) and written back into the source only by Commit, so a cancelled edit leaves the
 // game's event or shared list exactly as it was. The shared order lists are the game's own:
-// sharing and unsharing act on them at once, linking changes only the working copy.
+// sharing and unsharing act on them at once, so that the window shows them, and Cancel puts
+// them back as they were when the edit began; linking changes only the working copy.
 
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace zelvo {
 
@@ -84,8 +86,11 @@ class TZEEventEditing {
   // Deletes action index; the action to show next (0 when any remain), -1 when none or invalid.
   int32_t DeleteAction(int32_t index);
 
-  // Writes the working copy into its source.
+  // Writes the working copy into its source; the shared lists stay as sharing left them.
   bool Commit();
+  // Unless committed, the shared lists go back to the very lists they were when the edit began
+  // (whatever was shared or unshared meanwhile); then Release.
+  void Cancel();
   // Forgets the working copies, the sources and the current action.
   void Release();
 
@@ -107,6 +112,9 @@ class TZEEventEditing {
   Mode mode_ = Mode::None;
   std::shared_ptr<IZelvoEventModel> sourceEvent_, workEvent_;
   std::shared_ptr<IZelvoOrderModel> sourceOrder_, workOrder_;
+  // The shared lists as the edit found them, until it is committed.
+  std::vector<std::shared_ptr<IZelvoOrderModel>> sharedBefore_;
+  bool sharedSaved_ = false;
   int32_t current_ = -1;
 };
 

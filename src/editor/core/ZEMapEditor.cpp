@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <new>
 
 #include "editor/core/EtcBitmapList.h"
 #include "model/ZelvoMapChipSetIDListControl.h"
@@ -107,8 +108,22 @@ struct TZEMapEditor::LayerView {
   std::shared_ptr<IZelvoMapFloorModel> floor;
   int32_t width = 0;
   int32_t height = 0;
+  // The floor's own block of cells when it offers one: fills touch every cell several times,
+  // and a virtual call with a range check for each of those doubles their time.
+  TZelvoMapCell* cells = nullptr;
+  int32_t stride = 0;
   bool Inside(int64_t x, int64_t y) const { return x >= 0 && y >= 0 && x < width && y < height; }
   int64_t IndexOf(int32_t x, int32_t y) const { return int64_t(y) * width + x; }
+  // Inside only.
+  TZelvoMapCell Get(int32_t x, int32_t y) const {
+    return cells ? cells[size_t(y) * size_t(stride) + size_t(x)] : floor->GetCell(x, y);
+  }
+  void Set(int32_t x, int32_t y, const TZelvoMapCell& cell) {
+    if (cells)
+      cells[size_t(y) * size_t(stride) + size_t(x)] = cell;
+    else
+      floor->SetCell(x, y, cell);
+  }
 };
 
 TZelvoMapCell TZEMapEditor::ZeroCell() {
@@ -146,6 +161,10 @@ bool TZEMapEditor::LayerOf(LayerView& view) const {
   if (!view.floor) return false;
   view.width = std::min(view.map->GetWidth(), view.floor->GetWidth());
   view.height = std::min(view.map->GetHeight(), view.floor->GetHeight());
+  if (auto* own = dynamic_cast<TZelvoMapFloorModel*>(view.floor.get()); own && !own->Cells().empty()) {
+    view.cells = own->Cells().data();
+    view.stride = own->GetWidth();
+  }
   return true;
 }
 
@@ -169,14 +188,19 @@ bool TZEMapEditor::AddUndo(int32_t kind, int32_t key1, int32_t key2, int32_t key
 
 void TZEMapEditor::EndEdit() { undo_->EndEdit(); }
 
-bool TZEMapEditor::Undo() {
-  EndEdit();
-  return undo_->Undo();
-}
+bool TZEMapEditor::Undo() { return Swapped(true); }
 
-bool TZEMapEditor::Redo() {
+bool TZEMapEditor::Redo() { return Swapped(false); }
+
+bool TZEMapEditor::Swapped(bool undo) {
   EndEdit();
-  return undo_->Redo();
+  try {
+    return undo ? undo_->Undo() : undo_->Redo();
+  } catch (const std::bad_alloc&) {
+    // The step that would undo the swap cannot be had: nothing is restored, the history stays.
+    ShowMessage(kUndoRefused, {}, MessageKind::Warning, {MessageAnswer::Ok});
+    return false;
+  }
 }
 
 void TZEMapEditor::MarkMapModified() {
@@ -240,7 +264,7 @@ void TZEMapEditor::PickCell(int32_t x, int32_t y) {
 // ---- plotting ----
 
 void TZEMapEditor::WriteCell(LayerView& view, int32_t x, int32_t y, bool shift) const {
-  TZelvoMapCell cell = view.floor->GetCell(x, y);
+  TZelvoMapCell cell = view.Get(x, y);
   if (mode_ == ModeChip) {
     bool on = penOn_ != 0;
     cell.ChipSetID = on ? pen_.ChipSetID : 0;
@@ -252,12 +276,12 @@ void TZEMapEditor::WriteCell(LayerView& view, int32_t x, int32_t y, bool shift) 
   } else {
     return;
   }
-  view.floor->SetCell(x, y, cell);
+  view.Set(x, y, cell);
 }
 
 void TZEMapEditor::FixCoastOn(LayerView& view, const CoastTest& coast, int32_t x, int32_t y) const {
   if (!view.Inside(x, y)) return;
-  TZelvoMapCell cell = view.floor->GetCell(x, y);
+  TZelvoMapCell cell = view.Get(x, y);
   if (!coast.IsCoastSet(cell.ChipSetID) || !coast.InBlock(cell) || (cell.Flags & TZelvoMapCell::kFlagNoCoastFix))
     return;
   static constexpr int32_t kOffsets[8][3] = {{-1, -1, UpLeft}, {0, -1, Up},     {1, -1, UpRight}, {-1, 0, Left},
@@ -266,7 +290,7 @@ void TZEMapEditor::FixCoastOn(LayerView& view, const CoastTest& coast, int32_t x
   for (const auto& o : kOffsets) {
     int32_t nx = x + o[0], ny = y + o[1];
     // Past the map edge counts as the same material, on looping maps too.
-    if (view.Inside(nx, ny) && coast.Differs(view.floor->GetCell(nx, ny), cell)) mask |= o[2];
+    if (view.Inside(nx, ny) && coast.Differs(view.Get(nx, ny), cell)) mask |= o[2];
   }
   int32_t piece = kCoastTable[size_t(applyCornerRule(mask))];
   auto column = static_cast<uint16_t>(piece % kCoastColumns);
@@ -274,7 +298,7 @@ void TZEMapEditor::FixCoastOn(LayerView& view, const CoastTest& coast, int32_t x
   if (cell.Column == column && cell.Row == row) return;
   cell.Column = column;
   cell.Row = row;
-  view.floor->SetCell(x, y, cell);
+  view.Set(x, y, cell);
 }
 
 void TZEMapEditor::FixCoastCell(int32_t x, int32_t y) {
@@ -403,7 +427,7 @@ bool TZEMapEditor::InRegion(const CoastTest& coast, const TZelvoMapCell& cell, c
 
 // The cells a fill wrote, and the box around them.
 struct TZEMapEditor::FillMarks {
-  enum : uint8_t { Written = 1, NeedsFix = 2 };
+  enum : uint8_t { Written = 1 };
   std::vector<uint8_t> cells;
   int32_t minX = 0, maxX = 0, minY = 0, maxY = 0;
 };
@@ -442,7 +466,7 @@ void TZEMapEditor::FillRegion(LayerView& view, const CoastTest& coast, int32_t x
       int32_t nx = cx + s[0], ny = cy + s[1];
       if (!view.Inside(nx, ny)) continue;
       auto n = uint32_t(view.IndexOf(nx, ny));
-      if (marks.cells[n] || !InRegion(coast, view.floor->GetCell(nx, ny), seed_, seedCoast_)) continue;
+      if (marks.cells[n] || !InRegion(coast, view.Get(nx, ny), seed_, seedCoast_)) continue;
       marks.cells[n] = FillMarks::Written;
       pending.push_back(n);
     }
@@ -450,18 +474,32 @@ void TZEMapEditor::FillRegion(LayerView& view, const CoastTest& coast, int32_t x
 }
 
 void TZEMapEditor::FixAfterFill(LayerView& view, const CoastTest& coast, FillMarks& marks) const {
-  // Every cell next to a written one gets its piece chosen once, after the last change.
-  auto mark = [&](int32_t cx, int32_t cy) -> uint8_t& { return marks.cells[size_t(view.IndexOf(cx, cy))]; };
-  for (int32_t cy = marks.minY; cy <= marks.maxY; ++cy)
-    for (int32_t cx = marks.minX; cx <= marks.maxX; ++cx) {
-      if (!(mark(cx, cy) & FillMarks::Written)) continue;
-      for (int32_t dy = -1; dy <= 1; ++dy)
-        for (int32_t dx = -1; dx <= 1; ++dx)
-          if (view.Inside(cx + dx, cy + dy)) mark(cx + dx, cy + dy) |= FillMarks::NeedsFix;
+  // Every cell next to a written one (or written itself) gets its piece chosen once, after the
+  // last change. Whether a cell has a written neighbour is read off two sweeps: each row's
+  // written marks widened by one cell to either side, then three such rows together.
+  const int32_t x0 = std::max(marks.minX - 1, 0), x1 = std::min(marks.maxX + 1, view.width - 1);
+  const int32_t y0 = std::max(marks.minY - 1, 0), y1 = std::min(marks.maxY + 1, view.height - 1);
+  const auto span = size_t(x1 - x0 + 1);
+  auto widened = [&](int32_t y, std::vector<uint8_t>& row) {
+    std::fill(row.begin(), row.end(), uint8_t(0));
+    if (y < marks.minY || y > marks.maxY) return;
+    const uint8_t* written = marks.cells.data() + size_t(view.IndexOf(0, y));
+    for (int32_t x = marks.minX; x <= marks.maxX; ++x)
+      if (written[x] & FillMarks::Written)
+        for (int32_t nx = std::max(x - 1, x0); nx <= std::min(x + 1, x1); ++nx) row[size_t(nx - x0)] = 1;
+  };
+  std::vector<uint8_t> above(span), here(span), below(span);
+  widened(y0 - 1, above);
+  widened(y0, here);
+  for (int32_t cy = y0; cy <= y1; ++cy) {
+    widened(cy + 1, below);
+    for (int32_t cx = x0; cx <= x1; ++cx) {
+      const size_t i = size_t(cx - x0);
+      if (above[i] | here[i] | below[i]) FixCoastOn(view, coast, cx, cy);
     }
-  for (int32_t cy = std::max(marks.minY - 1, 0); cy <= std::min(marks.maxY + 1, view.height - 1); ++cy)
-    for (int32_t cx = std::max(marks.minX - 1, 0); cx <= std::min(marks.maxX + 1, view.width - 1); ++cx)
-      if (mark(cx, cy) & FillMarks::NeedsFix) FixCoastOn(view, coast, cx, cy);
+    std::swap(above, here);
+    std::swap(here, below);
+  }
 }
 
 // ---- copy and paste ----

@@ -95,7 +95,8 @@ class TZEMapEditor {
                              int32_t key6);
   // A stroke or tool action is over: its whole-layer step shrinks to the cells that changed.
   void EndEdit();
-  // False when there was nothing to undo or redo; the maps restored are marked modified.
+  // False when there was nothing to undo or redo, or (with a message shown, nothing changed)
+  // when the memory to swap the step is not there; the maps restored are marked modified.
   bool Undo();
   bool Redo();
   // Marks the top-level node of the current map modified, so the next save writes it.
@@ -138,6 +139,7 @@ class TZEMapEditor {
   struct FillMarks;
 
   bool LayerOf(LayerView& view) const;
+  bool Swapped(bool undo);
   // LayerOf for an operation that writes cells: the map is marked modified.
   bool EditLayerOf(LayerView& view);
   void PlotOn(LayerView& view, int32_t x, int32_t y, bool shift);

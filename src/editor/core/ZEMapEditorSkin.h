@@ -23,8 +23,9 @@ class TZEMapEditorSkin {
   TBitmap32 Digits;      // "number.bmp": 8 x 12 digits in rows 16 pixels apart
 
   // Loads every picture from a folder given as a program path ending in "\" (the skin folder
-  // under GameBaseDir by default). A picture that is missing or unreadable is left empty, so
-  // nothing is drawn from it; their file names are returned.
+  // under GameBaseDir by default). A picture that is missing or unreadable becomes a blank one
+  // of the size the painters read (a white background, unmarked glyph sheets), so the rest of
+  // the skin still draws; their file names are returned.
   std::vector<std::string> Load(const std::string& folder);
   std::vector<std::string> Load();
 

@@ -107,12 +107,30 @@ IZelvoOrderModelPtr childAt(const IZelvoOrderModel& order, int32_t index) {
   return index >= 0 && index < order.GetChildCount() ? order.GetChild(index) : nullptr;
 }
 
-// Deletes the item at the node's position from list, then the node, when the two agree.
+// Where in list the model of the node is, found by identity: a tree's rows need not follow the
+// list (the map editor shows a map's own package before the shared ones). A node without a model
+// goes by its position. -1 when the list does not hold it.
+template <class List>
+int32_t listedIndex(const IZETreeNode& node, const List& list) {
+  if (node.GetData().Empty()) return itemAt(list, node.GetIndex()) ? node.GetIndex() : -1;
+  for (int32_t i = 0; i < list.GetCount(); ++i)
+    if (standsFor(node, list.GetItem(i))) return i;
+  return -1;
+}
+
+int32_t childIndex(const IZETreeNode& node, const IZelvoOrderModel& order) {
+  if (node.GetData().Empty()) return childAt(order, node.GetIndex()) ? node.GetIndex() : -1;
+  for (int32_t i = 0; i < order.GetChildCount(); ++i)
+    if (standsFor(node, order.GetChild(i))) return i;
+  return -1;
+}
+
+// Deletes the node's item from list, then the node; nothing when the list does not hold it.
 template <class List>
 void deleteListedNode(IZETree& tree, IZETreeNode* node, const std::shared_ptr<List>& list) {
   if (!node || !list) return;
-  const int32_t index = node->GetIndex();
-  if (!standsFor(*node, itemAt(*list, index))) return;
+  const int32_t index = listedIndex(*node, *list);
+  if (index < 0) return;
   list->Delete(index);
   tree.Delete(node);
 }
@@ -472,8 +490,8 @@ void TZETreeDesigner::DeleteOrderNode(IZETree& tree, IZETreeNode* node) const {
   if (!node) return;
   auto parent = orderAt(tree, node->GetParent());
   if (!parent) return;
-  const int32_t index = node->GetIndex();
-  if (!standsFor(*node, childAt(*parent, index))) return;
+  const int32_t index = childIndex(*node, *parent);
+  if (index < 0) return;
   parent->DeleteChild(index);
   tree.Delete(node);
 }
@@ -515,8 +533,8 @@ void TZETreeDesigner::DeleteChildNode(IZETree& tree, IZETreeNode* node) const {
   if (!parentNode) return;
   const TZETreeNodeData parent = parentNode->GetData();
   if (auto order = parent.As<IZelvoOrderModel>()) {
-    const int32_t index = node->GetIndex();
-    if (!standsFor(*node, childAt(*order, index))) return;
+    const int32_t index = childIndex(*node, *order);
+    if (index < 0) return;
     order->DeleteChild(index);
     tree.Delete(node);
   } else if (auto folder = parent.As<IZelvoMaterialPackage>()) {
@@ -531,9 +549,13 @@ void TZETreeDesigner::DeleteChildNode(IZETree& tree, IZETreeNode* node) const {
 void TZETreeDesigner::DeleteEvent(IZETree& tree, IZETreeNode* node) const {
   IZETreeNode* packageNode = node ? node->GetParent() : nullptr;
   if (!packageNode || !api_) return;
-  auto list = api_->GetEventPackageList();
-  auto package = list ? itemAt(*list, packageNode->GetIndex()) : nullptr;
-  if (!package || !standsFor(*packageNode, package)) return;
+  // The package node's own package, wherever it is kept (a map's own one is in no list).
+  auto package = packageNode->GetData().As<IZelvoEventPackageModel>();
+  if (!package && packageNode->GetData().Empty()) {
+    auto list = api_->GetEventPackageList();
+    package = list ? itemAt(*list, packageNode->GetIndex()) : nullptr;
+  }
+  if (!package) return;
   deleteListedNode(tree, node, package);
 }
 
@@ -544,8 +566,8 @@ void TZETreeDesigner::DeleteEventPackage(IZETree& tree, IZETreeNode* node) const
 void TZETreeDesigner::DeleteSharedOrder(IZETree& tree, IZETreeNode* node) const {
   auto shared = api_ ? api_->GetSharedOrders() : nullptr;
   if (!node || !shared) return;
-  const int32_t index = node->GetIndex();
-  if (!standsFor(*node, childAt(*shared, index))) return;
+  const int32_t index = childIndex(*node, *shared);
+  if (index < 0) return;
   shared->DeleteChild(index);
   tree.Delete(node);
 }

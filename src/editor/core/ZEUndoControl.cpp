@@ -1,6 +1,9 @@
 #include "editor/core/ZEUndoControl.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstddef>
+#include <type_traits>
 #include <cstring>
 #include <new>
 #include <stdexcept>
@@ -39,24 +42,82 @@ std::vector<uint8_t> recordOf(IZelvoModel& model) {
   return ReadAllBytes(stream);
 }
 
-// Cells of a floor read and written in bulk: the data layer's own floor is reached without a
-// virtual call per cell.
-class TCellAccess {
- public:
-  explicit TCellAccess(IZelvoMapFloorModel& floor)
-      : floor_(floor), plain_(dynamic_cast<TZelvoMapFloorModel*>(&floor)) {}
-  TZelvoMapCell Get(int32_t x, int32_t y) const {
-    return plain_ ? plain_->TZelvoMapFloorModel::GetCell(x, y) : floor_.GetCell(x, y);
+// Where the cell in memory already has its stored byte layout, a step copies cells whole.
+constexpr bool kCellsAsStored = std::endian::native == std::endian::little && sizeof(TZelvoMapCell) == kMapCellBytes &&
+                                std::is_trivially_copyable_v<TZelvoMapCell> && offsetof(TZelvoMapCell, Column) == 4 &&
+                                offsetof(TZelvoMapCell, Row) == 6 && offsetof(TZelvoMapCell, Flags) == 8 &&
+                                offsetof(TZelvoMapCell, Height) == 12 && offsetof(TZelvoMapCell, GroundKind) == 14 &&
+                                offsetof(TZelvoMapCell, Passability) == 16 && offsetof(TZelvoMapCell, Encounter) == 18 &&
+                                offsetof(TZelvoMapCell, Param) == 20 && offsetof(TZelvoMapCell, EventID) == 24;
+
+inline void storeCell(const TZelvoMapCell& cell, uint8_t* out) {
+  if constexpr (kCellsAsStored)
+    std::memcpy(out, &cell, kMapCellBytes);
+  else
+    EncodeMapCell(cell, out);
+}
+
+inline TZelvoMapCell loadCell(const uint8_t* in) {
+  if constexpr (kCellsAsStored) {
+    TZelvoMapCell cell;
+    std::memcpy(&cell, in, kMapCellBytes);
+    return cell;
+  } else {
+    return DecodeMapCell(in);
   }
-  void Set(int32_t x, int32_t y, const TZelvoMapCell& cell) const {
-    if (plain_)
-      plain_->TZelvoMapFloorModel::SetCell(x, y, cell);
+}
+
+inline bool storedAs(const TZelvoMapCell& cell, const uint8_t* stored) {
+  if constexpr (kCellsAsStored) return std::memcmp(&cell, stored, kMapCellBytes) == 0;
+  uint8_t now[kMapCellBytes];
+  EncodeMapCell(cell, now);
+  return std::memcmp(now, stored, kMapCellBytes) == 0;
+}
+
+// Rows of a floor's cells against the 28-byte cells a step holds. The data layer's own floor
+// lends its grid, so a row is one copy; any other floor goes cell by cell.
+class TCellRows {
+ public:
+  TCellRows(IZelvoMapFloorModel& floor, int32_t x1, int32_t x2)
+      : floor_(floor), x1_(x1), x2_(x2), width_(x2 - x1), plain_(dynamic_cast<TZelvoMapFloorModel*>(&floor)) {
+    if (!kCellsAsStored || !plain_ || x2 > plain_->GetWidth() || x1 < 0) plain_ = nullptr;
+  }
+  void Read(int32_t y, uint8_t* out) const {
+    if (const TZelvoMapCell* row = Row(y))
+      std::memcpy(out, row, size_t(width_) * kMapCellBytes);
     else
-      floor_.SetCell(x, y, cell);
+      for (int32_t x = x1_; x < x2_; ++x, out += kMapCellBytes) storeCell(floor_.GetCell(x, y), out);
+  }
+  void Write(int32_t y, const uint8_t* in) const {
+    if (TZelvoMapCell* row = Row(y))
+      std::memcpy(static_cast<void*>(row), in, size_t(width_) * kMapCellBytes);
+    else
+      for (int32_t x = x1_; x < x2_; ++x, in += kMapCellBytes) floor_.SetCell(x, y, loadCell(in));
+  }
+  // The first and last column of row y whose cell differs from the stored one; false when none.
+  bool Differs(int32_t y, const uint8_t* in, int32_t& first, int32_t& last) const {
+    const TZelvoMapCell* row = Row(y);
+    if (row && std::memcmp(row, in, size_t(width_) * kMapCellBytes) == 0) return false;
+    auto same = [&](int32_t x) {
+      const uint8_t* stored = in + int64_t(x - x1_) * kMapCellBytes;
+      return row ? std::memcmp(row + (x - x1_), stored, kMapCellBytes) == 0 : storedAs(floor_.GetCell(x, y), stored);
+    };
+    first = x1_;
+    while (first < x2_ && same(first)) ++first;
+    if (first == x2_) return false;
+    last = x2_ - 1;
+    while (same(last)) --last;
+    return true;
   }
 
  private:
+  TZelvoMapCell* Row(int32_t y) const {
+    if (!plain_ || y < 0 || y >= plain_->GetHeight()) return nullptr;
+    return plain_->CellData() + int64_t(y) * plain_->GetWidth() + x1_;
+  }
+
   IZelvoMapFloorModel& floor_;
+  int32_t x1_, x2_, width_;
   TZelvoMapFloorModel* plain_;
 };
 
@@ -234,10 +295,9 @@ int64_t TZEUndoChipModel::EventMoveSize(TEtcUndoKeys& keys) const {
 void TZEUndoChipModel::SaveData(uint8_t* data, const TEtcUndoKeys& keys) {
   switch (keys[0]) {
     case UndoRect: {
-      TCellAccess cells(*FindMap(keys[6])->GetFloor(keys[5]));
-      uint8_t* out = data;
-      for (int32_t y = keys[2]; y < keys[4]; ++y)
-        for (int32_t x = keys[1]; x < keys[3]; ++x, out += kCellBytes) EncodeMapCell(cells.Get(x, y), out);
+      TCellRows rows(*FindMap(keys[6])->GetFloor(keys[5]), keys[1], keys[3]);
+      int64_t rowBytes = int64_t(keys[3] - keys[1]) * kCellBytes;
+      for (int32_t y = keys[2]; y < keys[4]; ++y) rows.Read(y, data + (y - keys[2]) * rowBytes);
       break;
     }
     case UndoWholeMap: {
@@ -278,17 +338,15 @@ void TZEUndoChipModel::Settle() {
   auto floor = map ? map->GetFloor(k[5]) : nullptr;
   if (!floor) return;
   // The box around the cells the edit changed, found on the bytes the step holds.
-  TCellAccess cells(*floor);
+  TCellRows rows(*floor, k[1], k[3]);
+  int64_t rowBytes = int64_t(k[3] - k[1]) * kCellBytes;
   int32_t minX = k[3], maxX = k[1] - 1, minY = k[4], maxY = k[2] - 1;
-  const uint8_t* in = GetData();
-  uint8_t now[kMapCellBytes];
-  for (int32_t y = k[2]; y < k[4]; ++y)
-    for (int32_t x = k[1]; x < k[3]; ++x, in += kCellBytes) {
-      EncodeMapCell(cells.Get(x, y), now);
-      if (std::memcmp(now, in, kCellBytes) == 0) continue;
-      minX = std::min(minX, x), maxX = std::max(maxX, x);
-      minY = std::min(minY, y), maxY = std::max(maxY, y);
-    }
+  for (int32_t y = k[2]; y < k[4]; ++y) {
+    int32_t first = 0, last = 0;
+    if (!rows.Differs(y, GetData() + (y - k[2]) * rowBytes, first, last)) continue;
+    minX = std::min(minX, first), maxX = std::max(maxX, last);
+    minY = std::min(minY, y), maxY = std::max(maxY, y);
+  }
   if (maxX < minX) minX = k[1], maxX = k[1] - 1, minY = k[2], maxY = k[2] - 1;  // nothing changed: an empty box
   if (minX == k[1] && minY == k[2] && maxX == k[3] - 1 && maxY == k[4] - 1) return;
   int32_t oldWidth = k[3] - k[1];
@@ -330,10 +388,9 @@ void TZEUndoChipModel::RestoreRect() {
   auto map = FindMap(k[6]);
   auto floor = map ? map->GetFloor(k[5]) : nullptr;
   if (!floor) return;
-  TCellAccess cells(*floor);
-  const uint8_t* in = GetData();
-  for (int32_t y = k[2]; y < k[4]; ++y)
-    for (int32_t x = k[1]; x < k[3]; ++x, in += kCellBytes) cells.Set(x, y, DecodeMapCell(in));
+  TCellRows rows(*floor, k[1], k[3]);
+  int64_t rowBytes = int64_t(k[3] - k[1]) * kCellBytes;
+  for (int32_t y = k[2]; y < k[4]; ++y) rows.Write(y, GetData() + (y - k[2]) * rowBytes);
   OpenUnlessOpen(k[6]);
 }
 

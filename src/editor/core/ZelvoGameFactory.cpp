@@ -45,6 +45,23 @@ void removeQuietly(const fs::path& path) {
   fs::remove_all(path, ec);
 }
 
+// Plain files and real folders only: a link is never followed out of the template, and a file
+// already there is never replaced. Any failure throws, so the creation as a whole fails.
+void copyPictures(const fs::path& from, const fs::path& to) {
+  std::error_code ec;
+  if (fs::symlink_status(from, ec).type() != fs::file_type::directory) return;
+  for (const auto& entry : fs::directory_iterator(from)) {
+    const fs::file_status status = entry.symlink_status();
+    const fs::path target = to / entry.path().filename();
+    if (fs::is_directory(status)) {
+      fs::create_directory(target);
+      copyPictures(entry.path(), target);
+    } else if (fs::is_regular_file(status) && !existsOnDisk(target)) {
+      fs::copy_file(entry.path(), target, fs::copy_options::none);
+    }
+  }
+}
+
 void buildGame(const std::string& staging) {
   const fs::path folder = NativePath(GameBaseDir + staging);
   fs::create_directory(folder);
@@ -55,12 +72,23 @@ void buildGame(const std::string& staging) {
   api.Load();
   GameFolder = staging + "\\";
   api.Save();
+  copyPictures(NativePath(GameBaseDir + TZelvoGameFactory::kTemplateFolder) / "Graphics", folder / "Graphics");
 }
 
 }  // namespace
 
+const std::vector<std::string>& TZelvoGameFactory::ExcludedNames() {
+  static const std::vector<std::string> names{"MapEditor", "skin",   "CVS",          "manual",
+                                              "editor",    "Editor", "ZEEventEditor"};
+  return names;
+}
+
 bool TZelvoGameFactory::IsValidGameName(const std::string& name) {
   if (name.empty() || name == "." || name == "..") return false;
+  // Windows drops a trailing dot or space from a folder name, so the folder would not be the game.
+  if (name.front() == ' ' || name.back() == ' ' || name.back() == '.') return false;
+  for (const std::string& excluded : ExcludedNames())
+    if (name == excluded) return false;
   const std::vector<std::string> parts = GamePath::split(name);
   if (parts.size() != 1 || parts.front() != name) return false;
   for (unsigned char c : Cp932::toUtf8(name))

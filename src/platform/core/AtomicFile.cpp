@@ -75,7 +75,7 @@ void copyToTemp(const std::filesystem::path& temp, const std::filesystem::path& 
     ~Closer() { ::close(fd); }
   } closer{in};
   TempFile file(temp);
-  std::vector<uint8_t> buffer(size_t(1) << 20);
+  std::vector<uint8_t> buffer(size_t(1) << 18);
   for (;;) {
     ssize_t n = ::read(in, buffer.data(), buffer.size());
     if (n < 0 && errno == EINTR) continue;

@@ -9,11 +9,6 @@ namespace zelvo {
 
 void BinaryReader::fail(const std::string& what) const { throw EFormatError(stream_.GetName(), position(), what); }
 
-int64_t BinaryReader::remaining() const {
-  int64_t left = size_ - stream_.GetPosition();
-  return left > 0 ? left : 0;
-}
-
 void BinaryReader::requireAvailable(int64_t bytes, const char* what) {
   if (bytes < 0 || bytes > remaining()) fail(std::string(what) + " runs past the end");
 }
@@ -58,9 +53,13 @@ std::vector<uint8_t> BinaryReader::readByteVector(int64_t count) {
 int32_t BinaryReader::readCount(int64_t minBytesEach) {
   int32_t n = readInt32();
   if (n < 0) fail("negative count " + std::to_string(n));
-  // Divided rather than multiplied: a huge minBytesEach must not overflow.
-  if (minBytesEach > 0 && static_cast<int64_t>(n) > remaining() / minBytesEach)
-    fail("count " + std::to_string(n) + " does not fit in the " + std::to_string(remaining()) + " bytes left");
+  // No division on the usual path (it runs once per record): with both factors within 32 bits
+  // the product cannot overflow.
+  const int64_t left = remaining();
+  const bool small = minBytesEach <= INT32_MAX && left <= INT32_MAX;
+  if (minBytesEach > 0 && n > 0 &&
+      (small ? static_cast<int64_t>(n) * minBytesEach > left : static_cast<int64_t>(n) > left / minBytesEach))
+    fail("count " + std::to_string(n) + " does not fit in the " + std::to_string(left) + " bytes left");
   return n;
 }
 

@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "platform/core/ByteStream.h"
+#include "platform/core/MemoryStream.h"
 
 namespace zelvo {
 
 class BinaryReader {
  public:
-  explicit BinaryReader(ByteStream& stream) : stream_(stream), size_(stream.GetSize()) {}
+  explicit BinaryReader(ByteStream& stream)
+      : stream_(stream), memory_(stream.AsMemoryStream()), size_(stream.GetSize()) {}
 
   int32_t readInt32() {
     uint8_t b[4];
@@ -29,8 +31,14 @@ class BinaryReader {
   // anything else goes on in readRest.
   void readBytes(void* buffer, int64_t count) {
     if (count <= 0) return;
+    if (memory_ && memory_->take(buffer, static_cast<size_t>(count))) return;
     int32_t got = stream_.Read(buffer, static_cast<int32_t>(count < kMaxChunk ? count : kMaxChunk));
     if (got != count) readRest(static_cast<uint8_t*>(buffer), count, got);
+  }
+  // The next count bytes in place when the stream is a buffer that holds them, passed over;
+  // nullptr otherwise (nothing is read then).
+  const uint8_t* viewBytes(int64_t count) {
+    return memory_ && count >= 0 ? memory_->view(static_cast<size_t>(count)) : nullptr;
   }
   std::string readString(int64_t count);
   std::vector<uint8_t> readByteVector(int64_t count);
@@ -42,8 +50,11 @@ class BinaryReader {
   int32_t readLength() { return readCount(1); }
   void requireAvailable(int64_t bytes, const char* what);
 
-  int64_t position() const { return stream_.GetPosition(); }
-  int64_t remaining() const;
+  int64_t position() const { return memory_ ? memory_->GetPosition() : stream_.GetPosition(); }
+  int64_t remaining() const {
+    int64_t left = size_ - position();
+    return left > 0 ? left : 0;
+  }
   ByteStream& stream() { return stream_; }
 
   [[noreturn]] void fail(const std::string& what) const;
@@ -54,12 +65,13 @@ class BinaryReader {
   void readRest(uint8_t* out, int64_t count, int32_t got);
 
   ByteStream& stream_;
+  MemoryStream* memory_;
   int64_t size_;
 };
 
 class BinaryWriter {
  public:
-  explicit BinaryWriter(ByteStream& stream) : stream_(stream) {}
+  explicit BinaryWriter(ByteStream& stream) : stream_(stream), memory_(stream.AsMemoryStream()) {}
 
   void writeInt32(int32_t value) {
     uint32_t v = static_cast<uint32_t>(value);
@@ -71,6 +83,7 @@ class BinaryWriter {
   // Throws EFileError when the stream takes fewer bytes than given.
   void writeBytes(const void* buffer, int64_t count) {
     if (count <= 0) return;
+    if (memory_) return memory_->put(buffer, static_cast<size_t>(count));
     if (count > kMaxChunk) return writeLarge(static_cast<const uint8_t*>(buffer), count);
     if (stream_.Write(buffer, static_cast<int32_t>(count)) != count) failShortWrite();
   }
@@ -82,6 +95,7 @@ class BinaryWriter {
   [[noreturn]] void failShortWrite() const;
 
   ByteStream& stream_;
+  MemoryStream* memory_;
 };
 
 }  // namespace zelvo

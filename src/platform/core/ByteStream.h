@@ -6,6 +6,8 @@
 
 namespace zelvo {
 
+class MemoryStream;
+
 class ByteStream {
  public:
   virtual ~ByteStream() = default;
@@ -19,6 +21,9 @@ class ByteStream {
   virtual int64_t GetSize() const = 0;
   // The file this stream reads or writes, for error messages; "memory" for a buffer.
   virtual std::string GetName() const = 0;
+  // The buffer behind the stream when it is one, so readers and writers can skip the virtual
+  // calls per field; nullptr otherwise.
+  virtual MemoryStream* AsMemoryStream() { return nullptr; }
 };
 
 }  // namespace zelvo

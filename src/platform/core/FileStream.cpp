@@ -24,13 +24,16 @@ FileStream::~FileStream() {
 
 int32_t FileStream::Read(void* buffer, int32_t count) {
   if (count <= 0 || !file_) return 0;
-  return static_cast<int32_t>(std::fread(buffer, 1, static_cast<size_t>(count), file_));
+  auto got = static_cast<int32_t>(std::fread(buffer, 1, static_cast<size_t>(count), file_));
+  position_ += got;
+  return got;
 }
 
 int32_t FileStream::Write(const void* buffer, int32_t count) {
   if (count <= 0 || !file_) return 0;
   int32_t written = static_cast<int32_t>(std::fwrite(buffer, 1, static_cast<size_t>(count), file_));
-  if (written > 0) size_ = std::max<int64_t>(size_, std::ftell(file_));
+  position_ += written;
+  size_ = std::max(size_, position_);
   return written;
 }
 
@@ -38,10 +41,11 @@ int32_t FileStream::Seek(int32_t position) {
   if (!file_) return 0;
   if (position < 0) position = 0;
   std::fseek(file_, position, SEEK_SET);
-  return static_cast<int32_t>(std::ftell(file_));
+  position_ = std::ftell(file_);
+  return static_cast<int32_t>(position_);
 }
 
-int64_t FileStream::GetPosition() const { return file_ ? std::ftell(file_) : 0; }
+int64_t FileStream::GetPosition() const { return file_ ? position_ : 0; }
 
 int64_t FileStream::GetSize() const { return file_ ? size_ : 0; }
 

@@ -33,6 +33,8 @@ class FileStream final : public ByteStream {
   std::FILE* file_ = nullptr;
   std::string name_;
   int64_t size_ = 0;
+  // Kept here: asking the C library would cost a system call per count a reader checks.
+  int64_t position_ = 0;
 };
 
 // The whole file, or EFileError.

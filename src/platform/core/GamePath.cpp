@@ -75,10 +75,9 @@ std::vector<std::string> split(std::string_view p) {
 std::filesystem::path resolve(const std::filesystem::path& root, std::string_view cp932Path) {
   std::filesystem::path out = root;
   for (const std::string& part : split(cp932Path)) {
-    if (part == "..") {
-      out = out.parent_path();
-      continue;
-    }
+    // A stored name never leads out of the folder it is looked up in: with a ".." it names a
+    // file that is not there, inside the root.
+    if (part == "..") return root / "<outside>";
     out /= onDisk(out.empty() ? std::filesystem::path(".") : out, Cp932::toUtf8(part));
   }
   return out;

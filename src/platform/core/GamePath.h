@@ -15,7 +15,8 @@ std::vector<std::string> split(std::string_view cp932Path);
 
 // root + the stored relative path. Each component that exists under a different case is
 // replaced by the name on disk (an exact match wins, else the first in name order); components
-// that do not exist yet keep their own spelling, in UTF-8.
+// that do not exist yet keep their own spelling, in UTF-8. A path with a ".." component gives
+// root + "<outside>", a name no game holds, so it reads as a missing file and never escapes root.
 std::filesystem::path resolve(const std::filesystem::path& root, std::string_view cp932Path);
 
 // Forgets every cached folder listing (they are also refreshed whenever a lookup misses).

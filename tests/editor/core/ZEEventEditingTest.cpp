@@ -173,9 +173,52 @@ TEST_F(EventEditingTest, SharingPutsTheRootOrderIntoTheGameAtOnce) {
   EXPECT_EQ(u8(editing.SharingLabel()), "命令リスト「話す@村人の処理」を共有中");
   EXPECT_EQ(u8(editing.ShareButtonCaption()), "共有解除(&S)");
 
-  // Sharing is the game's, not the copy's: a cancel keeps the list.
+  // OK keeps what was shared.
+  ASSERT_TRUE(editing.Commit());
   editing.Release();
   EXPECT_EQ(api->sharedOrders->GetChildCount(), 2);
+}
+
+TEST_F(EventEditingTest, CancelPutsTheSharedListsBackWhateverWasSharedUnsharedOrLinked) {
+  struct Case {
+    const char* name;
+    void (*edit)(TZEEventEditing&, IZelvoOrderModel& shared);
+  };
+  const Case cases[] = {
+      {"shared", [](TZEEventEditing& e, IZelvoOrderModel&) { ASSERT_TRUE(e.Share()); }},
+      {"shared, unshared and shared again",
+       [](TZEEventEditing& e, IZelvoOrderModel&) {
+         ASSERT_TRUE(e.Share());
+         ASSERT_TRUE(e.Unshare());
+         ASSERT_TRUE(e.Share());
+       }},
+      {"a linked list unshared",
+       [](TZEEventEditing& e, IZelvoOrderModel&) {
+         e.ShowAction(1);
+         ASSERT_TRUE(e.Unshare());
+       }},
+      {"linked, then shared elsewhere",
+       [](TZEEventEditing& e, IZelvoOrderModel& shared) {
+         ASSERT_TRUE(e.Share());
+         e.ShowAction(1);
+         ASSERT_TRUE(e.LinkTo(shared.GetChild(1)));
+       }},
+  };
+  for (const auto& c : cases) {
+    auto source = gameEvent();
+    const auto eventBefore = test::saved(*source);
+    const auto sharedBefore = test::saved(*api->sharedOrders);
+    std::vector<std::shared_ptr<IZelvoOrderModel>> lists;
+    for (int32_t i = 0; i < api->sharedOrders->GetChildCount(); ++i) lists.push_back(api->sharedOrders->GetChild(i));
+    ASSERT_TRUE(editing.EditEvent(source));
+    c.edit(editing, *api->sharedOrders);
+    editing.Cancel();
+    EXPECT_EQ(test::saved(*api->sharedOrders), sharedBefore) << c.name;
+    EXPECT_EQ(test::saved(*source), eventBefore) << c.name;
+    ASSERT_EQ(api->sharedOrders->GetChildCount(), int32_t(lists.size())) << c.name;
+    for (size_t i = 0; i < lists.size(); ++i) EXPECT_EQ(api->sharedOrders->GetChild(int32_t(i)), lists[i]) << c.name;
+    EXPECT_EQ(source->GetItem(1)->GetOrder(), lists.back()) << c.name << ": the linked action keeps its list";
+  }
 }
 
 TEST_F(EventEditingTest, TwoLinkedActionsShowOneListAndUnsharingRemovesItForBoth) {

@@ -107,6 +107,17 @@ TEST_F(PainterTest, APictureLayerShowsItsPieceOfThePictureInsteadOfCells) {
 
 // ---- overlays ----
 
+TEST_F(PainterTest, ASkinWithoutPicturesDrawsBlankCellsNotBlackOnes) {
+  TempDir none;
+  EXPECT_EQ(skin.Load(Cp932::fromUtf8(none.path().string()) + "/").size(), 6u);
+  for (int32_t mode : {0, 3, 4, 5}) {
+    engine.SetMode(mode);
+    painter.GridVisible = false;
+    const uint32_t expected = mode == 0 ? 0xFFFFFFFFu : Fill(0xFFFFFFFFu, TZEMapEditorPainter::kVeil);
+    EXPECT_EQ(Cell(3, 3).GetPixel(5, 5), expected) << "mode " << mode;
+  }
+}
+
 TEST_F(PainterTest, TheVeilCoversEveryModeButTheChipMode) {
   for (int32_t mode : {0, 1, 2, 3, 4, 5, 6}) {
     engine.SetMode(mode);

@@ -55,7 +55,7 @@ TEST_F(SkinTest, FileNamesAreFoundWhateverTheirCase) {
   EXPECT_EQ(missing.size(), 5u);
 }
 
-TEST_F(SkinTest, MissingAndBrokenPicturesAreReportedAndLeftEmpty) {
+TEST_F(SkinTest, MissingAndBrokenPicturesAreReportedAndBecomeBlanksOfThePaintersSizes) {
   WriteKeyedPicture(dir / "traffic.bmp");
   EXPECT_TRUE(skin.Load(Folder()).size() == 5);
   ASSERT_EQ(skin.Traffic.Width(), 4);
@@ -64,8 +64,21 @@ TEST_F(SkinTest, MissingAndBrokenPicturesAreReportedAndLeftEmpty) {
   std::ofstream(other / "traffic.bmp", std::ios::binary) << "BM broken";
   const auto missing = skin.Load(Cp932::fromUtf8(other.path().string()) + "/");
   EXPECT_EQ(missing.size(), 6u);
-  EXPECT_EQ(skin.Traffic.Width(), 0);
-  EXPECT_EQ(skin.Empty.Width(), 0);
+  struct Blank {
+    const TBitmap32* picture;
+    int32_t width, height;
+    uint32_t pixel;
+  };
+  const Blank blanks[] = {
+      {&skin.Empty, 32, 32, 0xFFFFFFFFu},     {&skin.Start, 32, 32, 0},   {&skin.Event, 128, 64, 0},
+      {&skin.Traffic, 384, 32, 0},            {&skin.Digits, 96, 32, 0},
+      {&skin.GroundType, 256, 16, 0xFFFF00FFu},  // the sheet's key: nothing is copied
+  };
+  for (const Blank& b : blanks) {
+    EXPECT_EQ(b.picture->Width(), b.width) << b.width;
+    EXPECT_EQ(b.picture->Height(), b.height) << b.width;
+    EXPECT_EQ(b.picture->GetPixel(b.width - 1, b.height - 1), b.pixel) << b.width;
+  }
 }
 
 }  // namespace

@@ -329,8 +329,37 @@ TEST_F(TreeDesignerTest, StaleNodesNeverDeleteAnotherModel) {
   designer.DeleteEventPackage(tree, tree.GetTopLevel(0));
   EXPECT_EQ(api->GetEventPackageList()->GetCount(), 1);
   EXPECT_EQ(tree.GetTopLevelCount(), 2);
-  designer.DeleteEventPackage(tree, tree.GetTopLevel(1));  // its position is past the list's end
-  EXPECT_EQ(api->GetEventPackageList()->GetCount(), 1);
+  // Its row is past the list's end, but its package is still listed: that is the one deleted.
+  designer.DeleteEventPackage(tree, tree.GetTopLevel(1));
+  EXPECT_EQ(api->GetEventPackageList()->GetCount(), 0);
+  EXPECT_EQ(tree.GetTopLevelCount(), 1);
+}
+
+TEST_F(TreeDesignerTest, DeletesFindTheirModelWhenTheRowsDoNotFollowTheList) {
+  // As the map editor shows them: the map's own package first, then the shared ones.
+  auto village = package("村", {"村人", "長老"});
+  auto woods = package("森", {"熊"});
+  auto local = named(factory.CreateEventPackageModel(), "ローカル");
+  local->Add(named(factory.CreateEventModel(), "宝箱"));
+  auto list = api->GetEventPackageList();
+  designer.AddEventPackageNode(tree, nullptr, nullptr, local);
+  designer.AddEventPackageNode(tree, nullptr, list, village);
+  designer.AddEventPackageNode(tree, nullptr, list, woods);
+  ASSERT_EQ(tree.GetTopLevel(1)->GetChildCount(), 2);
+
+  designer.DeleteEvent(tree, tree.GetTopLevel(1)->GetChild(1));
+  ASSERT_EQ(village->GetCount(), 1);
+  EXPECT_EQ(u8(village->GetItem(0)->GetNameBytes()), "村人");
+  designer.DeleteEvent(tree, tree.GetTopLevel(0)->GetChild(0));
+  EXPECT_EQ(local->GetCount(), 0);
+  EXPECT_EQ(tree.GetTopLevel(0)->GetChildCount(), 0);
+
+  designer.DeleteEventPackage(tree, tree.GetTopLevel(2));
+  ASSERT_EQ(list->GetCount(), 1);
+  EXPECT_EQ(list->GetItem(0), village);
+  designer.DeleteEventPackage(tree, tree.GetTopLevel(0));  // the map's own package is in no list
+  EXPECT_EQ(list->GetCount(), 1);
+  EXPECT_EQ(tree.GetTopLevelCount(), 2);
 }
 
 TEST_F(TreeDesignerTest, MaterialTreeMarksLostAndNewItems) {

@@ -198,6 +198,27 @@ TEST(ZEUndoControl, AStepThatCannotBeAllocatedIsRefusedWithAMessage) {
   EXPECT_EQ(messages.shown.size(), 1u);
 }
 
+TEST(ZEUndoControl, AnUndoWithoutMemoryForItsSwapSaysSoAndChangesNothing) {
+  EditorFixture f(64, 64);
+  f.editor.SetMode(TZEMapEditor::ModeHeight);
+  recordLayer(f);
+  f.editor.SetValue(6);
+  f.editor.SetAnchor(0, 0);
+  f.editor.FillRect(63, 63, false);
+  f.editor.EndEdit();
+  auto after = f.Bytes();
+  auto& undo = f.editor.GetUndoControl();
+  undo.SetBlockLimit(1000);  // the swap must capture the whole layer again
+  MessageBoxRecorder messages;
+  EXPECT_FALSE(f.editor.Undo());
+  EXPECT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(f.Bytes(), after);
+  EXPECT_EQ(undo.GetUndoneCount(), 0);
+  undo.SetBlockLimit(INT64_MAX);
+  EXPECT_TRUE(f.editor.Undo());
+  EXPECT_NE(f.Bytes(), after);
+}
+
 TEST(ZEUndoControl, AResizeIsUndoneWithItsCells) {
   EditorFixture f(6, 5);
   f.map->AddFloor(std::make_shared<TZelvoMapFloorModel>(1, &f.data));

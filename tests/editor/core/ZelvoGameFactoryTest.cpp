@@ -84,7 +84,8 @@ TEST_F(GameFactoryTest, NewGameIsACompleteCopyOfTheTemplatesData) {
   EXPECT_EQ(under(made, "Data/"), under(source, "Data/"));
   EXPECT_EQ(under(made, "Maps/"), under(source, "Maps/"));  // the per-map files too
   EXPECT_GT(under(made, "Maps/").size(), 3u);
-  EXPECT_EQ(under(made, "Graphics/"), (Snapshot{{"Graphics/", ""}}));  // pictures stay behind
+  EXPECT_EQ(under(made, "Graphics/"), under(source, "Graphics/"));  // every material keeps its picture
+  EXPECT_GT(under(made, "Graphics/").size(), 3u);
   EXPECT_FALSE(made.count("Readme.txt"));
 
   // The template is untouched and nothing else appeared beside the new game.
@@ -106,10 +107,41 @@ TEST_F(GameFactoryTest, TakenNamesAreRefusedAndLeftAlone) {
 TEST_F(GameFactoryTest, NamesNoFolderCanHoldAreRefused) {
   writeTemplate();
   const Snapshot before = snapshot(base.path());
-  for (const std::string name : {"", ".", "..", "a\\b", "a/b", "a:b", "a?", "a*", "a<b", "bad\x01", "\x81", "x\\"})
+  for (const std::string name : {"", ".", "..", "a\\b", "a/b", "a:b", "a?", "a*", "a<b", "bad\x01", "\x81", "x\\", " lead",
+                                 "trail ", "dot.", "MapEditor", "skin", "CVS", "manual", "editor", "Editor",
+                                 "ZEEventEditor"})
     EXPECT_FALSE(factory.CreateGame(name)) << name;
   EXPECT_EQ(snapshot(base.path()), before);
   EXPECT_TRUE(TZelvoGameFactory::IsValidGameName(Cp932::fromUtf8("表示テスト")));  // trail byte 0x5C inside
+  // The list leaves out only these exact names; others like them are games.
+  for (const char* name : {"Skin", "EDITOR", "a.b", "in side"}) EXPECT_TRUE(TZelvoGameFactory::IsValidGameName(name)) << name;
+}
+
+TEST_F(GameFactoryTest, PicturesAreCopiedAsPlainFilesNeverThroughLinks) {
+  writeTemplate();
+  const fs::path graphics = base / "Default" / "Graphics";
+  fs::create_directory(graphics / "Sub");
+  std::ofstream(graphics / "Sub" / "inner.bmp") << "inner";
+  std::ofstream(base / "secret.txt") << "outside";
+  fs::create_symlink(base / "secret.txt", graphics / "link.bmp");
+  fs::create_directory_symlink(base.path(), graphics / "up");
+  ASSERT_TRUE(factory.CreateGame("Linked"));
+  const fs::path made = base / "Linked" / "Graphics";
+  EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(made / "Sub" / "inner.bmp")));
+  EXPECT_FALSE(fs::exists(fs::symlink_status(made / "link.bmp")));
+  EXPECT_FALSE(fs::exists(fs::symlink_status(made / "up")));
+}
+
+TEST_F(GameFactoryTest, AFailedPictureCopyLeavesNoHalfMadeGame) {
+  writeTemplate();
+  const fs::path locked = base / "Default" / "Graphics" / "locked.bmp";
+  std::ofstream(locked) << "no";
+  fs::permissions(locked, fs::perms::none);
+  if (std::ifstream(locked).good()) GTEST_SKIP() << "permissions do not hold here (root)";
+  EXPECT_FALSE(factory.CreateGame("Half"));
+  fs::permissions(locked, fs::perms::owner_all);
+  for (const auto& entry : fs::directory_iterator(base.path()))
+    EXPECT_EQ(entry.path().filename(), "Default") << "nothing is left beside the template";
 }
 
 TEST_F(GameFactoryTest, JapaneseNamesBecomeUtf8Folders) {

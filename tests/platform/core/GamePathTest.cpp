@@ -31,6 +31,21 @@ TEST(GamePath, FindsFilesWhateverTheCase) {
   EXPECT_EQ(GamePath::resolve(dir.path(), "Data\\New.Dat"), dir / "Data/New.Dat");
 }
 
+TEST(GamePath, AStoredNameNeverLeadsOutOfItsRoot) {
+  test::TempDir dir;
+  touch(dir / "secret.txt");
+  touch(dir / "Game/Graphics/a.bmp");
+  GamePath::clearCache();
+  const auto root = dir / "Game";
+  for (const char* name : {"..\\secret.txt", "Graphics\\..\\..\\secret.txt", "..\\..\\..\\etc\\passwd",
+                           "Graphics/../../secret.txt", "Graphics\\..\\Graphics\\a.bmp"}) {
+    const auto resolved = GamePath::resolve(root, name);
+    EXPECT_FALSE(std::filesystem::exists(resolved)) << name;
+    const auto rel = resolved.lexically_relative(root);
+    EXPECT_FALSE(rel.empty() || *rel.begin() == "..") << name << " -> " << resolved;
+  }
+}
+
 TEST(GamePath, ResolvesATrailByteBackslashNameToItsFile) {
   test::TempDir dir;
   touch(dir / "ソフト/表.bmp");
