@@ -81,9 +81,6 @@ TMapEditorForm::~TMapEditorForm() {
   if (placeFile_.empty()) SaveWidgetPosition(*this);
   else SaveWidgetPosition(*this, placeFile_);
   engine_->SetWindow(nullptr);
-  // The event tree's adapter is no widget, so no parent deletes it.
-  delete events_;
-  events_ = nullptr;
 }
 
 // ---- controls
@@ -163,10 +160,6 @@ void TMapEditorForm::connectControls() {
 }
 
 // ---- the data set, skin, opening and closing
-
-void TMapEditorForm::Register() {
-  RegisterMapEditorForm([] { return std::make_unique<TMapEditorForm>(); });
-}
 
 void TMapEditorForm::setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) {
   api_ = std::move(api);

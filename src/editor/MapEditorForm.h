@@ -17,7 +17,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include "editor/ZEEditorWindows.h"
 #include "editor/ZETreeWidgetAdapter.h"
 #include "editor/core/QonScrollBoxGeometry.h"
 #include "editor/core/ZEMapEditor.h"
@@ -65,8 +64,7 @@ class TZEEventEditorView2;
 class TMapEditorForm : public QDialog,
                        public IZEMapEditorWindow,
                        public IZEMapEditorHost,
-                       public IZEChipSetMapEditorLink,
-                       public IZEMapEditorForm {
+                       public IZEChipSetMapEditorLink {
  public:
   static constexpr int32_t kEventGrid = 16;
   static constexpr int32_t kOpacityThreshold = 80;
@@ -80,12 +78,8 @@ class TMapEditorForm : public QDialog,
   explicit TMapEditorForm(QWidget* parent = nullptr, std::filesystem::path placeFile = {});
   ~TMapEditorForm() override;
 
-  void setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) override;
-  // IZEMapEditorForm: what the editor's mediator opens for its code 1.
-  QWidget& Widget() override { return *this; }
-  void ReloadSkin() override { LoadSkin(); }
-  // The maker the program registers, so the mediator's windows hold this window.
-  static void Register();
+  // What the editor's mediator hands over for its code 1.
+  void setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api);
   // Reads the skin pictures again; the skin window calls it after the skin changed.
   void LoadSkin();
   // The tree icons ("treeicon.bmp") and the tool bar pictures ("mapchipbutton.bmp") of the skin.

@@ -115,9 +115,6 @@ TEST_F(EndToEndTest, MakeOpenEditSaveAndPlay) {
   QTest::mouseClick(view->CreateButton(), Qt::LeftButton);
   const int row = view->GameList()->count() - 1;
   ASSERT_EQ(view->GameList()->item(row)->text(), "[Test1]");
-  // A new game gets the template's data only; its author brings the pictures.
-  std::filesystem::copy(base / "Default" / "Graphics", base / "Test1" / "Graphics",
-                        std::filesystem::copy_options::recursive);
   doubleClickRow(*view->GameList(), row);
   ASSERT_EQ(view->windowTitle(), "ZelvoEditor - Test1");
   const int32_t moveTypesBefore = stored("Test1\\")->GetMoveTypeList()->GetCount();

@@ -328,7 +328,7 @@ TEST_F(Skin, ASkinChangeReachesTheToolBarTheTreesAndTheCanvas) {
   empty.fill(0xFF0000FFu);
   ASSERT_TRUE(empty.saveToFile(folder / "empty.bmp", 32));
   const QRgb before = rendered().pixel(cell(7, 7));
-  form->ReloadSkin();
+  form->LoadSkin();
   EXPECT_FALSE(form->ModeButton(0)->icon().isNull());
   EXPECT_FALSE(form->RedoButton()->icon().isNull());
   EXPECT_EQ(form->TreeIcons().size(), 16u);
