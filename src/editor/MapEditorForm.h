@@ -17,6 +17,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "editor/ZEEditorWindows.h"
 #include "editor/ZETreeWidgetAdapter.h"
 #include "editor/core/QonScrollBoxGeometry.h"
 #include "editor/core/ZEMapEditor.h"
@@ -78,7 +79,6 @@ class TMapEditorForm : public QDialog,
   explicit TMapEditorForm(QWidget* parent = nullptr, std::filesystem::path placeFile = {});
   ~TMapEditorForm() override;
 
-  // What the editor's mediator hands over for its code 1.
   void setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api);
   // Reads the skin pictures again; the skin window calls it after the skin changed.
   void LoadSkin();

@@ -115,6 +115,8 @@ TEST_F(EndToEndTest, MakeOpenEditSaveAndPlay) {
   QTest::mouseClick(view->CreateButton(), Qt::LeftButton);
   const int row = view->GameList()->count() - 1;
   ASSERT_EQ(view->GameList()->item(row)->text(), "[Test1]");
+  // The template's pictures come with it, so the new game plays as it stands.
+  ASSERT_TRUE(std::filesystem::is_directory(base / "Test1" / "Graphics"));
   doubleClickRow(*view->GameList(), row);
   ASSERT_EQ(view->windowTitle(), "ZelvoEditor - Test1");
   const int32_t moveTypesBefore = stored("Test1\\")->GetMoveTypeList()->GetCount();
