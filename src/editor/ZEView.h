@@ -3,6 +3,7 @@
 // editor through the mediator, saving and reloading the open game, making new games and test play.
 
 #include <QMainWindow>
+#include <array>
 #include <memory>
 #include <string>
 

@@ -28,6 +28,9 @@
 #include "model/ZelvoMoveTypeList.h"
 #include "player/GameFolderChoice.h"
 #include "player/HeadlessPlayer.h"
+#include "player/ZCZelvoAPIImpl.h"
+#include "player/ZLZelvoAPIImpl.h"
+#include "model/ZelvoPartyModel.h"
 
 namespace zelvo::test {
 namespace {
@@ -85,15 +88,23 @@ QPushButton* buttonCalled(QWidget& window, const char* caption) {
   return nullptr;
 }
 
+struct Played {
+  std::string folder;
+  int32_t scrollX = 0, scrollY = 0, mapID = -1;
+};
+
 // The field frame after leaving the splash, as the player shows it from the start folder.
-d3d9::Frame fieldFrame(const std::filesystem::path& startFolder, std::string* played) {
+d3d9::Frame fieldFrame(const std::filesystem::path& startFolder, Played* played) {
   THeadlessPlayer player;
   EXPECT_TRUE(player.Start(startFolder)) << player.Form().Failure();
-  *played = player.Form().GameFolderText();
+  played->folder = player.Form().GameFolderText();
   ScriptedInput script;
   script.Tap(3, Qt::Key_Return);
   player.Run(script, 8);
   EXPECT_EQ(player.Form().CurrentState(), TZelvoForm::State::Field);
+  played->scrollX = player.Form().ControlAPI()->GetScrollX();
+  played->scrollY = player.Form().ControlAPI()->GetScrollY();
+  played->mapID = player.Form().ControlAPI()->GetParty()->GetMapID();
   return player.Sink().lastFrame();
 }
 
@@ -172,17 +183,38 @@ TEST_F(EndToEndTest, MakeOpenEditSaveAndPlay) {
   const GameFolderChoice choice = ChooseGameFolder(base);
   EXPECT_EQ(choice.folder, "Test1\\");
   EXPECT_EQ(choice.source, GameFolderChoice::Source::GamePathFile);
-  std::string played;
+  Played played;
   const d3d9::Frame edited = fieldFrame(base, &played);
-  EXPECT_EQ(played, "Test1\\");
+  EXPECT_EQ(played.folder, "Test1\\");
+  // The player stands at the new start: the field scrolls so that it is at its screen place.
+  EXPECT_EQ(played.mapID, savedMap->GetMap()->GetID());
+  EXPECT_EQ(played.scrollX, 5 * 32 - TZLZelvoAPI::kPlayerScreenX);
+  EXPECT_EQ(played.scrollY, 5 * 32 - TZLZelvoAPI::kPlayerScreenY);
 
-  // The bundled game, unedited, shows another field.
+  // The same game with the stroke taken back: the field differs on the stroke's cells only.
   TempDir reference;
-  tools::writeDefaultGame(reference / "Default");
-  std::string referencePlayed;
-  const d3d9::Frame bundled = fieldFrame(reference.path(), &referencePlayed);
-  EXPECT_EQ(referencePlayed, "Default\\");
-  EXPECT_NE(edited.pixels, bundled.pixels);
+  std::filesystem::copy(base / "Test1", reference / "Game", std::filesystem::copy_options::recursive);
+  {
+    tools::GameFolderScope scope(reference / "Game");
+    auto api = std::make_shared<TZMLZelvoAPI>();
+    api->Load();
+    auto node = api->GetMapTree()->GetRootNode()->FindNode(mapID);
+    auto floor = node->GetMap()->GetFloor(0);
+    for (int32_t x = 2; x <= 8; ++x) floor->SetCell(x, 4, original[static_cast<size_t>(x - 2)]);
+    node->SetModified(true);
+    api->Save();
+  }
+  Played unpainted;
+  const d3d9::Frame before = fieldFrame(reference.path(), &unpainted);
+  EXPECT_EQ(unpainted.scrollX, played.scrollX);
+  EXPECT_EQ(unpainted.scrollY, played.scrollY);
+  auto screenAt = [&](const d3d9::Frame& frame, int32_t x, int32_t y) {
+    return frame.at(x * 32 + 16 - played.scrollX, y * 32 + 16 - played.scrollY);
+  };
+  // Beside the player, who stands below the stroke's middle.
+  EXPECT_NE(screenAt(edited, 4, 4), screenAt(before, 4, 4)) << "the painted chip is on the screen";
+  EXPECT_NE(screenAt(edited, 6, 4), screenAt(before, 6, 4)) << "the painted chip is on the screen";
+  EXPECT_EQ(screenAt(edited, 5, 8), screenAt(before, 5, 8)) << "away from the stroke nothing changed";
 }
 
 }  // namespace

@@ -84,6 +84,27 @@ TEST_F(GameOpeningTest, ADoubleClickOpensTheGameAndTellsThePlayer) {
   EXPECT_EQ(view->Designer().getZMLZelvoAPI(), view->Session().Api());
 }
 
+TEST_F(GameOpeningTest, NewAndLostPicturesAreCountedAsTheGameOpens) {
+  AddOtherGame();
+  QImage picture(8, 8, QImage::Format_RGB32);
+  picture.fill(Qt::red);
+  ASSERT_TRUE(picture.save(QString::fromStdString((base / "Other" / "Graphics" / "Added.bmp").string()), "BMP"));
+  std::filesystem::remove(base / "Other" / "Graphics" / "Splash.bmp");
+  Start();
+  boxes.shown.clear();
+  OpenByList("Other");
+  EXPECT_THAT(Texts(), ElementsAre("新規素材1個、迷子素材1個が見つかりました"));
+  EXPECT_EQ(boxes.shown[0].kind, MessageKind::Information);
+}
+
+TEST_F(GameOpeningTest, TheMainWindowComesBackWhereItWas) {
+  std::filesystem::create_directories(base / "Editor");
+  std::ofstream(base / "Editor" / "Desktop.INI", std::ios::binary)
+      << "[ZEView]\r\nLeft=20\r\nTop=30\r\nWidth=600\r\nHeight=400\r\nState=2\r\n";
+  Start();
+  EXPECT_EQ(view->geometry(), QRect(20, 30, 600, 400));
+}
+
 TEST_F(GameOpeningTest, TheSummaryIsWrittenBackOnlyWhenItChanged) {
   AddOtherGame();
   // Line ends this editor would not write: the file stays as it is unless the text changes.
