@@ -2,6 +2,8 @@
 // undo and redo of a whole-layer change.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -55,6 +57,7 @@ struct Scene {
 
 constexpr int32_t kFillSize = 2048;
 constexpr int32_t kUndoSize = 1024;
+constexpr int32_t kGoalSize = 1024;
 
 Scene& fillScene() {
   static Scene scene(kFillSize);
@@ -166,6 +169,27 @@ int main(int argc, char** argv) {
   std::printf("fill of a %d x %d layer with coast and back: %.1f ms\n", kFillSize, kFillSize, bestOnFreshLayer(fillCoast));
   std::printf("filled rectangle %d x %d, coast re-pieced:  %.1f ms\n", kFillSize - 2, kFillSize - 2,
               bestOnFreshLayer(fillRectCoast));
+  // The sizes the goals name: a 1024 x 1024 layer.
+  {
+    static Scene goalScene(kGoalSize);
+    auto plain = [] {
+      goalScene.Pen(kPlainSet, plainColumn = 1 - plainColumn, 0);
+      goalScene.editor.FloodFill(kGoalSize / 2, kGoalSize / 2, false);
+    };
+    // The coast fill alone is timed; the plain fill back over it is not.
+    double coast = 1e300;
+    for (int i = 0; i < 5; ++i) {
+      goalScene.Pen(kCoastSet, 1, 0);
+      auto t0 = std::chrono::steady_clock::now();
+      goalScene.editor.FloodFill(0, 0, false);
+      coast = std::min(coast, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+      goalScene.Pen(kPlainSet, plainColumn, 0);
+      goalScene.editor.FloodFill(0, 0, false);
+    }
+    std::printf("flood fill of a %d x %d layer:              %.1f ms (goal under 30 ms)\n", kGoalSize, kGoalSize,
+                bestMs(plain));
+    std::printf("fill with coast lines, %d x %d:             %.1f ms (goal under 100 ms)\n", kGoalSize, kGoalSize, coast);
+  }
   std::printf("undo + redo of a %d x %d layer (%d bytes):  %.1f ms\n", kUndoSize, kUndoSize,
               kUndoSize * kUndoSize * 28 + 28, bestMs(undoRedo));
   std::printf("recording a %d x %d layer step:             %.1f ms\n", kUndoSize, kUndoSize, bestMs(recordLayer));

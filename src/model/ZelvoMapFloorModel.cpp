@@ -209,8 +209,8 @@ std::vector<TZelvoMapCell> TZelvoMapFloorModel::readCells(BinaryReader& r, int64
   r.requireAvailable(count * int64_t(each), "floor cells");
   std::vector<TZelvoMapCell> cells;
   if (const uint8_t* bytes = r.viewBytes(count * int64_t(each))) {
-    cells.resize(size_t(count));
-    for (size_t i = 0; i < cells.size(); ++i) cells[i] = DecodeMapCell(bytes + i * each, oldForm);
+    cells.reserve(size_t(count));
+    for (size_t i = 0; i < size_t(count); ++i) cells.push_back(DecodeMapCell(bytes + i * each, oldForm));
     return cells;
   }
   constexpr size_t kBlockCells = 4096;

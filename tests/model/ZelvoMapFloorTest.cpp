@@ -16,6 +16,7 @@
 #include "platform/core/Errors.h"
 #include "support/Bytes.h"
 #include "support/ModelTesting.h"
+#include "support/TempDir.h"
 
 namespace zelvo {
 namespace {
@@ -96,11 +97,22 @@ TEST(MapFloor, RecordsOfBothFormsReadAndWriteTheCurrentForm) {
       {"current", current, Bytes(head).i32(-1).i32(0).raw(settings).raw(pictureBytes(640, 480, 2, 1, -1)).raw(cellBytes(a)).raw(cellBytes(b))},
       {"old 24-byte cells", oldForm, oldResaved},
   };
+  test::TempDir dir;
   for (const Case& c : cases) {
     TZelvoMapFloorModel floor(0, nullptr);
     floor.SetSize(2, 1);
     auto out = test::resave(c.in, [&](IZStream& s) { floor.LoadFromStream(s); }, [&](IZStream& s) { floor.SaveToStream(s); });
     EXPECT_EQ(test::hex(out), test::hex(c.out)) << c.name;
+    // Read from the file itself (cells in blocks) the record gives the same bytes.
+    test::writeFile(dir / "floor.dat", c.in);
+    TZelvoMapFloorModel fromFile(0, nullptr);
+    fromFile.SetSize(2, 1);
+    TZStream file((dir / "floor.dat").string(), TZStream::ReadFile);
+    fromFile.LoadFromStream(file);
+    EXPECT_EQ(file.GetPosition(), file.GetSize()) << c.name;
+    TZStream again("", TZStream::Memory);
+    fromFile.SaveToStream(again);
+    EXPECT_EQ(test::hex(ReadAllBytes(again)), test::hex(c.out)) << c.name;
     EXPECT_EQ(floor.GetGameOpacity(), 200) << c.name;
     EXPECT_EQ(floor.GetLayerType(), 2) << c.name;
     EXPECT_EQ(floor.GetPicture()->GetDrawType(), 2) << c.name;

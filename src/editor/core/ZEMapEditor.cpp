@@ -488,14 +488,19 @@ void TZEMapEditor::FixAfterFill(LayerView& view, const CoastTest& coast, FillMar
       if (written[x] & FillMarks::Written)
         for (int32_t nx = std::max(x - 1, x0); nx <= std::min(x + 1, x1); ++nx) row[size_t(nx - x0)] = 1;
   };
+  // A written cell holds the pen's chip: when that is no coast, the piece of a written cell
+  // cannot change and only the cells around the region need a look.
+  const bool penCoast = coast.IsCoastSet(penOn_ ? pen_.ChipSetID : 0);
   std::vector<uint8_t> above(span), here(span), below(span);
   widened(y0 - 1, above);
   widened(y0, here);
   for (int32_t cy = y0; cy <= y1; ++cy) {
     widened(cy + 1, below);
+    const uint8_t* written = marks.cells.data() + size_t(view.IndexOf(0, cy));
     for (int32_t cx = x0; cx <= x1; ++cx) {
       const size_t i = size_t(cx - x0);
-      if (above[i] | here[i] | below[i]) FixCoastOn(view, coast, cx, cy);
+      if ((above[i] | here[i] | below[i]) && (penCoast || !(written[cx] & FillMarks::Written)))
+        FixCoastOn(view, coast, cx, cy);
     }
     std::swap(above, here);
     std::swap(here, below);

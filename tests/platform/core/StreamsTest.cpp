@@ -52,6 +52,67 @@ TEST(BinaryReader, RefusesCountsThatCannotFit) {
   }
 }
 
+TEST(BinaryReader, RefusesCountsWhoseRecordsAreLargerThanWhatIsLeft) {
+  // A huge record size must neither overflow nor let a count through.
+  for (int64_t each : {int64_t(5), int64_t(INT32_MAX) + 1, INT64_MAX / 2}) {
+    MemoryStream m(test::Bytes().i32(1).zeros(4).vec());
+    BinaryReader r(m);
+    EXPECT_THROW(r.readCount(each), EFormatError) << each;
+  }
+}
+
+// A memory stream keeps more room than it holds; what it shows must be only what was written,
+// with zeros where a write after a seek past the end left a gap.
+TEST(MemoryStream, GrowsButHoldsExactlyWhatWasWritten) {
+  MemoryStream m;
+  BinaryWriter w(m);
+  for (int i = 0; i < 1000; ++i) w.writeInt32(i);
+  EXPECT_EQ(m.GetSize(), 4000);
+  m.Seek(4010);
+  w.writeByte(7);
+  EXPECT_EQ(m.GetSize(), 4011);
+  const std::vector<uint8_t>& bytes = m.bytes();
+  ASSERT_EQ(bytes.size(), 4011u);
+  EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 4000, bytes.end()), std::vector<uint8_t>({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7}));
+  m.Seek(8);
+  w.writeInt32(-1);
+  EXPECT_EQ(m.GetSize(), 4011);
+  m.Seek(0);
+  BinaryReader r(m);
+  EXPECT_EQ(r.readInt32(), 0);
+  EXPECT_EQ(r.readInt32(), 1);
+  EXPECT_EQ(r.readInt32(), -1);
+  EXPECT_EQ(r.readInt32(), 3);
+  std::vector<uint8_t> taken = m.release();
+  EXPECT_EQ(taken.size(), 4011u);
+  EXPECT_EQ(taken[4010], 7);
+  EXPECT_EQ(m.GetSize(), 0);
+  m.Seek(20);
+  EXPECT_THROW(BinaryReader(m).readInt32(), EFormatError);
+}
+
+TEST(FileStream, KeepsItsPositionThroughReadsSeeksAndWrites) {
+  test::TempDir dir;
+  {
+    FileStream f(dir / "a.dat", FileStream::Mode::Create);
+    BinaryWriter w(f);
+    w.writeInt32(1);
+    w.writeInt32(2);
+    EXPECT_EQ(f.GetPosition(), 8);
+    EXPECT_EQ(f.GetSize(), 8);
+    f.Seek(2);
+    EXPECT_EQ(f.GetPosition(), 2);
+    f.Close();
+  }
+  FileStream f(dir / "a.dat", FileStream::Mode::Read);
+  BinaryReader r(f);
+  EXPECT_EQ(r.readInt32(), 1);
+  EXPECT_EQ(r.position(), 4);
+  EXPECT_EQ(r.remaining(), 4);
+  f.Seek(6);
+  EXPECT_THROW(r.readInt32(), EFormatError);
+}
+
 class ShortStream final : public ByteStream {
  public:
   int32_t Read(void*, int32_t) override { return 0; }
