@@ -39,11 +39,13 @@
 #include "model/ZelvoMapChipSetModel.h"
 #include "model/ZelvoMapFloorModel.h"
 #include "model/ZelvoMapModel.h"
+#include "model/ZelvoPrivateTypes.h"
 #include "model/ZelvoMapTreeControl.h"
 #include "model/ZelvoMapTreeNodeControl.h"
 #include "model/ZelvoMoveTypeList.h"
 #include "model/ZelvoMoveTypeModel.h"
 #include "platform/core/Cp932.h"
+#include "platform/core/Errors.h"
 #include "platform/gui/MessageBox.h"
 
 namespace zelvo {
@@ -249,7 +251,9 @@ void TMapEditorForm::Opened() {
     ShowMessage("内部エラー setZMLZelvoAPIを実行していません", windowTitle().toStdString(), MessageKind::Warning);
     return;
   }
-  if (const char* graphics = api_->GetGraphicsFolder()) pictures_.SetGraphicsFolder(graphics);
+  // The window lives as long as the program, while the open game changes under it.
+  const char* graphics = api_->GetGraphicsFolder();
+  pictures_.SetGraphicsFolder(GamePathPrefix() + (graphics ? graphics : "Graphics\\"));
   skin_.Load();
   LoadSkinIcons();
   painter_->InvalidateTiles();
@@ -303,6 +307,18 @@ void TMapEditorForm::Closed() {
 
 // ---- selecting a map
 
+bool TMapEditorForm::LoadMapOf(IZelvoMapTreeNodeControl& node) {
+  try {
+    node.LoadMapFile();
+    return true;
+  } catch (const EZelvoError& error) {
+    // Nothing is opened or marked modified, so a save leaves the unreadable file as it is.
+    ShowMessage(std::string("マップを読み込めませんでした\n") + error.what(), windowTitle().toStdString(),
+                MessageKind::Error);
+    return false;
+  }
+}
+
 void TMapEditorForm::SelectMap(std::shared_ptr<IZelvoMapTreeNodeControl> node) {
   eventTreeView_->clear();
   if (!node) {
@@ -317,8 +333,11 @@ void TMapEditorForm::SelectMap(std::shared_ptr<IZelvoMapTreeNodeControl> node) {
     if (layersForm_) layersForm_->RefreshList();
     return;
   }
+  if (!LoadMapOf(*node)) {
+    SelectMap(nullptr);
+    return;
+  }
   engine_->SetMap(node);
-  node->LoadMapFile();
   engine_->SetLayerIndex(0);
   node->SetModified(true);
   RebuildChipSetTabs();

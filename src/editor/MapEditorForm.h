@@ -103,6 +103,8 @@ class TMapEditorForm : public QDialog,
   std::shared_ptr<IZelvoMapTreeNodeControl> GetOpenMap() override { return engine_->GetMap(); }
   void ShowChipSetTab(const std::shared_ptr<IZelvoMapChipSetModel>& chipSet, bool newTab) override;
 
+  // Reads the node's map file if it is not read yet; false, with a message, when it cannot be.
+  bool LoadMapOf(IZelvoMapTreeNodeControl& node);
   // Shows a map-tree node's map in the canvas; nullptr shows none.
   void SelectMap(std::shared_ptr<IZelvoMapTreeNodeControl> node);
   void UpdateSizeLabel();
@@ -168,6 +170,7 @@ class TMapEditorForm : public QDialog,
   QAction* UsePackageAction() const { return usePackage_; }
   QAction* StopPackageAction() const { return stopPackage_; }
   TMapEditorLayersForm* LayersForm() const { return layersForm_; }
+  const TZEMapEditorPictures& Pictures() const { return pictures_; }
   TMapChipSetEditorForm* ChipSetForm() const { return chipSetForm_; }
   QAction* ChipSetEditorAction() const { return chipSetEditor_; }
   TZEEventEditorView2* EventEditor();

@@ -20,6 +20,7 @@
 #include "model/ZelvoMapModel.h"
 #include "model/ZelvoMapTreeNodeControl.h"
 #include "model/ZelvoOrderModel.h"
+#include "model/ZelvoPrivateTypes.h"
 #include "platform/core/Cp932.h"
 
 namespace zelvo {
@@ -83,6 +84,9 @@ void TZEOrdersMapEditor::UpdateView() {
   engine_->SetMap(picking_.GetNode());
   engine_->SetLayerIndex(std::max(picking_.SelectedLayer(), 0));
   if (auto map = engine_->GetCurrentMap()) {
+    // The picker outlives a change of the open game.
+    const std::string graphics = GamePathPrefix() + "Graphics\\";
+    if (pictures_->GraphicsFolder() != graphics) pictures_->SetGraphicsFolder(graphics);
     pictures_->LoadChipSetBitmaps(*engine_->GetBitmapList(), *map);
     pictures_->LoadLayerPictures(*map);
   } else {

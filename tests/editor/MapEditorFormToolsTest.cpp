@@ -24,6 +24,16 @@ namespace {
 
 using Tools = MapEditorFormTest;
 
+TEST_F(Tools, PicturesComeFromTheGameOpenWhenTheWindowIsShown) {
+  // The window is made once at start-up; the game open when it is shown may be another.
+  EXPECT_EQ(form->Pictures().GraphicsFolder(), GamePathPrefix() + "Graphics\\");
+  form->close();
+  GameFolder = "Other\\";
+  form->show();
+  EXPECT_EQ(form->Pictures().GraphicsFolder(), GamePathPrefix() + "Graphics\\");
+  EXPECT_NE(form->Pictures().GraphicsFolder().find("Other\\Graphics\\"), std::string::npos);
+}
+
 TEST_F(Tools, OpeningShowsTheFirstMapItsTabsAndTheSizes) {
   EXPECT_EQ(engine().GetMap(), town);
   EXPECT_EQ(form->MapScroll()->BitmapWidth(), 256);

@@ -124,6 +124,24 @@ TEST_F(MapTree, SaveWritesTheMapsFolderThatReadsBackToTheSameTreeAndCells) {
   EXPECT_EQ(form->MapChipSetTabView()->count(), 2) << "the open map is shown again";
 }
 
+TEST_F(MapTree, AMapFileThatCannotBeReadIsReportedAndNothingIsOpened) {
+  form->SaveAction()->trigger();
+  ASSERT_TRUE(messages.shown.empty());
+  // Every map file cut short; the tree file still names them.
+  for (const auto& entry : std::filesystem::directory_iterator(dir_.path() / "Game" / "Maps"))
+    if (entry.path().filename() != "tree.map") std::filesystem::resize_file(entry.path(), 10);
+  auto read = std::make_shared<TZMLZelvoAPI>();
+  read->Load();
+  form->close();
+  form->setZMLZelvoAPI(read);
+  form->show();
+  ASSERT_FALSE(messages.shown.empty());
+  EXPECT_EQ(messages.shown.back().kind, MessageKind::Error);
+  EXPECT_EQ(engine().GetMap(), nullptr);
+  EXPECT_EQ(form->MapScroll()->BitmapWidth(), 0);
+  EXPECT_FALSE(read->GetMapTree()->GetRootNode()->GetChild(0)->IsModified()) << "a save leaves the file alone";
+}
+
 TEST_F(MapTree, AFailedSaveSaysSoKeepsTheMarksAndLeavesTheDiskAsItWas) {
   form->SaveAction()->trigger();
   const auto tree = std::filesystem::path(dir_.path() / "Game" / "Maps" / "tree.map");
