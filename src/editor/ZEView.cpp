@@ -135,6 +135,8 @@ QWidget* TZEView::BuildRightSide() {
   tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   tree_->setIconSize(QSize(kEditorIconSize, kEditorIconSize));
   treeAdapter_.SetIconSource(EditorIconSource());
+  // A double click opens an editor; folding the node as well would hide its children.
+  tree_->setExpandsOnDoubleClick(false);
   connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { TreeDoubleClick(); });
   // Auto-expanding: a node opens when it is selected.
   connect(tree_, &QTreeWidget::currentItemChanged, this, [](QTreeWidgetItem* item) {

@@ -89,6 +89,19 @@ TEST_F(StartUpTest, TheEditorTreeCarriesEveryEditorByItsCode) {
   }
 }
 
+TEST_F(StartUpTest, ADoubleClickOpensTheEditorAndLeavesItsNodeAsItWas) {
+  Start();
+  ShowActive();
+  QTreeWidget& tree = *view->EditorTree();
+  QTreeWidgetItem* maps = findNode(tree, "マップ");
+  ASSERT_NE(maps, nullptr);
+  ASSERT_GT(maps->childCount(), 0);
+  maps->setExpanded(true);
+  QWidget* shown = ModalShownBy([&] { doubleClickNode(tree, maps); });
+  EXPECT_NE(shown, nullptr);
+  EXPECT_TRUE(maps->isExpanded()) << "its children stay in view";
+}
+
 TEST_F(StartUpTest, ListsGameFoldersSortedWithoutTheEditorsOwn) {
   for (const char* folder : {"beta", "Alpha", ".hidden", "Editor", "editor", "MapEditor", "skin", "CVS", "manual",
                              "ZEEventEditor", "gamma"})
