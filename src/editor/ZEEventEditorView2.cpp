@@ -278,6 +278,8 @@ void TZEEventEditorView2::UpdateTabCaption(int32_t index) {
   }
   while (tabs_->count() > editing_.GetActionCount()) tabs_->removeTab(tabs_->count() - 1);
   tabs_->setVisible(true);
+  // A bar that went from no tab to one keeps the height of none until its layout asks again.
+  tabs_->updateGeometry();
 }
 
 void TZEEventEditorView2::RebuildTabs() {

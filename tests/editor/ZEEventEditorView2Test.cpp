@@ -337,6 +337,19 @@ TEST_F(EventEditorView2Test, TheConditionButtonsOpenTheEditorOrSayItIsNotThere) 
   EXPECT_EQ(event->GetItem(0)->GetCondition()->GetCount(), 0) << "the condition edited was the copy's";
 }
 
+TEST_F(EventEditorView2Test, AnEventOfOneActionShowsItsTab) {
+  event->Delete(1);
+  run([&] {
+    ASSERT_EQ(view->Tabs()->count(), 1);
+    EXPECT_TRUE(view->Tabs()->isVisible());
+    const QRect tab = view->Tabs()->tabRect(0);
+    EXPECT_GT(tab.width(), 0);
+    EXPECT_TRUE(view->Tabs()->rect().contains(tab.center())) << "tab bar " << view->Tabs()->width() << "x"
+                                                              << view->Tabs()->height();
+    view->CancelButton()->click();
+  });
+}
+
 TEST_F(EventEditorView2Test, AnEventWithoutActionsGetsItsFirstFromTheLists) {
   event->Clear();
   run([&] {
