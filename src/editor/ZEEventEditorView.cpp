@@ -29,6 +29,8 @@ QWidget* withToolBar(QWidget* parent, QTreeWidget* tree, std::initializer_list<Q
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(bar);
   layout->addWidget(tree);
+  // Every button in view: a tool bar narrower than its buttons hides the last behind its overflow.
+  box->setMinimumWidth(bar->sizeHint().width());
   return box;
 }
 

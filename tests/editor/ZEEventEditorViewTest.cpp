@@ -1,6 +1,8 @@
 #include "editor/ZEEventEditorView.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QToolBar>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -45,6 +47,21 @@ TEST_F(EventEditorViewTest, TreesShowThePackagesAndTheSharedLists) {
   view.Events().SetSelected(view.Events().GetTopLevel(0)->GetChild(0));
   view.EventTree()->itemClicked(view.EventTree()->currentItem(), 0);
   EXPECT_EQ(view.StatusBar()->currentMessage(), QString::number(event->GetID()));
+}
+
+TEST_F(EventEditorViewTest, EveryToolButtonIsInViewAtTheWindowsSize) {
+  view.show();
+  QApplication::processEvents();
+  for (QAction* action : {view.NewPackageAction(), view.NewEventAction(), view.DeleteAction(),
+                          view.NewSharedOrderAction(), view.DeleteSharedOrderAction()}) {
+    SCOPED_TRACE(action->text().toStdString());
+    QWidget* button = nullptr;
+    for (QObject* o : action->associatedObjects())
+      if (auto* bar = qobject_cast<QToolBar*>(o)) button = bar->widgetForAction(action);
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(button->isVisible());
+  }
+  view.close();
 }
 
 TEST_F(EventEditorViewTest, RenamingInPlaceNamesTheModel) {
