@@ -3,25 +3,16 @@
 #include <algorithm>
 #include <optional>
 
+#include "editor/core/PixelLanes.h"
+
 namespace zelvo {
 
 namespace {
 
-// Each channel of one pixel in its own 16-bit lane: 0x00AA00RR00GG00BB.
-constexpr uint64_t kLanes = 0x00FF00FF00FF00FFull;
-
-inline uint64_t widen(uint32_t p) {
-  return uint64_t(p & 0xFF) | uint64_t(p >> 8 & 0xFF) << 16 | uint64_t(p >> 16 & 0xFF) << 32 | uint64_t(p >> 24) << 48;
-}
-
-inline uint32_t narrow(uint64_t q) {
-  return uint32_t(q & 0xFF) | uint32_t(q >> 16 & 0xFF) << 8 | uint32_t(q >> 32 & 0xFF) << 16 | uint32_t(q >> 48 & 0xFF) << 24;
-}
-
-// No lane can carry into the next: s x a + d x (255 - a) <= 65025.
-inline uint32_t blend(uint32_t s, uint32_t d, uint32_t a) {
-  return narrow(((widen(s) * a + widen(d) * (255 - a)) >> 8) & kLanes);
-}
+using lanes::blend;
+using lanes::kLanes;
+using lanes::narrow;
+using lanes::widen;
 
 uint32_t* row(Bitmap& b, int32_t y) { return reinterpret_cast<uint32_t*>(b.image().scanLine(y)); }
 const uint32_t* row(const Bitmap& b, int32_t y) { return reinterpret_cast<const uint32_t*>(b.image().constScanLine(y)); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/core/EtcBitmapList.h"
+#include "editor/core/PixelLanes.h"
 #include "editor/core/ZEMapEditor.h"
 #include "editor/core/ZEMapEditorPictures.h"
 #include "editor/core/ZEMapEditorSkin.h"
@@ -445,22 +446,8 @@ const uint32_t* TZEMapEditorPainter::TileOf(const Scene& scene, int32_t x, int32
 
 namespace {
 
-// The picture routines' arithmetic on one pixel, so pieces drawn at the zoom come out as they
-// would have in the cell's work picture.
-constexpr uint64_t kLanes = 0x00FF00FF00FF00FFull;
-inline uint64_t widen(uint32_t p) {
-  return uint64_t(p & 0xFF) | uint64_t(p >> 8 & 0xFF) << 16 | uint64_t(p >> 16 & 0xFF) << 32 | uint64_t(p >> 24) << 48;
-}
-inline uint32_t narrow(uint64_t q) {
-  return uint32_t(q & 0xFF) | uint32_t(q >> 16 & 0xFF) << 8 | uint32_t(q >> 32 & 0xFF) << 16 | uint32_t(q >> 48 & 0xFF) << 24;
-}
-inline uint32_t blend(uint32_t s, uint32_t d, uint32_t a) {
-  return narrow(((widen(s) * a + widen(d) * (255 - a)) >> 8) & kLanes);
-}
-inline uint32_t fill(uint32_t d, uint32_t color) {
-  const uint32_t a = color >> 24;
-  return narrow(((widen(d) * (255 - a) >> 8) & kLanes) + ((widen(color) * a >> 8) & kLanes));
-}
+using lanes::blend;
+using lanes::fill;
 
 // A cell at the zoom on the target: its place in paint-box pixels and the part of it to write.
 struct ZoomedCell {
