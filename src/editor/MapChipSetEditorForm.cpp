@@ -25,7 +25,7 @@
 #include "editor/QonScrollBox.h"
 #include "editor/ZEDesktopWidget.h"
 #include "editor/core/ZESkinPictures.h"
-#include "platform/core/Cp932.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo {
 
@@ -35,14 +35,11 @@ constexpr int32_t kPowerUnit = 16;
 constexpr std::array<int32_t, 4> kPassBits = {PassBits::Up, PassBits::Down, PassBits::Left, PassBits::Right};
 constexpr int32_t kAllWays = 15;
 
-std::string toCp932(const QString& text) { return Cp932::fromUtf8(text.toStdString()); }
-QString utf8(const char* text) { return QString::fromUtf8(text); }
-
 }  // namespace
 
 TMapChipSetEditorForm::TMapChipSetEditorForm(QWidget* parent) : QDialog(parent) {
   setObjectName("MapChipSetEditorForm");
-  setWindowTitle(utf8("マップチップセットエディタ"));
+  setWindowTitle(Text::u("マップチップセットエディタ"));
   makeActions();
   makeViewBar();
   makeFields();
@@ -57,17 +54,17 @@ TMapChipSetEditorForm::TMapChipSetEditorForm(QWidget* parent) : QDialog(parent) 
 TMapChipSetEditorForm::~TMapChipSetEditorForm() { SaveWidgetPosition(*this); }
 
 void TMapChipSetEditorForm::makeActions() {
-  NewAction = new QAction(utf8("新規チップセット(&C)"), this);
-  DeleteAction = new QAction(utf8("チップセットの削除(&D)"), this);
-  PropertyAction = new QAction(utf8("チップセットのプロパティ(&P)"), this);
-  UseAction = new QAction(utf8("チップセットの使用(&U)"), this);
+  NewAction = new QAction(Text::u("新規チップセット(&C)"), this);
+  DeleteAction = new QAction(Text::u("チップセットの削除(&D)"), this);
+  PropertyAction = new QAction(Text::u("チップセットのプロパティ(&P)"), this);
+  UseAction = new QAction(Text::u("チップセットの使用(&U)"), this);
   connect(NewAction, &QAction::triggered, this, [this] { NewChipSetExecute(); });
   connect(DeleteAction, &QAction::triggered, this, [this] { DeleteChipSetExecute(); });
   connect(PropertyAction, &QAction::triggered, this, [this] { PropertyExecute(); });
   connect(UseAction, &QAction::triggered, this, [this] { UseChipSetExecute(); });
 
   MainMenu = new QMenuBar(this);
-  ChipSetMenu = MainMenu->addMenu(utf8("マップチップセット(&M)"));
+  ChipSetMenu = MainMenu->addMenu(Text::u("マップチップセット(&M)"));
   TreePopup = new QMenu(this);
   for (QMenu* menu : {ChipSetMenu, TreePopup}) {
     menu->addActions({NewAction, DeleteAction, PropertyAction, UseAction});
@@ -81,7 +78,7 @@ void TMapChipSetEditorForm::makeViewBar() {
   auto* group = new QActionGroup(this);
   group->setExclusive(true);
   const auto add = [&](const char* caption) {
-    QAction* action = ViewBar->addAction(utf8(caption));
+    QAction* action = ViewBar->addAction(Text::u(caption));
     action->setCheckable(true);
     group->addAction(action);
     return action;
@@ -113,32 +110,32 @@ void TMapChipSetEditorForm::makeFields() {
   HeightEdit = new QLineEdit(settings);
   GroundTypeList = new QComboBox(settings);
   for (const char* kind : {"属性なし", "草地", "荒地", "砂地", "雪原", "道路", "線路", "河川", "海原"})
-    GroundTypeList->addItem(utf8(kind));
+    GroundTypeList->addItem(Text::u(kind));
   EncounterEdit = new QLineEdit(settings);
   EventIDEdit = new QLineEdit(settings);
   auto* form = new QFormLayout(settings);
-  form->addRow(utf8("高さ"), HeightEdit);
-  form->addRow(utf8("地面種類"), GroundTypeList);
-  form->addRow(utf8("エンカウント率"), EncounterEdit);
-  form->addRow(utf8("イベントID"), EventIDEdit);
-  FieldTabs->addTab(settings, utf8("設定"));
+  form->addRow(Text::u("高さ"), HeightEdit);
+  form->addRow(Text::u("地面種類"), GroundTypeList);
+  form->addRow(Text::u("エンカウント率"), EncounterEdit);
+  form->addRow(Text::u("イベントID"), EventIDEdit);
+  FieldTabs->addTab(settings, Text::u("設定"));
 
   auto* traffic = new QWidget(FieldTabs);
   auto* grid = new QGridLayout(traffic);
   const std::array<const char*, 4> arrows = {"↑", "↓", "←", "→"};
   for (size_t i = 0; i < PassButtons.size(); ++i) {
-    PassButtons[i] = new QPushButton(utf8(arrows[i]), traffic);
+    PassButtons[i] = new QPushButton(Text::u(arrows[i]), traffic);
     PassButtons[i]->setCheckable(true);
   }
-  AllWaysButton = new QPushButton(utf8("◇"), traffic);
-  NoWayButton = new QPushButton(utf8("×"), traffic);
+  AllWaysButton = new QPushButton(Text::u("◇"), traffic);
+  NoWayButton = new QPushButton(Text::u("×"), traffic);
   grid->addWidget(PassButtons[0], 0, 1);
   grid->addWidget(PassButtons[2], 1, 0);
   grid->addWidget(AllWaysButton, 1, 1);
   grid->addWidget(PassButtons[3], 1, 2);
   grid->addWidget(PassButtons[1], 2, 1);
   grid->addWidget(NoWayButton, 2, 2);
-  FieldTabs->addTab(traffic, utf8("通行設定"));
+  FieldTabs->addTab(traffic, Text::u("通行設定"));
 }
 
 void TMapChipSetEditorForm::makeLayout() {
@@ -175,11 +172,11 @@ void TMapChipSetEditorForm::connectFields() {
   };
 
   connect(HeightEdit, &QLineEdit::textEdited, this,
-          [this](const QString& t) { FieldWritten(control_.SetHeightText(toCp932(t))); });
+          [this](const QString& t) { if (auto b = Text::toCp932(t)) FieldWritten(control_.SetHeightText(*b)); });
   connect(EncounterEdit, &QLineEdit::textEdited, this,
-          [this](const QString& t) { FieldWritten(control_.SetEncounterText(toCp932(t))); });
+          [this](const QString& t) { if (auto b = Text::toCp932(t)) FieldWritten(control_.SetEncounterText(*b)); });
   connect(EventIDEdit, &QLineEdit::textEdited, this,
-          [this](const QString& t) { FieldWritten(control_.SetEventIDText(toCp932(t))); });
+          [this](const QString& t) { if (auto b = Text::toCp932(t)) FieldWritten(control_.SetEventIDText(*b)); });
   connect(GroundTypeList, &QComboBox::activated, this, [this](int kind) { FieldWritten(control_.SetGroundType(kind)); });
   for (QPushButton* button : PassButtons) connect(button, &QPushButton::clicked, this, [this] { PassButtonClick(); });
   connect(AllWaysButton, &QPushButton::clicked, this, [this] { SetPassability(kAllWays); });

@@ -12,16 +12,9 @@
 #include <QVBoxLayout>
 
 #include "model/ZelvoMapChipSetModel.h"
-#include "platform/core/Cp932.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo {
-
-namespace {
-
-QString fromCp932(const std::string& text) { return QString::fromStdString(Cp932::toUtf8(text)); }
-std::string toCp932(const QString& text) { return Cp932::fromUtf8(text.toStdString()); }
-
-}  // namespace
 
 TMapChipSetPropertyForm::TMapChipSetPropertyForm(QWidget* parent)
     : QDialog(parent),
@@ -72,10 +65,10 @@ void TMapChipSetPropertyForm::makeLayout() {
 }
 
 void TMapChipSetPropertyForm::connectFields() {
-  connect(NameEdit, &QLineEdit::textEdited, this, [this](const QString& t) { control_.SetName(toCp932(t)); });
-  connect(WidthEdit, &QLineEdit::textEdited, this, [this](const QString& t) { control_.SetWidthText(toCp932(t)); });
-  connect(HeightEdit, &QLineEdit::textEdited, this, [this](const QString& t) { control_.SetHeightText(toCp932(t)); });
-  connect(FileNameEdit, &QLineEdit::textEdited, this, [this](const QString& t) { control_.SetFileName(toCp932(t)); });
+  connect(NameEdit, &QLineEdit::textEdited, this, [this](const QString& t) { if (auto b = Text::toCp932(t)) control_.SetName(*b); });
+  connect(WidthEdit, &QLineEdit::textEdited, this, [this](const QString& t) { if (auto b = Text::toCp932(t)) control_.SetWidthText(*b); });
+  connect(HeightEdit, &QLineEdit::textEdited, this, [this](const QString& t) { if (auto b = Text::toCp932(t)) control_.SetHeightText(*b); });
+  connect(FileNameEdit, &QLineEdit::textEdited, this, [this](const QString& t) { if (auto b = Text::toCp932(t)) control_.SetFileName(*b); });
   connect(EdgeCheck, &QCheckBox::toggled, this, [this](bool on) { control_.SetEdgeFlag(on); });
   connect(PictureTree, &QTreeWidget::itemSelectionChanged, this, [this] { PictureTreeChange(); });
   connect(GetSizeButton, &QPushButton::clicked, this, [this] { GetSizeClick(); });
@@ -99,11 +92,11 @@ void TMapChipSetPropertyForm::Edit(std::shared_ptr<IZelvoMapChipSetModel> chipSe
 
 void TMapChipSetPropertyForm::showFields() {
   const QSignalBlocker b1(NameEdit), b2(WidthEdit), b3(HeightEdit), b4(FileNameEdit), b5(EdgeCheck), b6(PictureTree);
-  NameEdit->setText(fromCp932(control_.Name()));
+  NameEdit->setText(Text::fromCp932(control_.Name()));
   IDLabel->setText(QString::number(control_.ID()));
-  WidthEdit->setText(fromCp932(control_.WidthText()));
-  HeightEdit->setText(fromCp932(control_.HeightText()));
-  FileNameEdit->setText(fromCp932(control_.FileName()));
+  WidthEdit->setText(Text::fromCp932(control_.WidthText()));
+  HeightEdit->setText(Text::fromCp932(control_.HeightText()));
+  FileNameEdit->setText(Text::fromCp932(control_.FileName()));
   EdgeCheck->setChecked(control_.EdgeFlag());
   PictureTree->clearSelection();
 }
@@ -113,14 +106,14 @@ void TMapChipSetPropertyForm::PictureTreeChange() {
   if (selected.isEmpty()) return;
   if (!control_.ChoosePicture(pictures_->NodeOf(selected.front()))) return;
   const QSignalBlocker block(FileNameEdit);
-  FileNameEdit->setText(fromCp932(control_.FileName()));
+  FileNameEdit->setText(Text::fromCp932(control_.FileName()));
 }
 
 void TMapChipSetPropertyForm::GetSizeClick() {
   if (!control_.GetSize()) return;
   const QSignalBlocker b1(WidthEdit), b2(HeightEdit);
-  WidthEdit->setText(fromCp932(control_.WidthText()));
-  HeightEdit->setText(fromCp932(control_.HeightText()));
+  WidthEdit->setText(Text::fromCp932(control_.WidthText()));
+  HeightEdit->setText(Text::fromCp932(control_.HeightText()));
 }
 
 void TMapChipSetPropertyForm::OkClick() {

@@ -44,24 +44,21 @@
 #include "model/ZelvoMapTreeNodeControl.h"
 #include "model/ZelvoMoveTypeList.h"
 #include "model/ZelvoMoveTypeModel.h"
-#include "platform/core/Cp932.h"
 #include "platform/core/Errors.h"
 #include "platform/gui/MessageBox.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo {
 namespace {
 
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
-
 constexpr int32_t kNothingHeight = 0x7FFF;
-
 
 }  // namespace
 
 TMapEditorForm::TMapEditorForm(QWidget* parent, std::filesystem::path placeFile)
     : QDialog(parent, Qt::Window), placeFile_(std::move(placeFile)), engine_(std::make_unique<TZEMapEditor>()) {
   setObjectName(QString::fromUtf8(DesktopSection::MapEditor.data(), DesktopSection::MapEditor.size()));
-  setWindowTitle(q("マップエディタ"));
+  setWindowTitle(Text::u("マップエディタ"));
   engine_->SetWindow(this);
   painter_ = std::make_unique<TZEMapEditorPainter>(*engine_, skin_, pictures_);
   makeControls();
@@ -406,7 +403,7 @@ void TMapEditorForm::RepaintCanvas() { mapScroll_->qonPaintBox->update(); }
 void TMapEditorForm::SetMoveTypeNames(const std::vector<std::string>& names) {
   const QSignalBlocker block(moveCombo_);
   moveCombo_->clear();
-  for (const std::string& name : names) moveCombo_->addItem(QString::fromStdString(Cp932::toUtf8(name)));
+  for (const std::string& name : names) moveCombo_->addItem(Text::fromCp932(name));
   if (!names.empty()) moveCombo_->setCurrentIndex(0);
 }
 

@@ -15,11 +15,10 @@
 #include "model/ZelvoEventPackageModel.h"
 #include "model/ZelvoMapModel.h"
 #include "platform/gui/MessageBox.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo {
 namespace {
-
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // A drop position on the scroll box as a content pixel of its picture.
 QPoint contentPoint(const TQonScrollBox& box, QPoint at) {
@@ -32,15 +31,15 @@ QPoint contentPoint(const TQonScrollBox& box, QPoint at) {
 
 void TMapEditorForm::makeEventTreeActions() {
   eventTreePopup_ = new QMenu(this);
-  treeEditEvent_ = eventTreePopup_->addAction(q("イベントの編集(&E)"), this, [this] {
+  treeEditEvent_ = eventTreePopup_->addAction(Text::u("イベントの編集(&E)"), this, [this] {
     if (auto event = SelectedEvent()) {
       EditEvent(event);
       RefreshEventTree();
     }
   });
-  treeDeleteEvent_ = eventTreePopup_->addAction(q("イベントの削除(&D)"), this, [this] { DeleteTreeEvent(); });
-  usePackage_ = eventTreePopup_->addAction(q("このパッケージを使用する(&A)"), this, [this] { SetPackageUse(true); });
-  stopPackage_ = eventTreePopup_->addAction(q("このパッケージの使用を中止する(&D)"), this, [this] { SetPackageUse(false); });
+  treeDeleteEvent_ = eventTreePopup_->addAction(Text::u("イベントの削除(&D)"), this, [this] { DeleteTreeEvent(); });
+  usePackage_ = eventTreePopup_->addAction(Text::u("このパッケージを使用する(&A)"), this, [this] { SetPackageUse(true); });
+  stopPackage_ = eventTreePopup_->addAction(Text::u("このパッケージの使用を中止する(&D)"), this, [this] { SetPackageUse(false); });
   eventTreeView_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(eventTreeView_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
     UpdateEventTreePopup();

@@ -28,11 +28,10 @@
 #include "model/ZelvoMapTreeNodeControl.h"
 #include "platform/core/Cp932.h"
 #include "platform/gui/MessageBox.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo {
 namespace {
-
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
 
 int32_t capSide(int32_t side) { return std::clamp(side, 1, TMapEditorForm::kMaxCursorSide); }
 
@@ -139,23 +138,23 @@ void TMapEditorForm::OpenMapPopup(QPoint global) {
 
 void TMapEditorForm::makeEventActions() {
   mapPopup_ = new QMenu(this);
-  newEvent_ = mapPopup_->addAction(q("新規イベントの作成(&N)"), this, [this] { NewEventClick(); });
+  newEvent_ = mapPopup_->addAction(Text::u("新規イベントの作成(&N)"), this, [this] { NewEventClick(); });
   mapPopup_->setDefaultAction(newEvent_);
-  placeEvent_ = mapPopup_->addAction(q("選択されたイベントを設置(&P)"));
-  editEvent_ = mapPopup_->addAction(q("イベントの編集(&E)"), this, [this] { EditEventClick(); });
-  relinkEvent_ = mapPopup_->addAction(q("使用するイベントデータの変更(&C)"), this, [this] { RelinkEventClick(); });
-  directionEvent_ = mapPopup_->addAction(q("イベントの方向を設定(&D)"), this, [this] { DirectionEventClick(); });
-  moveEvent_ = mapPopup_->addAction(q("イベントの移動(&M)"), this, [this] {
+  placeEvent_ = mapPopup_->addAction(Text::u("選択されたイベントを設置(&P)"));
+  editEvent_ = mapPopup_->addAction(Text::u("イベントの編集(&E)"), this, [this] { EditEventClick(); });
+  relinkEvent_ = mapPopup_->addAction(Text::u("使用するイベントデータの変更(&C)"), this, [this] { RelinkEventClick(); });
+  directionEvent_ = mapPopup_->addAction(Text::u("イベントの方向を設定(&D)"), this, [this] { DirectionEventClick(); });
+  moveEvent_ = mapPopup_->addAction(Text::u("イベントの移動(&M)"), this, [this] {
     if (!popupEvent_) return;
     moving_ = true;
     moved_ = popupEvent_;
     hovered_.reset();
   });
-  deleteEvent_ = mapPopup_->addAction(q("イベントの削除(&D)"), this, [this] { DeleteEventClick(); });
-  startPosition_ = mapPopup_->addAction(q("スタート位置の設定(&S)"), this, [this] { StartPositionClick(); });
-  stopMove_ = mapPopup_->addAction(q("イベントの移動を中止(&S)"), this, [this] { CancelMove(); });
+  deleteEvent_ = mapPopup_->addAction(Text::u("イベントの削除(&D)"), this, [this] { DeleteEventClick(); });
+  startPosition_ = mapPopup_->addAction(Text::u("スタート位置の設定(&S)"), this, [this] { StartPositionClick(); });
+  stopMove_ = mapPopup_->addAction(Text::u("イベントの移動を中止(&S)"), this, [this] { CancelMove(); });
   movePopup_ = new QMenu(this);
-  movePopup_->addAction(q("イベント移動の中止(&S)"), this, [this] { CancelMove(); });
+  movePopup_->addAction(Text::u("イベント移動の中止(&S)"), this, [this] { CancelMove(); });
 }
 
 void TMapEditorForm::CancelMove() {
@@ -304,11 +303,11 @@ void TMapEditorForm::RefreshEventTree() {
   }
   const QSignalBlocker block(cursorCombo_);
   cursorCombo_->clear();
-  cursorCombo_->addItem(q("<<未使用>>"));
+  cursorCombo_->addItem(Text::u("<<未使用>>"));
   auto animations = api_ ? api_->GetDAnimationList() : nullptr;
   for (int32_t i = 0; animations && i < animations->GetCount(); ++i)
     if (auto animation = animations->GetItem(i))
-      cursorCombo_->addItem(QString::fromStdString(Cp932::toUtf8(animation->GetNameBytes())));
+      cursorCombo_->addItem(Text::fromCp932(animation->GetNameBytes()));
   cursorCombo_->setCurrentIndex(0);
 }
 

@@ -26,18 +26,17 @@
 #include "editor/MoveTypeView.h"
 #include "editor/QonScrollBox.h"
 #include "editor/core/ZEMoveTypeEditor.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo {
 namespace {
-
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
 
 constexpr const char* kModeHints[] = {"チップの配置", "高さの編集", "エンカウント率の編集", "移動可能方向の編集",
                                       "移動範囲の確認", "乗り物の移動範囲設定", "イベントの編集"};
 constexpr const char* kToolHints[] = {"鉛筆", "直線", "四角", "四角（塗りつぶし）", "塗りつぶし", "コピー＆ペースト"};
 constexpr const char* kGroundTypes[] = {"属性なし", "草地", "荒地", "砂地", "雪原", "道路", "線路", "河川", "海原"};
 
-QGroupBox* group(const char* caption, QWidget* parent) { return new QGroupBox(q(caption), parent); }
+QGroupBox* group(const char* caption, QWidget* parent) { return new QGroupBox(Text::u(caption), parent); }
 
 }  // namespace
 
@@ -68,7 +67,7 @@ void TMapEditorForm::makeControls() {
   splitter->setStretchFactor(1, 1);
 
   sizeLabel_ = new QLabel(this);
-  loopCheck_ = new QCheckBox(q("画面端ループ"), this);
+  loopCheck_ = new QCheckBox(Text::u("画面端ループ"), this);
   zoomBar_ = new QSlider(Qt::Horizontal, this);
   zoomBar_->setRange(1, 6);
   zoomBar_->setValue(2);
@@ -98,7 +97,7 @@ QWidget* TMapEditorForm::makePages() {
   chipScroll_->setAcceptDrops(true);
   chipsLayout->addWidget(chipTabs_);
   chipsLayout->addWidget(chipScroll_, 1);
-  pages_->addTab(chips, q("マップチップ"));
+  pages_->addTab(chips, Text::u("マップチップ"));
 
   auto* height = group("高さの設定", pages_);
   auto* heightLayout = new QVBoxLayout(height);
@@ -109,14 +108,14 @@ QWidget* TMapEditorForm::makePages() {
   heightBar_->setRange(-15, 15);
   heightBar_->setTickInterval(4);
   heightBar_->setTickPosition(QSlider::TicksBelow);
-  heightEdit_ = new QLineEdit(q("0"), height);
+  heightEdit_ = new QLineEdit(Text::u("0"), height);
   heightLayout->addWidget(heightBox_);
   heightLayout->addWidget(heightBar_);
   heightLayout->addWidget(heightEdit_);
-  heightLayout->addWidget(new QLabel(q("マップに段差を設定します"), height));
-  heightLayout->addWidget(new QLabel(q("黄色いところがマップエディタで設定した段差です。"), height));
+  heightLayout->addWidget(new QLabel(Text::u("マップに段差を設定します"), height));
+  heightLayout->addWidget(new QLabel(Text::u("黄色いところがマップエディタで設定した段差です。"), height));
   heightLayout->addStretch();
-  pages_->addTab(height, q("高さ"));
+  pages_->addTab(height, Text::u("高さ"));
 
   auto* enemy = group("エンカウント率設定", pages_);
   auto* enemyLayout = new QVBoxLayout(enemy);
@@ -126,40 +125,40 @@ QWidget* TMapEditorForm::makePages() {
   enemyBar_->setTickPosition(QSlider::TicksBelow);
   enemyLayout->addWidget(enemyBar_);
   enemyLayout->addStretch();
-  pages_->addTab(enemy, q("エンカウント"));
+  pages_->addTab(enemy, Text::u("エンカウント"));
 
   auto* pass = group("通行設定", pages_);
   auto* passLayout = new QGridLayout(pass);
   for (const char* caption : {"↑", "↓", "←", "→"}) {
-    auto* button = new QPushButton(q(caption), pass);
+    auto* button = new QPushButton(Text::u(caption), pass);
     button->setCheckable(true);
     directionButtons_.push_back(button);
   }
-  allWays_ = new QPushButton(q("◇"), pass);
-  noWay_ = new QPushButton(q("×"), pass);
+  allWays_ = new QPushButton(Text::u("◇"), pass);
+  noWay_ = new QPushButton(Text::u("×"), pass);
   passLayout->addWidget(directionButtons_[0], 0, 1);
   passLayout->addWidget(directionButtons_[2], 1, 0);
   passLayout->addWidget(allWays_, 1, 1);
   passLayout->addWidget(directionButtons_[3], 1, 2);
   passLayout->addWidget(directionButtons_[1], 2, 1);
   passLayout->addWidget(noWay_, 2, 2);
-  pages_->addTab(pass, q("通行設定"));
+  pages_->addTab(pass, Text::u("通行設定"));
 
   auto* move = group("移動情報の視覚化", pages_);
   auto* moveLayout = new QVBoxLayout(move);
   moveCombo_ = new QComboBox(move);
   moveLayout->addWidget(moveCombo_);
   moveLayout->addStretch();
-  pages_->addTab(move, q("移動情報"));
+  pages_->addTab(move, Text::u("移動情報"));
 
   auto* ground = group("地形情報の設定", pages_);
   auto* groundLayout = new QVBoxLayout(ground);
   groundCombo_ = new QComboBox(ground);
-  for (const char* name : kGroundTypes) groundCombo_->addItem(q(name));
+  for (const char* name : kGroundTypes) groundCombo_->addItem(Text::u(name));
   groundCombo_->setCurrentIndex(0);
   groundLayout->addWidget(groundCombo_);
   groundLayout->addStretch();
-  pages_->addTab(ground, q("地形"));
+  pages_->addTab(ground, Text::u("地形"));
 
   auto* events = group("イベント一覧", pages_);
   auto* eventsLayout = new QVBoxLayout(events);
@@ -167,19 +166,19 @@ QWidget* TMapEditorForm::makePages() {
   eventTreeView_->setHeaderHidden(true);
   eventTreeView_->setDragEnabled(true);
   events_ = std::make_unique<TZETreeWidgetAdapter>(*eventTreeView_);
-  sharedEditorButton_ = new QPushButton(q("共有イベントエディタ起動(&E)"), events);
+  sharedEditorButton_ = new QPushButton(Text::u("共有イベントエディタ起動(&E)"), events);
   auto* settings = group("エディタ設定", events);
   auto* settingsLayout = new QVBoxLayout(settings);
-  gridCheck_ = new QCheckBox(q("グリッドの表示"), settings);
+  gridCheck_ = new QCheckBox(Text::u("グリッドの表示"), settings);
   gridCheck_->setChecked(true);
   cursorCombo_ = new QComboBox(settings);
-  cursorCombo_->addItem(q("<<未使用>>"));
+  cursorCombo_->addItem(Text::u("<<未使用>>"));
   settingsLayout->addWidget(gridCheck_);
   settingsLayout->addWidget(cursorCombo_);
   eventsLayout->addWidget(eventTreeView_, 1);
   eventsLayout->addWidget(sharedEditorButton_);
   eventsLayout->addWidget(settings);
-  pages_->addTab(events, q("イベント"));
+  pages_->addTab(events, Text::u("イベント"));
   return pages_;
 }
 
@@ -188,8 +187,8 @@ void TMapEditorForm::makeToolBar() {
   modeGroup_ = new QActionGroup(this);
   modeGroup_->setExclusive(true);
   for (int mode = 0; mode < 7; ++mode) {
-    QAction* button = toolBar_->addAction(q(kModeHints[mode]));
-    button->setToolTip(q(kModeHints[mode]));
+    QAction* button = toolBar_->addAction(Text::u(kModeHints[mode]));
+    button->setToolTip(Text::u(kModeHints[mode]));
     button->setCheckable(true);
     button->setData(mode);
     modeGroup_->addAction(button);
@@ -200,8 +199,8 @@ void TMapEditorForm::makeToolBar() {
   auto* tools = new QActionGroup(this);
   tools->setExclusive(true);
   for (int tool = 0; tool < 6; ++tool) {
-    QAction* button = toolBar_->addAction(q(kToolHints[tool]));
-    button->setToolTip(q(kToolHints[tool]));
+    QAction* button = toolBar_->addAction(Text::u(kToolHints[tool]));
+    button->setToolTip(Text::u(kToolHints[tool]));
     button->setCheckable(true);
     button->setData(tool);
     tools->addAction(button);
@@ -209,11 +208,11 @@ void TMapEditorForm::makeToolBar() {
   }
   toolButtons_[0]->setChecked(true);
   toolBar_->addSeparator();
-  eraser_ = toolBar_->addAction(q("消しゴム"));
+  eraser_ = toolBar_->addAction(Text::u("消しゴム"));
   eraser_->setCheckable(true);
   toolBar_->addSeparator();
-  undoButton_ = toolBar_->addAction(q("アンドゥ"));
-  redoButton_ = toolBar_->addAction(q("リドゥ"));
+  undoButton_ = toolBar_->addAction(Text::u("アンドゥ"));
+  redoButton_ = toolBar_->addAction(Text::u("リドゥ"));
   undoButton_->setEnabled(false);
   redoButton_->setEnabled(false);
 }
@@ -221,43 +220,43 @@ void TMapEditorForm::makeToolBar() {
 void TMapEditorForm::makeMenus() {
   menuBar_ = new QMenuBar(this);
   static_cast<QVBoxLayout*>(layout())->setMenuBar(menuBar_);
-  QMenu* file = menuBar_->addMenu(q("ファイル(&F)"));
-  open_ = file->addAction(q("開く(&O)"), this, [this] { FillMapTree(); });
+  QMenu* file = menuBar_->addMenu(Text::u("ファイル(&F)"));
+  open_ = file->addAction(Text::u("開く(&O)"), this, [this] { FillMapTree(); });
   open_->setVisible(false);
-  save_ = file->addAction(q("保存(&S)"), this, [this] { SaveClick(); });
-  QMenu* edit = menuBar_->addMenu(q("編集(&E)"));
-  QAction* undo = edit->addAction(q("アンドゥ(&U)"), this, [this] { UndoClick(); });
+  save_ = file->addAction(Text::u("保存(&S)"), this, [this] { SaveClick(); });
+  QMenu* edit = menuBar_->addMenu(Text::u("編集(&E)"));
+  QAction* undo = edit->addAction(Text::u("アンドゥ(&U)"), this, [this] { UndoClick(); });
   undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  QAction* redo = edit->addAction(q("リドゥ(&R)"), this, [this] { RedoClick(); });
+  QAction* redo = edit->addAction(Text::u("リドゥ(&R)"), this, [this] { RedoClick(); });
   redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
-  chipSetEditor_ = menuBar_->addAction(q("マップチップセットエディタ(&M)"), this, [this] {
+  chipSetEditor_ = menuBar_->addAction(Text::u("マップチップセットエディタ(&M)"), this, [this] {
     chipSetForm_->show();
     chipSetForm_->raise();
   });
   chipSetEditor_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-  QMenu* editors = menuBar_->addMenu(q("エディタ(&E)"));
+  QMenu* editors = menuBar_->addMenu(Text::u("エディタ(&E)"));
   editors->menuAction()->setVisible(false);
-  moveTypeEditor_ = editors->addAction(q("移動タイプエディタ(&M)"), this, [this] {
+  moveTypeEditor_ = editors->addAction(Text::u("移動タイプエディタ(&M)"), this, [this] {
     if (!moveTypeView_) moveTypeView_ = new TMoveTypeView(TZEMoveTypeEditor::Global(), this, this);
     moveTypeView_->setZMLZelvoAPI(api_.get());
     moveTypeView_->show();
   });
   moveTypeEditor_->setVisible(false);
-  QAction* anime = editors->addAction(q("アニメエディタ(&A)"));
+  QAction* anime = editors->addAction(Text::u("アニメエディタ(&A)"));
   anime->setVisible(false);
   anime->setEnabled(false);
-  editors->addAction(q("スキンエディタ"))->setVisible(false);
+  editors->addAction(Text::u("スキンエディタ"))->setVisible(false);
 
   treePopup_ = new QMenu(this);
-  newMap_ = treePopup_->addAction(q("マップを新規作成(&N)"), this, [this] { NewMapClick(); });
-  deleteMap_ = treePopup_->addAction(q("マップを削除(&D)"), this, [this] { DeleteMapClick(); });
-  editMap_ = treePopup_->addAction(q("マップを編集(&E)"), this, [this] { EditMapClick(); });
+  newMap_ = treePopup_->addAction(Text::u("マップを新規作成(&N)"), this, [this] { NewMapClick(); });
+  deleteMap_ = treePopup_->addAction(Text::u("マップを削除(&D)"), this, [this] { DeleteMapClick(); });
+  editMap_ = treePopup_->addAction(Text::u("マップを編集(&E)"), this, [this] { EditMapClick(); });
   treePopup_->setDefaultAction(editMap_);
-  mapProperty_ = treePopup_->addAction(q("マップのプロパティ(&P)"), this, [this] { MapPropertyClick(); });
+  mapProperty_ = treePopup_->addAction(Text::u("マップのプロパティ(&P)"), this, [this] { MapPropertyClick(); });
 
   tabPopup_ = new QMenu(this);
-  addChipSet_ = tabPopup_->addAction(q("チップセットの追加(&A)"), this, [this] { AddChipSetClick(); });
-  stopChipSet_ = tabPopup_->addAction(q("このチップセットの使用を中止(&S)"), this, [this] { StopChipSetClick(); });
+  addChipSet_ = tabPopup_->addAction(Text::u("チップセットの追加(&A)"), this, [this] { AddChipSetClick(); });
+  stopChipSet_ = tabPopup_->addAction(Text::u("このチップセットの使用を中止(&S)"), this, [this] { StopChipSetClick(); });
 }
 
 }  // namespace zelvo

@@ -24,22 +24,10 @@
 #include "model/ZelvoMapModel.h"
 #include "model/ZelvoMapTreeControl.h"
 #include "model/ZelvoMapTreeNodeControl.h"
-#include "platform/core/Cp932.h"
 #include "platform/gui/MessageBox.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo {
-namespace {
-
-QString text(const std::string& cp932) { return QString::fromStdString(Cp932::toUtf8(cp932)); }
-
-// The text as CP932, or false when CP932 cannot hold every character of it.
-bool toCp932(const QString& utf16, std::string& out) {
-  const std::string utf8 = utf16.toStdString();
-  out = Cp932::fromUtf8(utf8);
-  return Cp932::toUtf8(out) == utf8;
-}
-
-}  // namespace
 
 // ---- the tree widget
 
@@ -113,7 +101,7 @@ void TMapEditorForm::FillMapTree() {
 void TMapEditorForm::AddTreeItems(QTreeWidgetItem* parent, const std::shared_ptr<IZelvoMapTreeNodeControl>& node) {
   if (!node) return;
   auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(mapTreeView_);
-  item->setText(0, text(node->GetNameBytes()));
+  item->setText(0, Text::fromCp932(node->GetNameBytes()));
   item->setData(0, Qt::UserRole, node->GetID());
   if (size_t(ZEIcon::Map) < treeIcons_.size()) item->setIcon(0, QIcon(QPixmap::fromImage(treeIcons_[ZEIcon::Map])));
   item->setFlags(item->flags() | Qt::ItemIsEditable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled);
@@ -211,15 +199,15 @@ void TMapEditorForm::MapPropertyClick() {
 void TMapEditorForm::RenameItem(QTreeWidgetItem* item) {
   auto node = NodeOf(item);
   if (!node) return;
-  std::string name;
-  if (!toCp932(item->text(0), name)) {
+  const auto name = Text::toCp932(item->text(0));
+  if (!name) {
     ShowMessage("この名前には使えない文字が含まれています", windowTitle().toStdString(), MessageKind::Warning);
     const QSignalBlocker block(mapTreeView_);
-    item->setText(0, text(node->GetNameBytes()));
+    item->setText(0, Text::fromCp932(node->GetNameBytes()));
     return;
   }
-  if (name == node->GetNameBytes()) return;
-  node->SetNameBytes(name);
+  if (*name == node->GetNameBytes()) return;
+  node->SetNameBytes(*name);
   MarkModified(node.get());
 }
 
@@ -280,7 +268,7 @@ void TMapEditorForm::RebuildChipSetTabs() {
   auto list = tree ? tree->GetChipSetList() : nullptr;
   for (int32_t i = 0; ids && i < ids->GetCount(); ++i) {
     auto chipSet = list ? list->FindByID(ids->GetID(i)) : nullptr;
-    chipTabs_->addTab(chipSet ? text(chipSet->GetNameBytes()) : QString("NoData"));
+    chipTabs_->addTab(chipSet ? Text::fromCp932(chipSet->GetNameBytes()) : QString("NoData"));
     tabChipSets_.push_back(chipSet);
   }
   chipTabs_->setCurrentIndex(chipTabs_->count() > 0 ? 0 : -1);
@@ -319,7 +307,7 @@ void TMapEditorForm::AddChipSetID(int32_t id) {
   map->GetChipSetIDList()->AddID(id);
   auto tree = engine_->GetMapTree();
   auto chipSet = tree && tree->GetChipSetList() ? tree->GetChipSetList()->FindByID(id) : nullptr;
-  chipTabs_->addTab(chipSet ? text(chipSet->GetNameBytes()) : QString("Unknown(%1)").arg(id));
+  chipTabs_->addTab(chipSet ? Text::fromCp932(chipSet->GetNameBytes()) : QString("Unknown(%1)").arg(id));
   tabChipSets_.push_back(chipSet);
   LoadChipSetBitmaps();
 }
@@ -351,7 +339,7 @@ bool TMapEditorForm::AddDroppedChipSet(const std::shared_ptr<IZelvoMapChipSetMod
 void TMapEditorForm::ShowChipSetTab(const std::shared_ptr<IZelvoMapChipSetModel>& chipSet, bool newTab) {
   if (!chipSet || !engine_->GetCurrentMap()) return;
   if (newTab) {
-    chipTabs_->addTab(text(chipSet->GetNameBytes()));
+    chipTabs_->addTab(Text::fromCp932(chipSet->GetNameBytes()));
     tabChipSets_.push_back(chipSet);
     LoadChipSetBitmaps();
   }

@@ -20,12 +20,11 @@
 #include "editor/core/ZEMapEditorHost.h"
 #include "editor/core/ZESkinPictures.h"
 #include "model/ZelvoMapFloorModel.h"
-#include "platform/core/Cp932.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo {
 namespace {
 
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
 constexpr int kTypeRole = Qt::UserRole + 1;
 
 }  // namespace
@@ -92,7 +91,7 @@ TMapEditorLayersForm::TMapEditorLayersForm(TZEMapEditor& editor, IZEMapEditorHos
                                            std::filesystem::path placeFile)
     : QWidget(parent, Qt::Window), editor_(editor), host_(host), layers_(editor, host), placeFile_(std::move(placeFile)) {
   setObjectName(QString::fromUtf8(DesktopSection::LayerWindow.data(), DesktopSection::LayerWindow.size()));
-  setWindowTitle(q("レイヤー"));
+  setWindowTitle(Text::u("レイヤー"));
 
   list_ = new RowList(*this);
   list_->setItemDelegate(new RowDelegate(icons_, list_));
@@ -101,27 +100,27 @@ TMapEditorLayersForm::TMapEditorLayersForm(TZEMapEditor& editor, IZEMapEditorHos
   opacity_->setRange(0, TZELayerList::kMaxOpacity);
   name_ = new QLineEdit;
   auto* fields = new QFormLayout;
-  fields->addRow(q("透明度"), opacity_);
-  fields->addRow(q("名前"), name_);
+  fields->addRow(Text::u("透明度"), opacity_);
+  fields->addRow(Text::u("名前"), name_);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_);
   layout->addLayout(fields);
 
   menu_ = new QMenu(this);
-  add_ = menu_->addAction(q("新規レイヤの追加(&N)"), this, [this] {
+  add_ = menu_->addAction(Text::u("新規レイヤの追加(&N)"), this, [this] {
     if (layers_.AddLayer()) Changed(false);
   });
-  delete_ = menu_->addAction(q("選択レイヤの削除(&D)"), this, [this] {
+  delete_ = menu_->addAction(Text::u("選択レイヤの削除(&D)"), this, [this] {
     if (layers_.DeleteLayer()) Changed(true);
   });
-  properties_ = menu_->addAction(q("選択レイヤのプロパティ(&P)"), this, [this] { ShowProperties(); });
-  up_ = menu_->addAction(q("↑上に移動"), this, [this] {
+  properties_ = menu_->addAction(Text::u("選択レイヤのプロパティ(&P)"), this, [this] { ShowProperties(); });
+  up_ = menu_->addAction(Text::u("↑上に移動"), this, [this] {
     if (layers_.MoveUp()) Changed(true);
   });
-  down_ = menu_->addAction(q("↓下に移動"), this, [this] {
+  down_ = menu_->addAction(Text::u("↓下に移動"), this, [this] {
     if (layers_.MoveDown()) Changed(true);
   });
-  decoration_ = menu_->addAction(q("装飾レイヤの作成(&D)"));
+  decoration_ = menu_->addAction(Text::u("装飾レイヤの作成(&D)"));
   connect(menu_, &QMenu::aboutToShow, this, [this] { UpdateMenu(); });
 
   propertyForm_ = new TMapLayerPropertyForm(editor_, host_, this);
@@ -137,7 +136,9 @@ TMapEditorLayersForm::TMapEditorLayersForm(TZEMapEditor& editor, IZEMapEditorHos
   });
   connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) {
     if (!layers_.HasMap()) return;
-    layers_.SetLayerName(Cp932::fromUtf8(text.toStdString()));
+    const auto name = Text::toCp932(text);
+    if (!name) return;
+    layers_.SetLayerName(*name);
     RefreshList();
   });
 
@@ -161,7 +162,7 @@ void TMapEditorLayersForm::RefreshList() {
     list_->clear();
     std::vector<std::string> rows = layers_.Rows();
     for (int row = 0; row < int(rows.size()); ++row) {
-      auto* item = new QListWidgetItem(QString::fromStdString(Cp932::toUtf8(rows[size_t(row)])), list_);
+      auto* item = new QListWidgetItem(Text::fromCp932(rows[size_t(row)]), list_);
       item->setData(kTypeRole, layers_.IconOfRow(row, false));
     }
     list_->setCurrentRow(layers_.SelectedRow());
@@ -187,7 +188,7 @@ void TMapEditorLayersForm::ShowCurrentLayer() {
   if (!layer) return;
   QSignalBlocker blockOpacity(opacity_);
   opacity_->setValue(std::clamp(layer->GetEditorOpacity(), 0, TZELayerList::kMaxOpacity));
-  QString name = QString::fromStdString(Cp932::toUtf8(layer->GetNameBytes()));
+  QString name = Text::fromCp932(layer->GetNameBytes());
   // Rewriting the text while it is typed would move the cursor.
   if (name_->text() != name) name_->setText(name);
 }

@@ -17,14 +17,12 @@
 #include "model/ZMLZelvoAPI.h"
 #include "model/ZelvoMapFloorModel.h"
 #include "model/ZelvoMaterialModel.h"
-#include "platform/core/Cp932.h"
 #include "platform/gui/MessageBox.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo {
 namespace {
 
-QString q(const std::string& utf8) { return QString::fromStdString(utf8); }
-std::string cp932(const QString& text) { return Cp932::fromUtf8(text.toStdString()); }
 constexpr int kMaterialRole = Qt::UserRole + 1;
 
 }  // namespace
@@ -32,7 +30,7 @@ constexpr int kMaterialRole = Qt::UserRole + 1;
 TMapLayerPropertyForm::TMapLayerPropertyForm(TZEMapEditor& editor, IZEMapEditorHost* host, QWidget* parent)
     : QDialog(parent), editor_(editor), host_(host) {
   setObjectName("MapLayerPropertyForm");
-  setWindowTitle(q("レイヤのプロパティ"));
+  setWindowTitle(Text::u("レイヤのプロパティ"));
   setModal(true);
 
   opacity_ = new QSlider(Qt::Horizontal);
@@ -40,29 +38,29 @@ TMapLayerPropertyForm::TMapLayerPropertyForm(TZEMapEditor& editor, IZEMapEditorH
   baseHeight_ = new QLineEdit;
   name_ = new QLineEdit;
   layerType_ = new QComboBox;
-  for (const char* item : {"通常レイヤ", "貼り付くレイヤ", "移動不能レイヤ"}) layerType_->addItem(q(item));
+  for (const char* item : {"通常レイヤ", "貼り付くレイヤ", "移動不能レイヤ"}) layerType_->addItem(Text::u(item));
   auto* layerForm = new QFormLayout;
-  layerForm->addRow(q("不透明度（ゲーム時）"), opacity_);
-  layerForm->addRow(q("基本の高さ"), baseHeight_);
-  layerForm->addRow(q("名前"), name_);
-  auto* typeBox = new QGroupBox(q("レイヤタイプの設定"));
+  layerForm->addRow(Text::u("不透明度（ゲーム時）"), opacity_);
+  layerForm->addRow(Text::u("基本の高さ"), baseHeight_);
+  layerForm->addRow(Text::u("名前"), name_);
+  auto* typeBox = new QGroupBox(Text::u("レイヤタイプの設定"));
   (new QVBoxLayout(typeBox))->addWidget(layerType_);
 
-  enabled_ = new QCheckBox(q("使用する"));
+  enabled_ = new QCheckBox(Text::u("使用する"));
   file_ = new QLabel;
   width_ = new QLineEdit;
   height_ = new QLineEdit;
   drawType_ = new QComboBox;
-  for (const char* item : {"左上固定", "中央に配置", "拡大して配置", "並べて配置"}) drawType_->addItem(q(item));
+  for (const char* item : {"左上固定", "中央に配置", "拡大して配置", "並べて配置"}) drawType_->addItem(Text::u(item));
   tree_ = new QTreeWidget;
   tree_->setHeaderHidden(true);
-  auto* pictureBox = new QGroupBox(q("一枚絵マップ"));
+  auto* pictureBox = new QGroupBox(Text::u("一枚絵マップ"));
   auto* pictureForm = new QFormLayout(pictureBox);
   pictureForm->addRow(enabled_);
   pictureForm->addRow(file_);
-  pictureForm->addRow(q("横幅"), width_);
-  pictureForm->addRow(q("高さ"), height_);
-  pictureForm->addRow(q("表示方法"), drawType_);
+  pictureForm->addRow(Text::u("横幅"), width_);
+  pictureForm->addRow(Text::u("高さ"), height_);
+  pictureForm->addRow(Text::u("表示方法"), drawType_);
   pictureForm->addRow(tree_);
 
   ok_ = new QPushButton("OK");
@@ -107,7 +105,7 @@ void TMapLayerPropertyForm::FillMaterials(QTreeWidget& tree, IZMLZelvoAPI& api) 
       auto material = folder.GetItem(i);
       if (!material) continue;
       auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(&tree);
-      item->setText(0, q(Cp932::toUtf8(material->GetNameBytes())));
+      item->setText(0, Text::fromCp932(material->GetNameBytes()));
       if (auto sub = std::dynamic_pointer_cast<IZelvoMaterialPackage>(material)) {
         add(*sub, item);
         continue;
@@ -133,7 +131,7 @@ void TMapLayerPropertyForm::NodeSelected(QTreeWidgetItem* item) {
   ShowPicturePath();
 }
 
-void TMapLayerPropertyForm::ShowPicturePath() { file_->setText(q(TZELayerProperty::PicturePath(chosen_.get()))); }
+void TMapLayerPropertyForm::ShowPicturePath() { file_->setText(Text::u(TZELayerProperty::PicturePath(chosen_.get()))); }
 
 bool TMapLayerPropertyForm::LoadLayer() {
   auto layer = editor_.GetCurrentLayer();
@@ -141,14 +139,14 @@ bool TMapLayerPropertyForm::LoadLayer() {
   if (!layer) return false;
   TZELayerPropertyValues v = TZELayerProperty::Read(*layer);
   opacity_->setValue(v.gameOpacity);
-  baseHeight_->setText(q(v.baseHeight));
-  name_->setText(q(Cp932::toUtf8(v.name)));
+  baseHeight_->setText(Text::u(v.baseHeight));
+  name_->setText(Text::fromCp932(v.name));
   layerType_->setCurrentIndex(v.layerType);
   enabled_->setChecked(v.pictureEnabled);
   chosen_ = v.image;
   ShowPicturePath();
-  width_->setText(q(v.pictureWidth));
-  height_->setText(q(v.pictureHeight));
+  width_->setText(Text::u(v.pictureWidth));
+  height_->setText(Text::u(v.pictureHeight));
   drawType_->setCurrentIndex(v.drawType);
   return true;
 }
@@ -158,7 +156,12 @@ void TMapLayerPropertyForm::OkClick() {
   if (!layer) return reject();
   TZELayerPropertyValues v;
   v.gameOpacity = opacity_->value();
-  v.name = cp932(name_->text());
+  const auto name = Text::toCp932(name_->text());
+  if (!name) {
+    ShowMessage("この名前には使えない文字が含まれています", windowTitle().toStdString(), MessageKind::Warning);
+    return;
+  }
+  v.name = *name;
   v.image = chosen_;
   v.pictureEnabled = enabled_->isChecked();
   v.baseHeight = baseHeight_->text().toStdString();

@@ -8,9 +8,9 @@
 #include <QVBoxLayout>
 
 #include "model/ZelvoMapTreeNodeControl.h"
-#include "platform/core/Cp932.h"
 #include "platform/core/Errors.h"
 #include "platform/gui/MessageBox.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo {
 
@@ -54,7 +54,7 @@ void TMapPropertyView::SetNode(std::shared_ptr<IZelvoMapTreeNodeControl> node) {
   }
   bool hasNode = property_.GetNode() != nullptr;
   id_->setText(hasNode ? QString::number(v.id) : QString());
-  name_->setText(QString::fromStdString(Cp932::toUtf8(v.name)));
+  name_->setText(Text::fromCp932(v.name));
   width_->setText(QString::fromStdString(v.width));
   height_->setText(QString::fromStdString(v.height));
   // A node without a map has no size to edit.
@@ -65,7 +65,12 @@ void TMapPropertyView::SetNode(std::shared_ptr<IZelvoMapTreeNodeControl> node) {
 
 void TMapPropertyView::OkClick() {
   TZEMapPropertyValues v;
-  v.name = Cp932::fromUtf8(name_->text().toStdString());
+  const auto name = Text::toCp932(name_->text());
+  if (!name) {
+    ShowMessage("この名前には使えない文字が含まれています", windowTitle().toStdString(), MessageKind::Warning);
+    return;
+  }
+  v.name = *name;
   v.width = width_->text().toStdString();
   v.height = height_->text().toStdString();
   TZEMapProperty::Result result = property_.Apply(v);

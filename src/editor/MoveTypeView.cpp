@@ -16,16 +16,10 @@
 #include "editor/core/ZESkinPictures.h"
 #include "model/ZMLZelvoAPI.h"
 #include "model/ZelvoMoveTypeList.h"
-#include "platform/core/Cp932.h"
 #include "platform/gui/MessageBox.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo {
-namespace {
-
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
-
-}  // namespace
-
 class TMoveTypeView::GridArea : public QWidget {
  public:
   explicit GridArea(TMoveTypeView& view) : view_(view) { setFixedSize(0, 0); }
@@ -65,7 +59,7 @@ class TMoveTypeView::EmptyClick : public QObject {
 TMoveTypeView::TMoveTypeView(TZEMoveTypeEditor& editor, IZEMapEditorHost* host, QWidget* parent)
     : QWidget(parent, Qt::Window), editor_(editor), host_(host) {
   setObjectName("MoveTypeView");
-  setWindowTitle(q("移動タイプの設定"));
+  setWindowTitle(Text::u("移動タイプの設定"));
 
   tree_ = new QTreeWidget;
   tree_->setHeaderHidden(true);
@@ -77,14 +71,14 @@ TMoveTypeView::TMoveTypeView(TZEMoveTypeEditor& editor, IZEMapEditorHost* host, 
   name_ = new QLineEdit;
 
   auto* menuBar = new QMenuBar(this);
-  menu_ = menuBar->addMenu(q("移動タイプ(&M)"));
-  create_ = menu_->addAction(q("移動タイプの作成(&C)"), this, [this] { CreateMoveType(); });
-  delete_ = menu_->addAction(q("移動タイプの削除(&D)"), this, [this] { DeleteMoveType(); });
+  menu_ = menuBar->addMenu(Text::u("移動タイプ(&M)"));
+  create_ = menu_->addAction(Text::u("移動タイプの作成(&C)"), this, [this] { CreateMoveType(); });
+  delete_ = menu_->addAction(Text::u("移動タイプの削除(&D)"), this, [this] { DeleteMoveType(); });
   delete_->setEnabled(false);
 
   auto* fields = new QFormLayout;
-  fields->addRow(q("名前"), name_);
-  fields->addRow(q("高さ"), height_);
+  fields->addRow(Text::u("名前"), name_);
+  fields->addRow(Text::u("高さ"), height_);
   auto* right = new QVBoxLayout;
   right->addLayout(fields);
   right->addWidget(grid_);
@@ -105,7 +99,9 @@ TMoveTypeView::TMoveTypeView(TZEMoveTypeEditor& editor, IZEMapEditorHost* host, 
   connect(height_, &QSlider::valueChanged, this, [this](int value) { editor_.SetMaxStep(value); });
   connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) {
     if (!editor_.GetSelected()) return;
-    editor_.Rename(Cp932::fromUtf8(text.toStdString()));
+    const auto name = Text::toCp932(text);
+    if (!name) return;
+    editor_.Rename(*name);
     if (auto* item = tree_->currentItem()) item->setText(0, text);
   });
 }
@@ -133,7 +129,7 @@ void TMoveTypeView::RebuildLists() {
     QSignalBlocker block(tree_);
     tree_->clear();
     for (const std::string& name : editor_.Names())
-      new QTreeWidgetItem(tree_, QStringList{QString::fromStdString(Cp932::toUtf8(name))});
+      new QTreeWidgetItem(tree_, QStringList{Text::fromCp932(name)});
   }
   if (host_) host_->SetMoveTypeNames(editor_.Names());
 }
@@ -154,7 +150,7 @@ void TMoveTypeView::NodeSelected() {
   grid_->setFixedSize(TZEMoveTypeEditor::kGridWidth, TZEMoveTypeEditor::kGridHeight);
   grid_->update();
   height_->setValue(std::clamp(moveType->GetMaxStep(), 0, TZEMoveTypeEditor::kMaxStepLimit));
-  name_->setText(QString::fromStdString(Cp932::toUtf8(moveType->GetNameBytes())));
+  name_->setText(Text::fromCp932(moveType->GetNameBytes()));
 }
 
 void TMoveTypeView::PressGrid(int x, int y, Qt::MouseButton button) {

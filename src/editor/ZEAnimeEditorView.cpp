@@ -17,14 +17,11 @@
 #include "editor/QonScrollBox.h"
 #include "editor/ZEPopupTreeView.h"
 #include "model/ZelvoMaterialModel.h"
-#include "platform/core/Cp932.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo {
 
 namespace {
-
-QString shown(const std::string& cp932) { return QString::fromStdString(Cp932::toUtf8(cp932)); }
-std::string typed(const QString& text) { return Cp932::fromUtf8(text.toStdString()); }
 
 const QStringList kGridChoices{"1x1", "2x2", "4x4", "8x8", "16x16", "32x32"};
 
@@ -44,10 +41,10 @@ QComboBox* makeGridChoice(QWidget* parent) {
 // Shows names as the list's items and row as its selection, rebuilding only when they differ.
 void syncList(QListWidget* list, const std::vector<std::string>& names, int32_t row) {
   bool same = list->count() == static_cast<int>(names.size());
-  for (int i = 0; same && i < list->count(); ++i) same = list->item(i)->text() == shown(names[size_t(i)]);
+  for (int i = 0; same && i < list->count(); ++i) same = list->item(i)->text() == Text::fromCp932(names[size_t(i)]);
   if (!same) {
     list->clear();
-    for (const std::string& name : names) list->addItem(shown(name));
+    for (const std::string& name : names) list->addItem(Text::fromCp932(name));
   }
   if (row >= 0 && row < list->count()) {
     list->setCurrentRow(row);
@@ -61,7 +58,7 @@ void syncList(QListWidget* list, const std::vector<std::string>& names, int32_t 
 QImage opaque(const TBitmap32& picture) { return picture.GetBitmap().image().convertToFormat(QImage::Format_RGB32); }
 
 void setText(QLineEdit* edit, const std::string& cp932) {
-  if (edit->text() != shown(cp932)) edit->setText(shown(cp932));
+  if (edit->text() != Text::fromCp932(cp932)) edit->setText(Text::fromCp932(cp932));
 }
 
 }  // namespace
@@ -145,7 +142,7 @@ void TZEAnimeEditorView::makeMiddle(QWidget* column) {
   DisplayTimeEdit = new QLineEdit(column);
   time->addWidget(DisplayTimeEdit);
   box->addLayout(time);
-  OffsetLabel = new QLabel(shown(TZEAnimeEditor::InitialOffsetText()), column);
+  OffsetLabel = new QLabel(Text::fromCp932(TZEAnimeEditor::InitialOffsetText()), column);
   box->addWidget(OffsetLabel);
 }
 
@@ -232,9 +229,9 @@ void TZEAnimeEditorView::wire() {
   // Movie files are not supported: the button is there and does nothing.
 
   connect(BaseSpeedEdit, &QLineEdit::textChanged, this,
-          [this](const QString& text) { act([&] { editor_.SetBaseSpeedText(typed(text)); }); });
+          [this](const QString& text) { act([&] { if (auto t = Text::toCp932(text)) editor_.SetBaseSpeedText(*t); }); });
   connect(DisplayTimeEdit, &QLineEdit::textChanged, this,
-          [this](const QString& text) { act([&] { editor_.SetDisplayTimeText(typed(text)); }); });
+          [this](const QString& text) { act([&] { if (auto t = Text::toCp932(text)) editor_.SetDisplayTimeText(*t); }); });
   connect(FrameGridBox, &QComboBox::currentIndexChanged, this, [this](int choice) { editor_.SetFrameGrid(choice); });
   connect(ImageGridBox, &QComboBox::currentIndexChanged, this, [this](int choice) { editor_.SetImageGrid(choice); });
 
@@ -344,7 +341,7 @@ void TZEAnimeEditorView::centreFrameView() {
 
 void TZEAnimeEditorView::showFrameFields() {
   setText(DisplayTimeEdit, editor_.DisplayTimeText());
-  OffsetLabel->setText(shown(editor_.OffsetText()));
+  OffsetLabel->setText(Text::fromCp932(editor_.OffsetText()));
 }
 
 void TZEAnimeEditorView::showLists() {

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "editor/core/ZETreeDesigner.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo {
 
@@ -117,7 +118,7 @@ void TZECollisionView::closing() {
 }
 
 void TZECollisionView::readFields() {
-  panel_.fields.name = toCp932(name_->text());
+  if (auto name = Text::toCp932(name_->text())) panel_.fields.name = *name;
   panel_.fields.kind = std::max(0, kinds_->checkedId());
 }
 
@@ -125,7 +126,7 @@ void TZECollisionView::showFields() {
   const auto& f = panel_.fields;
   // Showing a model must not snap or clamp its size: only a moved bar does.
   const QSignalBlocker widthBlocker(widthBar_), heightBlocker(heightBar_);
-  name_->setText(fromCp932(f.name));
+  name_->setText(Text::fromCp932(f.name));
   widthBar_->setValue(f.w);
   heightBar_->setValue(f.h);
   widthLabel_->setText(QString::fromStdString(TZECollisionPanel::BarLabel("X", f.w)));

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QPixmap>
 #include <QVBoxLayout>
+#include "platform/gui/Text.h"
 
 namespace zelvo {
 
@@ -96,7 +97,7 @@ void TZEDAnimeView::closing() {
 
 void TZEDAnimeView::readFields() {
   auto& f = panel_.fields;
-  f.name = toCp932(name_->text());
+  if (auto name = Text::toCp932(name_->text())) f.name = *name;
   for (const int32_t d : TZEDAnimePanel::kToggled) f.directions[static_cast<size_t>(d)] = toggles_[static_cast<size_t>(d)]->isChecked();
   f.patternCount = patternCount_->text().toStdString();
   f.width = width_->text().toStdString();
@@ -106,7 +107,7 @@ void TZEDAnimeView::readFields() {
 
 void TZEDAnimeView::showFields() {
   const auto& f = panel_.fields;
-  name_->setText(fromCp932(f.name));
+  name_->setText(Text::fromCp932(f.name));
   for (const int32_t d : TZEDAnimePanel::kToggled) toggles_[static_cast<size_t>(d)]->setChecked(f.directions[static_cast<size_t>(d)]);
   patternCount_->setText(QString::fromStdString(f.patternCount));
   width_->setText(QString::fromStdString(f.width));

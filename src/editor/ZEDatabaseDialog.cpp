@@ -7,7 +7,6 @@
 #include <QTreeWidgetItemIterator>
 
 #include "editor/core/ZEReferencePicture.h"
-#include "platform/core/Cp932.h"
 
 namespace zelvo {
 
@@ -19,10 +18,6 @@ void TZEDatabaseDialog::done(int result) {
   closing();
   QDialog::done(result);
 }
-
-QString TZEDatabaseDialog::fromCp932(const std::string& cp932) { return QString::fromStdString(Cp932::toUtf8(cp932)); }
-
-std::string TZEDatabaseDialog::toCp932(const QString& text) { return Cp932::fromUtf8(text.toStdString()); }
 
 QString TZEDatabaseDialog::pickReferencePicture() {
   const auto folder = TZEReferencePicture::StartFolder();

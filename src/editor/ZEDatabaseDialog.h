@@ -22,8 +22,6 @@ class TZEDatabaseDialog : public QDialog {
   // Accept, reject and the close box all arrive here.
   void done(int result) override;
 
-  static QString fromCp932(const std::string& cp932);
-  static std::string toCp932(const QString& text);
   // Every node of the tree can be renamed in place.
   static void makeEditable(QTreeWidget& tree);
   // A tree without a header, as every list of these windows is.

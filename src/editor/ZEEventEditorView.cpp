@@ -13,13 +13,11 @@
 #include "editor/ZEEventEditorView2.h"
 #include "model/ZelvoEventModel.h"
 #include "model/ZelvoOrderModel.h"
-#include "platform/core/Cp932.h"
 #include "platform/gui/MessageBox.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo {
 namespace {
-
-QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QWidget* withToolBar(QWidget* parent, QTreeWidget* tree, std::initializer_list<QAction*> actions) {
   auto* box = new QWidget(parent);
@@ -55,13 +53,13 @@ class DeleteListFilter final : public QObject {
 
 TZEEventEditorView::TZEEventEditorView(QWidget* parent)
     : QDialog(parent), eventWidget_(new QTreeWidget(this)), events_(*eventWidget_), orderWidget_(new QTreeWidget(this)),
-      sharedOrders_(*orderWidget_), newPackage_(new QAction(u("イベントパッケージ追加"), this)),
-      newEvent_(new QAction(u("イベント追加"), this)), delete_(new QAction(u("削除"), this)),
-      newShared_(new QAction(u("共有処理追加"), this)), deleteShared_(new QAction(u("処理の削除"), this)),
+      sharedOrders_(*orderWidget_), newPackage_(new QAction(Text::u("イベントパッケージ追加"), this)),
+      newEvent_(new QAction(Text::u("イベント追加"), this)), delete_(new QAction(Text::u("削除"), this)),
+      newShared_(new QAction(Text::u("共有処理追加"), this)), deleteShared_(new QAction(Text::u("処理の削除"), this)),
       status_(new QStatusBar(this)) {
   setObjectName("ZEEventEditorView");
-  setWindowTitle(u("イベントエディタ"));
-  newPackage_->setToolTip(u("イベントパッケージの追加を行います"));
+  setWindowTitle(Text::u("イベントエディタ"));
+  newPackage_->setToolTip(Text::u("イベントパッケージの追加を行います"));
   for (QTreeWidget* tree : {eventWidget_, orderWidget_}) tree->setHeaderHidden(true);
   eventWidget_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
   // Dragging within the event tree moves nothing.

@@ -35,15 +35,11 @@
 #include "model/ZelvoEventModel.h"
 #include "model/ZelvoMaterialModel.h"
 #include "model/ZelvoPrivateTypes.h"
-#include "platform/core/Cp932.h"
 #include "platform/gui/MessageBox.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo {
 namespace {
-
-QString ui(const std::string& cp932) { return QString::fromStdString(Cp932::toUtf8(cp932)); }
-std::string stored(const QString& text) { return Cp932::fromUtf8(text.toStdString()); }
-QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 
 bool askOkCancel(const char* utf8) {
   return ShowMessage(utf8, {}, MessageKind::Warning, {MessageAnswer::Ok, MessageAnswer::Cancel}) == MessageAnswer::Ok;
@@ -71,40 +67,40 @@ class DeleteKeyFilter final : public QObject {
 
 TZEEventEditorView2::TZEEventEditorView2(QWidget* parent)
     : QDialog(parent), name_(new QLineEdit(this)), tabs_(new QTabBar(this)), page_(new QWidget(this)),
-      actionName_(new QLineEdit(page_)), actionNameLabel_(new QLabel(u("アクションの名前"), page_)),
-      charaGroup_(new QGroupBox(u("表示するキャラクタ"), page_)), preview_(new QLabel(charaGroup_)),
-      picture_(new QPushButton(u("絵の変更(&C)"), charaGroup_)), animation_(new QComboBox(charaGroup_)),
-      collision_(new QComboBox(charaGroup_)), conditionGroup_(new QGroupBox(u("発生条件(調整中)"), page_)),
+      actionName_(new QLineEdit(page_)), actionNameLabel_(new QLabel(Text::u("アクションの名前"), page_)),
+      charaGroup_(new QGroupBox(Text::u("表示するキャラクタ"), page_)), preview_(new QLabel(charaGroup_)),
+      picture_(new QPushButton(Text::u("絵の変更(&C)"), charaGroup_)), animation_(new QComboBox(charaGroup_)),
+      collision_(new QComboBox(charaGroup_)), conditionGroup_(new QGroupBox(Text::u("発生条件(調整中)"), page_)),
       conditionWidget_(new QTreeWidget(conditionGroup_)), conditions_(*conditionWidget_),
-      conditionEdit_(new QPushButton(u("条件エディタの起動"), conditionGroup_)),
-      conditionList_(new QPushButton(u("共有リストを開く"), conditionGroup_)), sharing_(new QLabel(page_)),
-      share_(new QPushButton(u("共有リストに入れる(&S)"), page_)),
-      link_(new QPushButton(u("共有リストを開く(&O)"), page_)), orderWidget_(new QTreeWidget(page_)),
-      orders_(*orderWidget_), editOrder_(new QAction(u("処理の編集(&E)"), this)),
-      deleteOrder_(new QAction(u("処理の削除(&D)"), this)), ok_(new QPushButton(u("OK(&O)"), this)),
-      cancel_(new QPushButton(u("Cancel(&C)"), this)), newAction_(new QPushButton(u("新規アクション(&N)"), this)),
-      deleteAction_(new QPushButton(u("アクション削除(&D)"), this)),
-      showWindow_(new QPushButton(u("ウィンドウを表示"), this)), orderList_(new TZEOrderLView(this)),
+      conditionEdit_(new QPushButton(Text::u("条件エディタの起動"), conditionGroup_)),
+      conditionList_(new QPushButton(Text::u("共有リストを開く"), conditionGroup_)), sharing_(new QLabel(page_)),
+      share_(new QPushButton(Text::u("共有リストに入れる(&S)"), page_)),
+      link_(new QPushButton(Text::u("共有リストを開く(&O)"), page_)), orderWidget_(new QTreeWidget(page_)),
+      orders_(*orderWidget_), editOrder_(new QAction(Text::u("処理の編集(&E)"), this)),
+      deleteOrder_(new QAction(Text::u("処理の削除(&D)"), this)), ok_(new QPushButton(Text::u("OK(&O)"), this)),
+      cancel_(new QPushButton(Text::u("Cancel(&C)"), this)), newAction_(new QPushButton(Text::u("新規アクション(&N)"), this)),
+      deleteAction_(new QPushButton(Text::u("アクション削除(&D)"), this)),
+      showWindow_(new QPushButton(Text::u("ウィンドウを表示"), this)), orderList_(new TZEOrderLView(this)),
       ordersView_(new TZEOrdersView(this)), popup_(new TZEPopupTreeView(this)) {
   setObjectName("ZEEventEditorView2");
   mediator_ = std::make_unique<TZEEditorMediator>();
   conditionEditor_ = [this](const std::shared_ptr<IZelvoConditionModel>& condition) {
     mediator_->OpenConditionDetail(condition);
   };
-  setWindowTitle(u("イベント編集ウィンドウ"));
+  setWindowTitle(Text::u("イベント編集ウィンドウ"));
 
   preview_->setFixedSize(kPreviewSize, kPreviewSize);
   auto* moveType = new QComboBox(charaGroup_);
-  moveType->addItem(u("まだ使えません"));
+  moveType->addItem(Text::u("まだ使えません"));
   moveType->setEnabled(false);
   auto* chara = new QGridLayout(charaGroup_);
   chara->addWidget(preview_, 0, 0, 4, 1);
   chara->addWidget(picture_, 0, 1, 1, 2);
-  chara->addWidget(new QLabel(u("アニメ方式"), charaGroup_), 1, 1);
+  chara->addWidget(new QLabel(Text::u("アニメ方式"), charaGroup_), 1, 1);
   chara->addWidget(animation_, 1, 2);
-  chara->addWidget(new QLabel(u("当たり判定"), charaGroup_), 2, 1);
+  chara->addWidget(new QLabel(Text::u("当たり判定"), charaGroup_), 2, 1);
   chara->addWidget(collision_, 2, 2);
-  chara->addWidget(new QLabel(u("移動タイプの設定"), charaGroup_), 3, 1);
+  chara->addWidget(new QLabel(Text::u("移動タイプの設定"), charaGroup_), 3, 1);
   chara->addWidget(moveType, 3, 2);
 
   conditionWidget_->setHeaderHidden(true);
@@ -115,8 +111,8 @@ TZEEventEditorView2::TZEEventEditorView2(QWidget* parent)
   conditionButtons->addWidget(conditionList_);
   condition->addLayout(conditionButtons);
 
-  auto* ordersGroup = new QGroupBox(u("実行する命令の一覧"), page_);
-  auto* undo = new QPushButton(u("Undo(&U)"), ordersGroup);
+  auto* ordersGroup = new QGroupBox(Text::u("実行する命令の一覧"), page_);
+  auto* undo = new QPushButton(Text::u("Undo(&U)"), ordersGroup);
   undo->setEnabled(false);
   orderWidget_->setHeaderHidden(true);
   orderWidget_->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -138,14 +134,14 @@ TZEEventEditorView2::TZEEventEditorView2(QWidget* parent)
   pageLayout->addWidget(ordersGroup, 0, 2, 3, 1);
 
   ok_->setDefault(true);
-  showWindow_->setToolTip(u("命令リストが隠れた時に呼び出します。"));
+  showWindow_->setToolTip(Text::u("命令リストが隠れた時に呼び出します。"));
   auto* buttons = new QHBoxLayout;
   for (QPushButton* b : {newAction_, deleteAction_, showWindow_}) buttons->addWidget(b);
   buttons->addStretch();
   buttons->addWidget(ok_);
   buttons->addWidget(cancel_);
   auto* nameRow = new QHBoxLayout;
-  nameRow->addWidget(new QLabel(u("イベントの名前"), this));
+  nameRow->addWidget(new QLabel(Text::u("イベントの名前"), this));
   nameRow->addWidget(name_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(nameRow);
@@ -153,9 +149,11 @@ TZEEventEditorView2::TZEEventEditorView2(QWidget* parent)
   layout->addWidget(page_);
   layout->addLayout(buttons);
 
-  connect(name_, &QLineEdit::textEdited, this, [this](const QString& t) { editing_.SetName(stored(t)); });
+  connect(name_, &QLineEdit::textEdited, this, [this](const QString& t) { if (auto name = Text::toCp932(t)) editing_.SetName(*name); });
   connect(actionName_, &QLineEdit::textEdited, this, [this](const QString& t) {
-    editing_.SetActionName(stored(t));
+    const auto name = Text::toCp932(t);
+    if (!name) return;
+    editing_.SetActionName(*name);
     if (editing_.GetMode() == TZEEventEditing::Mode::Event) UpdateTabCaption(editing_.CurrentIndex());
   });
   connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
@@ -217,21 +215,21 @@ void TZEEventEditorView2::setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) {
 
 void TZEEventEditorView2::FillDAnimationCombo() {
   animation_->clear();
-  animation_->addItem(u("<<未使用>>"));
+  animation_->addItem(Text::u("<<未使用>>"));
   auto list = editing_.getZMLZelvoAPI() ? editing_.getZMLZelvoAPI()->GetDAnimationList() : nullptr;
-  for (int32_t i = 0; list && i < list->GetCount(); ++i) animation_->addItem(ui(list->GetItem(i)->GetName()));
+  for (int32_t i = 0; list && i < list->GetCount(); ++i) animation_->addItem(Text::fromCp932(list->GetItem(i)->GetName()));
 }
 
 void TZEEventEditorView2::FillCollisionCombo() {
   collision_->clear();
-  collision_->addItem(u("<<未使用>>"));
+  collision_->addItem(Text::u("<<未使用>>"));
   auto list = editing_.getZMLZelvoAPI() ? editing_.getZMLZelvoAPI()->GetCollisionList() : nullptr;
-  for (int32_t i = 0; list && i < list->GetCount(); ++i) collision_->addItem(ui(list->GetItem(i)->GetName()));
+  for (int32_t i = 0; list && i < list->GetCount(); ++i) collision_->addItem(Text::fromCp932(list->GetItem(i)->GetName()));
 }
 
 void TZEEventEditorView2::EditEvent(std::shared_ptr<IZelvoEventModel> event) {
   if (!editing_.EditEvent(std::move(event))) return;
-  name_->setText(ui(editing_.GetName()));
+  name_->setText(Text::fromCp932(editing_.GetName()));
   RebuildTabs();
   for (QWidget* w : {static_cast<QWidget*>(actionName_), static_cast<QWidget*>(actionNameLabel_),
                      static_cast<QWidget*>(charaGroup_), static_cast<QWidget*>(conditionGroup_),
@@ -239,12 +237,12 @@ void TZEEventEditorView2::EditEvent(std::shared_ptr<IZelvoEventModel> event) {
                      static_cast<QWidget*>(newAction_), static_cast<QWidget*>(deleteAction_)})
     w->setVisible(true);
   ShowAction(editing_.GetActionCount() > 0 ? 0 : -1);
-  setWindowTitle(u("イベントの編集ウィンドウ"));
+  setWindowTitle(Text::u("イベントの編集ウィンドウ"));
 }
 
 void TZEEventEditorView2::EditSharedOrders(std::shared_ptr<IZelvoOrderModel> order) {
   if (!editing_.EditSharedOrders(std::move(order))) return;
-  name_->setText(ui(editing_.GetName()));
+  name_->setText(Text::fromCp932(editing_.GetName()));
   for (QWidget* w : {static_cast<QWidget*>(actionName_), static_cast<QWidget*>(actionNameLabel_),
                      static_cast<QWidget*>(charaGroup_), static_cast<QWidget*>(conditionGroup_),
                      static_cast<QWidget*>(share_), static_cast<QWidget*>(link_),
@@ -252,10 +250,10 @@ void TZEEventEditorView2::EditSharedOrders(std::shared_ptr<IZelvoOrderModel> ord
     w->setVisible(false);
   const QSignalBlocker block(tabs_);
   while (tabs_->count() > 0) tabs_->removeTab(0);
-  tabs_->addTab(u("処理の編集"));
+  tabs_->addTab(Text::u("処理の編集"));
   tabs_->setVisible(true);
   page_->setVisible(true);
-  setWindowTitle(u("共有処理の編集ウィンドウ"));
+  setWindowTitle(Text::u("共有処理の編集ウィンドウ"));
   ShowSharedOrderTree();
 }
 
@@ -270,7 +268,7 @@ void TZEEventEditorView2::ShowSharedOrderTree() {
 void TZEEventEditorView2::UpdateTabCaption(int32_t index) {
   const QSignalBlocker block(tabs_);
   for (int32_t i = std::max(index, 0); i < editing_.GetActionCount(); ++i) {
-    const QString caption = ui(editing_.TabCaption(i));
+    const QString caption = Text::fromCp932(editing_.TabCaption(i));
     if (i < tabs_->count())
       tabs_->setTabText(i, caption);
     else
@@ -309,7 +307,7 @@ void TZEEventEditorView2::ShowAction(int32_t index) {
     tabs_->setCurrentIndex(index);
   }
   auto action = editing_.CurrentAction();
-  actionName_->setText(ui(action->GetName()));
+  actionName_->setText(Text::fromCp932(action->GetName()));
   DrawPreview();
   animation_->setCurrentIndex(editing_.DAnimationComboIndex());
   collision_->setCurrentIndex(editing_.CollisionComboIndex());
@@ -324,8 +322,8 @@ void TZEEventEditorView2::ShowAction(int32_t index) {
 }
 
 void TZEEventEditorView2::ShowSharing() {
-  sharing_->setText(ui(editing_.SharingLabel()));
-  share_->setText(ui(editing_.ShareButtonCaption()));
+  sharing_->setText(Text::fromCp932(editing_.SharingLabel()));
+  share_->setText(Text::fromCp932(editing_.ShareButtonCaption()));
 }
 
 void TZEEventEditorView2::DrawPreview() {
@@ -390,7 +388,7 @@ void TZEEventEditorView2::LinkClick() {
 
 void TZEEventEditorView2::PictureClick() {
   if (!editing_.CurrentAction() || !editing_.getZMLZelvoAPI()) return;
-  popup_->setWindowTitle(u("使用する画像を選んでください"));
+  popup_->setWindowTitle(Text::u("使用する画像を選んでください"));
   popup_->Tree().Clear();
   designer_.FillMaterialPackageTree(popup_->Tree(), editing_.getZMLZelvoAPI()->GetImageMaterials(), nullptr);
   popup_->Execute();

@@ -7,15 +7,9 @@
 
 #include "editor/core/ZEGameFolderLayout.h"
 #include "model/ZelvoPrivateTypes.h"
-#include "platform/core/Cp932.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo {
-
-namespace {
-
-QString shown(const std::string& cp932) { return QString::fromStdString(Cp932::toUtf8(cp932)); }
-
-}  // namespace
 
 TZEFView::TZEFView(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("作業フォルダの編集"));
@@ -26,7 +20,7 @@ TZEFView::TZEFView(QWidget* parent) : QDialog(parent) {
     const int row = static_cast<int>(i);
     auto* field = new QLineEdit(this);
     field->setEnabled(rows[i].editable);
-    auto* label = new QLabel(shown(rows[i].label), this);
+    auto* label = new QLabel(Text::fromCp932(rows[i].label), this);
     label->setBuddy(field);
     grid->addWidget(label, row, 0);
     grid->addWidget(field, row, 1);
@@ -41,7 +35,7 @@ TZEFView::TZEFView(QWidget* parent) : QDialog(parent) {
 
 void TZEFView::Fill() {
   const std::vector<TZEFolderRow> rows = TZEGameFolderLayout::ViewRows(GameFolder);
-  for (size_t i = 0; i < rows.size() && i < fields_.size(); ++i) fields_[i]->setText(shown(rows[i].field));
+  for (size_t i = 0; i < rows.size() && i < fields_.size(); ++i) fields_[i]->setText(Text::fromCp932(rows[i].field));
 }
 
 void TZEFView::showEvent(QShowEvent* event) {

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include "platform/gui/Text.h"
 
 namespace zelvo {
 
@@ -27,8 +28,14 @@ void TZEGrossaryEditor::closing() {
   for (size_t i = 0; i < lists_.size(); ++i) {
     QStringList lines = lists_[i]->toPlainText().split('\n');
     if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();  // the end of the last line
-    panel_.lists[i].clear();
-    for (const QString& line : lines) panel_.lists[i].push_back(toCp932(line));
+    // A list holding a line the file cannot hold keeps what it had rather than a line of '?'.
+    std::vector<std::string> stored;
+    for (const QString& line : lines) {
+      auto bytes = Text::toCp932(line);
+      if (!bytes) break;
+      stored.push_back(std::move(*bytes));
+    }
+    if (stored.size() == size_t(lines.size())) panel_.lists[i] = std::move(stored);
   }
   panel_.Close();
 }
@@ -36,7 +43,7 @@ void TZEGrossaryEditor::closing() {
 void TZEGrossaryEditor::showLists() {
   for (size_t i = 0; i < lists_.size(); ++i) {
     QStringList lines;
-    for (const std::string& line : panel_.lists[i]) lines << fromCp932(line);
+    for (const std::string& line : panel_.lists[i]) lines << Text::fromCp932(line);
     lists_[i]->setPlainText(lines.join('\n'));
   }
 }

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
+#include "platform/gui/Text.h"
 
 namespace zelvo {
 
@@ -78,8 +79,8 @@ void TZEJobView::closing() {
 }
 
 void TZEJobView::showNames() {
-  conditionName_->setText(fromCp932(panel_.conditionName));
-  attributeName_->setText(fromCp932(panel_.attributeName));
+  conditionName_->setText(Text::fromCp932(panel_.conditionName));
+  attributeName_->setText(Text::fromCp932(panel_.attributeName));
 }
 
 }  // namespace zelvo

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "platform/gui/Bitmap.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo {
 
@@ -118,7 +119,7 @@ void TZEMaterialView::showView() {
   settings_->setVisible(view.materialPanels);
   colors_->setVisible(view.materialPanels);
   preview_->setVisible(view.materialPanels && view.preview);
-  fullPath_->setText(view.materialPanels ? fromCp932(view.fullPath) : QString::fromUtf8("（素材のフルパスを表示）"));
+  fullPath_->setText(view.materialPanels ? Text::fromCp932(view.fullPath) : QString::fromUtf8("（素材のフルパスを表示）"));
   conversion_->setEnabled(view.conversion && view.colorChange);
   deleteChange_->setEnabled(view.deleteEnabled);
   if (view.colorChange) {

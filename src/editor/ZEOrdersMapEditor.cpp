@@ -21,7 +21,7 @@
 #include "model/ZelvoMapTreeNodeControl.h"
 #include "model/ZelvoOrderModel.h"
 #include "model/ZelvoPrivateTypes.h"
-#include "platform/core/Cp932.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo {
 
@@ -148,7 +148,7 @@ void TZEOrdersMapEditor::SelectMap() {
 void TZEOrdersMapEditor::FillLayers() {
   const QSignalBlocker block(layers_);
   layers_->clear();
-  for (const std::string& name : picking_.LayerNames()) layers_->addItem(QString::fromStdString(Cp932::toUtf8(name)));
+  for (const std::string& name : picking_.LayerNames()) layers_->addItem(Text::fromCp932(name));
   layers_->setCurrentRow(picking_.SelectedLayer());
   UpdateView();
 }

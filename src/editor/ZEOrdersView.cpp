@@ -16,17 +16,14 @@
 #include "editor/ZEOrdersMapEditor.h"
 #include "model/ZMLZelvoAPI.h"
 #include "model/ZelvoOrderModel.h"
-#include "platform/core/Cp932.h"
 #include "platform/gui/MessageBox.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo {
 namespace {
 
-QString ui(const std::string& cp932) { return QString::fromStdString(Cp932::toUtf8(cp932)); }
-
 // Stored texts end their lines with CR LF, as the player reads them.
-QString memoText(const std::string& cp932) { return ui(cp932).replace("\r\n", "\n"); }
-std::string storedText(QString text) { return Cp932::fromUtf8(text.replace("\r\n", "\n").replace("\n", "\r\n").toStdString()); }
+QString memoText(const std::string& cp932) { return Text::fromCp932(cp932).replace("\r\n", "\n"); }
 
 // The colour grid's 16 colours, two rows of eight.
 constexpr std::array<uint32_t, 16> kGridColors{0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
@@ -205,7 +202,11 @@ void TZEOrdersView::LoadFields() {
 
 bool TZEOrdersView::StoreFields() {
   TZEOrderFields f;
-  f.text = storedText(copy_->toPlainText());
+  QString text = copy_->toPlainText();
+  // A character the file cannot hold would come back as "?": the text is not taken.
+  const auto bytes = Text::toCp932(text.replace("\r\n", "\n").replace("\n", "\r\n"));
+  if (!bytes) return false;
+  f.text = *bytes;
   f.fadeSteps = steps_->value();
   f.red = red_->text().toStdString();
   f.green = green_->text().toStdString();

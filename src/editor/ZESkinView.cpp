@@ -9,9 +9,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "platform/core/Cp932.h"
 #include "platform/core/Errors.h"
 #include "platform/gui/MessageBox.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo {
 
@@ -54,7 +54,7 @@ void ZESkinView::ListSkins() {
   for (size_t i = 0; i < skins_.size(); ++i) {
     const ZESkinEntry& skin = skins_[i];
     auto* item = new QListWidgetItem(QIcon(QString::fromStdString(skin.bigIcon.string())),
-                                     QString::fromStdString(Cp932::toUtf8(skin.name)), list_);
+                                     Text::fromCp932(skin.name), list_);
     item->setData(Qt::UserRole, static_cast<int>(i));
     if (skin.current) list_->setCurrentItem(item);
   }

@@ -1,29 +1,23 @@
 #include "editor/ZETreeWidgetAdapter.h"
 
-#include "platform/core/Cp932.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo {
 
-namespace {
-
-QString shown(const std::string& cp932) { return QString::fromStdString(Cp932::toUtf8(cp932)); }
-
-}  // namespace
-
 TZETreeWidgetItem::TZETreeWidgetItem(std::string caption, const std::function<QIcon(int32_t)>* icons)
     : caption_(std::move(caption)), icons_(icons) {
-  setText(0, shown(caption_));
+  setText(0, Text::fromCp932(caption_));
   SetIcon(-1);
 }
 
 std::string TZETreeWidgetItem::GetCaption() const {
   const QString now = text(0);
-  return now == shown(caption_) ? caption_ : Cp932::fromUtf8(now.toStdString());
+  return now == Text::fromCp932(caption_) ? caption_ : Text::toCp932(now).value_or(caption_);
 }
 
 void TZETreeWidgetItem::SetCaption(const std::string& cp932) {
   caption_ = cp932;
-  setText(0, shown(caption_));
+  setText(0, Text::fromCp932(caption_));
 }
 
 void TZETreeWidgetItem::SetIcon(int32_t icon) {

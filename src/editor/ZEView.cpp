@@ -28,13 +28,11 @@
 #include "platform/core/Cp932.h"
 #include "platform/gui/MessageBox.h"
 #include "platform/gui/MessageBoxWarningSink.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo {
 
 namespace {
-
-QString u(const char* utf8) { return QString::fromUtf8(utf8); }
-std::string utf8(const QString& text) { return text.toUtf8().toStdString(); }
 
 void warn(const std::string& text) { ShowMessage(text, "ZelvoEditor", MessageKind::Warning); }
 void inform(const std::string& text) { ShowMessage(text, "ZelvoEditor", MessageKind::Information); }
@@ -49,7 +47,7 @@ const char* const TZEView::kDefaultSummary =
 TZEView::TZEView(QWidget* parent)
     : QMainWindow(parent), mediator_(EditorIconSource()), tree_(new QTreeWidget), treeAdapter_(*tree_) {
   setObjectName(QString::fromUtf8(DesktopSection::MainWindow.data(), DesktopSection::MainWindow.size()));
-  setWindowTitle(u("ZelvoEditor"));
+  setWindowTitle(Text::u("ZelvoEditor"));
   std::error_code ec;
   SetGameBaseDirNative(std::filesystem::current_path(ec));
 
@@ -65,7 +63,7 @@ TZEView::TZEView(QWidget* parent)
   tree_->expandAll();
   ListGames();
   OpenGame(TZelvoGameFactory::kTemplateFolder);
-  name_->setText(u("Default"));
+  name_->setText(Text::u("Default"));
   if (games_->count() > 0) games_->setCurrentRow(0);
 
   resize(720, 520);
@@ -87,10 +85,10 @@ QWidget* TZEView::BuildLeftSide() {
   auto* column = new QVBoxLayout(side);
   column->setContentsMargins(0, 0, 0, 0);
 
-  auto* choice = new QGroupBox(u("ゲームの選択"), side);
+  auto* choice = new QGroupBox(Text::u("ゲームの選択"), side);
   auto* choiceLayout = new QVBoxLayout(choice);
-  name_ = new QLineEdit(u("Edit2"), choice);
-  create_ = new QPushButton(u("ゲームの作成"), choice);
+  name_ = new QLineEdit(Text::u("Edit2"), choice);
+  create_ = new QPushButton(Text::u("ゲームの作成"), choice);
   games_ = new QListWidget(choice);
   choiceLayout->addWidget(name_);
   choiceLayout->addWidget(create_);
@@ -98,15 +96,15 @@ QWidget* TZEView::BuildLeftSide() {
   connect(create_, &QPushButton::clicked, this, [this] { CreateGameClick(); });
   connect(games_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { GameListDoubleClick(item); });
 
-  auto* summaryGroup = new QGroupBox(u("ゲームの概要"), side);
+  auto* summaryGroup = new QGroupBox(Text::u("ゲームの概要"), side);
   auto* summaryLayout = new QVBoxLayout(summaryGroup);
   summary_ = new QPlainTextEdit(summaryGroup);
-  summary_->setPlainText(u(kDefaultSummary));
+  summary_->setPlainText(Text::u(kDefaultSummary));
   lastGoodSummary_ = summary_->toPlainText();
   summaryLayout->addWidget(summary_);
   connect(summary_, &QPlainTextEdit::textChanged, this, [this] { SummaryEdited(); });
 
-  build_ = new QPushButton(u("ゲームの構築"), side);
+  build_ = new QPushButton(Text::u("ゲームの構築"), side);
   connect(build_, &QPushButton::clicked, this, [this] { BuildGameClick(); });
 
   column->addWidget(choice, 3);
@@ -123,7 +121,7 @@ QWidget* TZEView::BuildRightSide() {
   toolGroup_ = new QActionGroup(this);
   toolGroup_->setExclusive(true);
   for (int i = 0; i < 6; ++i) {
-    tools_[static_cast<size_t>(i)] = bar->addAction(u(kToolCaptions[i]));
+    tools_[static_cast<size_t>(i)] = bar->addAction(Text::u(kToolCaptions[i]));
     tools_[static_cast<size_t>(i)]->setCheckable(true);
     toolGroup_->addAction(tools_[static_cast<size_t>(i)]);
     connect(tools_[static_cast<size_t>(i)], &QAction::triggered, this, [this, i] { ShowTreeView(i); });
@@ -149,28 +147,28 @@ QWidget* TZEView::BuildRightSide() {
 }
 
 void TZEView::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(u("ファイル"));
-  newGame_ = file->addAction(u("新規ゲームの作成"), QKeySequence(Qt::CTRL | Qt::Key_N), this, [this] { CreateGameClick(); });
+  QMenu* file = menuBar()->addMenu(Text::u("ファイル"));
+  newGame_ = file->addAction(Text::u("新規ゲームの作成"), QKeySequence(Qt::CTRL | Qt::Key_N), this, [this] { CreateGameClick(); });
   file->addSeparator();
-  save_ = file->addAction(u("保存"), QKeySequence(Qt::CTRL | Qt::Key_S), this, [this] { SaveClick(); });
-  reload_ = file->addAction(u("読込"), QKeySequence(Qt::CTRL | Qt::Key_L), this, [this] { ReloadClick(); });
+  save_ = file->addAction(Text::u("保存"), QKeySequence(Qt::CTRL | Qt::Key_S), this, [this] { SaveClick(); });
+  reload_ = file->addAction(Text::u("読込"), QKeySequence(Qt::CTRL | Qt::Key_L), this, [this] { ReloadClick(); });
   file->addSeparator();
-  quit_ = file->addAction(u("終了"), this, [this] { close(); });
-  QMenu* edit = menuBar()->addMenu(u("編集"));
-  QMenu* settings = edit->addMenu(u("環境設定(&O)"));
-  skin_ = settings->addAction(u("外観（スキン）(&S)"), this, [this] { OpenSkinDialog(); });
-  menuBar()->addMenu(u("ヘルプ"));
+  quit_ = file->addAction(Text::u("終了"), this, [this] { close(); });
+  QMenu* edit = menuBar()->addMenu(Text::u("編集"));
+  QMenu* settings = edit->addMenu(Text::u("環境設定(&O)"));
+  skin_ = settings->addAction(Text::u("外観（スキン）(&S)"), this, [this] { OpenSkinDialog(); });
+  menuBar()->addMenu(Text::u("ヘルプ"));
 }
 
 void TZEView::ListGames() {
   games_->clear();
   for (const std::string& name : TZEGameSession::ListGames(GameBaseDirNative()))
-    games_->addItem(u(("[" + name + "]").c_str()));
+    games_->addItem(Text::u(("[" + name + "]").c_str()));
 }
 
 void TZEView::WriteSummary() {
   try {
-    session_.WriteSummary(utf8(summary_->toPlainText()));
+    session_.WriteSummary(summary_->toPlainText().toStdString());
   } catch (const std::exception& error) {
     warn(Cp932::toUtf8(error.what()));
   }
@@ -178,7 +176,7 @@ void TZEView::WriteSummary() {
 
 void TZEView::SummaryEdited() {
   const QString text = summary_->toPlainText();
-  if (TZEGameSession::IsCp932Text(utf8(text))) {
+  if (TZEGameSession::IsCp932Text(text.toStdString())) {
     lastGoodSummary_ = text;
     return;
   }
@@ -202,20 +200,21 @@ bool TZEView::OpenGame(const std::string& folder) {
   }
   {
     const QSignalBlocker blocker(summary_);
-    summary_->setPlainText(u(session_.Summary().c_str()));
+    summary_->setPlainText(Text::u(session_.Summary().c_str()));
     lastGoodSummary_ = summary_->toPlainText();
   }
   if (result.materialsChanged)
-    ShowMessage(utf8(u("新規素材%1個、迷子素材%2個が見つかりました")
+    ShowMessage((Text::u("新規素材%1個、迷子素材%2個が見つかりました")
                          .arg(result.addedMaterials)
-                         .arg(result.removedMaterials)),
+                         .arg(result.removedMaterials))
+                    .toStdString(),
                 "ZelvoEditor", MessageKind::Information);
   designer_.setZMLZelvoAPI(session_.Api());
   mediator_.setZMLZelvoAPI(session_.Api());
   mediator_.setTreeDesigner(&designer_);
   std::string shown = Cp932::toUtf8(folder);
   if (!shown.empty()) shown.pop_back();
-  setWindowTitle(u(("ZelvoEditor - " + shown).c_str()));
+  setWindowTitle(Text::u(("ZelvoEditor - " + shown).c_str()));
   if (!result.error.empty()) warn(result.error);
   return true;
 }
@@ -226,13 +225,14 @@ void TZEView::GameListDoubleClick(QListWidgetItem* item) {
   if (name.size() < 2) return;
   name = name.mid(1, name.size() - 2);
   name_->setText(name);
-  OpenGame(Cp932::fromUtf8(utf8(name)) + "\\");
+  if (const auto folder = Text::toCp932(name)) OpenGame(*folder + "\\");
 }
 
 void TZEView::CreateGameClick() {
-  const std::string name = utf8(name_->text());
-  if (TZEGameSession::IsCp932Text(name) && factory_.CreateGame(Cp932::fromUtf8(name))) {
-    games_->addItem(u(("[" + name + "]").c_str()));
+  const std::string name = name_->text().toStdString();
+  const auto folder = Text::toCp932(name_->text());
+  if (folder && factory_.CreateGame(*folder)) {
+    games_->addItem(Text::u(("[" + name + "]").c_str()));
     inform("ゲームの作成に成功しました。");
   } else {
     inform("ゲームの作成に失敗しました。");

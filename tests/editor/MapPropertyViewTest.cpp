@@ -61,6 +61,20 @@ TEST_F(MapPropertyViewTest, ANonNumberOrZeroSizeIsReportedAndTheWindowStays) {
   EXPECT_EQ(f.editor.GetUndoControl().GetStepCount(), 0);
 }
 
+TEST_F(MapPropertyViewTest, ANameTheFileCannotHoldIsRefusedAndTheWindowStays) {
+  MessageBoxRecorder messages;
+  auto before = f.Bytes();
+  view.NameEdit()->setText(QString::fromUtf8("城😀"));
+  view.WidthEdit()->setText("3");
+  view.OkButton()->click();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "この名前には使えない文字が含まれています");
+  EXPECT_NE(view.result(), QDialog::Accepted);
+  EXPECT_EQ(f.node->GetNameBytes(), Cp932::fromUtf8("町"));
+  EXPECT_EQ(f.map->GetWidth(), 6);
+  EXPECT_EQ(f.Bytes(), before);
+}
+
 TEST_F(MapPropertyViewTest, CancelChangesNothing) {
   view.WidthEdit()->setText("2");
   view.CancelButton()->click();

@@ -112,6 +112,14 @@ TEST_F(TreeWidgetTest, OrderTreeKeepsModelAndItemsInStep) {
   EXPECT_EQ(tree.GetSelected(), nullptr);
 }
 
+TEST_F(TreeWidgetTest, EditedTextTheFileCannotHoldLeavesTheCaptionAsItWas) {
+  QTreeWidget widget;
+  TZETreeWidgetAdapter tree(widget);
+  IZETreeNode* node = tree.AddChild(nullptr, sj("勇者"));
+  widget.topLevelItem(0)->setText(0, QString::fromUtf8("戦士😀"));
+  EXPECT_EQ(node->GetCaption(), sj("勇者"));
+}
+
 TEST_F(TreeWidgetTest, EditedTextIsTheNodesCaption) {
   QTreeWidget widget;
   TZETreeWidgetAdapter tree(widget);

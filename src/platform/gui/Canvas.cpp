@@ -6,14 +6,12 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "platform/core/Cp932.h"
+#include "platform/gui/Text.h"
 #include "platform/gui/Fonts.h"
 
 namespace zelvo {
 
 namespace {
-
-QString toQString(std::string_view cp932) { return QString::fromStdString(Cp932::toUtf8(cp932)); }
 
 QColor qcolor(uint32_t packed) { return QColor::fromRgba(Canvas::toArgb(packed)); }
 
@@ -35,7 +33,7 @@ const QFont& Canvas::font() const {
 
 int32_t Canvas::textWidth(std::string_view cp932Text) const {
   if (cp932Text.empty()) return 0;
-  return QFontMetrics(font()).horizontalAdvance(toQString(cp932Text));
+  return QFontMetrics(font()).horizontalAdvance(Text::fromCp932(cp932Text));
 }
 
 int32_t Canvas::textHeight() const {
@@ -64,7 +62,7 @@ void Canvas::textRect(int32_t left, int32_t top, int32_t right, int32_t bottom, 
   painter.setClipRect(QRect(left, top, right - left, bottom - top));
   painter.setFont(f);
   painter.setPen(qcolor(fontColor));
-  painter.drawText(QPoint(x, y + ascent), toQString(cp932Text));
+  painter.drawText(QPoint(x, y + ascent), Text::fromCp932(cp932Text));
 }
 
 void Canvas::moveTo(int32_t x, int32_t y) {

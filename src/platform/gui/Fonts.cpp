@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "platform/core/Cp932.h"
+#include "platform/gui/Text.h"
 
 namespace zelvo::Fonts {
 
@@ -16,7 +16,7 @@ QString familyFor(const std::string& cp932Face) {
   if (cp932Face == kMsGothic) return QStringLiteral("IPAGothic");
   if (cp932Face == kMsPGothic) return QStringLiteral("IPAPGothic");
   if (cp932Face.empty()) return QStringLiteral("IPAGothic");
-  return QString::fromStdString(Cp932::toUtf8(cp932Face));
+  return Text::fromCp932(cp932Face);
 }
 
 QFont make(const std::string& cp932Face, int32_t pixelHeight, bool fixedPitch) {
