@@ -23,7 +23,10 @@ void adviseLargePages(uint8_t* data, size_t size) {
 }  // namespace
 
 MemoryStream::MemoryStream(std::vector<uint8_t> bytes, std::string name)
-    : bytes_(std::move(bytes)), size_(bytes_.size()), name_(std::move(name)) {}
+    : bytes_(std::move(bytes)), size_(bytes_.size()), name_(std::move(name)) {
+  // Room a caller reserved ahead is not touched yet and can still take large pages.
+  if (bytes_.capacity() - size_ >= kLargePage) adviseLargePages(bytes_.data() + size_, bytes_.capacity() - size_);
+}
 
 int32_t MemoryStream::Seek(int32_t position) {
   position_ = static_cast<size_t>(std::max(position, 0));

@@ -94,12 +94,20 @@ TEST(MemoryStream, GrowsButHoldsExactlyWhatWasWritten) {
 }
 
 // Past a few MiB the room is taken in a new block each time: every byte written before, and the
-// zeros of a gap, must come across, whether the stream began empty or over given bytes.
+// zeros of a gap, must come across, whether the stream began empty, over given bytes, or over
+// given bytes with room reserved beyond them.
 TEST(MemoryStream, KeepsEveryByteAsItGrowsIntoLargeBlocks) {
-  for (size_t given : {size_t(0), size_t(3) << 20}) {
+  struct Case {
+    size_t given, reserved;
+  };
+  for (Case c : {Case{0, 0}, Case{size_t(3) << 20, 0}, Case{size_t(3) << 20, size_t(8) << 20}}) {
+    const size_t given = c.given;
     std::vector<uint8_t> start(given);
     for (size_t i = 0; i < given; ++i) start[i] = uint8_t(i * 7);
-    MemoryStream m(start);
+    std::vector<uint8_t> room;
+    room.reserve(given + c.reserved);
+    room.assign(start.begin(), start.end());
+    MemoryStream m(std::move(room));
     m.Seek(static_cast<int32_t>(given));
     BinaryWriter w(m);
     const int32_t words = 3 << 20;  // 12 MiB more
