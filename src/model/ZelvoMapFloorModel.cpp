@@ -1,6 +1,9 @@
 #include "model/ZelvoMapFloorModel.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstddef>
+#include <type_traits>
 #include <cstdlib>
 
 #include "model/ZelvoMapModel.h"
@@ -11,6 +14,16 @@
 #include "platform/core/Errors.h"
 
 namespace zelvo {
+
+namespace {
+constexpr bool kCellsStoredAsInFile =
+    std::endian::native == std::endian::little && sizeof(TZelvoMapCell) == kMapCellBytes &&
+    std::is_trivially_copyable_v<TZelvoMapCell> && offsetof(TZelvoMapCell, Column) == 4 &&
+    offsetof(TZelvoMapCell, Row) == 6 && offsetof(TZelvoMapCell, Flags) == 8 &&
+    offsetof(TZelvoMapCell, Height) == 12 && offsetof(TZelvoMapCell, GroundKind) == 14 &&
+    offsetof(TZelvoMapCell, Passability) == 16 && offsetof(TZelvoMapCell, Encounter) == 18 &&
+    offsetof(TZelvoMapCell, Param) == 20 && offsetof(TZelvoMapCell, EventID) == 24;
+}  // namespace
 namespace {
 
 // True modulo: -1 gives n - 1.
@@ -162,7 +175,13 @@ void TZelvoMapFloorModel::SaveToStream(IZStream& stream) {
   w.writeInt32(baseHeight_);
   w.writeInt32(layerType_);
   picture_->SaveToStream(stream);
-  // The cells in blocks: one write per row keeps a 512 x 512 floor quick.
+  // On a little-endian machine a cell is laid out in memory as in the file, so the floor goes
+  // out as one block; elsewhere it is encoded a row at a time.
+  const size_t count = size_t(width_) * size_t(height_);
+  if (kCellsStoredAsInFile && cells_.size() >= count) {
+    w.writeBytes(cells_.data(), int64_t(count) * kMapCellBytes);
+    return;
+  }
   std::vector<uint8_t> row(size_t(width_) * kMapCellBytes);
   for (int32_t y = 0; y < height_; ++y) {
     for (int32_t x = 0; x < width_; ++x)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/core/AtomicFile.h"
 #include "platform/core/BinaryReader.h"
 #include "platform/core/Errors.h"
@@ -89,6 +91,43 @@ TEST(MemoryStream, GrowsButHoldsExactlyWhatWasWritten) {
   EXPECT_EQ(m.GetSize(), 0);
   m.Seek(20);
   EXPECT_THROW(BinaryReader(m).readInt32(), EFormatError);
+}
+
+// Past a few MiB the room is taken in a new block each time: every byte written before, and the
+// zeros of a gap, must come across, whether the stream began empty, over given bytes, or over
+// given bytes with room reserved beyond them.
+TEST(MemoryStream, KeepsEveryByteAsItGrowsIntoLargeBlocks) {
+  struct Case {
+    size_t given, reserved;
+  };
+  for (Case c : {Case{0, 0}, Case{size_t(3) << 20, 0}, Case{size_t(3) << 20, size_t(8) << 20}}) {
+    const size_t given = c.given;
+    std::vector<uint8_t> start(given);
+    for (size_t i = 0; i < given; ++i) start[i] = uint8_t(i * 7);
+    std::vector<uint8_t> room;
+    room.reserve(given + c.reserved);
+    room.assign(start.begin(), start.end());
+    MemoryStream m(std::move(room));
+    m.Seek(static_cast<int32_t>(given));
+    BinaryWriter w(m);
+    const int32_t words = 3 << 20;  // 12 MiB more
+    for (int32_t i = 0; i < words; ++i) w.writeInt32(i);
+    const size_t end = given + size_t(words) * 4;
+    m.Seek(static_cast<int32_t>(end + 5));
+    w.writeByte(9);
+    const std::vector<uint8_t>& bytes = m.bytes();
+    ASSERT_EQ(bytes.size(), end + 6) << given;
+    EXPECT_TRUE(std::equal(start.begin(), start.end(), bytes.begin())) << given;
+    bool wordsKept = true;
+    for (int32_t i = 0; i < words && wordsKept; ++i) {
+      const uint8_t* p = bytes.data() + given + size_t(i) * 4;
+      wordsKept = (uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24) == uint32_t(i);
+    }
+    EXPECT_TRUE(wordsKept) << given;
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + std::ptrdiff_t(end), bytes.end()),
+              std::vector<uint8_t>({0, 0, 0, 0, 0, 9}))
+        << given;
+  }
 }
 
 TEST(FileStream, KeepsItsPositionThroughReadsSeeksAndWrites) {
