@@ -110,22 +110,18 @@ void TZelvoEventView::Draw() {
   if (page) TZelvoCollisionableView::Draw();
 }
 
-void TZelvoCollisionableViewList::Add(ViewPtr view) { views_.push_back(std::move(view)); }
+void TZelvoCollisionableViewList::Add(ViewPtr view) { views_.add(std::move(view)); }
 
-void TZelvoCollisionableViewList::Delete(int32_t index) {
-  if (index >= 0 && index < Count()) views_.erase(views_.begin() + index);
-}
+void TZelvoCollisionableViewList::Delete(int32_t index) { views_.erase(index); }
 
 void TZelvoCollisionableViewList::Insert(int32_t index, ViewPtr view) {
-  if (index >= 0 && index < Count()) views_.insert(views_.begin() + index, std::move(view));
+  views_.insertInside(index, std::move(view));
 }
 
-IZelvoCollisionableViewList::ViewPtr TZelvoCollisionableViewList::Get(int32_t index) {
-  return index >= 0 && index < Count() ? views_[index] : nullptr;
-}
+IZelvoCollisionableViewList::ViewPtr TZelvoCollisionableViewList::Get(int32_t index) { return views_.at(index); }
 
 IZelvoCollisionableViewList::ViewPtr TZelvoCollisionableViewList::FindByModelID(int32_t id) {
-  for (auto it = views_.rbegin(); it != views_.rend(); ++it) {
+  for (auto it = views_.items().rbegin(); it != views_.items().rend(); ++it) {
     if (!*it) continue;
     auto model = (*it)->GetModel();
     if (model && model->GetID() == id) return *it;
@@ -134,7 +130,7 @@ IZelvoCollisionableViewList::ViewPtr TZelvoCollisionableViewList::FindByModelID(
 }
 
 void TZelvoCollisionableViewList::DrawVisible() {
-  for (auto& view : views_) {
+  for (auto& view : views_.items()) {
     IZDrawable* d = AsDrawable(view.get());
     if (!d) continue;
     const int64_t x = view->GetMapX(), y = view->GetMapY();
@@ -146,13 +142,13 @@ void TZelvoCollisionableViewList::DrawVisible() {
 
 void TZelvoCollisionableViewList::SetScrollX(int32_t x) {
   scrollX_ = x;
-  for (auto& view : views_)
+  for (auto& view : views_.items())
     if (IZDrawable* d = AsDrawable(view.get())) d->SetX(view->GetMapX() - x);
 }
 
 void TZelvoCollisionableViewList::SetScrollY(int32_t y) {
   scrollY_ = y;
-  for (auto& view : views_)
+  for (auto& view : views_.items())
     if (IZDrawable* d = AsDrawable(view.get())) d->SetY(view->GetMapY() - y);
 }
 
@@ -160,7 +156,7 @@ IZelvoCollisionableViewList::ViewPtr TZelvoCollisionableViewList::FindCollision(
   ZelvoCommonTypes::TRect own;
   if (!view || !CollisionBox(*view, own)) return nullptr;
   IZDrawable* self = AsDrawable(view.get());
-  for (auto& other : views_) {
+  for (auto& other : views_.items()) {
     if (!other || other == view) continue;
     IZDrawable* d = AsDrawable(other.get());
     if (self && d && d->GetID() == self->GetID()) continue;
@@ -177,10 +173,8 @@ void TZelvoCollisionableViewList::SortByY() {
     IZDrawable* d = AsDrawable(v.get());
     return d ? d->GetY() : 0;
   };
-  const size_t n = views_.size();
-  for (size_t pass = 1; pass < n; ++pass)
-    for (size_t i = 0; i + 1 < n; ++i)
-      if (y(views_[i + 1]) < y(views_[i])) std::swap(views_[i], views_[i + 1]);
+  std::stable_sort(views_.items().begin(), views_.items().end(),
+                   [&y](const ViewPtr& a, const ViewPtr& b) { return y(a) < y(b); });
 }
 
 }  // namespace zelvo

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/ModelItems.h"
 #include "model/ZelvoCollisionModel.h"
 #include "model/ZelvoCollisionableModel.h"
 #include "model/ZelvoDAnimationModel.h"
@@ -43,56 +44,39 @@ int64_t screenPosition(int64_t offset, int64_t scroll, int64_t mapSize, int64_t 
   return offset + floorDiv(int64_t(*player) + scroll, mapSize) * mapSize;
 }
 
-template <class Ptr>
-class TViewList {
- public:
-  void add(Ptr v) { items.push_back(std::move(v)); }
-  void erase(int32_t i) {
-    if (i >= 0 && i < count()) items.erase(items.begin() + i);
-  }
-  void insert(int32_t i, Ptr v) {
-    if (i >= 0 && i < count()) items.insert(items.begin() + i, std::move(v));
-  }
-  int32_t count() const { return static_cast<int32_t>(items.size()); }
-  Ptr get(int32_t i) const { return i >= 0 && i < count() ? items[i] : nullptr; }
-  std::vector<Ptr> items;
-};
-
 class TZelvoMapChipViewList final : public IZelvoMapChipViewList {
  public:
   void Add(ViewPtr view) override { list_.add(std::move(view)); }
   void Delete(int32_t index) override { list_.erase(index); }
-  void Insert(int32_t index, ViewPtr view) override { list_.insert(index, std::move(view)); }
+  void Insert(int32_t index, ViewPtr view) override { list_.insertInside(index, std::move(view)); }
   int32_t Count() override { return list_.count(); }
-  void Clear() override { list_.items.clear(); }
-  ViewPtr Get(int32_t index) override { return list_.get(index); }
+  void Clear() override { list_.clear(); }
+  ViewPtr Get(int32_t index) override { return list_.at(index); }
   ViewPtr FindByID(int32_t id) override {
-    for (auto it = list_.items.rbegin(); it != list_.items.rend(); ++it)
+    for (auto it = list_.items().rbegin(); it != list_.items().rend(); ++it)
       if (*it && (*it)->GetModel() && (*it)->GetModel()->GetID() == id) return *it;
     return nullptr;
   }
 
  private:
-  TViewList<ViewPtr> list_;
+  ModelItems<IZelvoMapChipView> list_;
 };
 
 class TZelvoMapFloorViewList final : public IZelvoMapFloorViewList {
  public:
   void Add(ViewPtr view) override { list_.add(std::move(view)); }
   void Delete(int32_t index) override { list_.erase(index); }
-  void Insert(int32_t index, ViewPtr view) override { list_.insert(index, std::move(view)); }
+  void Insert(int32_t index, ViewPtr view) override { list_.insertInside(index, std::move(view)); }
   int32_t Count() override { return list_.count(); }
-  void Clear() override { list_.items.clear(); }
+  void Clear() override { list_.clear(); }
   void Sort() override {
-    auto& v = list_.items;
-    for (size_t pass = 1; pass < v.size(); ++pass)
-      for (size_t i = 0; i + 1 < v.size(); ++i)
-        if (v[i + 1]->GetPriority() < v[i]->GetPriority()) std::swap(v[i], v[i + 1]);
+    std::stable_sort(list_.items().begin(), list_.items().end(),
+                     [](const ViewPtr& a, const ViewPtr& b) { return a->GetPriority() < b->GetPriority(); });
   }
-  ViewPtr Get(int32_t index) override { return list_.get(index); }
+  ViewPtr Get(int32_t index) override { return list_.at(index); }
 
  private:
-  TViewList<ViewPtr> list_;
+  ModelItems<IZelvoMapFloorView> list_;
 };
 
 // A non-negative position inside [0, span) for a scroll value; span > 0.
