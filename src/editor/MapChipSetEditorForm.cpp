@@ -25,6 +25,7 @@
 #include "editor/QonScrollBox.h"
 #include "editor/ZEDesktopWidget.h"
 #include "editor/core/ZESkinPictures.h"
+#include "platform/core/GameGeometry.h"
 #include "platform/gui/Text.h"
 
 namespace zelvo {
@@ -103,7 +104,7 @@ void TMapChipSetEditorForm::makeFields() {
   tree_->SetIconSource([this](int32_t index) { return TreeIcon(index); });
 
   PictureScroll = new TQonScrollBox(this);
-  PictureScroll->SetChipSize(TZEChipSetEditorControl::kChip);
+  PictureScroll->SetChipSize(kChip);
 
   FieldTabs = new QTabWidget(this);
   auto* settings = new QWidget(FieldTabs);

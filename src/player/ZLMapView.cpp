@@ -18,6 +18,7 @@
 #include "model/ZelvoPartyModel.h"
 #include "model/ZelvoPositionControl.h"
 #include "model/ZelvoPrivateTypes.h"
+#include "platform/core/GameGeometry.h"
 #include "player/ZCZelvoAPI.h"
 #include "player/ZLFactory.h"
 
@@ -25,7 +26,6 @@ namespace zelvo {
 
 namespace {
 
-constexpr int32_t kChip = 32;
 // The widest box, in chips, that the position grid around the box's chip still holds whole.
 constexpr int32_t kMaxBoxChips = 9;
 constexpr int32_t kMaxMargin = IZelvoMapPositionControl::kReach * kChip;

@@ -13,6 +13,7 @@
 #include "model/ZelvoModelIDManager.h"
 #include "model/ZelvoPrivateTypes.h"
 #include "platform/core/Errors.h"
+#include "platform/core/GameGeometry.h"
 
 namespace zelvo {
 
@@ -22,7 +23,7 @@ constexpr uint32_t kOpaqueBlack = 0xFF000000u;
 constexpr int32_t kAllWays = PassBits::Up | PassBits::Down | PassBits::Left | PassBits::Right;
 
 int32_t areaSide(int32_t chips) {
-  return std::clamp(chips, 0, TZEChipSetEditorControl::kMaxAreaChips) * TZEChipSetEditorControl::kChip;
+  return std::clamp(chips, 0, TZEChipSetEditorControl::kMaxAreaChips) * kChip;
 }
 
 }  // namespace

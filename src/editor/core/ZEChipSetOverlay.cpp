@@ -5,12 +5,12 @@
 
 #include "editor/core/ZEChipSetSkin.h"
 #include "model/ZelvoMapChipSetModel.h"
+#include "platform/core/GameGeometry.h"
 
 namespace zelvo {
 
 namespace {
 
-constexpr int32_t kChip = TZEChipSetOverlay::kChip;
 constexpr int32_t kNumberX = 24, kNumberY = 20;
 
 TRect cellRect(int32_t x, int32_t y, int32_t w, int32_t h) { return {x, y, x + w, y + h}; }

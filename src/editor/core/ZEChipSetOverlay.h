@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "editor/core/Bitmap32.h"
+#include "platform/core/GameGeometry.h"
 
 namespace zelvo {
 
@@ -23,7 +24,6 @@ enum TZEChipSetView : uint32_t {
 
 class TZEChipSetOverlay {
  public:
-  static constexpr int32_t kChip = 32;
   // The veils laid over the whole picture before each view's glyphs.
   static constexpr uint32_t kEncounterVeil = 0x45000000u;
   static constexpr uint32_t kHeightVeil = 0x40000000u;

@@ -19,12 +19,12 @@
 #include "model/ZelvoMapPicture.h"
 #include "model/ZelvoMapTreeControl.h"
 #include "model/ZelvoMapTreeNodeControl.h"
+#include "platform/core/GameGeometry.h"
 
 namespace zelvo {
 
 namespace {
 
-constexpr int32_t kChip = TZEMapEditorPainter::kChip;
 constexpr int32_t kHalf = kChip / 2;
 constexpr int32_t kMarker = 16;  // the side of a direction marker in "event.bmp"
 constexpr int32_t kMarkerRows = 3;
