@@ -9,6 +9,7 @@
 #include "model/ZelvoEventModel.h"
 #include "model/ZelvoPrivateTypes.h"
 #include "model/ZelvoStyleModel.h"
+#include "platform/core/GameGeometry.h"
 #include "player/ZCConditionJudge.h"
 #include "player/ZLFactory.h"
 
@@ -134,8 +135,8 @@ void TZelvoCollisionableViewList::DrawVisible() {
     IZDrawable* d = AsDrawable(view.get());
     if (!d) continue;
     const int64_t x = view->GetMapX(), y = view->GetMapY();
-    if (x + d->GetWidth() >= scrollX_ && x < int64_t(scrollX_) + 640 && y + d->GetHeight() >= scrollY_ &&
-        y < int64_t(scrollY_) + 480)
+    if (x + d->GetWidth() >= scrollX_ && x < int64_t(scrollX_) + kGameScreenWidth && y + d->GetHeight() >= scrollY_ &&
+        y < int64_t(scrollY_) + kGameScreenHeight)
       view->DrawAt(view->GetMapX() - scrollX_, view->GetMapY() - scrollY_);
   }
 }

@@ -29,7 +29,7 @@ namespace {
 // The widest box, in chips, that the position grid around the box's chip still holds whole.
 constexpr int32_t kMaxBoxChips = 9;
 constexpr int32_t kMaxMargin = IZelvoMapPositionControl::kReach * kChip;
-constexpr int64_t kScreenWidth = 640, kScreenHeight = 480;
+constexpr int64_t kScreenWidth = kGameScreenWidth, kScreenHeight = kGameScreenHeight;
 
 int64_t floorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 

@@ -13,6 +13,7 @@
 #include "model/ZelvoOrderModel.h"
 #include "model/ZelvoPartyModel.h"
 #include "model/ZelvoPrivateTypes.h"
+#include "platform/core/GameGeometry.h"
 #include "player/ZCEventOrder.h"
 #include "player/ZCEventOrders.h"
 #include "player/ZCZelvoAPI.h"
@@ -49,8 +50,8 @@ TZelvoStartControl::TZelvoStartControl(IZelvoMessage& message) : TZelvoStateCont
   const std::string path = GameBaseDir + GameFolder + "Graphics\\" + "Splash.bmp";
   splash_->SetImage(path.c_str(), nullptr);
   splash_->SetSrcX(0);
-  splash_->SetWidth(640);
-  splash_->SetHeight(480);
+  splash_->SetWidth(kGameScreenWidth);
+  splash_->SetHeight(kGameScreenHeight);
 }
 
 bool TZelvoStartControl::ProcessMessage(IZelvoMessage& message) {
