@@ -34,7 +34,6 @@ namespace {
 
 constexpr int32_t kPowerUnit = 16;
 constexpr std::array<int32_t, 4> kPassBits = {PassBits::Up, PassBits::Down, PassBits::Left, PassBits::Right};
-constexpr int32_t kAllWays = 15;
 
 }  // namespace
 
@@ -180,7 +179,7 @@ void TMapChipSetEditorForm::connectFields() {
           [this](const QString& t) { if (auto b = Text::toCp932(t)) FieldWritten(control_.SetEventIDText(*b)); });
   connect(GroundTypeList, &QComboBox::activated, this, [this](int kind) { FieldWritten(control_.SetGroundType(kind)); });
   for (QPushButton* button : PassButtons) connect(button, &QPushButton::clicked, this, [this] { PassButtonClick(); });
-  connect(AllWaysButton, &QPushButton::clicked, this, [this] { SetPassability(kAllWays); });
+  connect(AllWaysButton, &QPushButton::clicked, this, [this] { SetPassability(TZEChipSetOverlay::kAllWays); });
   connect(NoWayButton, &QPushButton::clicked, this, [this] { SetPassability(0); });
 }
 

@@ -20,7 +20,6 @@ namespace zelvo {
 namespace {
 
 constexpr uint32_t kOpaqueBlack = 0xFF000000u;
-constexpr int32_t kAllWays = PassBits::Up | PassBits::Down | PassBits::Left | PassBits::Right;
 
 int32_t areaSide(int32_t chips) {
   return std::clamp(chips, 0, TZEChipSetEditorControl::kMaxAreaChips) * kChip;
@@ -232,7 +231,7 @@ bool TZEChipSetEditorControl::SetGroundType(int32_t kind) {
 }
 
 bool TZEChipSetEditorControl::SetPassability(int32_t bits) {
-  if (bits < 0 || bits > kAllWays) return false;
+  if (bits < 0 || bits > TZEChipSetOverlay::kAllWays) return false;
   return writeChip([bits](TZelvoChipAttributes& chip) { chip.Passability = static_cast<int16_t>(bits); });
 }
 

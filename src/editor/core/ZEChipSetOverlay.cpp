@@ -79,7 +79,7 @@ void TZEChipSetOverlay::DrawPassability(TBitmap32& target, int32_t x, int32_t y,
     target.BlendDraw(cellRect(x + dx, y + dy, w, h), traffic, cellRect(sx, sy, w, h));
   };
   if (value == 0) return glyph(0, 0, 96, 0, kChip, kChip);
-  if (value == 15) return glyph(0, 0, 0, 0, kChip, kChip);
+  if (value == kAllWays) return glyph(0, 0, 0, 0, kChip, kChip);
   if (value & PassBits::Up) glyph(0, 0, 32, 0, kChip, kChip / 2);
   if (value & PassBits::Down) glyph(0, kChip / 2, 32, 16, kChip, kChip / 2);
   if (value & PassBits::Left) glyph(0, 0, 64, 0, kChip / 2, kChip);
