@@ -19,6 +19,7 @@
 #include "model/ZelvoPositionControl.h"
 #include "model/ZelvoPrivateTypes.h"
 #include "platform/core/GameGeometry.h"
+#include "platform/core/TrueModulo.h"
 #include "player/ZCZelvoAPI.h"
 #include "player/ZLFactory.h"
 
@@ -79,12 +80,6 @@ class TZelvoMapFloorViewList final : public IZelvoMapFloorViewList {
   ModelItems<IZelvoMapFloorView> list_;
 };
 
-// A non-negative position inside [0, span) for a scroll value; span > 0.
-int64_t wrap(int64_t value, int64_t span) {
-  const int64_t r = value % span;
-  return r < 0 ? r + span : r;
-}
-
 }  // namespace
 
 TZelvoMapChipView::TZelvoMapChipView(IZLFactory& factory, std::shared_ptr<IZelvoMapChipSetModel> chipSet)
@@ -142,8 +137,8 @@ void TZelvoMapFloorView::Draw() {
   if (!floor_ || !chipViews_ || widthChips_ < 1 || heightChips_ < 1) return;
   const int64_t w = int64_t(widthChips_) * kChip, h = int64_t(heightChips_) * kChip;
   // A negative scroll counts from the far edge; the stored position is the wrapped one.
-  if (x_ < 0) x_ = static_cast<int32_t>(wrap(x_, w));
-  if (y_ < 0) y_ = static_cast<int32_t>(wrap(y_, h));
+  if (x_ < 0) x_ = static_cast<int32_t>(TrueModulo(x_, w));
+  if (y_ < 0) y_ = static_cast<int32_t>(TrueModulo(y_, h));
   const int32_t shiftX = x_ % kChip, shiftY = y_ % kChip;
   const int64_t firstColumn = x_ / kChip, firstRow = y_ / kChip;
   const uint32_t opacity = static_cast<uint32_t>(std::clamp(floor_->GetGameOpacity(), 0, 255));
@@ -246,8 +241,8 @@ bool TZLMapView::TestPlayerCell() {
   auto floor = map_->FindFloor(partyFloorID());
   ZelvoCommonTypes::TRect box;
   if (!floor || !CollisionBox(*player_, box)) return false;
-  const int64_t x = wrap(box.Left, int64_t(map_->GetWidth()) * kChip) / kChip;
-  const int64_t y = wrap(box.Top, int64_t(map_->GetHeight()) * kChip) / kChip;
+  const int64_t x = TrueModulo(box.Left, int64_t(map_->GetWidth()) * kChip) / kChip;
+  const int64_t y = TrueModulo(box.Top, int64_t(map_->GetHeight()) * kChip) / kChip;
   return floor->GetPassMask(static_cast<int32_t>(x), static_cast<int32_t>(y)) > 0;
 }
 
