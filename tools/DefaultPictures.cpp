@@ -5,10 +5,10 @@
 #include <array>
 #include <cmath>
 
+#include "platform/core/GameGeometry.h"
+
 namespace zelvo::tools {
 namespace {
-
-constexpr int kChip = 32;
 
 // Piece -> mask, as the editor's coast table pairs them; place 12 is not used.
 constexpr std::array<int, 48> kCoastMasks = {

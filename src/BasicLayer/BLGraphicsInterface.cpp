@@ -7,6 +7,7 @@
 #include "BasicLayer/BLTexture.h"
 #include "BasicLayer/PMTexture.h"
 #include "BasicLayer/Pelmora.h"
+#include "platform/core/GameGeometry.h"
 
 namespace zelvo {
 
@@ -169,10 +170,11 @@ IDirect3DDevice9* TBLGraphicsInterface::GetDevice() { return pelmora_->Device().
 
 void TBLGraphicsInterface::SetFullScreen(bool value) {
   if (value)
-    pelmora_->SwitchToFullScreen(640, 480, D3DFMT_A8R8G8B8, {}, 0, D3DPRESENT_INTERVAL_IMMEDIATE, D3DSWAPEFFECT_DISCARD,
-                                 D3DMULTISAMPLE_NONE, 0);
+    pelmora_->SwitchToFullScreen(kGameScreenWidth, kGameScreenHeight, D3DFMT_A8R8G8B8, {}, 0,
+                                 D3DPRESENT_INTERVAL_IMMEDIATE, D3DSWAPEFFECT_DISCARD, D3DMULTISAMPLE_NONE, 0);
   else
-    pelmora_->SwitchToWindowed(640, 480, {}, D3DPRESENT_INTERVAL_DEFAULT, D3DSWAPEFFECT_DISCARD, D3DMULTISAMPLE_NONE, 0);
+    pelmora_->SwitchToWindowed(kGameScreenWidth, kGameScreenHeight, {}, D3DPRESENT_INTERVAL_DEFAULT, D3DSWAPEFFECT_DISCARD,
+                               D3DMULTISAMPLE_NONE, 0);
   resetFpu();
   fullScreen_ = value;
 }

@@ -25,6 +25,7 @@
 #include "editor/QonScrollBox.h"
 #include "editor/ZEDesktopWidget.h"
 #include "editor/core/ZESkinPictures.h"
+#include "platform/core/GameGeometry.h"
 #include "platform/gui/Text.h"
 
 namespace zelvo {
@@ -33,7 +34,6 @@ namespace {
 
 constexpr int32_t kPowerUnit = 16;
 constexpr std::array<int32_t, 4> kPassBits = {PassBits::Up, PassBits::Down, PassBits::Left, PassBits::Right};
-constexpr int32_t kAllWays = 15;
 
 }  // namespace
 
@@ -103,7 +103,7 @@ void TMapChipSetEditorForm::makeFields() {
   tree_->SetIconSource([this](int32_t index) { return TreeIcon(index); });
 
   PictureScroll = new TQonScrollBox(this);
-  PictureScroll->SetChipSize(TZEChipSetEditorControl::kChip);
+  PictureScroll->SetChipSize(kChip);
 
   FieldTabs = new QTabWidget(this);
   auto* settings = new QWidget(FieldTabs);
@@ -179,7 +179,7 @@ void TMapChipSetEditorForm::connectFields() {
           [this](const QString& t) { if (auto b = Text::toCp932(t)) FieldWritten(control_.SetEventIDText(*b)); });
   connect(GroundTypeList, &QComboBox::activated, this, [this](int kind) { FieldWritten(control_.SetGroundType(kind)); });
   for (QPushButton* button : PassButtons) connect(button, &QPushButton::clicked, this, [this] { PassButtonClick(); });
-  connect(AllWaysButton, &QPushButton::clicked, this, [this] { SetPassability(kAllWays); });
+  connect(AllWaysButton, &QPushButton::clicked, this, [this] { SetPassability(TZEChipSetOverlay::kAllWays); });
   connect(NoWayButton, &QPushButton::clicked, this, [this] { SetPassability(0); });
 }
 

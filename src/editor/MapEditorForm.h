@@ -19,8 +19,8 @@
 
 #include "editor/ZETreeWidgetAdapter.h"
 #include "editor/core/QonScrollBoxGeometry.h"
-#include "editor/core/ZEMapEditor.h"
 #include "editor/core/ZEChipSetEditorControl.h"
+#include "editor/core/ZEMapEditor.h"
 #include "editor/core/ZEMapEditorGuides.h"
 #include "editor/core/ZEMapEditorHost.h"
 #include "editor/core/ZEMapEditorPainter.h"
@@ -28,6 +28,7 @@
 #include "editor/core/ZEMapEditorSkin.h"
 #include "editor/core/ZEMapEditorWindow.h"
 #include "editor/core/ZETreeDesigner.h"
+#include "platform/core/GameGeometry.h"
 
 class QAction;
 class QActionGroup;
@@ -68,7 +69,6 @@ class TMapEditorForm : public QDialog,
  public:
   static constexpr int32_t kEventGrid = 16;
   static constexpr int32_t kOpacityThreshold = 80;
-  static constexpr int32_t kChip = 32;
   // Sides of chip sets, picture layers and event graphics beyond this many pixels are not drawn
   // or allocated; data may claim anything.
   static constexpr int32_t kMaxSidePixels = 8192;

@@ -14,6 +14,7 @@
 #include "model/ZelvoEventPackageIDList.h"
 #include "model/ZelvoEventPackageModel.h"
 #include "model/ZelvoMapModel.h"
+#include "platform/core/GameGeometry.h"
 #include "platform/gui/MessageBox.h"
 #include "platform/gui/Text.h"
 

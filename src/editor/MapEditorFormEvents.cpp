@@ -27,6 +27,7 @@
 #include "model/ZelvoMapTreeControl.h"
 #include "model/ZelvoMapTreeNodeControl.h"
 #include "platform/core/Cp932.h"
+#include "platform/core/GameGeometry.h"
 #include "platform/gui/MessageBox.h"
 #include "platform/gui/Text.h"
 

@@ -26,6 +26,7 @@
 #include "editor/MoveTypeView.h"
 #include "editor/QonScrollBox.h"
 #include "editor/core/ZEMoveTypeEditor.h"
+#include "platform/core/GameGeometry.h"
 #include "platform/gui/Text.h"
 
 namespace zelvo {

@@ -8,13 +8,14 @@
 #include "model/ZelvoMapChipSetModel.h"
 #include "model/ZelvoMapFloorModel.h"
 #include "model/ZelvoMapModel.h"
+#include "platform/core/GameGeometry.h"
 #include "platform/gui/MessageBox.h"
 
 namespace zelvo {
 namespace {
 
 // Cells are pixels divided by 32 toward zero.
-TPoint cellOf(int32_t x, int32_t y) { return {x / TMapEditorForm::kChip, y / TMapEditorForm::kChip}; }
+TPoint cellOf(int32_t x, int32_t y) { return {x / kChip, y / kChip}; }
 bool same(const TPoint& a, const TPoint& b) { return a.X == b.X && a.Y == b.Y; }
 
 }  // namespace

@@ -5,12 +5,13 @@
 #include "model/ZelvoMapTreeNodeControl.h"
 #include "model/ZelvoOrderModel.h"
 #include "model/ZelvoPartyModel.h"
+#include "platform/core/Errors.h"
+#include "platform/core/GameGeometry.h"
 #include "player/ZCGameModel.h"
 #include "player/ZCZelvoAPI.h"
 #include "player/ZLZelvoAPI.h"
 #include "player/ZelvoCollisionableView.h"
 #include "player/ZelvoMessageCodes.h"
-#include "platform/core/Errors.h"
 
 namespace zelvo {
 
@@ -47,8 +48,8 @@ std::shared_ptr<IZelvoMapModel> destinationMap(IZCZelvoAPI& control, IZelvoOrder
   }
 }
 
-constexpr int32_t kScreenWidth = 640;
-constexpr int32_t kScreenHeight = 480;
+constexpr int32_t kScreenWidth = kGameScreenWidth;
+constexpr int32_t kScreenHeight = kGameScreenHeight;
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include "model/ZelvoEventModel.h"
 #include "model/ZelvoPrivateTypes.h"
 #include "model/ZelvoStyleModel.h"
+#include "platform/core/GameGeometry.h"
 #include "player/ZCConditionJudge.h"
 #include "player/ZLFactory.h"
 
@@ -110,22 +111,18 @@ void TZelvoEventView::Draw() {
   if (page) TZelvoCollisionableView::Draw();
 }
 
-void TZelvoCollisionableViewList::Add(ViewPtr view) { views_.push_back(std::move(view)); }
+void TZelvoCollisionableViewList::Add(ViewPtr view) { views_.add(std::move(view)); }
 
-void TZelvoCollisionableViewList::Delete(int32_t index) {
-  if (index >= 0 && index < Count()) views_.erase(views_.begin() + index);
-}
+void TZelvoCollisionableViewList::Delete(int32_t index) { views_.erase(index); }
 
 void TZelvoCollisionableViewList::Insert(int32_t index, ViewPtr view) {
-  if (index >= 0 && index < Count()) views_.insert(views_.begin() + index, std::move(view));
+  views_.insertInside(index, std::move(view));
 }
 
-IZelvoCollisionableViewList::ViewPtr TZelvoCollisionableViewList::Get(int32_t index) {
-  return index >= 0 && index < Count() ? views_[index] : nullptr;
-}
+IZelvoCollisionableViewList::ViewPtr TZelvoCollisionableViewList::Get(int32_t index) { return views_.at(index); }
 
 IZelvoCollisionableViewList::ViewPtr TZelvoCollisionableViewList::FindByModelID(int32_t id) {
-  for (auto it = views_.rbegin(); it != views_.rend(); ++it) {
+  for (auto it = views_.items().rbegin(); it != views_.items().rend(); ++it) {
     if (!*it) continue;
     auto model = (*it)->GetModel();
     if (model && model->GetID() == id) return *it;
@@ -134,25 +131,25 @@ IZelvoCollisionableViewList::ViewPtr TZelvoCollisionableViewList::FindByModelID(
 }
 
 void TZelvoCollisionableViewList::DrawVisible() {
-  for (auto& view : views_) {
+  for (auto& view : views_.items()) {
     IZDrawable* d = AsDrawable(view.get());
     if (!d) continue;
     const int64_t x = view->GetMapX(), y = view->GetMapY();
-    if (x + d->GetWidth() >= scrollX_ && x < int64_t(scrollX_) + 640 && y + d->GetHeight() >= scrollY_ &&
-        y < int64_t(scrollY_) + 480)
+    if (x + d->GetWidth() >= scrollX_ && x < int64_t(scrollX_) + kGameScreenWidth && y + d->GetHeight() >= scrollY_ &&
+        y < int64_t(scrollY_) + kGameScreenHeight)
       view->DrawAt(view->GetMapX() - scrollX_, view->GetMapY() - scrollY_);
   }
 }
 
 void TZelvoCollisionableViewList::SetScrollX(int32_t x) {
   scrollX_ = x;
-  for (auto& view : views_)
+  for (auto& view : views_.items())
     if (IZDrawable* d = AsDrawable(view.get())) d->SetX(view->GetMapX() - x);
 }
 
 void TZelvoCollisionableViewList::SetScrollY(int32_t y) {
   scrollY_ = y;
-  for (auto& view : views_)
+  for (auto& view : views_.items())
     if (IZDrawable* d = AsDrawable(view.get())) d->SetY(view->GetMapY() - y);
 }
 
@@ -160,7 +157,7 @@ IZelvoCollisionableViewList::ViewPtr TZelvoCollisionableViewList::FindCollision(
   ZelvoCommonTypes::TRect own;
   if (!view || !CollisionBox(*view, own)) return nullptr;
   IZDrawable* self = AsDrawable(view.get());
-  for (auto& other : views_) {
+  for (auto& other : views_.items()) {
     if (!other || other == view) continue;
     IZDrawable* d = AsDrawable(other.get());
     if (self && d && d->GetID() == self->GetID()) continue;
@@ -177,10 +174,8 @@ void TZelvoCollisionableViewList::SortByY() {
     IZDrawable* d = AsDrawable(v.get());
     return d ? d->GetY() : 0;
   };
-  const size_t n = views_.size();
-  for (size_t pass = 1; pass < n; ++pass)
-    for (size_t i = 0; i + 1 < n; ++i)
-      if (y(views_[i + 1]) < y(views_[i])) std::swap(views_[i], views_[i + 1]);
+  std::stable_sort(views_.items().begin(), views_.items().end(),
+                   [&y](const ViewPtr& a, const ViewPtr& b) { return y(a) < y(b); });
 }
 
 }  // namespace zelvo

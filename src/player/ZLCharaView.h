@@ -4,8 +4,8 @@
 
 #include <cstdint>
 #include <memory>
-#include <vector>
 
+#include "model/ModelItems.h"
 #include "model/ZelvoCommonTypes.h"
 #include "player/ZDrawable.h"
 #include "player/ZLabel.h"
@@ -109,7 +109,7 @@ class TZelvoCollisionableViewList final : public IZelvoCollisionableViewList {
   void Add(ViewPtr view) override;
   void Delete(int32_t index) override;
   void Insert(int32_t index, ViewPtr view) override;
-  int32_t Count() override { return static_cast<int32_t>(views_.size()); }
+  int32_t Count() override { return views_.count(); }
   void Clear() override { views_.clear(); }
   ViewPtr Get(int32_t index) override;
   ViewPtr FindByModelID(int32_t id) override;
@@ -120,7 +120,7 @@ class TZelvoCollisionableViewList final : public IZelvoCollisionableViewList {
   void SortByY() override;
 
  private:
-  std::vector<ViewPtr> views_;
+  ModelItems<IZelvoCollisionableView> views_;
   int32_t scrollX_ = 0, scrollY_ = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/ModelItems.h"
 #include "model/ZelvoCollisionModel.h"
 #include "model/ZelvoCollisionableModel.h"
 #include "model/ZelvoDAnimationModel.h"
@@ -17,6 +18,8 @@
 #include "model/ZelvoPartyModel.h"
 #include "model/ZelvoPositionControl.h"
 #include "model/ZelvoPrivateTypes.h"
+#include "platform/core/GameGeometry.h"
+#include "platform/core/TrueModulo.h"
 #include "player/ZCZelvoAPI.h"
 #include "player/ZLFactory.h"
 
@@ -24,11 +27,10 @@ namespace zelvo {
 
 namespace {
 
-constexpr int32_t kChip = 32;
 // The widest box, in chips, that the position grid around the box's chip still holds whole.
 constexpr int32_t kMaxBoxChips = 9;
 constexpr int32_t kMaxMargin = IZelvoMapPositionControl::kReach * kChip;
-constexpr int64_t kScreenWidth = 640, kScreenHeight = 480;
+constexpr int64_t kScreenWidth = kGameScreenWidth, kScreenHeight = kGameScreenHeight;
 
 int64_t floorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 
@@ -43,63 +45,40 @@ int64_t screenPosition(int64_t offset, int64_t scroll, int64_t mapSize, int64_t 
   return offset + floorDiv(int64_t(*player) + scroll, mapSize) * mapSize;
 }
 
-template <class Ptr>
-class TViewList {
- public:
-  void add(Ptr v) { items.push_back(std::move(v)); }
-  void erase(int32_t i) {
-    if (i >= 0 && i < count()) items.erase(items.begin() + i);
-  }
-  void insert(int32_t i, Ptr v) {
-    if (i >= 0 && i < count()) items.insert(items.begin() + i, std::move(v));
-  }
-  int32_t count() const { return static_cast<int32_t>(items.size()); }
-  Ptr get(int32_t i) const { return i >= 0 && i < count() ? items[i] : nullptr; }
-  std::vector<Ptr> items;
-};
-
 class TZelvoMapChipViewList final : public IZelvoMapChipViewList {
  public:
   void Add(ViewPtr view) override { list_.add(std::move(view)); }
   void Delete(int32_t index) override { list_.erase(index); }
-  void Insert(int32_t index, ViewPtr view) override { list_.insert(index, std::move(view)); }
+  void Insert(int32_t index, ViewPtr view) override { list_.insertInside(index, std::move(view)); }
   int32_t Count() override { return list_.count(); }
-  void Clear() override { list_.items.clear(); }
-  ViewPtr Get(int32_t index) override { return list_.get(index); }
+  void Clear() override { list_.clear(); }
+  ViewPtr Get(int32_t index) override { return list_.at(index); }
   ViewPtr FindByID(int32_t id) override {
-    for (auto it = list_.items.rbegin(); it != list_.items.rend(); ++it)
+    for (auto it = list_.items().rbegin(); it != list_.items().rend(); ++it)
       if (*it && (*it)->GetModel() && (*it)->GetModel()->GetID() == id) return *it;
     return nullptr;
   }
 
  private:
-  TViewList<ViewPtr> list_;
+  ModelItems<IZelvoMapChipView> list_;
 };
 
 class TZelvoMapFloorViewList final : public IZelvoMapFloorViewList {
  public:
   void Add(ViewPtr view) override { list_.add(std::move(view)); }
   void Delete(int32_t index) override { list_.erase(index); }
-  void Insert(int32_t index, ViewPtr view) override { list_.insert(index, std::move(view)); }
+  void Insert(int32_t index, ViewPtr view) override { list_.insertInside(index, std::move(view)); }
   int32_t Count() override { return list_.count(); }
-  void Clear() override { list_.items.clear(); }
+  void Clear() override { list_.clear(); }
   void Sort() override {
-    auto& v = list_.items;
-    for (size_t pass = 1; pass < v.size(); ++pass)
-      for (size_t i = 0; i + 1 < v.size(); ++i)
-        if (v[i + 1]->GetPriority() < v[i]->GetPriority()) std::swap(v[i], v[i + 1]);
+    std::stable_sort(list_.items().begin(), list_.items().end(),
+                     [](const ViewPtr& a, const ViewPtr& b) { return a->GetPriority() < b->GetPriority(); });
   }
-  ViewPtr Get(int32_t index) override { return list_.get(index); }
+  ViewPtr Get(int32_t index) override { return list_.at(index); }
 
  private:
-  TViewList<ViewPtr> list_;
+  ModelItems<IZelvoMapFloorView> list_;
 };
-
-// A non-negative position inside [0, span) for a scroll value; span > 0.
-int64_t wrap(int64_t value, int64_t span) {
-  const int64_t r = value % span;
-  return r < 0 ? r + span : r;
-}
 
 }  // namespace
 
@@ -158,8 +137,8 @@ void TZelvoMapFloorView::Draw() {
   if (!floor_ || !chipViews_ || widthChips_ < 1 || heightChips_ < 1) return;
   const int64_t w = int64_t(widthChips_) * kChip, h = int64_t(heightChips_) * kChip;
   // A negative scroll counts from the far edge; the stored position is the wrapped one.
-  if (x_ < 0) x_ = static_cast<int32_t>(wrap(x_, w));
-  if (y_ < 0) y_ = static_cast<int32_t>(wrap(y_, h));
+  if (x_ < 0) x_ = static_cast<int32_t>(TrueModulo(x_, w));
+  if (y_ < 0) y_ = static_cast<int32_t>(TrueModulo(y_, h));
   const int32_t shiftX = x_ % kChip, shiftY = y_ % kChip;
   const int64_t firstColumn = x_ / kChip, firstRow = y_ / kChip;
   const uint32_t opacity = static_cast<uint32_t>(std::clamp(floor_->GetGameOpacity(), 0, 255));
@@ -262,8 +241,8 @@ bool TZLMapView::TestPlayerCell() {
   auto floor = map_->FindFloor(partyFloorID());
   ZelvoCommonTypes::TRect box;
   if (!floor || !CollisionBox(*player_, box)) return false;
-  const int64_t x = wrap(box.Left, int64_t(map_->GetWidth()) * kChip) / kChip;
-  const int64_t y = wrap(box.Top, int64_t(map_->GetHeight()) * kChip) / kChip;
+  const int64_t x = TrueModulo(box.Left, int64_t(map_->GetWidth()) * kChip) / kChip;
+  const int64_t y = TrueModulo(box.Top, int64_t(map_->GetHeight()) * kChip) / kChip;
   return floor->GetPassMask(static_cast<int32_t>(x), static_cast<int32_t>(y)) > 0;
 }
 

@@ -16,6 +16,7 @@
 #include "BasicLayer/Pelmora.h"
 #include "BasicLayer/SoundPlayer.h"
 #include "platform/core/Clock.h"
+#include "platform/core/GameGeometry.h"
 #include "platform/d3d9/D3D9.h"
 #include "platform/gui/D3D9Presenter.h"
 #include "platform/music/DirectMusic.h"
@@ -41,7 +42,7 @@ class TZelvoForm {
  public:
   enum class State { None, Start, Field, Event, Command, End };
   static constexpr const char* kCaption = "Zelvo";
-  static constexpr int kClientWidth = 640, kClientHeight = 480;
+  static constexpr int kClientWidth = kGameScreenWidth, kClientHeight = kGameScreenHeight;
 
   // window and clock are not owned and must outlive the form.
   TZelvoForm(d3d9::ID3D9Window& window, Clock& clock);

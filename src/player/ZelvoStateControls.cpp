@@ -13,6 +13,8 @@
 #include "model/ZelvoOrderModel.h"
 #include "model/ZelvoPartyModel.h"
 #include "model/ZelvoPrivateTypes.h"
+#include "platform/core/GameGeometry.h"
+#include "platform/core/TrueModulo.h"
 #include "player/ZCEventOrder.h"
 #include "player/ZCEventOrders.h"
 #include "player/ZCZelvoAPI.h"
@@ -26,11 +28,6 @@ namespace zelvo {
 namespace {
 
 constexpr int32_t kKeyD = 68, kKeyX = 88, kKeyZ = 90;
-
-int64_t positiveMod(int64_t value, int64_t span) {
-  const int64_t r = value % span;
-  return r < 0 ? r + span : r;
-}
 
 }  // namespace
 
@@ -49,8 +46,8 @@ TZelvoStartControl::TZelvoStartControl(IZelvoMessage& message) : TZelvoStateCont
   const std::string path = GameBaseDir + GameFolder + "Graphics\\" + "Splash.bmp";
   splash_->SetImage(path.c_str(), nullptr);
   splash_->SetSrcX(0);
-  splash_->SetWidth(640);
-  splash_->SetHeight(480);
+  splash_->SetWidth(kGameScreenWidth);
+  splash_->SetHeight(kGameScreenHeight);
 }
 
 bool TZelvoStartControl::ProcessMessage(IZelvoMessage& message) {
@@ -118,13 +115,13 @@ void TZelvoFieldControl::WrapPosition() {
   auto map = mapView ? mapView->GetMapModel() : nullptr;
   if (!map || map->GetWidth() < 1 || map->GetHeight() < 1) return;
   const int64_t w = int64_t(map->GetWidth()) * 32, h = int64_t(map->GetHeight()) * 32;
-  scrollX_ = static_cast<int32_t>(positiveMod(scrollX_, w));
-  scrollY_ = static_cast<int32_t>(positiveMod(scrollY_, h));
+  scrollX_ = static_cast<int32_t>(TrueModulo(scrollX_, w));
+  scrollY_ = static_cast<int32_t>(TrueModulo(scrollY_, h));
   auto player = view_->GetPlayerView();
   IZDrawable* d = AsDrawable(player.get());
   if (!d) return;
-  player->SetMapX(static_cast<int32_t>(positiveMod(int64_t(d->GetX()) + scrollX_, w)));
-  player->SetMapY(static_cast<int32_t>(positiveMod(int64_t(d->GetY()) + scrollY_, h)));
+  player->SetMapX(static_cast<int32_t>(TrueModulo(int64_t(d->GetX()) + scrollX_, w)));
+  player->SetMapY(static_cast<int32_t>(TrueModulo(int64_t(d->GetY()) + scrollY_, h)));
 }
 
 void TZelvoFieldControl::tryStep() {

@@ -13,16 +13,16 @@
 #include "model/ZelvoModelIDManager.h"
 #include "model/ZelvoPrivateTypes.h"
 #include "platform/core/Errors.h"
+#include "platform/core/GameGeometry.h"
 
 namespace zelvo {
 
 namespace {
 
 constexpr uint32_t kOpaqueBlack = 0xFF000000u;
-constexpr int32_t kAllWays = PassBits::Up | PassBits::Down | PassBits::Left | PassBits::Right;
 
 int32_t areaSide(int32_t chips) {
-  return std::clamp(chips, 0, TZEChipSetEditorControl::kMaxAreaChips) * TZEChipSetEditorControl::kChip;
+  return std::clamp(chips, 0, TZEChipSetEditorControl::kMaxAreaChips) * kChip;
 }
 
 }  // namespace
@@ -231,7 +231,7 @@ bool TZEChipSetEditorControl::SetGroundType(int32_t kind) {
 }
 
 bool TZEChipSetEditorControl::SetPassability(int32_t bits) {
-  if (bits < 0 || bits > kAllWays) return false;
+  if (bits < 0 || bits > TZEChipSetOverlay::kAllWays) return false;
   return writeChip([bits](TZelvoChipAttributes& chip) { chip.Passability = static_cast<int16_t>(bits); });
 }
 

@@ -15,6 +15,7 @@
 #include "editor/core/ZEChipSetSkin.h"
 #include "editor/core/ZETreeDesigner.h"
 #include "model/ZelvoMapChipSetModel.h"
+#include "platform/core/GameGeometry.h"
 
 namespace zelvo {
 
@@ -39,7 +40,6 @@ class IZEChipSetMapEditorLink {
 
 class TZEChipSetEditorControl {
  public:
-  static constexpr int32_t kChip = TZEChipSetOverlay::kChip;
   // The picture area holds at most this many chips across and down (the largest picture).
   static constexpr int32_t kMaxAreaChips = Bitmap::kMaxSide / kChip;
 

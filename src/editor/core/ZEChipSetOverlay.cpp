@@ -5,12 +5,12 @@
 
 #include "editor/core/ZEChipSetSkin.h"
 #include "model/ZelvoMapChipSetModel.h"
+#include "platform/core/GameGeometry.h"
 
 namespace zelvo {
 
 namespace {
 
-constexpr int32_t kChip = TZEChipSetOverlay::kChip;
 constexpr int32_t kNumberX = 24, kNumberY = 20;
 
 TRect cellRect(int32_t x, int32_t y, int32_t w, int32_t h) { return {x, y, x + w, y + h}; }
@@ -79,7 +79,7 @@ void TZEChipSetOverlay::DrawPassability(TBitmap32& target, int32_t x, int32_t y,
     target.BlendDraw(cellRect(x + dx, y + dy, w, h), traffic, cellRect(sx, sy, w, h));
   };
   if (value == 0) return glyph(0, 0, 96, 0, kChip, kChip);
-  if (value == 15) return glyph(0, 0, 0, 0, kChip, kChip);
+  if (value == kAllWays) return glyph(0, 0, 0, 0, kChip, kChip);
   if (value & PassBits::Up) glyph(0, 0, 32, 0, kChip, kChip / 2);
   if (value & PassBits::Down) glyph(0, kChip / 2, 32, 16, kChip, kChip / 2);
   if (value & PassBits::Left) glyph(0, 0, 64, 0, kChip / 2, kChip);

@@ -6,10 +6,11 @@
 #include <cstdint>
 
 #include "editor/core/Bitmap32.h"
+#include "model/ZelvoMapChipSetModel.h"
+#include "platform/core/GameGeometry.h"
 
 namespace zelvo {
 
-class IZelvoMapChipSetModel;
 class TZEChipSetSkin;
 
 // The views as flags; any combination may be on.
@@ -23,7 +24,6 @@ enum TZEChipSetView : uint32_t {
 
 class TZEChipSetOverlay {
  public:
-  static constexpr int32_t kChip = 32;
   // The veils laid over the whole picture before each view's glyphs.
   static constexpr uint32_t kEncounterVeil = 0x45000000u;
   static constexpr uint32_t kHeightVeil = 0x40000000u;
@@ -32,6 +32,8 @@ class TZEChipSetOverlay {
   // The ground-type glyphs' transparent colour: opaque magenta.
   static constexpr uint32_t kGroundTypeKey = 0xFFFF00FFu;
   static constexpr int32_t kGroundKinds = 9;
+  // A passability that lets every way through; bits beyond these are kept but not shown.
+  static constexpr int32_t kAllWays = PassBits::Up | PassBits::Down | PassBits::Left | PassBits::Right;
 
   // The overlay colour of a height, alpha 0xAA: blue to cyan for -15..-8, cyan to green for
   // -7..-1, green to yellow for 0..7, yellow to red for 8..15; 0 (fully transparent) for any

@@ -7,15 +7,10 @@
 #include "model/ZelvoMapChipSetModel.h"
 #include "model/ZelvoMaterialModel.h"
 #include "model/ZelvoPrivateTypes.h"
+#include "platform/core/GameGeometry.h"
 #include "platform/gui/MessageBox.h"
 
 namespace zelvo {
-
-namespace {
-
-constexpr int32_t kChip = 32;
-
-}  // namespace
 
 void TZEChipSetPropertyControl::setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api, IZETree& pictures) {
   api_ = std::move(api);

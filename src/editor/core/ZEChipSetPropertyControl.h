@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/core/GameGeometry.h"
 #include "platform/gui/Bitmap.h"
 
 namespace zelvo {
@@ -20,7 +21,7 @@ class IZelvoMaterialModel;
 class TZEChipSetPropertyControl {
  public:
   // The most chips across or down a chip set can be given here: the largest picture's.
-  static constexpr int32_t kMaxChips = Bitmap::kMaxSide / 32;
+  static constexpr int32_t kMaxChips = Bitmap::kMaxSide / kChip;
 
   // Keeps the data set and fills the picture tree anew with its image materials, through the
   // tree designer.

@@ -12,6 +12,7 @@
 #include "model/ZelvoMapModel.h"
 #include "model/ZelvoMapTreeControl.h"
 #include "model/ZelvoMapTreeNodeControl.h"
+#include "platform/core/TrueModulo.h"
 #include "platform/gui/MessageBox.h"
 
 namespace zelvo {
@@ -63,12 +64,6 @@ int16_t* valueField(TZelvoMapCell& cell, int32_t mode) {
 
 bool sameChip(const TZelvoMapCell& a, const TZelvoMapCell& b) {
   return a.ChipSetID == b.ChipSetID && a.Column == b.Column && a.Row == b.Row;
-}
-
-// a mod b in 0 .. b - 1, for b > 0.
-int64_t floorMod(int64_t a, int64_t b) {
-  int64_t r = a % b;
-  return r < 0 ? r + b : r;
 }
 
 }  // namespace
@@ -348,7 +343,7 @@ void TZEMapEditor::LineOn(LayerView& view, int32_t x1, int32_t y1, int32_t x2, i
   int64_t pos = minor;
   if (first > 0) {
     auto risen = static_cast<uint64_t>(first) * static_cast<uint64_t>(rise);
-    e = floorMod(e0 - int64_t(risen % uint64_t(length)), length);
+    e = TrueModulo(e0 - int64_t(risen % uint64_t(length)), length);
     pos = minor + step * int64_t((risen + uint64_t(e) - uint64_t(e0)) / uint64_t(length));
   }
   for (int64_t k = first;; ++k) {

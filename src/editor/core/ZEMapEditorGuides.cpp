@@ -6,12 +6,11 @@
 #include <QPainter>
 
 #include "editor/core/ZEMapEditor.h"
+#include "platform/core/GameGeometry.h"
 
 namespace zelvo {
 
 namespace {
-
-constexpr int32_t kChip = 32;
 
 int32_t scale(int64_t v, int32_t power) { return int32_t(std::clamp<int64_t>(v * power / 16, INT32_MIN, INT32_MAX)); }
 

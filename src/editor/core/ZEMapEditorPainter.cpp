@@ -4,6 +4,7 @@
 
 #include "editor/core/EtcBitmapList.h"
 #include "editor/core/PixelLanes.h"
+#include "editor/core/ZEChipSetOverlay.h"
 #include "editor/core/ZEMapEditor.h"
 #include "editor/core/ZEMapEditorPictures.h"
 #include "editor/core/ZEMapEditorSkin.h"
@@ -19,12 +20,12 @@
 #include "model/ZelvoMapPicture.h"
 #include "model/ZelvoMapTreeControl.h"
 #include "model/ZelvoMapTreeNodeControl.h"
+#include "platform/core/GameGeometry.h"
 
 namespace zelvo {
 
 namespace {
 
-constexpr int32_t kChip = TZEMapEditorPainter::kChip;
 constexpr int32_t kHalf = kChip / 2;
 constexpr int32_t kMarker = 16;  // the side of a direction marker in "event.bmp"
 constexpr int32_t kMarkerRows = 3;
@@ -337,9 +338,9 @@ void TZEMapEditorPainter::DrawGlyph(const TRect& source, int32_t atX, int32_t at
 
 // Only the four direction bits mean anything; other bits of a stored value are not shown.
 void TZEMapEditorPainter::DrawPassability(int32_t bits, int32_t offset) {
-  bits &= 15;
+  bits &= TZEChipSetOverlay::kAllWays;
   if (bits == 0) DrawGlyph({offset + 96, 0, offset + 96 + kChip, kChip}, 0, 0);
-  else if (bits == 15) DrawGlyph({offset, 0, offset + kChip, kChip}, 0, 0);
+  else if (bits == TZEChipSetOverlay::kAllWays) DrawGlyph({offset, 0, offset + kChip, kChip}, 0, 0);
   else DrawHalves(bits, offset + kChip);
 }
 
@@ -354,10 +355,10 @@ void TZEMapEditorPainter::DrawMoveGraph(int32_t flags) {
 // Half glyphs from the column at glyphs: up and down are 32 x 16 one above the other, then left
 // and right 16 x 32 side by side.
 void TZEMapEditorPainter::DrawHalves(int32_t bits, int32_t glyphs) {
-  if (bits & 1) DrawGlyph({glyphs, 0, glyphs + kChip, kHalf}, 0, 0);
-  if (bits & 2) DrawGlyph({glyphs, kHalf, glyphs + kChip, kChip}, 0, kHalf);
-  if (bits & 4) DrawGlyph({glyphs + kChip, 0, glyphs + kChip + kHalf, kChip}, 0, 0);
-  if (bits & 8) DrawGlyph({glyphs + kChip + kHalf, 0, glyphs + 2 * kChip, kChip}, kHalf, 0);
+  if (bits & PassBits::Up) DrawGlyph({glyphs, 0, glyphs + kChip, kHalf}, 0, 0);
+  if (bits & PassBits::Down) DrawGlyph({glyphs, kHalf, glyphs + kChip, kChip}, 0, kHalf);
+  if (bits & PassBits::Left) DrawGlyph({glyphs + kChip, 0, glyphs + kChip + kHalf, kChip}, 0, 0);
+  if (bits & PassBits::Right) DrawGlyph({glyphs + kChip + kHalf, 0, glyphs + 2 * kChip, kChip}, kHalf, 0);
 }
 
 void TZEMapEditorPainter::DrawGroundType(int32_t kind, uint32_t shade) {

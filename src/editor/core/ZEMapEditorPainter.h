@@ -14,6 +14,7 @@
 #include "editor/core/Bitmap32.h"
 #include "editor/core/RectHelpers.h"
 #include "editor/core/ZEMapEditorTiles.h"
+#include "platform/core/GameGeometry.h"
 
 namespace zelvo {
 
@@ -26,7 +27,6 @@ class TZEMapEditorSkin;
 
 class TZEMapEditorPainter {
  public:
-  static constexpr int32_t kChip = 32;
   static constexpr uint32_t kEmptyKey = 0xFFFF0000;      // red in "empty.bmp" is not copied
   static constexpr uint32_t kVeil = 0x33000000;          // over every cell outside the chip mode
   static constexpr uint32_t kChipGroundShade = 0x40000000;

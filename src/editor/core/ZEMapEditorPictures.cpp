@@ -7,15 +7,10 @@
 #include "model/ZelvoMaterialModel.h"
 #include "model/ZelvoPrivateTypes.h"
 #include "platform/core/Errors.h"
+#include "platform/core/GameGeometry.h"
 #include "platform/gui/Bitmap.h"
 
 namespace zelvo {
-
-namespace {
-
-constexpr int32_t kChip = 32;
-
-}  // namespace
 
 std::string TZEMapEditorPictures::DefaultGraphicsFolder() { return GamePathPrefix() + "Graphics\\"; }
 

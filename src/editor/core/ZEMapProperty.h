@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/core/GameGeometry.h"
+
 namespace zelvo {
 
 class IZEMapEditorHost;
@@ -22,7 +24,7 @@ struct TZEMapPropertyValues {
 
 class TZEMapProperty {
  public:
-  static constexpr int32_t kCanvasCell = 32;
+  static constexpr int32_t kCanvasCell = kChip;
 
   // Refused: the resize could not be made undoable; its message is already shown.
   enum class Result { Renamed, Resized, BadSize, TooLarge, NoMap, Refused };

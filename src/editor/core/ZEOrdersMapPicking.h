@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "editor/core/ZETree.h"
+#include "platform/core/GameGeometry.h"
 
 namespace zelvo {
 
@@ -18,7 +19,7 @@ class IZelvoMapTreeNodeControl;
 
 class TZEOrdersMapPicking {
  public:
-  static constexpr int32_t kCellPixels = 32;
+  static constexpr int32_t kCellPixels = kChip;
   static constexpr int32_t kMapIcon = 4;
 
   TZEOrdersMapPicking() = default;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/core/GameGeometry.h"
 #include "platform/d3d9/D3D9Types.h"
 
 namespace zelvo::d3d9 {
@@ -95,8 +96,8 @@ class IDirect3D9 {
 
 // The fixed answers of our adapter.
 constexpr uint32_t kMaxTextureSize = 4096;
-constexpr uint32_t kScreenWidth = 640;
-constexpr uint32_t kScreenHeight = 480;
+constexpr uint32_t kScreenWidth = static_cast<uint32_t>(kGameScreenWidth);
+constexpr uint32_t kScreenHeight = static_cast<uint32_t>(kGameScreenHeight);
 
 // Null when sdkVersion is not ours or when a test made this call fail.
 std::shared_ptr<IDirect3D9> Direct3DCreate9(uint32_t sdkVersion);
