@@ -15,6 +15,7 @@
 #include "platform/gui/MessageBoxWarningSink.h"
 #include "player/HeadlessPlayer.h"
 #include "player/ZelvoForm.h"
+#include "BundledGameSuite.h"
 #include "support/Bytes.h"
 #include "support/TempDir.h"
 #include "tools/DefaultGame.h"
@@ -30,23 +31,13 @@ void writeGamePath(const fs::path& start, const std::string& text) {
                   test::Bytes().i32(static_cast<int32_t>(text.size())).text(text).u8(0).vec());
 }
 
-class PlayerWarnings : public ::testing::Test {
+class PlayerWarnings : public test::BundledGameSuite {
  protected:
-  static void SetUpTestSuite() {
-    master_ = new test::TempDir;
-    tools::writeDefaultGame(master_->path() / "Default");
-  }
-  static void TearDownTestSuite() {
-    delete master_;
-    master_ = nullptr;
-  }
-  void copyGame(const fs::path& to) { fs::copy(master_->path() / "Default", to, fs::copy_options::recursive); }
+  void copyGame(const fs::path& to) { CopyDefaultGame(to); }
 
-  static test::TempDir* master_;
   test::TempDir start_;
   MessageBoxRecorder boxes_;
 };
-test::TempDir* PlayerWarnings::master_ = nullptr;
 
 struct NoGameCase {
   const char* name;

@@ -14,6 +14,7 @@
 #include <sstream>
 #include <vector>
 
+#include "BundledGameSuite.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/MessageBox.h"
 #include "player/HeadlessPlayer.h"
@@ -41,18 +42,10 @@ std::map<fs::path, std::vector<char>> snapshot(const fs::path& root) {
   return files;
 }
 
-class PlayerGame : public ::testing::Test {
+class PlayerGame : public test::BundledGameSuite {
  protected:
-  static void SetUpTestSuite() {
-    master_ = new test::TempDir;
-    tools::writeDefaultGame(master_->path() / "Default");
-  }
-  static void TearDownTestSuite() {
-    delete master_;
-    master_ = nullptr;
-  }
   void SetUp() override {
-    fs::copy(master_->path() / "Default", start_.path() / "Default", fs::copy_options::recursive);
+    CopyDefaultGame(start_.path() / "Default");
     before_ = snapshot(start_.path());
   }
   fs::path game() const { return start_.path() / "Default"; }
@@ -68,12 +61,10 @@ class PlayerGame : public ::testing::Test {
     return states;
   }
 
-  static test::TempDir* master_;
   test::TempDir start_;
   std::map<fs::path, std::vector<char>> before_;
   THeadlessPlayer player_;
 };
-test::TempDir* PlayerGame::master_ = nullptr;
 
 TEST_F(PlayerGame, FirstFrameIsTheSplashPictureAndTheFolderIsUntouched) {
   EXPECT_TRUE(player_.Start(start_.path()));
