@@ -526,15 +526,11 @@ void TMapEditorForm::ToolClicked(int tool) {
 
 // ---- undo
 
-bool TMapEditorForm::Record(int32_t kind, int32_t k1, int32_t k2, int32_t k3, int32_t k4, int32_t k5, int32_t k6) {
-  // A refused step has shown its message; the change it would guard is not made.
-  return engine_->AddUndo(kind, k1, k2, k3, k4, k5, k6);
-}
-
 bool TMapEditorForm::RecordWholeLayer() {
   auto node = engine_->GetMap();
   if (!node) return false;
-  return Record(UndoRect, 0, 0, MapWidth(), MapHeight(), engine_->GetLayerIndex(), node->GetID());
+  // A refused step has shown its message; the change it would guard is not made.
+  return engine_->AddRectUndo({0, 0, MapWidth(), MapHeight()}, engine_->GetLayerIndex(), node->GetID());
 }
 
 void TMapEditorForm::UpdateUndoButtons() {

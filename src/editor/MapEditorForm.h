@@ -220,7 +220,6 @@ class TMapEditorForm : public QDialog,
   void PaintMap(QPainter& painter, const QRect& clip);
   void PaintPalette(QPainter& painter, const QRect& clip);
   void SizePalette();
-  bool Record(int32_t kind, int32_t k1, int32_t k2, int32_t k3, int32_t k4, int32_t k5, int32_t k6);
   bool RecordWholeLayer();
   int32_t MapWidth() const;
   int32_t MapHeight() const;

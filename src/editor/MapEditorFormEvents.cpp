@@ -100,7 +100,7 @@ void TMapEditorForm::EventMouseDown(TQonMouseButton button, int32_t x, int32_t y
   if (HoveredEventAt(EventPositions(), snapped, CursorSize(), moved_.get())) return;
   auto layer = engine_->GetCurrentLayer();
   if (!layer) return;
-  if (!Record(UndoEventMove, 0, 0, moved_->GetID(), 0, 0, engine_->GetMap()->GetID())) return;
+  if (!engine_->AddEventMoveUndo(moved_->GetID(), engine_->GetMap()->GetID())) return;
   moved_->SetPosition(snapped.X, snapped.Y, layer->GetID());
   moving_ = false;
   moved_.reset();
@@ -211,7 +211,7 @@ void TMapEditorForm::PlaceEvent(const TPoint& at, int32_t packageID, int32_t eve
   if (!map || !layer || !factory) return;
   auto position = factory->CreateEventPositionModel();
   if (!position) return;
-  if (!Record(UndoEventPosition, 0, 0, 0, 0, position->GetID(), engine_->GetMap()->GetID())) return;
+  if (!engine_->AddEventPositionUndo(position->GetID(), engine_->GetMap()->GetID())) return;
   position->SetAPI(api_.get());
   position->SetLocalPackage(map->GetLocalEventPackage().get());
   position->SetPosition(at.X, at.Y, layer->GetID());
@@ -270,7 +270,7 @@ void TMapEditorForm::DirectionEventClick() {
 void TMapEditorForm::DeleteEventClick() {
   auto map = engine_->GetCurrentMap();
   if (!popupEvent_ || !map) return;
-  if (!Record(UndoEventPosition, 0, 0, 0, 0, popupEvent_->GetID(), engine_->GetMap()->GetID())) return;
+  if (!engine_->AddEventPositionUndo(popupEvent_->GetID(), engine_->GetMap()->GetID())) return;
   map->GetEventPositionList()->DeleteByID(popupEvent_->GetID());
   if (hovered_ == popupEvent_) hovered_.reset();
   popupEvent_.reset();
@@ -283,7 +283,7 @@ void TMapEditorForm::StartPositionClick() {
   auto layer = engine_->GetCurrentLayer();
   auto node = engine_->GetMap();
   if (!tree || !layer || !node) return;
-  if (!Record(UndoStartPosition, 0, 0, 0, 0, 0, 0)) return;
+  if (!engine_->AddStartPositionUndo()) return;
   tree->SetStartMapID(node->GetID());
   tree->SetStartPosition(lastPoint_.X, lastPoint_.Y);
   tree->SetStartFloorID(layer->GetID());

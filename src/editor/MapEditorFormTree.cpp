@@ -150,7 +150,7 @@ void TMapEditorForm::NewMapClick() {
   node->NewMap();
   // Recorded while the node is not in the tree yet, so undoing takes it out again.
   auto parent = NodeOf(mapTreeView_->currentItem());
-  if (!Record(UndoMapNode, parent ? parent->GetID() : -1, 0, 0, 0, 0, node->GetID())) return;
+  if (!engine_->AddMapNodeUndo(parent ? parent->GetID() : -1, node->GetID())) return;
   if (parent) {
     parent->LoadMapFile();
     parent->AddChild(node);
@@ -172,7 +172,7 @@ void TMapEditorForm::DeleteMapClick() {
   if (!node || !tree) return;
   node->LoadMapFile();
   IZelvoMapTreeNodeControl* parent = node->GetParent();
-  if (!Record(UndoMapNode, parent ? parent->GetID() : -1, 0, 0, 0, 0, node->GetID())) return;
+  if (!engine_->AddMapNodeUndo(parent ? parent->GetID() : -1, node->GetID())) return;
   const auto open = engine_->GetMap();
   for (const IZelvoMapTreeNodeControl* at = open.get(); at; at = at->GetParent())
     if (at == node.get()) {

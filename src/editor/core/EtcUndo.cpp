@@ -3,7 +3,9 @@
 #include <new>
 #include <utility>
 
+#include "platform/core/BinaryReader.h"
 #include "platform/core/Errors.h"
+#include "platform/core/SpanStream.h"
 
 namespace zelvo {
 
@@ -11,11 +13,6 @@ namespace {
 
 void checkKeyIndex(int32_t index) {
   if (index < 0 || index > 6) throw EIndexError("undo key", index, 7);
-}
-
-void putKey(uint8_t* p, int32_t v) {
-  uint32_t u = static_cast<uint32_t>(v);
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(u >> (8 * i));
 }
 
 }  // namespace
@@ -39,8 +36,8 @@ void TEtcUndoChip::Allocate(int64_t dataBytes) {
   if (owner_ && dataBytes > owner_->GetBlockLimit() - kUndoHeaderBytes) throw std::bad_alloc();
   // Every data byte is written by the caller, so the block is not cleared first.
   block_.reset(new uint8_t[static_cast<size_t>(dataBytes + kUndoHeaderBytes)]);
-  for (int i = 0; i < 7; ++i) putKey(block_.get() + 4 * i, keys_[i]);
   size_ = dataBytes + kUndoHeaderBytes;
+  WriteHeader();
 }
 
 int32_t TEtcUndoChip::GetKey(int32_t index) const {
@@ -51,7 +48,19 @@ int32_t TEtcUndoChip::GetKey(int32_t index) const {
 void TEtcUndoChip::SetKey(int32_t index, int32_t value) {
   checkKeyIndex(index);
   keys_[index] = value;
-  if (block_) putKey(block_.get() + 4 * index, value);
+  WriteHeader();
+}
+
+void TEtcUndoChip::SetKeys(const TEtcUndoKeys& keys) {
+  keys_ = keys;
+  WriteHeader();
+}
+
+void TEtcUndoChip::WriteHeader() {
+  if (!block_) return;
+  SpanStream header(block_.get(), kUndoHeaderBytes, "undo");
+  BinaryWriter out(header);
+  for (int32_t key : keys_) out.writeInt32(key);
 }
 
 int64_t TEtcUndoChip::DataSize(TEtcUndoKeys&) { return 0; }

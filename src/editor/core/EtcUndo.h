@@ -35,6 +35,7 @@ class TEtcUndoChip {
   // EIndexError outside 0..6.
   int32_t GetKey(int32_t index) const;
   void SetKey(int32_t index, int32_t value);
+  void SetKeys(const TEtcUndoKeys& keys);
   const TEtcUndoKeys& GetKeys() const { return keys_; }
   // The bytes behind the header; nullptr without a block.
   uint8_t* GetData() { return block_ ? block_.get() + kUndoHeaderBytes : nullptr; }
@@ -63,6 +64,7 @@ class TEtcUndoChip {
 
  private:
   void Allocate(int64_t dataBytes);
+  void WriteHeader();
 
   TEtcUndo* owner_;
   TEtcUndoKeys keys_;

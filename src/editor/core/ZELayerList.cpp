@@ -111,7 +111,7 @@ bool TZELayerList::AddLayer() {
   if (!map) return false;
   int32_t index = SelectedRow() < 0 ? 0 : editor_.GetLayerIndex() + 1;
   auto floor = std::make_shared<TZelvoMapFloorModel>(FreshFloorID(*map), api_);
-  if (!editor_.AddUndo(UndoFloor, floor->GetID(), 0, map->GetWidth(), map->GetHeight(), index, MapID())) return false;
+  if (!editor_.AddFloorUndo(floor->GetID(), {map->GetWidth(), map->GetHeight()}, index, MapID())) return false;
   Recorded();
   floor->SetSize(map->GetWidth(), map->GetHeight());
   map->InsertFloor(index, floor);
@@ -123,7 +123,7 @@ bool TZELayerList::DeleteLayer() {
   auto map = Map();
   int32_t index = editor_.GetLayerIndex();
   if (RowOfFloor(index) < 0) return false;
-  if (!editor_.AddUndo(UndoFloor, map->GetFloor(index)->GetID(), 0, map->GetWidth(), map->GetHeight(), index, MapID()))
+  if (!editor_.AddFloorUndo(map->GetFloor(index)->GetID(), {map->GetWidth(), map->GetHeight()}, index, MapID()))
     return false;
   Recorded();
   map->DeleteFloor(index);
@@ -147,7 +147,7 @@ bool TZELayerList::ExchangeRows(int32_t rowA, int32_t rowB) {
   int32_t a = FloorOfRow(rowA);
   int32_t b = FloorOfRow(rowB);
   if (a < 0 || b < 0 || a == b) return false;
-  if (!editor_.AddUndo(UndoFloorOrder, a, b, 0, 0, 0, MapID())) return false;
+  if (!editor_.AddFloorOrderUndo(a, b, MapID())) return false;
   Recorded();
   Map()->ExchangeFloors(a, b);
   editor_.SetLayerIndex(b);

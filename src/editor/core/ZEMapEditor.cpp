@@ -171,10 +171,9 @@ bool TZEMapEditor::EditLayerOf(LayerView& view) {
 
 bool TZEMapEditor::PenOnChipSet() const { return penOn_ && chipSet_ && pen_.ChipSetID == chipSet_->GetID(); }
 
-bool TZEMapEditor::AddUndo(int32_t kind, int32_t key1, int32_t key2, int32_t key3, int32_t key4, int32_t key5,
-                           int32_t key6) {
+bool TZEMapEditor::AddUndo(const TEtcUndoKeys& keys) {
   EndEdit();
-  if (!undo_->Record({kind, key1, key2, key3, key4, key5, key6})) {
+  if (!undo_->Record(keys)) {
     ShowMessage(kUndoRefused, {}, MessageKind::Warning, {MessageAnswer::Ok});
     return false;
   }

@@ -91,8 +91,27 @@ class TZEMapEditor {
 
   // Records a step before a change and marks the map it names modified. False when the step
   // cannot be kept (out of memory): the message is already shown and the caller makes no change.
+  // The typed calls below are the ones to use; these take a step as it is stored, by its keys.
+  [[nodiscard]] bool AddUndo(const TEtcUndoKeys& keys);
   [[nodiscard]] bool AddUndo(int32_t kind, int32_t key1, int32_t key2, int32_t key3, int32_t key4, int32_t key5,
-                             int32_t key6);
+                             int32_t key6) {
+    return AddUndo(TEtcUndoKeys{kind, key1, key2, key3, key4, key5, key6});
+  }
+  // The cells of a rectangle of a layer (right and bottom exclusive).
+  [[nodiscard]] bool AddRectUndo(const ZelvoCommonTypes::TRect& rect, int32_t floorIndex, int32_t mapID);
+  // A map's size and the cells of its first floorCount layers, before it is resized.
+  [[nodiscard]] bool AddWholeMapUndo(int32_t floorCount, int32_t mapID);
+  // A layer about to be added or deleted; size is the one a layer not there yet will have.
+  [[nodiscard]] bool AddFloorUndo(int32_t floorID, ZelvoCommonTypes::TPoint size, int32_t floorIndex, int32_t mapID);
+  // A map-tree node about to be added or deleted, under parentID (-1 at the top level).
+  [[nodiscard]] bool AddMapNodeUndo(int32_t parentID, int32_t nodeID);
+  // Two layers about to change places.
+  [[nodiscard]] bool AddFloorOrderUndo(int32_t indexA, int32_t indexB, int32_t mapID);
+  [[nodiscard]] bool AddStartPositionUndo();
+  // A placed event about to be added or deleted.
+  [[nodiscard]] bool AddEventPositionUndo(int32_t positionID, int32_t mapID);
+  // A placed event about to move.
+  [[nodiscard]] bool AddEventMoveUndo(int32_t positionID, int32_t mapID);
   // A stroke or tool action is over: its whole-layer step shrinks to the cells that changed.
   void EndEdit();
   // False when there was nothing to undo or redo, or (with a message shown, nothing changed)

@@ -37,9 +37,7 @@ TZEMapProperty::Result TZEMapProperty::Apply(const TZEMapPropertyValues& v) {
   }
   bool resize = map && (width != map->GetWidth() || height != map->GetHeight());
   // The step comes first: when it cannot be kept, neither name nor size changes.
-  if (resize &&
-      !editor_.AddUndo(UndoWholeMap, 0, 0, map->GetWidth(), map->GetHeight(), map->GetFloorCount(), node_->GetID()))
-    return Result::Refused;
+  if (resize && !editor_.AddWholeMapUndo(map->GetFloorCount(), node_->GetID())) return Result::Refused;
   node_->SetNameBytes(v.name);
   node_->GetRoot()->SetModified(true);
   if (!resize) return Result::Renamed;

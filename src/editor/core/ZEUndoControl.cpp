@@ -17,6 +17,9 @@
 #include "model/ZelvoMapModel.h"
 #include "model/ZelvoMapTreeControl.h"
 #include "model/ZelvoMapTreeNodeControl.h"
+#include "platform/core/BinaryReader.h"
+#include "platform/core/GameGeometry.h"
+#include "platform/core/SpanStream.h"
 
 namespace zelvo {
 
@@ -25,16 +28,8 @@ namespace {
 constexpr int64_t kCellBytes = kMapCellBytes;
 // Kinds that store no snapshot still get a block, so the step keeps its keys.
 constexpr int64_t kKeysOnly = 1;
-constexpr int32_t kEventPositionInts = 4;
-
-void putInt(uint8_t* p, int32_t v) {
-  uint32_t u = static_cast<uint32_t>(v);
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(u >> (8 * i));
-}
-
-int32_t getInt(const uint8_t* p) {
-  return static_cast<int32_t>(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
-}
+// A placed event keeps its floor, package, event and direction.
+constexpr int64_t kEventPositionBytes = 4 * sizeof(int32_t);
 
 std::vector<uint8_t> recordOf(IZelvoModel& model) {
   TZStream stream("", TZStream::Memory);
@@ -136,21 +131,35 @@ std::unique_ptr<TEtcUndoChip> TZEUndoControl::CreateChip(const TEtcUndoKeys& key
 }
 
 bool TZEUndoControl::Record(const TEtcUndoKeys& keys) {
+  const auto [kind, k1, k2, k3, k4, k5, k6] = keys;
   try {
     // A rectangle step may shrink when its edit ends; it waits for that before it costs older steps.
-    if (keys[0] == UndoRect)
-      AddPendingStep(keys[0], keys[1], keys[2], keys[3], keys[4], keys[5], keys[6]);
+    if (kind == UndoRect)
+      AddPendingStep(kind, k1, k2, k3, k4, k5, k6);
     else
-      AddStep(keys[0], keys[1], keys[2], keys[3], keys[4], keys[5], keys[6]);
+      AddStep(kind, k1, k2, k3, k4, k5, k6);
   } catch (const std::bad_alloc&) {
     return false;
   } catch (const std::length_error&) {
     return false;
   }
-  // A map-tree step names the node; the map that changes is its parent's, or the node itself.
-  if (keys[0] == UndoMapNode) MarkModified(keys[1]);
-  if (keys[0] != UndoStartPosition) MarkModified(keys[6]);
+  MarkModifiedBy(keys);
   return true;
+}
+
+void TZEUndoControl::MarkModifiedBy(const TEtcUndoKeys& keys) const {
+  switch (keys[0]) {
+    // The start position names no map that changes with it.
+    case UndoStartPosition: return;
+    case UndoMapNode: {
+      // A map-tree step names the node; the map that changes is its parent's, or the node itself.
+      const auto node = TZEMapNodeKeys::From(keys);
+      MarkModified(node.ParentID);
+      MarkModified(node.NodeID);
+      return;
+    }
+    default: MarkModified(UndoNodeIDOf(keys));
+  }
 }
 
 void TZEUndoControl::EndEdit() { EndPending(); }
@@ -211,48 +220,57 @@ int64_t TZEUndoChipModel::DataSize(TEtcUndoKeys& keys) {
 }
 
 int64_t TZEUndoChipModel::RectSize(TEtcUndoKeys& keys) const {
-  auto map = FindMap(keys[6]);
-  auto floor = map ? map->GetFloor(keys[5]) : nullptr;
+  auto step = TZERectKeys::From(keys);
+  auto map = FindMap(step.MapID);
+  auto floor = map ? map->GetFloor(step.FloorIndex) : nullptr;
   if (!floor) return 0;
   // Cells outside the layer are never written back; a rectangle reaching past it keeps only
   // what it can restore.
-  int32_t x1 = std::clamp(std::min(keys[1], keys[3]), 0, floor->GetWidth());
-  int32_t x2 = std::clamp(std::max(keys[1], keys[3]), 0, floor->GetWidth());
-  int32_t y1 = std::clamp(std::min(keys[2], keys[4]), 0, floor->GetHeight());
-  int32_t y2 = std::clamp(std::max(keys[2], keys[4]), 0, floor->GetHeight());
-  keys[1] = x1, keys[2] = y1, keys[3] = x2, keys[4] = y2;
-  return int64_t(x2 - x1) * (y2 - y1) * kCellBytes;
+  ZelvoCommonTypes::TRect& r = step.Rect;
+  r = {std::clamp(std::min(r.Left, r.Right), 0, floor->GetWidth()),
+       std::clamp(std::min(r.Top, r.Bottom), 0, floor->GetHeight()),
+       std::clamp(std::max(r.Left, r.Right), 0, floor->GetWidth()),
+       std::clamp(std::max(r.Top, r.Bottom), 0, floor->GetHeight())};
+  step.Into(keys);
+  return int64_t(r.Right - r.Left) * (r.Bottom - r.Top) * kCellBytes;
 }
 
 int64_t TZEUndoChipModel::WholeMapSize(TEtcUndoKeys& keys) const {
-  auto map = FindMap(keys[6]);
+  auto step = TZEWholeMapKeys::From(keys);
+  auto map = FindMap(step.MapID);
   if (!map) return 0;
-  keys[3] = map->GetWidth();
-  keys[4] = map->GetHeight();
-  keys[5] = clampIndex(keys[5], map->GetFloorCount());
+  step.Width = map->GetWidth();
+  step.Height = map->GetHeight();
+  step.FloorCount = clampIndex(step.FloorCount, map->GetFloorCount());
+  step.Into(keys);
   // A map without cells still has its size to give back.
-  return std::max<int64_t>(kKeysOnly, int64_t(keys[3]) * keys[4] * kCellBytes * keys[5]);
+  return std::max<int64_t>(kKeysOnly, int64_t(step.Width) * step.Height * kCellBytes * step.FloorCount);
 }
 
 int64_t TZEUndoChipModel::FloorSize(TEtcUndoKeys& keys) {
-  auto map = FindMap(keys[6]);
-  auto floor = map && map->FindFloor(keys[1]) ? map->GetFloor(keys[5]) : nullptr;
-  keys[2] = floor ? 1 : 0;
+  auto step = TZEFloorKeys::From(keys);
+  auto map = FindMap(step.MapID);
+  auto floor = map && map->FindFloor(step.FloorID) ? map->GetFloor(step.FloorIndex) : nullptr;
+  step.Existed = floor ? 1 : 0;
+  if (floor) step.Width = floor->GetWidth(), step.Height = floor->GetHeight();
+  step.Into(keys);
   if (!floor) return kKeysOnly;
-  keys[3] = floor->GetWidth();
-  keys[4] = floor->GetHeight();
   record_ = recordOf(*floor);
   return int64_t(sizeof(int32_t) + record_.size());
 }
 
 int64_t TZEUndoChipModel::NodeSize(TEtcUndoKeys& keys) {
-  auto node = FindNode(keys[6]);
-  keys[2] = node ? 1 : 0;
+  auto step = TZEMapNodeKeys::From(keys);
+  auto node = FindNode(step.NodeID);
+  step.Existed = node ? 1 : 0;
+  if (node) {
+    IZelvoMapTreeNodeControl* parent = node->GetParent();
+    IZelvoMapTreeNodeControl* holder = parent ? parent : Editor().GetMapTree()->GetRootNode().get();
+    step.ParentID = parent ? parent->GetID() : -1;
+    step.Index = std::max(holder->IndexOfChild(node.get()), 0);
+  }
+  step.Into(keys);
   if (!node) return kKeysOnly;
-  IZelvoMapTreeNodeControl* parent = node->GetParent();
-  IZelvoMapTreeNodeControl* holder = parent ? parent : Editor().GetMapTree()->GetRootNode().get();
-  keys[1] = parent ? parent->GetID() : -1;
-  keys[3] = std::max(holder->IndexOfChild(node.get()), 0);
   record_ = recordOf(*node);
   return int64_t(sizeof(int32_t) + record_.size());
 }
@@ -261,109 +279,131 @@ int64_t TZEUndoChipModel::StartSize(TEtcUndoKeys& keys) const {
   const auto& tree = Editor().GetMapTree();
   if (!tree) return 0;
   auto start = tree->GetStartPosition();
-  keys[1] = start.X;
-  keys[2] = start.Y;
-  keys[5] = tree->GetStartFloorID();
+  auto step = TZEStartPositionKeys::From(keys);
+  step.X = start.X;
+  step.Y = start.Y;
+  step.FloorID = tree->GetStartFloorID();
   // The start position means nothing without its map, which changes with it.
-  keys[6] = tree->GetStartMapID();
+  step.MapID = tree->GetStartMapID();
+  step.Into(keys);
   return kKeysOnly;
 }
 
 int64_t TZEUndoChipModel::EventPositionSize(TEtcUndoKeys& keys) const {
-  auto map = FindMap(keys[6]);
-  auto list = map ? map->GetEventPositionList() : nullptr;
-  auto position = list ? list->FindByID(keys[5]) : nullptr;
-  keys[4] = position ? 1 : 0;
-  if (!position) return kKeysOnly;
-  keys[1] = position->GetX();
-  keys[2] = position->GetY();
-  return kEventPositionInts * sizeof(int32_t);
+  auto step = TZEEventPositionKeys::From(keys);
+  auto position = FindEventPosition(step.MapID, step.PositionID);
+  step.Existed = position ? 1 : 0;
+  if (position) step.X = position->GetX(), step.Y = position->GetY();
+  step.Into(keys);
+  return position ? kEventPositionBytes : kKeysOnly;
 }
 
 int64_t TZEUndoChipModel::EventMoveSize(TEtcUndoKeys& keys) const {
-  auto map = FindMap(keys[6]);
-  auto list = map ? map->GetEventPositionList() : nullptr;
-  auto position = list ? list->FindByID(keys[3]) : nullptr;
-  if (position) {
-    keys[1] = position->GetX();
-    keys[2] = position->GetY();
-    keys[5] = position->GetFloorID();
+  auto step = TZEEventMoveKeys::From(keys);
+  if (auto position = FindEventPosition(step.MapID, step.PositionID)) {
+    step.X = position->GetX();
+    step.Y = position->GetY();
+    step.FloorID = position->GetFloorID();
+    step.Into(keys);
   }
   return kKeysOnly;
 }
 
+std::shared_ptr<IZelvoEventPositionModel> TZEUndoChipModel::FindEventPosition(int32_t mapID, int32_t id) const {
+  auto map = FindMap(mapID);
+  auto list = map ? map->GetEventPositionList() : nullptr;
+  return list ? list->FindByID(id) : nullptr;
+}
+
 void TZEUndoChipModel::SaveData(uint8_t* data, const TEtcUndoKeys& keys) {
   switch (keys[0]) {
-    case UndoRect: {
-      TCellRows rows(*FindMap(keys[6])->GetFloor(keys[5]), keys[1], keys[3]);
-      int64_t rowBytes = int64_t(keys[3] - keys[1]) * kCellBytes;
-      for (int32_t y = keys[2]; y < keys[4]; ++y) rows.Read(y, data + (y - keys[2]) * rowBytes);
+    case UndoRect: SaveRect(data, TZERectKeys::From(keys)); break;
+    case UndoWholeMap: SaveWholeMap(data, TZEWholeMapKeys::From(keys)); break;
+    case UndoFloor: SaveRecord(data, TZEFloorKeys::From(keys).Existed); break;
+    case UndoMapNode: SaveRecord(data, TZEMapNodeKeys::From(keys).Existed); break;
+    case UndoEventPosition: {
+      const auto step = TZEEventPositionKeys::From(keys);
+      if (step.Existed) SaveEventPosition(data, *FindEventPosition(step.MapID, step.PositionID));
       break;
     }
-    case UndoWholeMap: {
-      auto map = FindMap(keys[6]);
-      int64_t w = keys[3], h = keys[4];
-      for (int32_t f = 0; f < keys[5]; ++f) {
-        auto floor = map->GetFloor(f);
-        for (int32_t y = 0; y < h; ++y)
-          for (int32_t x = 0; x < w; ++x) EncodeMapCell(floor->GetCell(x, y), data + (w * h * f + w * y + x) * kCellBytes);
-      }
-      break;
-    }
-    case UndoFloor:
-    case UndoMapNode:
-      if (record_.empty()) break;
-      putInt(data, static_cast<int32_t>(record_.size()));
-      std::memcpy(data + sizeof(int32_t), record_.data(), record_.size());
-      record_.clear();
-      record_.shrink_to_fit();
-      break;
-    case UndoEventPosition:
-      if (keys[4]) {
-        auto position = FindMap(keys[6])->GetEventPositionList()->FindByID(keys[5]);
-        putInt(data, position->GetFloorID());
-        putInt(data + 4, position->GetPackageID());
-        putInt(data + 8, position->GetEventID());
-        putInt(data + 12, position->GetDirection());
-      }
-      break;
     default: break;
   }
 }
 
+void TZEUndoChipModel::SaveRect(uint8_t* data, const TZERectKeys& step) {
+  const ZelvoCommonTypes::TRect& r = step.Rect;
+  TCellRows rows(*FindMap(step.MapID)->GetFloor(step.FloorIndex), r.Left, r.Right);
+  int64_t rowBytes = int64_t(r.Right - r.Left) * kCellBytes;
+  for (int32_t y = r.Top; y < r.Bottom; ++y) rows.Read(y, data + (y - r.Top) * rowBytes);
+}
+
+void TZEUndoChipModel::SaveWholeMap(uint8_t* data, const TZEWholeMapKeys& step) {
+  auto map = FindMap(step.MapID);
+  int64_t w = step.Width, h = step.Height;
+  for (int32_t f = 0; f < step.FloorCount; ++f) {
+    auto floor = map->GetFloor(f);
+    for (int32_t y = 0; y < h; ++y)
+      for (int32_t x = 0; x < w; ++x) EncodeMapCell(floor->GetCell(x, y), data + (w * h * f + w * y + x) * kCellBytes);
+  }
+}
+
+void TZEUndoChipModel::SaveRecord(uint8_t* data, bool existed) {
+  if (!existed) return;
+  const int64_t bytes = int64_t(sizeof(int32_t) + record_.size());
+  SpanStream block(data, bytes, "undo");
+  BinaryWriter out(block);
+  out.writeInt32(static_cast<int32_t>(record_.size()));
+  out.writeBytes(record_.data(), static_cast<int64_t>(record_.size()));
+  record_.clear();
+  record_.shrink_to_fit();
+}
+
+void TZEUndoChipModel::SaveEventPosition(uint8_t* data, const IZelvoEventPositionModel& position) {
+  SpanStream block(data, kEventPositionBytes, "undo");
+  BinaryWriter out(block);
+  out.writeInt32(position.GetFloorID());
+  out.writeInt32(position.GetPackageID());
+  out.writeInt32(position.GetEventID());
+  out.writeInt32(position.GetDirection());
+}
+
 void TZEUndoChipModel::Settle() {
-  const auto k = GetKeys();
-  if (k[0] != UndoRect || !GetData()) return;
-  auto map = FindMap(k[6]);
-  auto floor = map ? map->GetFloor(k[5]) : nullptr;
+  const auto step = TZERectKeys::From(GetKeys());
+  if (GetKind() != UndoRect || !GetData()) return;
+  auto map = FindMap(step.MapID);
+  auto floor = map ? map->GetFloor(step.FloorIndex) : nullptr;
   if (!floor) return;
   // The box around the cells the edit changed, found on the bytes the step holds.
-  TCellRows rows(*floor, k[1], k[3]);
-  int64_t rowBytes = int64_t(k[3] - k[1]) * kCellBytes;
-  int32_t minX = k[3], maxX = k[1] - 1, minY = k[4], maxY = k[2] - 1;
-  for (int32_t y = k[2]; y < k[4]; ++y) {
+  const ZelvoCommonTypes::TRect& r = step.Rect;
+  TCellRows rows(*floor, r.Left, r.Right);
+  int64_t rowBytes = int64_t(r.Right - r.Left) * kCellBytes;
+  int32_t minX = r.Right, maxX = r.Left - 1, minY = r.Bottom, maxY = r.Top - 1;
+  for (int32_t y = r.Top; y < r.Bottom; ++y) {
     int32_t first = 0, last = 0;
-    if (!rows.Differs(y, GetData() + (y - k[2]) * rowBytes, first, last)) continue;
+    if (!rows.Differs(y, GetData() + (y - r.Top) * rowBytes, first, last)) continue;
     minX = std::min(minX, first), maxX = std::max(maxX, last);
     minY = std::min(minY, y), maxY = std::max(maxY, y);
   }
-  if (maxX < minX) minX = k[1], maxX = k[1] - 1, minY = k[2], maxY = k[2] - 1;  // nothing changed: an empty box
-  if (minX == k[1] && minY == k[2] && maxX == k[3] - 1 && maxY == k[4] - 1) return;
-  int32_t oldWidth = k[3] - k[1];
-  int32_t width = maxX - minX + 1, height = maxY - minY + 1;
-  SetKey(1, minX), SetKey(2, minY), SetKey(3, maxX + 1), SetKey(4, maxY + 1);
+  if (maxX < minX) minX = r.Left, maxX = r.Left - 1, minY = r.Top, maxY = r.Top - 1;  // nothing changed: an empty box
+  const ZelvoCommonTypes::TRect kept{minX, minY, maxX + 1, maxY + 1};
+  if (kept == r) return;
+  int32_t oldWidth = r.Right - r.Left;
+  int32_t width = kept.Right - kept.Left, height = kept.Bottom - kept.Top;
+  TZERectKeys settled = step;
+  settled.Rect = kept;
+  SetKeys(UndoKeysOf(settled));
   Reblock(int64_t(width) * height * kCellBytes, [&](const uint8_t* old, uint8_t* data) {
-    for (int32_t r = 0; r < height; ++r)
-      std::memcpy(data + int64_t(r) * width * kCellBytes,
-                  old + ((int64_t(minY - k[2] + r) * oldWidth) + (minX - k[1])) * kCellBytes,
+    for (int32_t row = 0; row < height; ++row)
+      std::memcpy(data + int64_t(row) * width * kCellBytes,
+                  old + ((int64_t(kept.Top - r.Top + row) * oldWidth) + (kept.Left - r.Left)) * kCellBytes,
                   size_t(width) * kCellBytes);
   });
 }
 
 std::vector<uint8_t> TZEUndoChipModel::StoredRecord() const {
-  const uint8_t* data = GetData();
-  int32_t length = getInt(data);
-  return std::vector<uint8_t>(data + sizeof(int32_t), data + sizeof(int32_t) + length);
+  SpanStream block(GetData(), GetSize() - kUndoHeaderBytes, "undo");
+  BinaryReader in(block);
+  return in.readByteVector(in.readLength());
 }
 
 void TZEUndoChipModel::Restore() {
@@ -378,75 +418,74 @@ void TZEUndoChipModel::Restore() {
     case UndoEventMove: RestoreEventMove(); break;
     default: return;
   }
-  const auto& owner = *static_cast<TZEUndoControl*>(GetOwner());
-  if (GetKind() == UndoMapNode) owner.MarkModified(GetKey(1));
-  if (GetKind() != UndoStartPosition) owner.MarkModified(GetKey(6));
+  static_cast<TZEUndoControl*>(GetOwner())->MarkModifiedBy(GetKeys());
 }
 
 void TZEUndoChipModel::RestoreRect() {
-  const auto& k = GetKeys();
-  auto map = FindMap(k[6]);
-  auto floor = map ? map->GetFloor(k[5]) : nullptr;
+  const auto step = TZERectKeys::From(GetKeys());
+  auto map = FindMap(step.MapID);
+  auto floor = map ? map->GetFloor(step.FloorIndex) : nullptr;
   if (!floor) return;
-  TCellRows rows(*floor, k[1], k[3]);
-  int64_t rowBytes = int64_t(k[3] - k[1]) * kCellBytes;
-  for (int32_t y = k[2]; y < k[4]; ++y) rows.Write(y, GetData() + (y - k[2]) * rowBytes);
-  OpenUnlessOpen(k[6]);
+  const ZelvoCommonTypes::TRect& r = step.Rect;
+  TCellRows rows(*floor, r.Left, r.Right);
+  int64_t rowBytes = int64_t(r.Right - r.Left) * kCellBytes;
+  for (int32_t y = r.Top; y < r.Bottom; ++y) rows.Write(y, GetData() + (y - r.Top) * rowBytes);
+  OpenUnlessOpen(step.MapID);
 }
 
 void TZEUndoChipModel::RestoreWholeMap() {
-  const auto& k = GetKeys();
-  auto map = FindMap(k[6]);
+  const auto step = TZEWholeMapKeys::From(GetKeys());
+  auto map = FindMap(step.MapID);
   if (!map) return;
-  map->SetSize(k[3], k[4]);
+  map->SetSize(step.Width, step.Height);
   const uint8_t* data = GetData();
-  int64_t w = k[3], h = k[4];
-  for (int32_t f = 0; f < k[5]; ++f) {
+  int64_t w = step.Width, h = step.Height;
+  for (int32_t f = 0; f < step.FloorCount; ++f) {
     auto floor = map->GetFloor(f);
     if (!floor) break;
     for (int32_t y = 0; y < h; ++y)
       for (int32_t x = 0; x < w; ++x) floor->SetCell(x, y, DecodeMapCell(data + (w * h * f + w * y + x) * kCellBytes));
   }
   IZEMapEditorWindow* window = Editor().GetWindow();
-  if (window && IsOpenMap(k[6]))
-    window->ResizeCanvas(k[3] * 32, k[4] * 32);
+  if (window && IsOpenMap(step.MapID))
+    window->ResizeCanvas(step.Width * kChip, step.Height * kChip);
   else
-    OpenUnlessOpen(k[6]);
+    OpenUnlessOpen(step.MapID);
 }
 
 void TZEUndoChipModel::RestoreFloor() {
-  const auto& k = GetKeys();
-  auto map = FindMap(k[6]);
+  const auto step = TZEFloorKeys::From(GetKeys());
+  auto map = FindMap(step.MapID);
   if (!map) return;
-  if (!k[2]) {
-    if (validIndex(k[5], map->GetFloorCount())) {
-      map->DeleteFloor(k[5]);
-      if (k[5] == map->GetFloorCount()) Editor().SetLayerIndex(k[5] - 1);
+  if (!step.Existed) {
+    if (validIndex(step.FloorIndex, map->GetFloorCount())) {
+      map->DeleteFloor(step.FloorIndex);
+      if (step.FloorIndex == map->GetFloorCount()) Editor().SetLayerIndex(step.FloorIndex - 1);
     }
   } else {
-    auto floor = std::make_shared<TZelvoMapFloorModel>(k[1], api_);
+    auto floor = std::make_shared<TZelvoMapFloorModel>(step.FloorID, api_);
     TZStream stream(StoredRecord(), "undo");
-    floor->LoadSized(stream, k[3], k[4]);
+    floor->LoadSized(stream, step.Width, step.Height);
     // A layer always has its map's size, even if the map changed size without a step of its own.
     if (floor->GetWidth() != map->GetWidth() || floor->GetHeight() != map->GetHeight())
       floor->SetSize(map->GetWidth(), map->GetHeight());
-    int32_t index = clampIndex(k[5], map->GetFloorCount());
+    int32_t index = clampIndex(step.FloorIndex, map->GetFloorCount());
     map->InsertFloor(index, floor);
     Editor().SetLayerIndex(index);
   }
-  RefreshLayersOf(k[6]);
+  RefreshLayersOf(step.MapID);
 }
 
 void TZEUndoChipModel::RestoreNode() {
-  const auto& k = GetKeys();
+  const auto step = TZEMapNodeKeys::From(GetKeys());
   const auto& tree = Editor().GetMapTree();
   auto root = tree ? tree->GetRootNode() : nullptr;
   if (!root) return;
-  auto parent = k[1] == -1 ? root : root->FindNode(k[1]);
-  if (!k[2]) {
-    if (parent) parent->RemoveChild(k[6]);
+  auto parent = step.ParentID == -1 ? root : root->FindNode(step.ParentID);
+  if (!step.Existed) {
+    if (parent) parent->RemoveChild(step.NodeID);
   } else if (parent) {
-    InsertNode(root, parent);
+    InsertNode(root, parent, step);
   }
   IZEMapEditorWindow* window = Editor().GetWindow();
   if (window) window->RebuildMapTree();
@@ -459,81 +498,80 @@ void TZEUndoChipModel::RestoreNode() {
 }
 
 void TZEUndoChipModel::InsertNode(const std::shared_ptr<IZelvoMapTreeNodeControl>& root,
-                                  const std::shared_ptr<IZelvoMapTreeNodeControl>& parent) {
-  const auto& k = GetKeys();
+                                  const std::shared_ptr<IZelvoMapTreeNodeControl>& parent, const TZEMapNodeKeys& step) {
   // Read whole before it joins the tree, so a record that fails to load changes nothing.
-  auto node = std::make_shared<TZelvoMapTreeNodeControl>(k[6], api_);
+  auto node = std::make_shared<TZelvoMapTreeNodeControl>(step.NodeID, api_);
   TZStream stream(StoredRecord(), "undo");
   node->LoadFromStream(stream);
   // No two nodes share an ID: one still in the tree gives way to the copy, unless the place the
   // copy goes to lies inside it.
-  if (auto existing = root->FindNode(k[6])) {
+  if (auto existing = root->FindNode(step.NodeID)) {
     if (existing == parent || existing->FindNode(parent->GetID()) == parent) return;
     existing->GetRoot()->SetModified(true);
     IZelvoMapTreeNodeControl* holder = existing->GetParent();
     if (holder)
-      holder->RemoveChild(k[6]);
+      holder->RemoveChild(step.NodeID);
     else
-      root->RemoveChild(k[6]);
+      root->RemoveChild(step.NodeID);
   }
   if (parent != root) parent->LoadMapFile();
-  parent->InsertChild(clampIndex(k[3], parent->GetChildCount()), node);
+  parent->InsertChild(clampIndex(step.Index, parent->GetChildCount()), node);
   node->SetParent(parent == root ? nullptr : parent.get());
   node->SetModified(true);
 }
 
 void TZEUndoChipModel::RestoreFloorOrder() {
-  const auto& k = GetKeys();
-  auto map = FindMap(k[6]);
+  const auto step = TZEFloorOrderKeys::From(GetKeys());
+  auto map = FindMap(step.MapID);
   if (!map) return;
-  if (validIndex(k[1], map->GetFloorCount()) && validIndex(k[2], map->GetFloorCount())) map->ExchangeFloors(k[1], k[2]);
-  RefreshLayersOf(k[6]);
+  if (validIndex(step.IndexA, map->GetFloorCount()) && validIndex(step.IndexB, map->GetFloorCount()))
+    map->ExchangeFloors(step.IndexA, step.IndexB);
+  RefreshLayersOf(step.MapID);
 }
 
 void TZEUndoChipModel::RestoreStart() {
-  const auto& k = GetKeys();
+  const auto step = TZEStartPositionKeys::From(GetKeys());
   const auto& tree = Editor().GetMapTree();
   if (!tree) return;
-  tree->SetStartPosition(k[1], k[2]);
-  tree->SetStartFloorID(k[5]);
-  tree->SetStartMapID(k[6]);
+  tree->SetStartPosition(step.X, step.Y);
+  tree->SetStartFloorID(step.FloorID);
+  tree->SetStartMapID(step.MapID);
 }
 
 void TZEUndoChipModel::RestoreEventPosition() {
-  const auto& k = GetKeys();
-  auto map = FindMap(k[6]);
+  const auto step = TZEEventPositionKeys::From(GetKeys());
+  auto map = FindMap(step.MapID);
   auto list = map ? map->GetEventPositionList() : nullptr;
   if (!list) return;
-  if (k[4]) {
-    const uint8_t* data = GetData();
+  if (step.Existed) {
+    SpanStream block(GetData(), GetSize() - kUndoHeaderBytes, "undo");
+    BinaryReader in(block);
     // One position per ID: a position still there is set back rather than doubled.
-    auto position = list->FindByID(k[5]);
+    auto position = list->FindByID(step.PositionID);
     if (!position) {
-      position = std::make_shared<TZelvoEventPositionModel>(k[5]);
+      position = std::make_shared<TZelvoEventPositionModel>(step.PositionID);
       list->Add(position);
     }
-    position->SetPosition(k[1], k[2], getInt(data));
-    position->SetPackageID(getInt(data + 4));
-    position->SetEventID(getInt(data + 8));
-    position->SetDirection(getInt(data + 12));
+    position->SetPosition(step.X, step.Y, in.readInt32());
+    position->SetPackageID(in.readInt32());
+    position->SetEventID(in.readInt32());
+    position->SetDirection(in.readInt32());
   } else {
-    list->DeleteByID(k[5]);
+    list->DeleteByID(step.PositionID);
   }
   IZEMapEditorWindow* window = Editor().GetWindow();
-  if (window && IsOpenMap(k[6]))
+  if (window && IsOpenMap(step.MapID))
     window->RepaintCanvas();
   else
-    OpenUnlessOpen(k[6]);
+    OpenUnlessOpen(step.MapID);
 }
 
 void TZEUndoChipModel::RestoreEventMove() {
-  const auto& k = GetKeys();
-  auto map = FindMap(k[6]);
-  auto list = map ? map->GetEventPositionList() : nullptr;
-  auto position = list ? list->FindByID(k[3]) : nullptr;
+  const auto step = TZEEventMoveKeys::From(GetKeys());
+  auto position = FindEventPosition(step.MapID, step.PositionID);
   if (!position) return;
-  position->SetPosition(k[1], k[2], k[5]);
-  OpenUnlessOpen(k[6]);
+  position->SetPosition(step.X, step.Y, step.FloorID);
+  OpenUnlessOpen(step.MapID);
 }
 
 }  // namespace zelvo

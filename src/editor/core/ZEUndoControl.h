@@ -1,42 +1,21 @@
 #pragma once
 // The map editor's undo history: the generic history with eight kinds of step over the map tree
-// that the edit engine holds. Key 0 is the kind; keys 1-6 name what the step covers.
+// that the edit engine holds. The kinds and their keys are in ZEUndoKeys.h.
 
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 #include "editor/core/EtcUndo.h"
+#include "editor/core/ZEUndoKeys.h"
 
 namespace zelvo {
 
 class IZMLZelvoAPI;
+class IZelvoEventPositionModel;
 class IZelvoMapModel;
 class IZelvoMapTreeNodeControl;
 class TZEMapEditor;
-
-// Keys by kind (a key marked * is filled in from the model when the step is made, ** only when
-// the thing named existed then):
-//   Rect: x1, y1, x2, y2 (the rectangle, right and bottom exclusive; clipped to the layer*), floor
-//         index, map ID.
-//   WholeMap: -, -, width*, height*, floor count (at most the map's*), map ID.
-//   Floor: floor ID, existed*, width**, height**, floor index, map ID.
-//   MapNode: parent node ID (-1 top level)**, existed*, index among the parent's children**, -, -,
-//            node ID.
-//   FloorOrder: floor index A, floor index B, -, -, -, map ID.
-//   StartPosition: start X*, start Y*, -, -, start floor ID*, start map ID*.
-//   EventPosition: X**, Y**, -, existed*, event position ID, map ID.
-//   EventMove: X*, Y*, event position ID, -, floor ID*, map ID.
-enum TZEUndoKind : int32_t {
-  UndoRect = 0,
-  UndoWholeMap = 1,
-  UndoFloor = 2,
-  UndoMapNode = 3,
-  UndoFloorOrder = 4,
-  UndoStartPosition = 5,
-  UndoEventPosition = 6,
-  UndoEventMove = 7
-};
 
 class TZEUndoControl : public TEtcUndo {
  public:
@@ -54,6 +33,8 @@ class TZEUndoControl : public TEtcUndo {
   void EndEdit();
   // Marks the top-level node of the node with this ID modified; nothing for an ID not in the tree.
   void MarkModified(int32_t nodeID) const;
+  // Marks modified the maps a step with these keys changes.
+  void MarkModifiedBy(const TEtcUndoKeys& keys) const;
 
  protected:
   std::unique_ptr<TEtcUndoChip> CreateChip(const TEtcUndoKeys& keys) override;
@@ -80,6 +61,7 @@ class TZEUndoChipModel : public TEtcUndoChip {
   TZEMapEditor& Editor() const;
   std::shared_ptr<IZelvoMapTreeNodeControl> FindNode(int32_t id) const;
   std::shared_ptr<IZelvoMapModel> FindMap(int32_t id) const;
+  std::shared_ptr<IZelvoEventPositionModel> FindEventPosition(int32_t mapID, int32_t id) const;
   bool IsOpenMap(int32_t id) const;
   void OpenUnlessOpen(int32_t mapID) const;
   void RefreshLayersOf(int32_t mapID) const;
@@ -92,12 +74,18 @@ class TZEUndoChipModel : public TEtcUndoChip {
   int64_t StartSize(TEtcUndoKeys& keys) const;
   int64_t EventMoveSize(TEtcUndoKeys& keys) const;
 
+  void SaveRect(uint8_t* data, const TZERectKeys& step);
+  void SaveWholeMap(uint8_t* data, const TZEWholeMapKeys& step);
+  // The record taken by DataSize behind its length, for a thing that existed.
+  void SaveRecord(uint8_t* data, bool existed);
+  void SaveEventPosition(uint8_t* data, const IZelvoEventPositionModel& position);
+
   void RestoreRect();
   void RestoreWholeMap();
   void RestoreFloor();
   void RestoreNode();
   void InsertNode(const std::shared_ptr<IZelvoMapTreeNodeControl>& root,
-                  const std::shared_ptr<IZelvoMapTreeNodeControl>& parent);
+                  const std::shared_ptr<IZelvoMapTreeNodeControl>& parent, const TZEMapNodeKeys& step);
   void RestoreFloorOrder();
   void RestoreStart();
   void RestoreEventPosition();
