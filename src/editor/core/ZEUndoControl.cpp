@@ -316,6 +316,11 @@ std::shared_ptr<IZelvoEventPositionModel> TZEUndoChipModel::FindEventPosition(in
 }
 
 void TZEUndoChipModel::SaveData(uint8_t* data, const TEtcUndoKeys& keys) {
+  // A block kept for its keys alone holds one byte, which is set so no step holds stray memory.
+  if (GetSize() - kUndoHeaderBytes == kKeysOnly) {
+    *data = 0;
+    return;
+  }
   switch (keys[0]) {
     case UndoRect: SaveRect(data, TZERectKeys::From(keys)); break;
     case UndoWholeMap: SaveWholeMap(data, TZEWholeMapKeys::From(keys)); break;
