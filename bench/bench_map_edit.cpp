@@ -68,7 +68,7 @@ Scene& fillScene() {
 Scene& undoScene() {
   static Scene scene(kUndoSize);
   static bool edited = [] {
-    if (!scene.editor.AddUndo(0, 0, 0, kUndoSize, kUndoSize, 0, 1)) std::abort();
+    if (!scene.editor.AddRectUndo({0, 0, kUndoSize, kUndoSize}, 0, 1)) std::abort();
     scene.Pen(kCoastSet, 0, 0);
     scene.editor.FloodFill(0, 0, false);
     return true;
@@ -120,7 +120,7 @@ void undoRedo() {
 
 void recordLayer() {
   Scene& s = undoScene();
-  if (!s.editor.AddUndo(0, 0, 0, kUndoSize, kUndoSize, 0, 1)) std::abort();
+  if (!s.editor.AddRectUndo({0, 0, kUndoSize, kUndoSize}, 0, 1)) std::abort();
 }
 
 void BM_FloodFillPlain(benchmark::State& state) {

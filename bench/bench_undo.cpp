@@ -50,7 +50,7 @@ struct Scene {
 
   // As the map editor window does it: the whole-layer step at the press, the dot, the release.
   void Dot(int32_t x, int32_t y) {
-    if (!editor.AddUndo(UndoRect, 0, 0, kSize, kSize, editor.GetLayerIndex(), 1)) std::abort();
+    if (!editor.AddRectUndo({0, 0, kSize, kSize}, editor.GetLayerIndex(), 1)) std::abort();
     editor.Plot(x, y, false);
     editor.EndEdit();
   }
@@ -98,7 +98,7 @@ BENCHMARK(BM_UndoOfADot)->Unit(benchmark::kMillisecond)->Iterations(50);
 // A step over the whole layer that the edit really changed in full: every cell a new height.
 void wholeLayerStep(Scene& s) {
   static int32_t height = 0;
-  if (!s.editor.AddUndo(UndoRect, 0, 0, kSize, kSize, s.editor.GetLayerIndex(), 1)) std::abort();
+  if (!s.editor.AddRectUndo({0, 0, kSize, kSize}, s.editor.GetLayerIndex(), 1)) std::abort();
   s.editor.SetMode(TZEMapEditor::ModeHeight);
   s.editor.SetValue(++height);
   s.editor.SetAnchor(0, 0);
