@@ -149,7 +149,7 @@ bool TZEUndoControl::Record(const TEtcUndoKeys& keys) {
 
 void TZEUndoControl::MarkModifiedBy(const TEtcUndoKeys& keys) const {
   switch (keys[0]) {
-    // The start position names no map that changes with it.
+    // The start position belongs to the map tree, not to the map it names.
     case UndoStartPosition: return;
     case UndoMapNode: {
       // A map-tree step names the node; the map that changes is its parent's, or the node itself.
