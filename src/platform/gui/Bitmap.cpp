@@ -5,22 +5,10 @@
 
 #include <QImageReader>
 
+#include "platform/core/BmpHeader.h"
 #include "platform/core/Errors.h"
 
 namespace zelvo {
-
-namespace {
-
-void put16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(uint8_t(v));
-  out.push_back(uint8_t(v >> 8));
-}
-void put32(std::vector<uint8_t>& out, uint32_t v) {
-  put16(out, v & 0xFFFF);
-  put16(out, v >> 16);
-}
-
-}  // namespace
 
 Bitmap::Bitmap(int32_t width, int32_t height) {
   if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
@@ -75,22 +63,11 @@ bool Bitmap::loadFromFile(const std::filesystem::path& file) {
 
 std::vector<uint8_t> Bitmap::saveBmp(int bitsPerPixel) const {
   const int bytes = bitsPerPixel == 24 ? 3 : 4;
-  const uint32_t rowSize = (uint32_t(width()) * bytes + 3) & ~3u;
-  const uint32_t dataSize = rowSize * uint32_t(height());
-  std::vector<uint8_t> out;
-  out.reserve(54 + dataSize);
-  put16(out, 0x4D42);
-  put32(out, 54 + dataSize);
-  put32(out, 0);
-  put32(out, 54);
-  put32(out, 40);
-  put32(out, uint32_t(width()));
-  put32(out, uint32_t(height()));
-  put16(out, 1);
-  put16(out, uint16_t(bytes * 8));
-  put32(out, 0);
-  put32(out, dataSize);
-  for (int i = 0; i < 4; ++i) put32(out, 0);
+  const BmpHeader header = BmpHeader::forPicture(width(), height(), uint16_t(bytes * 8));
+  const auto rowSize = size_t(header.rowBytes());
+  const auto headerBytes = header.encode();
+  std::vector<uint8_t> out(headerBytes.begin(), headerBytes.end());
+  out.reserve(header.fileSize);
   for (int32_t y = height() - 1; y >= 0; --y) {
     size_t start = out.size();
     for (int32_t x = 0; x < width(); ++x) {
