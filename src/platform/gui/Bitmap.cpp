@@ -1,6 +1,7 @@
 #include "platform/gui/Bitmap.h"
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 
 #include <QImageReader>
@@ -9,6 +10,29 @@
 #include "platform/core/Errors.h"
 
 namespace zelvo {
+
+namespace {
+
+// A BMP's headers get the checks every BMP reader makes, because the library fills rows a
+// cut-short file lacks without a word. Other kinds of picture are the library's alone.
+bool refusedAsBmp(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::array<uint8_t, BmpHeader::kSize> bytes{};
+  in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
+  const auto got = size_t(in.gcount());
+  if (got < 2 || bytes[0] != 'B' || bytes[1] != 'M') return false;
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(file, ec);
+  try {
+    const BmpHeader h = BmpHeader::decode(bytes.data(), got, file.string());
+    if (h.uncompressed()) h.checkLayout(ec ? 0 : int64_t(size), Bitmap::kMaxSide, file.string());
+  } catch (const EBmpHeaderError&) {
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 Bitmap::Bitmap(int32_t width, int32_t height) {
   if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
@@ -52,6 +76,7 @@ bool Bitmap::loadFromFile(const std::filesystem::path& file) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(file, ec)) return false;
   // The header's size is checked before any pixel memory is taken.
+  if (refusedAsBmp(file)) return false;
   QImageReader reader(QString::fromStdString(file.string()));
   const QSize size = reader.size();
   if (!size.isValid() || size.width() > kMaxSide || size.height() > kMaxSide) return false;
