@@ -13,9 +13,38 @@ using namespace LittleEndian;
 constexpr uint16_t kMagic = 0x4D42;  // "BM"
 
 // Field offsets from the start of the file header.
-constexpr int kFileSizeAt = 2, kDataOffsetAt = 10, kInfoSizeAt = 14, kWidthAt = 18, kHeightAt = 22,
-              kPlanesAt = 26, kBitCountAt = 28, kCompressionAt = 30, kImageSizeAt = 34, kXPixelsAt = 38,
-              kYPixelsAt = 42, kColorsUsedAt = 46, kColorsImportantAt = 50;
+constexpr int kDataOffsetAt = 10, kInfoSizeAt = 14, kWidthAt = 18, kBitCountAt = 28, kColorsUsedAt = 46;
+
+// Every field after the magic with its offset from the start of the file header, in file
+// order, so decoding and encoding cannot disagree. Header is BmpHeader or const BmpHeader.
+template <typename Header, typename Visit>
+void forEachField(Header& h, Visit visit) {
+  visit(2, h.fileSize);
+  visit(kDataOffsetAt, h.dataOffset);
+  visit(kInfoSizeAt, h.infoSize);
+  visit(kWidthAt, h.width);
+  visit(22, h.height);
+  visit(26, h.planes);
+  visit(kBitCountAt, h.bitCount);
+  visit(30, h.compression);
+  visit(34, h.imageSize);
+  visit(38, h.xPixelsPerMeter);
+  visit(42, h.yPixelsPerMeter);
+  visit(kColorsUsedAt, h.colorsUsed);
+  visit(50, h.colorsImportant);
+}
+
+template <typename Field>
+void load(const uint8_t* p, Field& field) {
+  if constexpr (sizeof(Field) == 2) field = static_cast<Field>(loadU16(p));
+  else field = static_cast<Field>(loadU32(p));
+}
+
+template <typename Field>
+void store(uint8_t* p, Field field) {
+  if constexpr (sizeof(Field) == 2) storeU16(p, static_cast<uint16_t>(field));
+  else storeU32(p, static_cast<uint32_t>(field));
+}
 
 bool knownBitCount(uint16_t bits) {
   return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
@@ -39,19 +68,7 @@ BmpHeader BmpHeader::decode(const uint8_t* b, size_t count, const std::string& s
   if (loadU16(b) != kMagic) throw EBmpHeaderError(source, 0, BmpFault::NotBmp, "not a BMP picture");
   if (got < kSize) throw EBmpHeaderError(source, got, BmpFault::InfoHeaderCut, "the BMP info header is cut short");
   BmpHeader h;
-  h.fileSize = loadU32(b + kFileSizeAt);
-  h.dataOffset = loadU32(b + kDataOffsetAt);
-  h.infoSize = loadU32(b + kInfoSizeAt);
-  h.width = loadI32(b + kWidthAt);
-  h.height = loadI32(b + kHeightAt);
-  h.planes = loadU16(b + kPlanesAt);
-  h.bitCount = loadU16(b + kBitCountAt);
-  h.compression = loadU32(b + kCompressionAt);
-  h.imageSize = loadU32(b + kImageSizeAt);
-  h.xPixelsPerMeter = loadI32(b + kXPixelsAt);
-  h.yPixelsPerMeter = loadI32(b + kYPixelsAt);
-  h.colorsUsed = loadU32(b + kColorsUsedAt);
-  h.colorsImportant = loadU32(b + kColorsImportantAt);
+  forEachField(h, [b](int at, auto& field) { load(b + at, field); });
   return h;
 }
 
@@ -81,29 +98,15 @@ void BmpHeader::checkLayout(int64_t available, int32_t maxSide, const std::strin
 std::array<uint8_t, BmpHeader::kSize> BmpHeader::encode() const {
   std::array<uint8_t, kSize> b{};
   storeU16(b.data(), kMagic);
-  storeU32(b.data() + kFileSizeAt, fileSize);
-  storeU32(b.data() + kDataOffsetAt, dataOffset);
-  const std::array<uint8_t, kInfoHeaderSize> info = encodeInfo();
-  std::copy(info.begin(), info.end(), b.begin() + kFileHeaderSize);
+  forEachField(*this, [&b](int at, auto field) { store(b.data() + at, field); });
   return b;
 }
 
 std::array<uint8_t, BmpHeader::kInfoHeaderSize> BmpHeader::encodeInfo() const {
-  std::array<uint8_t, kInfoHeaderSize> b{};
-  // The fields keep their offsets from the start of the file header.
-  const auto p = [&b](int fileOffset) { return b.data() + (fileOffset - kFileHeaderSize); };
-  storeU32(p(kInfoSizeAt), infoSize);
-  storeI32(p(kWidthAt), width);
-  storeI32(p(kHeightAt), height);
-  storeU16(p(kPlanesAt), planes);
-  storeU16(p(kBitCountAt), bitCount);
-  storeU32(p(kCompressionAt), compression);
-  storeU32(p(kImageSizeAt), imageSize);
-  storeI32(p(kXPixelsAt), xPixelsPerMeter);
-  storeI32(p(kYPixelsAt), yPixelsPerMeter);
-  storeU32(p(kColorsUsedAt), colorsUsed);
-  storeU32(p(kColorsImportantAt), colorsImportant);
-  return b;
+  const std::array<uint8_t, kSize> whole = encode();
+  std::array<uint8_t, kInfoHeaderSize> info;
+  std::copy(whole.begin() + kFileHeaderSize, whole.end(), info.begin());
+  return info;
 }
 
 }  // namespace zelvo

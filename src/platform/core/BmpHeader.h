@@ -80,6 +80,8 @@ struct BmpHeader {
   // Where the palette ends, counted from the start of the file header.
   int64_t paletteEnd() const { return kFileHeaderSize + int64_t(infoSize) + 4 * paletteEntries(); }
 
+  friend bool operator==(const BmpHeader&, const BmpHeader&) = default;
+
   std::array<uint8_t, kSize> encode() const;
   // The info header alone, as icons hold it.
   std::array<uint8_t, kInfoHeaderSize> encodeInfo() const;
