@@ -42,8 +42,11 @@ const char* messageFor(BmpFault fault) {
     case BmpFault::PaletteSize: return kNotBmp;
     case BmpFault::InfoHeaderCut: return kInfoReadError;
     case BmpFault::BitCount: return kBitCount;
-    default: return kReadError;
+    case BmpFault::FileHeaderCut:
+    case BmpFault::PaletteCut:
+    case BmpFault::PixelsCut: break;
   }
+  return kReadError;
 }
 
 // The shared header checks, refused in the player's own words.
