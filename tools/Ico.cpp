@@ -3,7 +3,8 @@
 #include <QImage>
 #include <stdexcept>
 
-#include "tools/Bmp.h"
+#include "platform/core/BmpHeader.h"
+#include "platform/core/LittleEndian.h"
 
 namespace zelvo::tools {
 
@@ -14,26 +15,26 @@ std::vector<uint8_t> encodeIco32(const QImage& source) {
   const uint32_t maskStride = ((w + 31) / 32) * 4;
   const uint32_t imageBytes = 40 + w * h * 4 + maskStride * h;
   std::vector<uint8_t> out;
-  put16(out, 0);  // reserved
-  put16(out, 1);  // icon
-  put16(out, 1);  // one image
+  LittleEndian::appendU16(out, 0);  // reserved
+  LittleEndian::appendU16(out, 1);  // icon
+  LittleEndian::appendU16(out, 1);  // one image
   out.push_back(static_cast<uint8_t>(w & 0xFF));  // 256 is stored as 0
   out.push_back(static_cast<uint8_t>(h & 0xFF));
   out.push_back(0);  // no palette
   out.push_back(0);
-  put16(out, 1);   // planes
-  put16(out, 32);  // bits per pixel
-  put32(out, imageBytes);
-  put32(out, 6 + 16);  // where the image starts
-  put32(out, 40);
-  put32(out, w);
-  put32(out, h * 2);  // colour rows and mask rows
-  put16(out, 1);
-  put16(out, 32);
-  for (int i = 0; i < 6; ++i) put32(out, 0);  // no compression, sizes and palette left to the reader
+  LittleEndian::appendU16(out, 1);   // planes
+  LittleEndian::appendU16(out, 32);  // bits per pixel
+  LittleEndian::appendU32(out, imageBytes);
+  LittleEndian::appendU32(out, 6 + 16);  // where the image starts
+  BmpHeader info;  // no compression, sizes and palette left to the reader
+  info.width = static_cast<int32_t>(w);
+  info.height = static_cast<int32_t>(h * 2);  // colour rows and mask rows
+  info.bitCount = 32;
+  const auto infoBytes = info.encodeInfo();
+  out.insert(out.end(), infoBytes.begin(), infoBytes.end());
   for (uint32_t row = h; row-- > 0;) {
     const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(static_cast<int>(row)));
-    for (uint32_t x = 0; x < w; ++x) put32(out, line[x]);  // little-endian ARGB is B, G, R, A
+    for (uint32_t x = 0; x < w; ++x) LittleEndian::appendU32(out, line[x]);  // little-endian ARGB is B, G, R, A
   }
   for (uint32_t row = h; row-- > 0;) {
     const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(static_cast<int>(row)));

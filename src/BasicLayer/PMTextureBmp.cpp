@@ -7,6 +7,8 @@
 
 #include "BasicLayer/PelmoraFormats.h"
 #include "platform/core/BinaryReader.h"
+#include "platform/core/BmpHeader.h"
+#include "platform/core/LittleEndian.h"
 
 namespace zelvo::PMTextureBmp {
 
@@ -18,33 +20,51 @@ const char* const kInfoReadError = "LoadBMP中に、読み込みエラーが発�
 const char* const kBitCount = "色数が8ビット～32ビットの範囲のビットマップを、LoadBMPには指定してください";
 const char* const kPaletteOnly = "8ビットパレット付きテクスチャに対して16ビット以上のBMPをロードする事は出来ません";
 
-uint32_t u32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
-uint16_t u16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
-
-bool readExactly(ByteStream& s, void* buffer, int32_t count) {
+// Reads until count bytes have come or the stream has no more; how many came.
+int32_t readUpTo(ByteStream& s, void* buffer, int32_t count) {
   auto* out = static_cast<uint8_t*>(buffer);
-  while (count > 0) {
-    int32_t got = s.Read(out, count);
-    if (got <= 0) return false;
-    out += got;
-    count -= got;
+  int32_t total = 0;
+  while (total < count) {
+    const int32_t got = s.Read(out + total, count - total);
+    if (got <= 0) break;
+    total += got;
   }
-  return true;
+  return total;
 }
 
-int64_t rowBytes(int32_t width, int bitCount) { return (int64_t(width) * (bitCount / 8) + 3) / 4 * 4; }
+bool readExactly(ByteStream& s, void* buffer, int32_t count) { return readUpTo(s, buffer, count) == count; }
 
-struct Headers {
-  uint8_t file[kFileHeaderSize];
-  uint8_t info[kInfoHeaderSize];
-};
+const char* messageFor(BmpFault fault) {
+  switch (fault) {
+    case BmpFault::NotBmp:
+    case BmpFault::Unsupported:
+    case BmpFault::Size:
+    case BmpFault::PaletteSize: return kNotBmp;
+    case BmpFault::InfoHeaderCut: return kInfoReadError;
+    case BmpFault::BitCount: return kBitCount;
+    case BmpFault::FileHeaderCut:
+    case BmpFault::PaletteCut:
+    case BmpFault::PixelsCut: break;
+  }
+  return kReadError;
+}
 
-Headers readHeaders(ByteStream& s) {
-  Headers h;
-  if (!readExactly(s, h.file, kFileHeaderSize)) throw EBmpError(kReadError);
-  if (u16(h.file) != 19778) throw EBmpError(kNotBmp);
-  if (!readExactly(s, h.info, kInfoHeaderSize)) throw EBmpError(kInfoReadError);
-  return h;
+// The shared header checks, refused in the player's own words.
+template <typename Check>
+auto inPlayerWords(Check check) {
+  try {
+    return check();
+  } catch (const EBmpHeaderError& e) {
+    throw EBmpError(messageFor(e.fault()));
+  }
+}
+
+const char* const kSource = "BMP";
+
+BmpHeader readHeader(ByteStream& s) {
+  uint8_t bytes[BmpHeader::kSize];
+  const int32_t got = readUpTo(s, bytes, BmpHeader::kSize);
+  return inPlayerWords([&] { return BmpHeader::decode(bytes, static_cast<size_t>(got), kSource); });
 }
 
 void put(const Level& level, int x, int y, uint32_t texel) {
@@ -57,24 +77,9 @@ void put(const Level& level, int x, int y, uint32_t texel) {
   }
 }
 
-void writeLE(uint8_t* p, uint32_t v) {
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
-}
-
-void writeHeaders(ByteStream& s, int width, int height, int bitCount) {
-  const uint32_t image = static_cast<uint32_t>(rowBytes(width, bitCount) * height);
-  uint8_t h[54] = {};
-  h[0] = 'B';
-  h[1] = 'M';
-  writeLE(h + 2, image + 54);
-  writeLE(h + 10, 54);
-  writeLE(h + 14, 40);
-  writeLE(h + 18, static_cast<uint32_t>(width));
-  writeLE(h + 22, static_cast<uint32_t>(height));
-  h[26] = 1;
-  h[28] = static_cast<uint8_t>(bitCount);
-  writeLE(h + 34, image);
-  BinaryWriter(s).writeBytes(h, 54);
+void writeHeader(ByteStream& s, int width, int height, int bitCount) {
+  const auto bytes = BmpHeader::forPicture(width, height, static_cast<uint16_t>(bitCount)).encode();
+  BinaryWriter(s).writeBytes(bytes.data(), static_cast<int64_t>(bytes.size()));
 }
 
 }  // namespace
@@ -82,55 +87,41 @@ void writeHeaders(ByteStream& s, int width, int height, int bitCount) {
 Info readInfo(ByteStream& s, int maxSize) {
   Info info;
   info.start = s.GetPosition();
-  Headers h = readHeaders(s);
-  const int64_t available = s.GetSize() - info.start;
-  const uint32_t infoSize = u32(h.info);
-  info.width = static_cast<int32_t>(u32(h.info + 4));
-  info.height = static_cast<int32_t>(u32(h.info + 8));
-  info.bitCount = u16(h.info + 14);
-  const uint32_t compression = u32(h.info + 16);
-  const uint32_t colorsUsed = u32(h.info + 32);
-  const uint32_t dataOffset = u32(h.file + 10);
-  if (info.bitCount != 8 && info.bitCount != 16 && info.bitCount != 24 && info.bitCount != 32) throw EBmpError(kBitCount);
-  if (infoSize < kInfoHeaderSize || compression != 0) throw EBmpError(kNotBmp);
-  if (info.width < 1 || info.height < 1 || info.width > maxSize || info.height > maxSize) throw EBmpError(kNotBmp);
-  if (info.bitCount == 8) {
-    if (colorsUsed > 256) throw EBmpError(kNotBmp);
-    const int64_t paletteEnd = kFileHeaderSize + int64_t(infoSize) + 4 * int64_t(colorsUsed ? colorsUsed : 256);
-    if (paletteEnd > available || paletteEnd > dataOffset) throw EBmpError(kReadError);
-  }
-  if (dataOffset < kFileHeaderSize + kInfoHeaderSize ||
-      int64_t(dataOffset) + rowBytes(info.width, info.bitCount) * info.height > available)
-    throw EBmpError(kReadError);
+  const BmpHeader h = readHeader(s);
+  if (h.bitCount != 8 && h.bitCount != 16 && h.bitCount != 24 && h.bitCount != 32) throw EBmpError(kBitCount);
+  // Rows are read bottom-up only.
+  if (h.topDown()) throw EBmpError(kNotBmp);
+  inPlayerWords([&] { h.checkLayout(s.GetSize() - info.start, maxSize, kSource); });
+  info.width = h.width;
+  info.height = h.height;
+  info.bitCount = h.bitCount;
   s.Seek(static_cast<int32_t>(info.start));
   return info;
 }
 
 void readPixels(ByteStream& s, const Info& info, const Level& level) {
   s.Seek(static_cast<int32_t>(info.start));
-  Headers h = readHeaders(s);
+  const BmpHeader h = readHeader(s);
   if (level.format == d3d9::D3DFMT_P8 && info.bitCount != 8) throw EBmpError(kPaletteOnly);
-  const uint32_t infoSize = u32(h.info);
-  const uint32_t colorsUsed = u32(h.info + 32);
 
   std::array<uint32_t, 256> palette;
   palette.fill(0xFF000000u);
   if (info.bitCount == 8) {
-    const uint32_t entries = colorsUsed ? colorsUsed : 256;
-    uint8_t raw[1024];
-    s.Seek(static_cast<int32_t>(info.start + kFileHeaderSize + infoSize));
+    const auto entries = static_cast<uint32_t>(std::min<int64_t>(h.paletteEntries(), BmpHeader::kMaxPaletteEntries));
+    uint8_t raw[4 * BmpHeader::kMaxPaletteEntries];
+    s.Seek(static_cast<int32_t>(info.start + BmpHeader::kFileHeaderSize + h.infoSize));
     if (!readExactly(s, raw, static_cast<int32_t>(entries * 4))) throw EBmpError(kReadError);
     for (uint32_t i = 0; i < entries; ++i)
       palette[i] = 0xFF000000u | uint32_t(raw[4 * i + 2]) << 16 | uint32_t(raw[4 * i + 1]) << 8 | raw[4 * i];
   }
 
   const int bytesPerPixel = info.bitCount / 8;
-  const int64_t rowSize = rowBytes(info.width, info.bitCount);
+  const int64_t rowSize = h.rowBytes();
   const int rows = std::min(info.height, level.height);
   const int texels = std::min(info.width, level.width);
   // Bottom rows beyond what the level holds are skipped, so the picture's top remains.
   const int64_t skipped = info.height - rows;
-  s.Seek(static_cast<int32_t>(info.start + u32(h.file + 10) + skipped * rowSize));
+  s.Seek(static_cast<int32_t>(info.start + h.dataOffset + skipped * rowSize));
 
   std::vector<uint8_t> row(static_cast<size_t>(rowSize));
   for (int r = 0; r < rows; ++r) {
@@ -148,13 +139,13 @@ void readPixels(ByteStream& s, const Info& info, const Level& level) {
           argb = palette[p[0]];
           break;
         case 16: {
-          uint16_t v = u16(p);
+          uint16_t v = LittleEndian::loadU16(p);
           uint32_t r5 = (v >> 10) & 31, g5 = (v >> 5) & 31, b5 = v & 31;
           argb = 0xFF000000u | (r5 * 255 / 31) << 16 | (g5 * 255 / 31) << 8 | (b5 * 255 / 31);
           break;
         }
         case 24: argb = 0xFF000000u | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0]; break;
-        default: argb = u32(p); break;
+        default: argb = LittleEndian::loadU32(p); break;
       }
       put(level, x, y, argb);
     }
@@ -162,18 +153,18 @@ void readPixels(ByteStream& s, const Info& info, const Level& level) {
 }
 
 void write32(ByteStream& s, const uint32_t* argb, int width, int height, int pitch) {
-  writeHeaders(s, width, height, 32);
+  writeHeader(s, width, height, 32);
   std::vector<uint8_t> row(static_cast<size_t>(width) * 4);
   BinaryWriter w(s);
   for (int y = height - 1; y >= 0; --y) {
-    for (int x = 0; x < width; ++x) writeLE(row.data() + 4 * x, argb[static_cast<ptrdiff_t>(y) * pitch + x]);
+    for (int x = 0; x < width; ++x) LittleEndian::storeU32(row.data() + 4 * x, argb[static_cast<ptrdiff_t>(y) * pitch + x]);
     w.writeBytes(row.data(), static_cast<int64_t>(row.size()));
   }
 }
 
 void write24(ByteStream& s, const uint32_t* argb, int width, int height, int pitch) {
-  writeHeaders(s, width, height, 24);
-  std::vector<uint8_t> row(static_cast<size_t>(rowBytes(width, 24)), 0);
+  writeHeader(s, width, height, 24);
+  std::vector<uint8_t> row(static_cast<size_t>(BmpHeader::forPicture(width, height, 24).rowBytes()), 0);
   BinaryWriter w(s);
   for (int y = height - 1; y >= 0; --y) {
     for (int x = 0; x < width; ++x) {

@@ -20,9 +20,6 @@ class EBmpError : public EZelvoError {
 
 namespace PMTextureBmp {
 
-constexpr int kFileHeaderSize = 14;
-constexpr int kInfoHeaderSize = 40;
-
 struct Info {
   int32_t width = 0;
   int32_t height = 0;

@@ -9,12 +9,11 @@
 #include "platform/core/BinaryReader.h"
 #include "platform/core/Cp932.h"
 #include "platform/core/FileStream.h"
+#include "platform/core/LittleEndian.h"
 
 namespace zelvo {
 
 namespace {
-
-uint32_t u32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
 
 // Lower-cases ASCII letters, leaving the trail bytes of two-byte characters alone.
 std::string lowerCp932(std::string_view s) {
@@ -77,7 +76,7 @@ std::unique_ptr<MemoryStream> TSAExpand(ByteStream& in, uint32_t expandedSize) {
     readPairTable(in, table);
     uint8_t lenBytes[4];
     if (in.Read(lenBytes, 4) != 4) corrupt("a compressed block ends early");
-    uint32_t packed = u32(lenBytes);
+    uint32_t packed = LittleEndian::loadU32(lenBytes);
     if (packed > in.GetSize() - in.GetPosition()) corrupt("a block's packed length runs past the entry");
     std::array<uint8_t, 256> stack;
     int top = 0;
@@ -112,8 +111,8 @@ std::unique_ptr<MemoryStream> TSAReadEntry(ByteStream& stream, const std::string
   if (fileSize < kTSAHeaderSize) throw ETSAError("Morvane Archiveの扱えるデータではありません");
   std::vector<uint8_t> header = reader.readByteVector(kTSAHeaderSize);
   if (!TSAIsArchive(header.data())) throw ETSAError("Morvane Archiveの扱えるデータではありません");
-  const uint32_t compressed = u32(header.data());
-  const uint32_t count = u32(header.data() + 8);
+  const uint32_t compressed = LittleEndian::loadU32(header.data());
+  const uint32_t count = LittleEndian::loadU32(header.data() + 8);
   if (count > static_cast<uint64_t>(fileSize - kTSAHeaderSize) / kTSAEntrySize)
     corrupt("the entry count " + std::to_string(count) + " does not fit in the file");
   std::vector<uint8_t> table = reader.readByteVector(static_cast<int64_t>(count) * kTSAEntrySize);
@@ -126,10 +125,10 @@ std::unique_ptr<MemoryStream> TSAReadEntry(ByteStream& stream, const std::string
     size_t len = strnlen(name, 256);
     if (lowerCp932(std::string_view(name, len)) == wanted) match = e;
   }
-  if (match == nullptr || u32(match) == 0)
+  if (match == nullptr || LittleEndian::loadU32(match) == 0)
     throw ETSAError("アーカイブ内には指定されたID '" + Cp932::toUtf8(id) + "' を持つデータが見つかりません");
 
-  const uint64_t offset = u32(match), stored = u32(match + 4), expanded = u32(match + 8);
+  const uint64_t offset = LittleEndian::loadU32(match), stored = LittleEndian::loadU32(match + 4), expanded = LittleEndian::loadU32(match + 8);
   const uint64_t size = compressed == 1 ? stored : expanded;
   if (offset + size > static_cast<uint64_t>(fileSize) || offset > 0x7FFFFFFFu)
     corrupt("an entry runs past the end of the archive");

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "platform/core/LittleEndian.h"
+
 namespace zelvo {
 
 class BinaryReader;
@@ -42,23 +44,24 @@ inline constexpr int32_t kMapCellBytes = 28;
 inline constexpr int32_t kOldMapCellBytes = 24;
 
 namespace mapcell_detail {
+// Each field moves the cursor past itself.
 inline void put32(uint8_t*& p, int32_t v) {
-  uint32_t u = static_cast<uint32_t>(v);
-  for (int i = 0; i < 4; ++i) *p++ = static_cast<uint8_t>(u >> (8 * i));
+  LittleEndian::storeI32(p, v);
+  p += 4;
 }
 inline void put16(uint8_t*& p, uint16_t v) {
-  *p++ = static_cast<uint8_t>(v);
-  *p++ = static_cast<uint8_t>(v >> 8);
+  LittleEndian::storeU16(p, v);
+  p += 2;
 }
 inline int32_t get32(const uint8_t*& p) {
-  uint32_t u = uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+  const int32_t v = LittleEndian::loadI32(p);
   p += 4;
-  return static_cast<int32_t>(u);
+  return v;
 }
 inline uint16_t get16(const uint8_t*& p) {
-  uint16_t u = static_cast<uint16_t>(p[0] | p[1] << 8);
+  const uint16_t v = LittleEndian::loadU16(p);
   p += 2;
-  return u;
+  return v;
 }
 }  // namespace mapcell_detail
 

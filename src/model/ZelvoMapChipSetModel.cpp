@@ -7,6 +7,7 @@
 #include "model/ZelvoStylePackage.h"
 #include "platform/core/BinaryReader.h"
 #include "platform/core/Errors.h"
+#include "platform/core/LittleEndian.h"
 
 namespace zelvo {
 
@@ -16,10 +17,7 @@ void writeChip(BinaryWriter& w, const TZelvoChipAttributes& c) {
   const uint16_t halves[4] = {uint16_t(c.Height), uint16_t(c.GroundKind), uint16_t(c.Passability),
                               uint16_t(c.EncounterRate)};
   uint8_t b[8];
-  for (int i = 0; i < 4; ++i) {
-    b[2 * i] = uint8_t(halves[i]);
-    b[2 * i + 1] = uint8_t(halves[i] >> 8);
-  }
+  for (int i = 0; i < 4; ++i) LittleEndian::storeU16(b + 2 * i, halves[i]);
   w.writeBytes(b, sizeof b);
   w.writeInt32(c.Reserved);
   w.writeInt32(c.EventID);
@@ -28,7 +26,7 @@ void writeChip(BinaryWriter& w, const TZelvoChipAttributes& c) {
 TZelvoChipAttributes readChip(BinaryReader& r) {
   uint8_t b[8];
   r.readBytes(b, sizeof b);
-  auto half = [&](int i) { return static_cast<int16_t>(uint16_t(b[2 * i]) | uint16_t(b[2 * i + 1]) << 8); };
+  auto half = [&](int i) { return static_cast<int16_t>(LittleEndian::loadU16(b + 2 * i)); };
   TZelvoChipAttributes c;
   c.Height = half(0);
   c.GroundKind = half(1);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/core/LittleEndian.h"
+
 namespace zelvo {
 
 TZCGameModel::TZCGameModel() : switches_(kSlots, 0), variables_(kSlots, 0) {}
@@ -22,12 +24,7 @@ void TZCGameModel::SaveToStream(IZStream& stream) {
   std::vector<uint8_t> block(kBlockSize, 0);
   std::copy(switches_.begin(), switches_.end(), block.begin());
   for (int32_t i = 0; i < kSlots; ++i) {
-    const auto v = static_cast<uint32_t>(variables_[i]);
-    uint8_t* p = block.data() + kVariablesOffset + 4 * i;
-    p[0] = static_cast<uint8_t>(v);
-    p[1] = static_cast<uint8_t>(v >> 8);
-    p[2] = static_cast<uint8_t>(v >> 16);
-    p[3] = static_cast<uint8_t>(v >> 24);
+    LittleEndian::storeI32(block.data() + kVariablesOffset + 4 * i, variables_[i]);
   }
   stream.Write(block.data(), kBlockSize);
 }
@@ -40,9 +37,7 @@ void TZCGameModel::LoadFromStream(IZStream& stream) {
   std::copy(block.begin(), block.begin() + switchBytes, switches_.begin());
   const int32_t wholeVariables = std::max(0, got - kVariablesOffset) / 4;
   for (int32_t i = 0; i < wholeVariables; ++i) {
-    const uint8_t* p = block.data() + kVariablesOffset + 4 * i;
-    variables_[i] = static_cast<int32_t>(uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 |
-                                         uint32_t{p[3]} << 24);
+    variables_[i] = LittleEndian::loadI32(block.data() + kVariablesOffset + 4 * i);
   }
 }
 

@@ -13,7 +13,9 @@
 #include "model/ZelvoMaterialModel.h"
 #include "model/ZelvoPrivateTypes.h"
 #include "platform/core/Cp932.h"
+#include "platform/core/BmpHeader.h"
 #include "platform/core/Errors.h"
+#include "platform/core/LittleEndian.h"
 
 namespace zelvo {
 
@@ -58,9 +60,6 @@ uint8_t greyOf(uint32_t p) {
   return uint8_t(((p >> 16 & 0xFF) * 299 + (p >> 8 & 0xFF) * 587 + (p & 0xFF) * 114) / 1000);
 }
 
-uint32_t u32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
-uint16_t u16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
-
 // The BMP reader: 32-bit uncompressed files are read here, because they keep their alpha in the
 // fourth byte that the image library throws away; every other kind goes through the library.
 class BmpReader {
@@ -74,46 +73,30 @@ class BmpReader {
     std::error_code ec;
     size_ = int64_t(std::filesystem::file_size(file_, ec));
     if (ec) throw EFileError("read", name_, ec.message());
-    std::array<uint8_t, 54> h{};
-    if (!in.read(reinterpret_cast<char*>(h.data()), std::streamsize(h.size())))
-      throw EFormatError(name_, size_, "the BMP headers are cut short");
-    if (h[0] != 'B' || h[1] != 'M') throw EFormatError(name_, 0, "not a BMP picture");
-    const uint32_t infoSize = u32(&h[14]);
-    const bool uncompressed = infoSize >= 40 && u32(&h[30]) == 0;
-    if (uncompressed) checkRowsFit(h);
-    if (uncompressed && u16(&h[28]) == 32) return read32(in, h);
+    std::array<uint8_t, BmpHeader::kSize> bytes{};
+    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
+    const BmpHeader h = BmpHeader::decode(bytes.data(), size_t(in.gcount()), name_);
+    // The library fills what a cut-short file lacks without a word, so every uncompressed file
+    // is checked here; the kinds only the library reads are left to it.
+    if (!h.uncompressed()) return readByLibrary();
+    h.checkLayout(size_, Bitmap::kMaxSide, name_);
+    if (h.bitCount == 32) return read32(in, h);
     return readByLibrary();
   }
 
  private:
-  // The library fills what a cut-short file lacks without a word; such a file is refused here.
-  void checkRowsFit(const std::array<uint8_t, 54>& h) const {
-    const int64_t width = static_cast<int32_t>(u32(&h[18]));
-    const int64_t height = std::abs(int64_t(static_cast<int32_t>(u32(&h[22]))));
-    const int64_t rowBytes = (width * u16(&h[28]) + 31) / 32 * 4;
-    if (width > 0 && int64_t(u32(&h[10])) + rowBytes * height > size_)
-      throw EFormatError(name_, size_, "the pixel rows are cut short");
-  }
-
-  Bitmap read32(std::ifstream& in, const std::array<uint8_t, 54>& h) {
-    const auto width = static_cast<int32_t>(u32(&h[18]));
-    const auto rawHeight = static_cast<int32_t>(u32(&h[22]));
-    const bool topDown = rawHeight < 0;
-    const int64_t height = topDown ? -int64_t(rawHeight) : rawHeight;
-    if (width < 1 || height < 1 || width > Bitmap::kMaxSide || height > Bitmap::kMaxSide)
-      throw EFormatError(name_, 18, "picture size " + std::to_string(width) + " x " + std::to_string(rawHeight) + " refused");
-    const int64_t offset = u32(&h[10]);
-    const int64_t rowBytes = int64_t(width) * 4;
-    if (offset < 54 || offset + rowBytes * height > size_)
-      throw EFormatError(name_, size_, "the pixel rows are cut short");
-    Bitmap picture(width, int32_t(height));
+  Bitmap read32(std::ifstream& in, const BmpHeader& h) {
+    const int64_t height = h.rows();
+    const int64_t rowBytes = h.rowBytes();
+    Bitmap picture(h.width, int32_t(height));
     std::vector<uint8_t> row(static_cast<size_t>(rowBytes));
-    in.seekg(offset);
+    in.clear();
+    in.seekg(h.dataOffset);
     for (int64_t r = 0; r < height; ++r) {
       if (!in.read(reinterpret_cast<char*>(row.data()), std::streamsize(rowBytes)))
-        throw EFormatError(name_, offset + r * rowBytes, "the pixel rows could not be read");
-      const auto y = int32_t(topDown ? r : height - 1 - r);
-      for (int32_t x = 0; x < width; ++x) picture.setPixel(x, y, u32(&row[size_t(x) * 4]));
+        throw EFormatError(name_, h.dataOffset + r * rowBytes, "the pixel rows could not be read");
+      const auto y = int32_t(h.topDown() ? r : height - 1 - r);
+      for (int32_t x = 0; x < h.width; ++x) picture.setPixel(x, y, LittleEndian::loadU32(&row[size_t(x) * 4]));
     }
     return picture;
   }

@@ -29,9 +29,7 @@ void BinaryReader::readRest(uint8_t* out, int64_t count, int32_t got) {
 int64_t BinaryReader::readInt64() {
   uint8_t b[8];
   readBytes(b, 8);
-  uint64_t v = 0;
-  for (int i = 7; i >= 0; --i) v = v << 8 | b[i];
-  return static_cast<int64_t>(v);
+  return static_cast<int64_t>(LittleEndian::loadU64(b));
 }
 
 std::string BinaryReader::readString(int64_t count) {
@@ -75,9 +73,8 @@ void BinaryWriter::writeLarge(const uint8_t* in, int64_t count) {
 }
 
 void BinaryWriter::writeInt64(int64_t value) {
-  uint64_t v = static_cast<uint64_t>(value);
   uint8_t b[8];
-  for (int i = 0; i < 8; ++i) b[i] = uint8_t(v >> (8 * i));
+  LittleEndian::storeU64(b, static_cast<uint64_t>(value));
   writeBytes(b, 8);
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/core/ByteStream.h"
+#include "platform/core/LittleEndian.h"
 #include "platform/core/MemoryStream.h"
 
 namespace zelvo {
@@ -19,7 +20,7 @@ class BinaryReader {
   int32_t readInt32() {
     uint8_t b[4];
     readBytes(b, 4);
-    return static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24);
+    return LittleEndian::loadI32(b);
   }
   int64_t readInt64();
   uint8_t readByte() {
@@ -74,8 +75,8 @@ class BinaryWriter {
   explicit BinaryWriter(ByteStream& stream) : stream_(stream), memory_(stream.AsMemoryStream()) {}
 
   void writeInt32(int32_t value) {
-    uint32_t v = static_cast<uint32_t>(value);
-    uint8_t b[4] = {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
+    uint8_t b[4];
+    LittleEndian::storeI32(b, value);
     writeBytes(b, 4);
   }
   void writeInt64(int64_t value);

@@ -1,23 +1,35 @@
 #include "platform/gui/Bitmap.h"
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 
 #include <QImageReader>
 
+#include "platform/core/BmpHeader.h"
 #include "platform/core/Errors.h"
 
 namespace zelvo {
 
 namespace {
 
-void put16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(uint8_t(v));
-  out.push_back(uint8_t(v >> 8));
-}
-void put32(std::vector<uint8_t>& out, uint32_t v) {
-  put16(out, v & 0xFFFF);
-  put16(out, v >> 16);
+// A BMP's headers get the checks every BMP reader makes, because the library fills rows a
+// cut-short file lacks without a word. Other kinds of picture are the library's alone.
+bool refusedAsBmp(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::array<uint8_t, BmpHeader::kSize> bytes{};
+  in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
+  const auto got = size_t(in.gcount());
+  if (got < 2 || bytes[0] != 'B' || bytes[1] != 'M') return false;
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(file, ec);
+  try {
+    const BmpHeader h = BmpHeader::decode(bytes.data(), got, file.string());
+    if (h.uncompressed()) h.checkLayout(ec ? 0 : int64_t(size), Bitmap::kMaxSide, file.string());
+  } catch (const EBmpHeaderError&) {
+    return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -64,6 +76,7 @@ bool Bitmap::loadFromFile(const std::filesystem::path& file) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(file, ec)) return false;
   // The header's size is checked before any pixel memory is taken.
+  if (refusedAsBmp(file)) return false;
   QImageReader reader(QString::fromStdString(file.string()));
   const QSize size = reader.size();
   if (!size.isValid() || size.width() > kMaxSide || size.height() > kMaxSide) return false;
@@ -75,22 +88,11 @@ bool Bitmap::loadFromFile(const std::filesystem::path& file) {
 
 std::vector<uint8_t> Bitmap::saveBmp(int bitsPerPixel) const {
   const int bytes = bitsPerPixel == 24 ? 3 : 4;
-  const uint32_t rowSize = (uint32_t(width()) * bytes + 3) & ~3u;
-  const uint32_t dataSize = rowSize * uint32_t(height());
-  std::vector<uint8_t> out;
-  out.reserve(54 + dataSize);
-  put16(out, 0x4D42);
-  put32(out, 54 + dataSize);
-  put32(out, 0);
-  put32(out, 54);
-  put32(out, 40);
-  put32(out, uint32_t(width()));
-  put32(out, uint32_t(height()));
-  put16(out, 1);
-  put16(out, uint16_t(bytes * 8));
-  put32(out, 0);
-  put32(out, dataSize);
-  for (int i = 0; i < 4; ++i) put32(out, 0);
+  const BmpHeader header = BmpHeader::forPicture(width(), height(), uint16_t(bytes * 8));
+  const auto rowSize = size_t(header.rowBytes());
+  const auto headerBytes = header.encode();
+  std::vector<uint8_t> out(headerBytes.begin(), headerBytes.end());
+  out.reserve(header.fileSize);
   for (int32_t y = height() - 1; y >= 0; --y) {
     size_t start = out.size();
     for (int32_t x = 0; x < width(); ++x) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/ZelvoMaterialModel.h"
+#include "platform/core/BmpHeader.h"
 #include "platform/core/Cp932.h"
 #include "platform/core/Errors.h"
 #include "support/Bytes.h"
@@ -151,6 +152,44 @@ TEST(Bitmap32Load, BrokenFilesGiveAFormatErrorAndLeaveThePictureAsItWas) {
     EXPECT_THROW(b.LoadFromFile(programPath(dir / "bad.bmp")), EFormatError);
     EXPECT_EQ(b.Width(), 3);
     EXPECT_EQ(b.GetPixel(2, 1), before);
+    EXPECT_EQ(b.FileName(), "");
+  }
+}
+
+// The image library reads past such headers; the editor refuses them as the texture reader does.
+TEST(Bitmap32Load, HeadersEveryBmpReaderRefusesGiveTheHeaderFault) {
+  TempDir dir;
+  struct Case {
+    const char* what;
+    Bytes file;
+    BmpFault fault;
+  };
+  Bytes paletteCut = bmpHeaders(2, 1, 8, 4, 256);
+  paletteCut.zeros(100);
+  Bytes insideHeaders = bmpHeaders(1, 1, 24, 4).zeros(4);
+  insideHeaders = Bytes().raw(std::vector<uint8_t>(insideHeaders.vec().begin(), insideHeaders.vec().begin() + 10))
+                      .i32(20)
+                      .raw(std::vector<uint8_t>(insideHeaders.vec().begin() + 14, insideHeaders.vec().end()));
+  Bytes pixelsInPalette = bmpHeaders(2, 1, 8, 4, 2).zeros(12);
+  pixelsInPalette = Bytes().raw(std::vector<uint8_t>(pixelsInPalette.vec().begin(), pixelsInPalette.vec().begin() + 10))
+                        .i32(54)
+                        .raw(std::vector<uint8_t>(pixelsInPalette.vec().begin() + 14, pixelsInPalette.vec().end()));
+  const Case cases[] = {
+      {"palette cut", paletteCut, BmpFault::PaletteCut},
+      {"rows inside the headers", insideHeaders, BmpFault::PixelsCut},
+      {"rows inside the palette", pixelsInPalette, BmpFault::PaletteCut},
+      {"12 bits per pixel", bmpHeaders(1, 1, 12, 4).zeros(4), BmpFault::BitCount},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    writeFile(dir / "bad.bmp", c.file);
+    TBitmap32 b;
+    try {
+      b.LoadFromFile(programPath(dir / "bad.bmp"));
+      ADD_FAILURE() << "accepted";
+    } catch (const EBmpHeaderError& e) {
+      EXPECT_EQ(e.fault(), c.fault);
+    }
     EXPECT_EQ(b.FileName(), "");
   }
 }

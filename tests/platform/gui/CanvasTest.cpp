@@ -222,6 +222,41 @@ TEST(Bitmap, LoadsWhatItSavedAndRefusesHostileFiles) {
   EXPECT_FALSE(loaded.loadFromFile(dir / "missing.bmp"));
 }
 
+// The image library would fill what these files lack; every BMP reader refuses them instead.
+TEST(Bitmap, RefusesBmpHeadersTheOtherBmpReadersRefuse) {
+  test::TempDir dir;
+  Bitmap source(3, 2);
+  source.fill(0xFF102030);
+  struct Case {
+    const char* name;
+    std::vector<uint8_t> bytes;
+    bool loads;
+  };
+  std::vector<uint8_t> rowsCut = source.saveBmp(24);
+  rowsCut.pop_back();
+  std::vector<uint8_t> offsetPastEnd = source.saveBmp(32);
+  offsetPastEnd[11] = 0x10;  // pixel rows at 0x1036
+  const Case cases[] = {
+      {"rows cut", rowsCut, false},
+      {"offset past the end", offsetPastEnd, false},
+      {"whole, 24 bits", source.saveBmp(24), true},
+      {"whole, 32 bits", source.saveBmp(32), true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::ofstream(dir / "p.bmp", std::ios::binary)
+        .write(reinterpret_cast<const char*>(c.bytes.data()), std::streamsize(c.bytes.size()));
+    Bitmap b(2, 2);
+    EXPECT_EQ(b.loadFromFile(dir / "p.bmp"), c.loads);
+    EXPECT_EQ(b.width(), c.loads ? 3 : 2);
+  }
+  // Other kinds of picture are left to the library.
+  ASSERT_TRUE(source.image().save(QString::fromStdString((dir / "p.png").string()), "PNG"));
+  Bitmap png;
+  EXPECT_TRUE(png.loadFromFile(dir / "p.png"));
+  EXPECT_EQ(png.pixel(2, 1), 0xFF102030u);
+}
+
 TEST(Bitmap, SavesABottomUpBmp) {
   Bitmap bitmap(2, 2);
   bitmap.setPixel(0, 0, 0x80112233);  // top left
