@@ -27,10 +27,11 @@ void SetGameBaseDirNative(const std::filesystem::path& folder) {
 const std::filesystem::path& GameBaseDirNative() { return baseNative(); }
 
 std::optional<std::filesystem::path> NativePath(std::string_view p) {
-  if (std::optional<std::filesystem::path> file = GamePath::find(baseNative(), p, GameBaseDir)) return file;
-  // A path the program built on a native folder outside the start folder, such as a file the
-  // user picked; it still never climbs.
-  return GamePath::find("/", p, "/");
+  const std::string_view start = GameBaseDir;
+  // Built on a native folder outside the start folder, such as a file the user picked: found
+  // from the root, and it still never climbs.
+  if ((start.empty() || !p.starts_with(start)) && p.starts_with('/')) return GamePath::find("/", p, "/");
+  return GamePath::find(baseNative(), p, start);
 }
 
 std::filesystem::path RequireNativePath(std::string_view p, const std::string& action) {

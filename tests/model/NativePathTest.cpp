@@ -57,6 +57,7 @@ TEST_F(NativePathTest, NamesUnderTheStartFolderOrBuiltOnAnotherFolderAndNoOthers
       {"up from a relative name", "..\\Other\\Pic.BMP", std::nullopt},
       {"up from another folder", native(dir_ / "Other") + "\\..\\Start", std::nullopt},
       {"a drive after the start folder", GameBaseDir + "C:\\Game", std::nullopt},
+      {"a separator after the start folder", GameBaseDir + "\\Game", std::nullopt},
       {"bytes that do not decode", GameBaseDir + "Game\\\x80", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(NativePath(c.name), c.file) << c.what;

@@ -51,16 +51,23 @@ std::string onDisk(const std::filesystem::path& folder, const std::string& wante
   return wanted;
 }
 
+// "C:" or "C:name": the stored name was an absolute or drive-relative Windows path.
+bool isDrive(std::string_view part) {
+  if (part.size() < 2 || part[1] != ':') return false;
+  const auto c = static_cast<unsigned char>(part[0]);
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
 // The components in UTF-8, or none when the name could reach past the folder it is looked up
-// in: it climbs, names another root or drive, or holds bytes that do not decode (which could make two
-// stored names meet in one file, or cut a native name short at a NUL).
+// in: it climbs, names another root or a drive, holds a NUL (the native name would end there)
+// or bytes that do not decode (two stored names could meet in one file).
 std::optional<std::vector<std::string>> safeParts(std::string_view name) {
   if (!name.empty() && (name.front() == '\\' || name.front() == '/')) return std::nullopt;
   if (name.find('\0') != std::string_view::npos) return std::nullopt;
   std::vector<std::string> parts = split(name);
+  if (!parts.empty() && isDrive(parts.front())) return std::nullopt;
   for (std::string& part : parts) {
-    // A colon names a drive, or on Windows a stream of a file, never a plain name.
-    if (part == ".." || part.find(':') != std::string::npos) return std::nullopt;
+    if (part == "..") return std::nullopt;
     part = Cp932::toUtf8(part);
     if (part.find(kReplacement) != std::string::npos) return std::nullopt;
   }

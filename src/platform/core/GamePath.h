@@ -25,8 +25,8 @@ std::string prefixOf(const std::filesystem::path& folder);
 // begins with `prefix` (the spelling of `base` as prefixOf gives it) is taken from after it.
 // Each component that exists under a different case is replaced by the name on disk (an exact
 // match wins, else the first in name order); components that do not exist yet keep their own
-// spelling, in UTF-8. None for a name that could lead elsewhere: a ".." component, a drive (or
-// any colon), a leading separator, a NUL or bytes that are not CP932.
+// spelling, in UTF-8. None for a name that could lead elsewhere: a ".." component, a drive, a
+// leading separator, a NUL or bytes that are not CP932.
 std::optional<std::filesystem::path> find(const std::filesystem::path& base, std::string_view cp932Name,
                                           std::string_view prefix = {});
 
