@@ -34,7 +34,8 @@ TBLCanvas::TBLCanvas(const char* fileName) {
 
 void TBLCanvas::LoadFromFile(const char* fileName) {
   if (!fileName || !*fileName) return;
-  if (bitmap_.loadFromFile(NativePath(fileName))) dropAlpha(bitmap_);
+  const std::optional<std::filesystem::path> file = NativePath(fileName);
+  if (file && bitmap_.loadFromFile(*file)) dropAlpha(bitmap_);
 }
 
 void TBLCanvas::TextOut(int32_t x, int32_t y, const char* text) { canvas_.textOut(x, y, orEmpty(text)); }

@@ -45,8 +45,7 @@ TBLTexture::~TBLTexture() = default;
 
 void TBLTexture::LoadFromFile(const char* fileName, const std::shared_ptr<IZelvoMaterialModel>& material) {
   if (!fileName || !*fileName) return;
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(NativePath(fileName), ec)) return;
+  if (!NativeFileExists(fileName)) return;
   texture_->LoadFromFile(fileName);
   if (!material) return;
   for (int32_t i = 0; i < material->GetColorChangeCount(); ++i) {

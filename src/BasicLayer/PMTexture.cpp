@@ -183,7 +183,7 @@ bool TPMTexture::LoadFromFile(const std::string& nameOrID, const std::string& ar
     const std::string errorText = Cp932::toUtf8(nameOrID) + "からの、読み込みエラー";
     std::unique_ptr<FileStream> file;
     try {
-      file = std::make_unique<FileStream>(NativePath(nameOrID), FileStream::Mode::Read);
+      file = std::make_unique<FileStream>(RequireNativePath(nameOrID), FileStream::Mode::Read);
     } catch (const EZelvoError& e) {
       makeEmpty();
       Log::reportLoadError(errorText, e.what());
@@ -200,7 +200,7 @@ bool TPMTexture::LoadFromFile(const std::string& nameOrID, const std::string& ar
   const std::string errorText = Cp932::toUtf8(nameOrID) + " ＠ " + Cp932::toUtf8(archiveName) + "からの、読み込みエラー";
   std::unique_ptr<MemoryStream> entry;
   try {
-    entry = TSAReadFile(NativePath(archiveName), nameOrID);
+    entry = TSAReadFile(RequireNativePath(archiveName), nameOrID);
   } catch (const EZelvoError& e) {
     makeEmpty();
     Log::reportLoadError(errorText, e.what());

@@ -17,14 +17,12 @@ constexpr int32_t kSegmentSecondary = 0x80;
 constexpr int32_t kMusicRepeats = 999999;
 
 bool fileExists(const char* cp932Name) {
-  if (!cp932Name || !*cp932Name) return false;
-  std::error_code ec;
-  return std::filesystem::is_regular_file(NativePath(cp932Name), ec);
+  return cp932Name && *cp932Name && NativeFileExists(cp932Name);
 }
 
 std::filesystem::path nativeFileOf(IBLSoundData& sound) {
   const char* name = sound.GetFileName();
-  return name && *name ? NativePath(name) : std::filesystem::path();
+  return name && *name ? NativePath(name).value_or(std::filesystem::path()) : std::filesystem::path();
 }
 
 }  // namespace

@@ -190,14 +190,14 @@ void TZEEditorMediator::StartTestPlay() {
     return;
   }
   const std::filesystem::path folder = GameBaseDirNative();
-  const std::filesystem::path player = GamePath::resolve(folder, kPlayerProgram);
+  const std::optional<std::filesystem::path> player = GamePath::find(folder, kPlayerProgram);
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(player, ec)) {
+  if (!player || !std::filesystem::is_regular_file(*player, ec)) {
     ShowMessage(std::string("エディタと同じフォルダに") + kPlayerProgram + "が必要です", "ZelvoEditor",
                 MessageKind::Warning);
     return;
   }
-  if (!launcher_(QString::fromStdString(player.string()), QString::fromStdString(folder.string())))
+  if (!launcher_(QString::fromStdString(player->string()), QString::fromStdString(folder.string())))
     ShowMessage(std::string(kPlayerProgram) + "を起動できませんでした", "ZelvoEditor", MessageKind::Warning);
 }
 

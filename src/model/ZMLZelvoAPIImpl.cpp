@@ -37,10 +37,7 @@ namespace {
 // "画像素材" in CP932.
 constexpr const char* kImageMaterialsName = "\x89\xE6\x91\x9C\x91\x66\x8D\xDE";
 
-bool fileExists(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(NativePath(path), ec);
-}
+bool fileExists(const std::string& path) { return NativeFileExists(path); }
 
 // Reads one data file, when it exists. Every failure names the file.
 void readDataFile(const std::string& path, const std::function<void(IZStream&)>& read) {
@@ -213,14 +210,15 @@ void TZMLZelvoAPI::saveFiles() {
   const std::string maps = mapsFolder();
   std::error_code ec;
   for (const std::string& folder : {data, maps}) {
-    std::filesystem::create_directories(NativePath(folder), ec);
-    if (ec) throw EFileError("create", NativePath(folder).string(), ec.message());
+    const std::filesystem::path native = RequireNativePath(folder, "create");
+    std::filesystem::create_directories(native, ec);
+    if (ec) throw EFileError("create", native.string(), ec.message());
   }
   // Each file goes to its temporary name as soon as it is made, so the save holds one file in
   // memory at a time; nothing replaces an old file before every file was written.
   FileTransaction transaction;
   auto add = [&](const char* name, const std::function<void(IZStream&)>& write) {
-    transaction.stage(NativePath(data + name), render(write));
+    transaction.stage(RequireNativePath(data + name, "write"), render(write));
   };
   add("Collision.Dat", [this](IZStream& s) { collisions_->SaveToStream(s); });
   add("DAnimation.Dat", [this](IZStream& s) { dAnimations_->SaveToStream(s); });
@@ -240,7 +238,7 @@ void TZMLZelvoAPI::saveFiles() {
   add("Condition.Dat", [this](IZStream& s) { conditions_->SaveToStream(s); });
   for (auto [kind, name] : {std::pair{0, "Capa.txt"}, {20, "Battle.txt"}, {30, "Command.txt"}}) {
     std::string text = grossary_->GetText(kind);
-    transaction.stage(NativePath(data + name),
+    transaction.stage(RequireNativePath(data + name, "write"),
                       std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
   }
   // The map tree's files join the same transaction.
@@ -249,7 +247,7 @@ void TZMLZelvoAPI::saveFiles() {
                          [&transaction](TMapsFolderFile&& f) { StageMapsFolderFile(transaction, f); });
   // Made last, once every model that could draw an ID has been written, and renamed first, so
   // the counter on disk is never below an ID in use.
-  transaction.stageFirst(NativePath(data + "IDDoc.rid"), render([this](IZStream& s) { ids_->SaveToStream(s); }));
+  transaction.stageFirst(RequireNativePath(data + "IDDoc.rid", "write"), render([this](IZStream& s) { ids_->SaveToStream(s); }));
   transaction.commit();
 
   mapTree_->SavedToFolder(maps, written);

@@ -11,13 +11,13 @@ namespace zelvo {
 TZStream::TZStream(const std::string& fileName, int32_t mode) {
   switch (mode) {
     case CreateFile:
-      file_ = std::make_unique<FileStream>(NativePath(fileName), FileStream::Mode::Create);
+      file_ = std::make_unique<FileStream>(RequireNativePath(fileName, "create"), FileStream::Mode::Create);
       break;
     case ReadFile:
-      file_ = std::make_unique<FileStream>(NativePath(fileName), FileStream::Mode::Read);
+      file_ = std::make_unique<FileStream>(RequireNativePath(fileName), FileStream::Mode::Read);
       break;
     case ReadFileToMemory: {
-      std::filesystem::path native = NativePath(fileName);
+      const std::filesystem::path native = RequireNativePath(fileName, "read");
       memory_ = MemoryStream(readWholeFile(native), native.string());
       break;
     }

@@ -73,16 +73,17 @@ void TZelvoGrossaryModel::SetText(int32_t kind, const char* text) {
 void TZelvoGrossaryModel::SaveToFolder(const std::string& folder) {
   for (int32_t kind : kKindsInFileOrder) {
     const std::string& bytes = lists_[slot(kind)].bytes;
-    writeFileAtomically(NativePath(folder + FileName(kind)),
+    writeFileAtomically(RequireNativePath(folder + FileName(kind), "write"),
                         std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
   }
 }
 
 void TZelvoGrossaryModel::LoadFromFolder(const std::string& folder) {
   for (int32_t kind : kKindsInFileOrder) {
-    std::filesystem::path path = NativePath(folder + FileName(kind));
+    const std::optional<std::filesystem::path> file = NativePath(folder + FileName(kind));
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) continue;
+    if (!file || !std::filesystem::exists(*file, ec)) continue;
+    const std::filesystem::path& path = *file;
     std::vector<uint8_t> content = readWholeFile(path);
     List& list = lists_[slot(kind)];
     list.bytes.assign(content.begin(), content.end());

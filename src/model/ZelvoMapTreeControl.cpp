@@ -24,17 +24,15 @@ constexpr int64_t kHeaderBytes = 32;
 constexpr const char* kTreeFile = "tree.map";
 constexpr const char* kChipFile = "MapChip.dat";
 
-bool exists(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(NativePath(path), ec);
-}
+bool exists(const std::string& path) { return NativeFileExists(path); }
 
 std::vector<uint8_t> bytesOf(TZStream& memory) { return TakeAllBytes(memory); }
 
 bool sameFolder(const std::string& a, const std::string& b) {
   if (a == b) return true;
+  const std::optional<std::filesystem::path> nativeA = NativePath(a), nativeB = NativePath(b);
   std::error_code ec;
-  return std::filesystem::equivalent(NativePath(a), NativePath(b), ec);
+  return nativeA && nativeB && std::filesystem::equivalent(*nativeA, *nativeB, ec);
 }
 
 }  // namespace
@@ -85,7 +83,8 @@ void TZelvoMapTreeControl::LoadFromFolder(const std::string& mapsFolder) {
 
 void TZelvoMapTreeControl::WarnAbout(const std::string& path, const std::string& what) {
   // The path as this system writes it, with one kind of separator throughout.
-  Warn(Cp932::fromUtf8(NativePath(path).string()) + what);
+  const std::optional<std::filesystem::path> native = NativePath(path);
+  Warn((native ? Cp932::fromUtf8(native->string()) : path) + what);
 }
 
 void TZelvoMapTreeControl::ReadTreeFile(const std::string& mapsFolder) {
@@ -145,7 +144,7 @@ void TZelvoMapTreeControl::LoadTopLevel(const std::string& mapsFolder, int32_t i
 
 void TZelvoMapTreeControl::SaveToFolder(const std::string& mapsFolder) {
   std::error_code ec;
-  std::filesystem::path nativeFolder = NativePath(mapsFolder);
+  const std::filesystem::path nativeFolder = RequireNativePath(mapsFolder, "create folder");
   std::filesystem::create_directories(nativeFolder, ec);
   if (ec) throw EFileError("create folder", nativeFolder.string(), ec.message());
   std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>> written;
@@ -157,9 +156,9 @@ void TZelvoMapTreeControl::SaveToFolder(const std::string& mapsFolder) {
 
 void StageMapsFolderFile(FileTransaction& transaction, const TMapsFolderFile& file) {
   if (file.copyFrom.empty())
-    transaction.stage(NativePath(file.path), file.bytes);
+    transaction.stage(RequireNativePath(file.path, "write"), file.bytes);
   else
-    transaction.stageCopy(NativePath(file.path), NativePath(file.copyFrom));
+    transaction.stageCopy(RequireNativePath(file.path, "write"), RequireNativePath(file.copyFrom));
 }
 
 void TZelvoMapTreeControl::RenderFolder(const std::string& mapsFolder,

@@ -1,6 +1,9 @@
 #include "model/ZelvoPrivateTypes.h"
 
+#include <system_error>
+
 #include "platform/core/Cp932.h"
+#include "platform/core/Errors.h"
 #include "platform/core/GamePath.h"
 
 namespace zelvo {
@@ -18,18 +21,28 @@ std::filesystem::path& baseNative() {
 
 void SetGameBaseDirNative(const std::filesystem::path& folder) {
   baseNative() = folder;
-  std::string s = Cp932::fromUtf8(folder.string());
-  if (s.empty() || (s.back() != '\\' && s.back() != '/')) s += '\\';
-  GameBaseDir = s;
+  GameBaseDir = GamePath::prefixOf(folder);
 }
 
 const std::filesystem::path& GameBaseDirNative() { return baseNative(); }
 
-std::filesystem::path NativePath(std::string_view p) {
-  if (!GameBaseDir.empty() && p.substr(0, GameBaseDir.size()) == GameBaseDir)
-    return GamePath::resolve(baseNative(), p.substr(GameBaseDir.size()));
-  if (!p.empty() && p.front() == '/') return GamePath::resolve("/", p.substr(1));
-  return GamePath::resolve({}, p);
+std::optional<std::filesystem::path> NativePath(std::string_view p) {
+  const std::string_view start = GameBaseDir;
+  // Built on a native folder outside the start folder, such as a file the user picked: found
+  // from the root, and it still never climbs.
+  if ((start.empty() || !p.starts_with(start)) && p.starts_with('/')) return GamePath::find("/", p, "/");
+  return GamePath::find(baseNative(), p, start);
+}
+
+std::filesystem::path RequireNativePath(std::string_view p, const std::string& action) {
+  if (std::optional<std::filesystem::path> file = NativePath(p)) return *file;
+  throw EFileError(action, Cp932::toUtf8(p), "not a safe game path");
+}
+
+bool NativeFileExists(std::string_view p) {
+  const std::optional<std::filesystem::path> file = NativePath(p);
+  std::error_code ec;
+  return file && std::filesystem::is_regular_file(*file, ec);
 }
 
 std::string GamePathPrefix() { return GameBaseDir + GameFolder; }

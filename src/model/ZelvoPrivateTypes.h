@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,9 +21,14 @@ inline constexpr int32_t DataVersion = 33;
 void SetGameBaseDirNative(const std::filesystem::path& folder);
 const std::filesystem::path& GameBaseDirNative();
 
-// A path the programs built (GameBaseDir + GameFolder + "Data\Chara.Dat" and the like) as a
-// native path, each component matched case-insensitively against the disk.
-std::filesystem::path NativePath(std::string_view cp932Path);
+// The file a path the programs built (GameBaseDir + GameFolder + "Data\Chara.Dat" and the like,
+// or an absolute one) or a name relative to the start folder stands for; none for a name that
+// could lead elsewhere.
+std::optional<std::filesystem::path> NativePath(std::string_view cp932Path);
+// As NativePath, for a file that must be opened or written: a refused name is an EFileError.
+std::filesystem::path RequireNativePath(std::string_view cp932Path, const std::string& action = "open");
+// Whether the name stands for a regular file.
+bool NativeFileExists(std::string_view cp932Path);
 
 // The game's folder: GameBaseDir + GameFolder.
 std::string GamePathPrefix();

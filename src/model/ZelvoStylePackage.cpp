@@ -152,7 +152,7 @@ std::shared_ptr<T> made(std::shared_ptr<T> model) {
 
 bool TZelvoStylePackage::SyncWithFolder(const std::string& folder, const std::string& rootFolder, IZMLZelvoAPI* api,
                                         int32_t kind, int32_t& newCount, int32_t& missingCount) {
-  return SyncWithNativeFolder(NativePath(folder), folder, rootFolder, api, kind, newCount, missingCount);
+  return SyncWithNativeFolder(RequireNativePath(folder, "read folder"), folder, rootFolder, api, kind, newCount, missingCount);
 }
 
 bool TZelvoStylePackage::SyncWithNativeFolder(const std::filesystem::path& native, const std::string& folder,

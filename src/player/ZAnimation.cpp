@@ -35,8 +35,7 @@ void TZAnimation::SetFrame(int32_t index, int32_t x, int32_t y, int32_t w, int32
 
 void TZAnimation::LoadFromFile(const char* fileName, const std::shared_ptr<IZelvoMaterialModel>& material) {
   if (!fileName || !*fileName) return;
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(NativePath(fileName), ec)) return;
+  if (!NativeFileExists(fileName)) return;
   texture_->LoadFromFile(fileName, material);
 }
 

@@ -12,10 +12,7 @@ namespace zelvo {
 
 namespace {
 
-bool fileExists(const std::string& cp932Path) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(NativePath(cp932Path), error);
-}
+bool fileExists(const std::string& cp932Path) { return NativeFileExists(cp932Path); }
 
 }  // namespace
 

@@ -22,8 +22,7 @@ TZListView::TZListView(int32_t width, std::shared_ptr<IBLGraphicsInterface> grap
 
 void TZListView::LoadFrame(const char* fileName, const std::shared_ptr<IZelvoMaterialModel>& material) {
   if (!fileName || !*fileName) return;
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(NativePath(fileName), ec)) return;
+  if (!NativeFileExists(fileName)) return;
   frameTexture_->LoadFromFile(fileName, material);
 }
 

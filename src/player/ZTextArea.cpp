@@ -37,8 +37,7 @@ const char* TZTextArea::GetLine(int32_t index) {
 
 void TZTextArea::LoadBackground(const char* fileName) {
   if (!fileName || !*fileName) return;
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(NativePath(fileName), ec)) return;
+  if (!NativeFileExists(fileName)) return;
   canvas_->LoadFromFile(fileName);
   background_ = fileName;
   dirty_ = true;

@@ -26,14 +26,16 @@ namespace zelvo {
 
 bool HoldsAGame(const std::filesystem::path& gameBaseDir, const std::string& gameFolder) {
   std::error_code ec;
-  for (const char* part : {"Data", "Maps"})
-    if (std::filesystem::is_directory(GamePath::resolve(gameBaseDir, gameFolder + part), ec)) return true;
+  for (const char* part : {"Data", "Maps"}) {
+    const std::optional<std::filesystem::path> folder = GamePath::find(gameBaseDir, gameFolder + part);
+    if (folder && std::filesystem::is_directory(*folder, ec)) return true;
+  }
   return false;
 }
 
 std::string NoGameText(const std::filesystem::path& gameBaseDir, const std::string& gameFolder) {
-  std::filesystem::path folder = GamePath::resolve(gameBaseDir, gameFolder);
-  return std::string(kNoGameText) + "\n" + folder.string();
+  const std::optional<std::filesystem::path> folder = GamePath::find(gameBaseDir, gameFolder);
+  return std::string(kNoGameText) + "\n" + (folder ? folder->string() : Cp932::toUtf8(gameFolder));
 }
 
 TZelvoForm::TZelvoForm(d3d9::ID3D9Window& window, Clock& clock)

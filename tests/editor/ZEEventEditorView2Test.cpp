@@ -217,7 +217,7 @@ TEST_F(EventEditorView2Test, ThePreviewDrawsWithTheGamesReaderAndTheColourChange
   change->SetIgnoreSourceAlpha(false);
   change->SetSourceColor(int32_t(0xFF0000FFu));  // opaque blue becomes green
   change->SetTargetColor(int32_t(0xFF00FF00u));
-  const auto file = NativePath(GamePathPrefix() + "Graphics\\" + material->GetPath());
+  const auto file = RequireNativePath(GamePathPrefix() + "Graphics\\" + material->GetPath());
   std::filesystem::create_directories(file.parent_path());
   // The facing-down cell is rows 32..47: its upper half opaque blue, its lower half red, wholly
   // transparent.

@@ -18,7 +18,8 @@ class FakeTexture : public IBLTexture {
   explicit FakeTexture(const Bitmap& picture) : picture(picture) {}
   void LoadFromFile(const char* fileName, const std::shared_ptr<IZelvoMaterialModel>&) override {
     ++loads;
-    if (fileName && *fileName) picture.loadFromFile(NativePath(fileName));
+    if (!fileName || !*fileName) return;
+    if (const auto file = NativePath(fileName)) picture.loadFromFile(*file);
   }
   int32_t GetWidth() override { return picture.width(); }
   int32_t GetHeight() override { return picture.height(); }

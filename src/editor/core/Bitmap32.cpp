@@ -165,10 +165,10 @@ bool TBitmap32::ParseInteger(const std::string& text, int32_t& value) {
 
 std::filesystem::path TBitmap32::ColorKeyFileFor(const std::string& fileName) {
   const size_t dot = extensionStart(fileName);
-  const std::filesystem::path own = NativePath((dot == std::string::npos ? fileName : fileName.substr(0, dot)) + ".ini");
-  if (fileExists(own)) return own;
-  const std::filesystem::path shared = NativePath(fileName.substr(0, folderEnd(fileName)) + "bitmap32.ini");
-  if (fileExists(shared)) return shared;
+  const auto own = NativePath((dot == std::string::npos ? fileName : fileName.substr(0, dot)) + ".ini");
+  if (own && fileExists(*own)) return *own;
+  const auto shared = NativePath(fileName.substr(0, folderEnd(fileName)) + "bitmap32.ini");
+  if (shared && fileExists(*shared)) return *shared;
   return {};
 }
 
@@ -195,11 +195,11 @@ std::vector<TBitmap32ColorKey> TBitmap32::ReadColorKeyFile(const std::filesystem
 }
 
 void TBitmap32::LoadFromFile(const std::string& fileName) {
-  const std::filesystem::path native = NativePath(fileName);
-  const bool exists = fileExists(native);
+  const std::optional<std::filesystem::path> native = NativePath(fileName);
+  const bool exists = native && fileExists(*native);
   Bitmap loaded;
   const bool bmp = exists && hasBmpExtension(fileName);
-  if (bmp) loaded = BmpReader(native, fileName).read();
+  if (bmp) loaded = BmpReader(*native, fileName).read();
   fileName_ = fileName;
   setDepth(32);
   if (!exists) return;

@@ -10,8 +10,7 @@ namespace zelvo {
 namespace {
 
 bool fileExists(const std::string& fileName) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(NativePath(fileName), ec);
+  return NativeFileExists(fileName);
 }
 
 }  // namespace

@@ -31,8 +31,7 @@ void TZEChipSetSkin::ApplyGlyphKeys(TBitmap32& picture) {
 }
 
 TBitmap32 TZEChipSetSkin::LoadPicture(const std::string& fileName) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(NativePath(fileName), ec)) return {};
+  if (!NativeFileExists(fileName)) return {};
   TBitmap32 picture;
   try {
     picture.LoadFromFile(fileName);

@@ -11,7 +11,7 @@ int32_t stateCode(ZEDesktopWindow::State s) { return static_cast<int32_t>(s); }
 
 }  // namespace
 
-ZEDesktopController::ZEDesktopController() : ZEDesktopController(NativePath(GameBaseDir + "Editor\\Desktop.INI")) {}
+ZEDesktopController::ZEDesktopController() : ZEDesktopController(RequireNativePath(GameBaseDir + "Editor\\Desktop.INI")) {}
 
 ZEDesktopController::ZEDesktopController(std::filesystem::path iniFile) : ini_(std::move(iniFile)) {}
 

@@ -57,7 +57,7 @@ std::string joined(const std::vector<std::string>& lines, std::string_view separ
   return text;
 }
 
-std::filesystem::path readmePath() { return NativePath(GamePathPrefix() + "Readme.txt"); }
+std::optional<std::filesystem::path> readmePath() { return NativePath(GamePathPrefix() + "Readme.txt"); }
 
 }  // namespace
 
@@ -89,7 +89,8 @@ TZEGameSession::OpenResult TZEGameSession::Open(const std::string& folder) {
   OpenResult result;
   std::error_code ec;
   // A folder that is not there is no game; reading it would open an empty one.
-  if (!std::filesystem::is_directory(NativePath(GameBaseDir + folder), ec)) {
+  const std::optional<std::filesystem::path> native = NativePath(GameBaseDir + folder);
+  if (!native || !std::filesystem::is_directory(*native, ec)) {
     result.error = Cp932::toUtf8(folder) + " がありません";
     return result;
   }
@@ -120,11 +121,11 @@ TZEGameSession::OpenResult TZEGameSession::Open(const std::string& folder) {
   }
 
   try {
-    std::filesystem::path editorFolder = NativePath(GameBaseDir + "Editor\\");
+    const std::filesystem::path editorFolder = RequireNativePath(GameBaseDir + "Editor\\", "create");
     std::filesystem::create_directories(editorFolder, ec);
     if (ec || !std::filesystem::is_directory(editorFolder))
       throw EFileError("create", editorFolder.string(), "not a folder");
-    TEtcStringStream::WriteFile(NativePath(GameBaseDir + kGamePathFile), GameFolder);
+    TEtcStringStream::WriteFile(RequireNativePath(GameBaseDir + kGamePathFile, "write"), GameFolder);
   } catch (const std::exception& error) {
     result.error = errorText(error);
   }
@@ -157,8 +158,9 @@ void TZEGameSession::ReadSummary() {
   summary_.clear();
   summaryWritable_ = true;
   std::error_code ec;
-  const std::filesystem::path file = readmePath();
-  if (!std::filesystem::exists(file, ec)) return;
+  const std::optional<std::filesystem::path> readme = readmePath();
+  if (!readme || !std::filesystem::exists(*readme, ec)) return;
+  const std::filesystem::path& file = *readme;
   try {
     FileStream stream(file, FileStream::Mode::Read);
     if (stream.GetSize() > kMaxSummaryBytes) throw EFileError("read", file.string(), "too large");
@@ -180,10 +182,11 @@ void TZEGameSession::WriteSummary(const std::string& utf8Text) {
   const std::vector<std::string> lines = splitLines(utf8Text);
   if (joined(lines, "\n") == summary_) return;
   std::error_code ec;
-  if (!std::filesystem::is_directory(NativePath(GamePathPrefix()), ec)) return;
+  const std::optional<std::filesystem::path> folder = NativePath(GamePathPrefix()), readme = readmePath();
+  if (!folder || !readme || !std::filesystem::is_directory(*folder, ec)) return;
   std::string bytes;
   for (const std::string& line : lines) bytes += Cp932::fromUtf8(line) + "\r\n";
-  writeFileAtomically(readmePath(), std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+  writeFileAtomically(*readme, std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
   summary_ = joined(lines, "\n");
 }
 

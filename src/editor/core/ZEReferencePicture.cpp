@@ -9,9 +9,9 @@ namespace zelvo {
 const char* TZEReferencePicture::Filter() { return "ビットマップ (*.bmp)|*.bmp"; }
 
 std::optional<std::filesystem::path> TZEReferencePicture::StartFolder() {
-  std::filesystem::path folder = NativePath(GamePathPrefix() + "Graphics\\");
+  const std::optional<std::filesystem::path> folder = NativePath(GamePathPrefix() + "Graphics\\");
   std::error_code error;
-  if (std::filesystem::is_directory(folder, error)) return folder;
+  if (folder && std::filesystem::is_directory(*folder, error)) return folder;
   return std::nullopt;
 }
 

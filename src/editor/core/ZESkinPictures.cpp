@@ -10,14 +10,14 @@ namespace zelvo {
 ZESkinPictures::ZESkinPictures() : baseDir_(GameBaseDirNative()), baseProgramPath_(GameBaseDir) {}
 
 ZESkinPictures::ZESkinPictures(std::filesystem::path baseDir)
-    : baseDir_(std::move(baseDir)), baseProgramPath_(Cp932::fromUtf8(baseDir_.string()) + "\\") {}
+    : baseDir_(std::move(baseDir)), baseProgramPath_(GamePath::prefixOf(baseDir_)) {}
 
 std::string ZESkinPictures::ProgramPath(std::string_view fileName) const {
   return baseProgramPath_ + SkinFolder + std::string(fileName);
 }
 
 std::filesystem::path ZESkinPictures::FilePath(std::string_view fileName) const {
-  return GamePath::resolve(baseDir_, SkinFolder + std::string(fileName));
+  return GamePath::find(baseDir_, SkinFolder + std::string(fileName)).value_or(std::filesystem::path());
 }
 
 TBitmap32 ZESkinPictures::LoadBitmap32(std::string_view fileName) const {

@@ -24,7 +24,8 @@ class ZESkinPictures {
   // Over another folder, whose name CP932 can hold.
   explicit ZESkinPictures(std::filesystem::path baseDir);
 
-  // The skin's file (SkinFolder is read at every call): as a program path, and as it is on disk.
+  // The skin's file (SkinFolder is read at every call): as a program path, and as it is on disk
+  // (empty for a name that could lead out of the start folder).
   std::string ProgramPath(std::string_view fileName) const;
   std::filesystem::path FilePath(std::string_view fileName) const;
   // With the colour-key files that apply to it; empty (0 x 0) when the file is missing or not a

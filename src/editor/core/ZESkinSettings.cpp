@@ -16,14 +16,14 @@ constexpr std::string_view kDefaultFolder = "Default\\";
 constexpr std::string_view kSection = "Main";
 constexpr std::string_view kKey = "Folder";
 
-bool isFile(const std::filesystem::path& p) {
+bool isFile(const std::optional<std::filesystem::path>& p) {
   std::error_code ec;
-  return std::filesystem::is_regular_file(p, ec);
+  return p && std::filesystem::is_regular_file(*p, ec);
 }
 
-bool isFolder(const std::filesystem::path& p) {
+bool isFolder(const std::optional<std::filesystem::path>& p) {
   std::error_code ec;
-  return std::filesystem::is_directory(p, ec);
+  return p && std::filesystem::is_directory(*p, ec);
 }
 
 std::string folderOf(std::string_view name) { return std::string(kSkinRoot) + std::string(name) + "\\"; }
@@ -43,11 +43,11 @@ ZESkinSettings::ZESkinSettings() : ZESkinSettings(GameBaseDirNative()) {}
 
 ZESkinSettings::ZESkinSettings(std::filesystem::path baseDir) : baseDir_(std::move(baseDir)) {}
 
-std::filesystem::path ZESkinSettings::Resolve(std::string_view cp932Path) const {
-  return GamePath::resolve(baseDir_, cp932Path);
+std::optional<std::filesystem::path> ZESkinSettings::Resolve(std::string_view cp932Path) const {
+  return GamePath::find(baseDir_, cp932Path);
 }
 
-std::filesystem::path ZESkinSettings::IniPath() const { return Resolve("Skin\\Skin.ini"); }
+std::filesystem::path ZESkinSettings::IniPath() const { return *Resolve("Skin\\Skin.ini"); }
 
 bool ZESkinSettings::IsStorableName(const std::string& utf8Name) {
   if (utf8Name.empty() || utf8Name == "." || utf8Name == "..") return false;
@@ -67,12 +67,12 @@ bool ZESkinSettings::IsValidSkin(std::string_view folder) const {
 std::vector<ZESkinEntry> ZESkinSettings::ListSkins() const {
   std::vector<ZESkinEntry> skins;
   std::error_code ec;
-  for (std::filesystem::directory_iterator it(Resolve(kSkinRoot), ec), end; !ec && it != end; it.increment(ec)) {
+  for (std::filesystem::directory_iterator it(*Resolve(kSkinRoot), ec), end; !ec && it != end; it.increment(ec)) {
     const std::string utf8 = it->path().filename().string();
     if (!IsStorableName(utf8)) continue;
     const std::string name = Cp932::fromUtf8(utf8);
     if (!IsValidSkin(folderOf(name))) continue;
-    skins.push_back({name, Resolve(folderOf(name) + "BigIcon.ico"), SameIniName(folderOf(name), SkinFolder)});
+    skins.push_back({name, Resolve(folderOf(name) + "BigIcon.ico").value_or(std::filesystem::path()), SameIniName(folderOf(name), SkinFolder)});
   }
   std::sort(skins.begin(), skins.end(), nameLess);
   return skins;

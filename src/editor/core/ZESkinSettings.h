@@ -7,6 +7,7 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,7 +65,8 @@ class ZESkinSettings {
   static bool IsStorableName(const std::string& utf8Name);
 
  private:
-  std::filesystem::path Resolve(std::string_view cp932Path) const;
+  // None for a name that could lead out of the start folder.
+  std::optional<std::filesystem::path> Resolve(std::string_view cp932Path) const;
 
   std::filesystem::path baseDir_;
   Reloaders reloaders_;

@@ -36,7 +36,7 @@ bool existsOnDisk(const fs::path& path) {
 std::string stagingName(const std::string& name) {
   for (int n = 0;; ++n) {
     std::string candidate = ".~" + name + ".new" + (n ? std::to_string(n) : std::string());
-    if (!existsOnDisk(NativePath(GameBaseDir + candidate))) return candidate;
+    if (!existsOnDisk(RequireNativePath(GameBaseDir + candidate))) return candidate;
   }
 }
 
@@ -63,7 +63,7 @@ void copyPictures(const fs::path& from, const fs::path& to) {
 }
 
 void buildGame(const std::string& staging) {
-  const fs::path folder = NativePath(GameBaseDir + staging);
+  const fs::path folder = RequireNativePath(GameBaseDir + staging, "create");
   fs::create_directory(folder);
   for (const std::string& sub : TZEGameFolderLayout::SubFolders()) fs::create_directory(folder / sub);
   GameFolderRestorer restore;
@@ -72,7 +72,7 @@ void buildGame(const std::string& staging) {
   api.Load();
   GameFolder = staging + "\\";
   api.Save();
-  copyPictures(NativePath(GameBaseDir + TZelvoGameFactory::kTemplateFolder) / "Graphics", folder / "Graphics");
+  copyPictures(RequireNativePath(GameBaseDir + TZelvoGameFactory::kTemplateFolder) / "Graphics", folder / "Graphics");
 }
 
 }  // namespace
@@ -100,14 +100,14 @@ bool TZelvoGameFactory::IsValidGameName(const std::string& name) {
 bool TZelvoGameFactory::CreateGame(const std::string& name) const {
   if (!IsValidGameName(name)) return false;
   GamePath::clearCache();
-  const fs::path target = NativePath(GameBaseDir + name);
+  const fs::path target = RequireNativePath(GameBaseDir + name, "create");
   if (existsOnDisk(target)) return false;
   const std::string staging = stagingName(name);
-  const fs::path stagingPath = NativePath(GameBaseDir + staging);
+  const fs::path stagingPath = RequireNativePath(GameBaseDir + staging, "create");
   try {
     buildGame(staging);
     GamePath::clearCache();
-    if (existsOnDisk(NativePath(GameBaseDir + name))) throw fs::filesystem_error("taken", target, std::error_code());
+    if (existsOnDisk(RequireNativePath(GameBaseDir + name))) throw fs::filesystem_error("taken", target, std::error_code());
     fs::rename(stagingPath, target);
   } catch (const std::exception&) {
     removeQuietly(stagingPath);

@@ -9,6 +9,9 @@
 namespace zelvo::GamePath {
 namespace {
 
+// What the codec gives for bytes it cannot decode; CP932 itself has no such character.
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+
 std::string foldAscii(std::string_view s) {
   std::string out(s);
   for (char& c : out)
@@ -48,6 +51,29 @@ std::string onDisk(const std::filesystem::path& folder, const std::string& wante
   return wanted;
 }
 
+// "C:" or "C:name": the stored name was an absolute or drive-relative Windows path.
+bool isDrive(std::string_view part) {
+  if (part.size() < 2 || part[1] != ':') return false;
+  const auto c = static_cast<unsigned char>(part[0]);
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// The components in UTF-8, or none when the name could reach past the folder it is looked up
+// in: it climbs, names another root or a drive, holds a NUL (the native name would end there)
+// or bytes that do not decode (two stored names could meet in one file).
+std::optional<std::vector<std::string>> safeParts(std::string_view name) {
+  if (!name.empty() && (name.front() == '\\' || name.front() == '/')) return std::nullopt;
+  if (name.find('\0') != std::string_view::npos) return std::nullopt;
+  std::vector<std::string> parts = split(name);
+  if (!parts.empty() && isDrive(parts.front())) return std::nullopt;
+  for (std::string& part : parts) {
+    if (part == "..") return std::nullopt;
+    part = Cp932::toUtf8(part);
+    if (part.find(kReplacement) != std::string::npos) return std::nullopt;
+  }
+  return parts;
+}
+
 }  // namespace
 
 std::vector<std::string> split(std::string_view p) {
@@ -72,14 +98,33 @@ std::vector<std::string> split(std::string_view p) {
   return parts;
 }
 
-std::filesystem::path resolve(const std::filesystem::path& root, std::string_view cp932Path) {
-  std::filesystem::path out = root;
-  for (const std::string& part : split(cp932Path)) {
-    // A stored name never leads out of the folder it is looked up in: with a ".." it names a
-    // file that is not there, inside the root.
-    if (part == "..") return root / "<outside>";
-    out /= onDisk(out.empty() ? std::filesystem::path(".") : out, Cp932::toUtf8(part));
+bool endsInSeparator(std::string_view p) {
+  bool last = false;
+  for (size_t i = 0; i < p.size(); ++i) {
+    const auto b = static_cast<uint8_t>(p[i]);
+    if (Cp932::isLeadByte(b) && i + 1 < p.size()) {
+      ++i;
+      last = false;
+    } else {
+      last = b == '\\' || b == '/';
+    }
   }
+  return last;
+}
+
+std::string prefixOf(const std::filesystem::path& folder) {
+  std::string s = Cp932::fromUtf8(folder.string());
+  if (!endsInSeparator(s)) s += '\\';
+  return s;
+}
+
+std::optional<std::filesystem::path> find(const std::filesystem::path& base, std::string_view name,
+                                          std::string_view prefix) {
+  if (!prefix.empty() && name.substr(0, prefix.size()) == prefix) name.remove_prefix(prefix.size());
+  const std::optional<std::vector<std::string>> parts = safeParts(name);
+  if (!parts) return std::nullopt;
+  std::filesystem::path out = base;
+  for (const std::string& part : *parts) out /= onDisk(out.empty() ? std::filesystem::path(".") : out, part);
   return out;
 }
 
