@@ -175,7 +175,7 @@ bool TZEMapEditor::AddUndo(int32_t kind, int32_t key1, int32_t key2, int32_t key
                            int32_t key6) {
   EndEdit();
   if (!undo_->Record({kind, key1, key2, key3, key4, key5, key6})) {
-    ShowMessage(kUndoRefused, {}, MessageKind::Warning, {MessageAnswer::Ok});
+    AskInstalled(kUndoRefused, {}, MessageKind::Warning, {MessageAnswer::Ok});
     return false;
   }
   return true;
@@ -193,7 +193,7 @@ bool TZEMapEditor::Swapped(bool undo) {
     return undo ? undo_->Undo() : undo_->Redo();
   } catch (const std::bad_alloc&) {
     // The step that would undo the swap cannot be had: nothing is restored, the history stays.
-    ShowMessage(kUndoRefused, {}, MessageKind::Warning, {MessageAnswer::Ok});
+    AskInstalled(kUndoRefused, {}, MessageKind::Warning, {MessageAnswer::Ok});
     return false;
   }
 }
