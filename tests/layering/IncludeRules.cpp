@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
-#include <regex>
+#include <optional>
 #include <utility>
 
 namespace zelvo::test {
@@ -19,6 +19,25 @@ bool isFile(const fs::path& p) {
 }
 
 std::string folderName(const LibraryRule& library) { return library.name + " (" + library.folder.string() + ")"; }
+
+struct Directive {
+  char opener;
+  std::string included;
+};
+
+// The header an `#include` line names, with its quote or bracket; none for any other line.
+std::optional<Directive> includeOf(const std::string& line) {
+  size_t at = line.find_first_not_of(" \t");
+  if (at == std::string::npos || line[at] != '#') return std::nullopt;
+  at = line.find_first_not_of(" \t", at + 1);
+  if (at == std::string::npos || line.compare(at, 7, "include") != 0) return std::nullopt;
+  at = line.find_first_not_of(" \t", at + 7);
+  if (at == std::string::npos || (line[at] != '<' && line[at] != '"')) return std::nullopt;
+  const char opener = line[at];
+  const size_t end = line.find(opener == '<' ? '>' : '"', at + 1);
+  if (end == std::string::npos || end == at + 1) return std::nullopt;
+  return Directive{opener, line.substr(at + 1, end - at - 1)};
+}
 
 }  // namespace
 
@@ -46,17 +65,15 @@ std::vector<IncludeBreach> IncludeRules::CheckLibrary(const LibraryRule& library
 }
 
 std::vector<IncludeBreach> IncludeRules::CheckFile(const LibraryRule& library, const fs::path& file) const {
-  static const std::regex directive(R"(^\s*#\s*include\s*([<"])([^>"]+)[>"])");
   std::vector<IncludeBreach> breaches;
   std::ifstream in(file);
   std::string text;
-  std::smatch match;
   for (int line = 1; std::getline(in, text); ++line) {
-    if (!std::regex_search(text, match, directive)) continue;
-    const char opener = match[1].str()[0];
-    std::string why = checkInclude(library, file, opener, match[2]);
+    const std::optional<Directive> directive = includeOf(text);
+    if (!directive) continue;
+    std::string why = checkInclude(library, file, directive->opener, directive->included);
     if (why.empty()) continue;
-    const std::string written = opener + match[2].str() + (opener == '<' ? '>' : '"');
+    const std::string written = directive->opener + directive->included + (directive->opener == '<' ? '>' : '"');
     breaches.push_back({file, line, written, std::move(why)});
   }
   return breaches;

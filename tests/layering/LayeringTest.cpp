@@ -124,6 +124,8 @@ TEST_F(IncludeRulesTest, AnIncludeOutsideTheLinkedLibrariesIsABreachAtItsLine) {
       {"editor_core", "src/editor/core/A.cpp", "\"../../../tests/support/Helper.h\"", true},
       {"editor", "src/editor/A.cpp", "\"editor/core/Rules.h\"", false},
       {"editor", "src/editor/A.cpp", "  #  include <QWidget>", false},
+      {"editor_core", "src/editor/core/A.cpp", " #include<QWidget>", true},
+      {"editor_core", "src/editor/core/A.cpp", " // #include <QWidget>", false},
       {"editor", "src/editor/A.cpp", "\"player/Player.h\"", true},
   };
   const IncludeRules all = rules();
