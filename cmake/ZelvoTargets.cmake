@@ -15,6 +15,8 @@ function(zelvo_library name dir)
   if(ARGN)
     target_link_libraries(${name} ${scope} ${ARGN})
   endif()
+  get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR}/${dir} ABSOLUTE)
+  set_property(TARGET ${name} PROPERTY ZELVO_FOLDER ${folder})
   set_property(GLOBAL APPEND PROPERTY ZELVO_LIBRARIES ${name})
 endfunction()
 

@@ -3,11 +3,14 @@
 #include <QApplication>
 
 #include "editor/ZEEditorProgram.h"
+#include "platform/gui/MessageBox.h"
 #include "platform/gui/MessageBoxWarningSink.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ZelvoEditor"));
+  // The editor's rules ask only through an installed service; these are the boxes the user sees.
+  zelvo::ScreenMessageBoxes boxes;
   zelvo::InstallMessageBoxWarningSink("ZelvoEditor");
   zelvo::TZEEditorProgram program;
   program.view.show();

@@ -18,9 +18,9 @@ class IZCOrderExList {
   // Only inside 0 .. Count-1; otherwise nothing.
   virtual void Insert(int32_t index, const std::shared_ptr<IZCEventOrder>& executor) = 0;
   virtual void Delete(int32_t index) = 0;
-  // Nil outside 0 .. Count-1.
+  // Null outside 0 .. Count-1.
   virtual std::shared_ptr<IZCEventOrder> Get(int32_t index) = 0;
-  // The first in list order; nil when none handles Type.
+  // The first in list order; null when none handles Type.
   virtual std::shared_ptr<IZCEventOrder> FindByType(int32_t type) = 0;
 };
 

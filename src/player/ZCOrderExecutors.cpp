@@ -34,7 +34,7 @@ void presentAndWait(IZLZelvoAPI& view, IZCZelvoAPI& control) {
   control.SetWaitKey(0);
 }
 
-// The map of the order's map ID holding its floor ID; nil when either is missing or the map's file
+// The map of the order's map ID holding its floor ID; null when either is missing or the map's file
 // cannot be read, so that such a move changes nothing instead of ending the player.
 std::shared_ptr<IZelvoMapModel> destinationMap(IZCZelvoAPI& control, IZelvoOrderModel& order) {
   try {

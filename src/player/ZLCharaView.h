@@ -25,7 +25,7 @@ bool CollisionBox(IZelvoCollisionableView& view, ZelvoCommonTypes::TRect& box);
 
 class TZelvoCollisionableView : public TZDrawable, public virtual IZelvoCollisionableView {
  public:
-  // The factory is a back reference; Model may be nil.
+  // The factory is a back reference; Model may be null.
   TZelvoCollisionableView(IZLFactory* factory, std::shared_ptr<IZelvoCollisionableModel> model);
 
   int32_t GetDirection() override { return direction_; }
@@ -50,7 +50,7 @@ class TZelvoCollisionableView : public TZDrawable, public virtual IZelvoCollisio
   IZImageLabel* GetImageView() const { return image_.get(); }
 
  protected:
-  // Nil is ignored; loads the model's material picture, transparent.
+  // Null is ignored; loads the model's material picture, transparent.
   void SetModel(std::shared_ptr<IZelvoCollisionableModel> model);
   std::shared_ptr<IZelvoCollisionableModel> model_;
 
@@ -88,13 +88,13 @@ class IZelvoCollisionableViewList {
   virtual void Insert(int32_t index, ViewPtr view) = 0;
   virtual int32_t Count() = 0;
   virtual void Clear() = 0;
-  // Nil outside the list.
+  // Null outside the list.
   virtual ViewPtr Get(int32_t index) = 0;
   // The last view whose model has that ID.
   virtual ViewPtr FindByModelID(int32_t id) = 0;
   // Every view that lies on the 640 x 480 screen, at its map position less the scroll.
   virtual void DrawVisible() = 0;
-  // Every view's screen X := its map X - X.
+  // Every view's screen X becomes its map X - X.
   virtual void SetScrollX(int32_t x) = 0;
   virtual void SetScrollY(int32_t y) = 0;
   // The first other view on View's floor, with a model, whose box overlaps View's (touching is

@@ -30,7 +30,7 @@ class TZLZelvoAPI : public TSLZelvoAPI, public virtual IZLZelvoAPI {
 
   // The game-view factory (the standard-layer one is GetFactory).
   std::shared_ptr<IZLFactory> GetViewFactory() { return viewFactory_; }
-  // Nil is ignored.
+  // Null is ignored.
   void SetPlayer(const std::shared_ptr<IZelvoCollisionableModel>& chara);
   void SetMap(const std::shared_ptr<IZelvoMapModel>& map) override;
   std::shared_ptr<IZelvoCollisionableView> GetPlayerView() override { return player_; }

@@ -13,7 +13,7 @@ class IZelvoActionModel;
 class IZelvoEventView : public virtual IZelvoCollisionableView {
  public:
   virtual void SetEventPackage(const std::shared_ptr<IZelvoEventModel>& event) = 0;
-  // Worked out anew at every call; nil when no page holds.
+  // Worked out anew at every call; null when no page holds.
   virtual std::shared_ptr<IZelvoActionModel> GetCurrentPage() = 0;
 };
 

@@ -13,6 +13,7 @@
 #include "PelmoraHarness.h"
 #include "model/ZelvoPrivateTypes.h"
 #include "platform/core/MemoryStream.h"
+#include "support/Bytes.h"
 
 namespace zelvo {
 namespace {
@@ -244,7 +245,7 @@ TEST(PMTexture, SaveToStreamWritesA32BitBmpThatLoadsBack) {
   Bytes expected;
   expected.text("BM").i32(62).i32(0).i32(54).i32(40).i32(2).i32(1).u8(1).u8(0).u8(32).u8(0).i32(0).i32(8);
   expected.zeros(16).raw({0x33, 0x22, 0x11, 0x80, 0x66, 0x55, 0x44, 0x00});
-  EXPECT_EQ(out.bytes(), expected.vec());
+  EXPECT_BYTES_EQ(out.bytes(), expected.vec());
 
   auto back = h.texture();
   out.Seek(0);

@@ -11,6 +11,7 @@
 #include "PelmoraHarness.h"
 #include "model/ZelvoPrivateTypes.h"
 #include "platform/gui/MessageBox.h"
+#include "support/Bytes.h"
 
 namespace zelvo {
 namespace {
@@ -39,7 +40,7 @@ TEST(PelmoraLog, NumberedIndentedCp932LinesWithCrlf) {
   expected.text("#00002 |   ").text(Cp932::fromUtf8("一段")).text("\r\n");
   expected.text("#00003 |     \r\n");
   expected.text("#00004 | end\r\n");
-  EXPECT_EQ(test::readFile(dir / "Pelmora_DebugLog.txt"), expected.vec()) << "the first line of a run replaces the file";
+  EXPECT_BYTES_EQ(test::readFile(dir / "Pelmora_DebugLog.txt"), expected.vec()) << "the first line of a run replaces the file";
 }
 
 TEST(PelmoraLog, SwitchesGateLinesAndDetails) {
@@ -51,7 +52,7 @@ TEST(PelmoraLog, SwitchesGateLinesAndDetails) {
   PelmoraLog::line("shown");
   PelmoraLog::setSwitches(false, false, true);
   PelmoraLog::line("hidden too");
-  EXPECT_EQ(test::readFile(dir / "Pelmora_DebugLog.txt"), Bytes().text("#00001 | shown\r\n").vec());
+  EXPECT_BYTES_EQ(test::readFile(dir / "Pelmora_DebugLog.txt"), Bytes().text("#00001 | shown\r\n").vec());
   EXPECT_EQ(PelmoraLog::linesWritten(), 1);
   EXPECT_FALSE(PelmoraLog::check(D3DERR_NOTFOUND, "x"));  // no halt: just the answer
   EXPECT_TRUE(PelmoraLog::check(D3D_OK, "x"));

@@ -90,14 +90,14 @@ std::vector<uint8_t> bytesOf(const std::string& s) { return {s.begin(), s.end()}
 TEST(TSA, StoredEntriesComeBackUnchangedAndIDsIgnoreCase) {
   Bytes file = archive(0, {{"Title.bmp", bytesOf("first"), 5}, {"TITLE.BMP", bytesOf("second"), 6},
                            {"other", bytesOf("xyz"), 3}});
-  EXPECT_EQ(read(file, "title.BMP"), bytesOf("first")) << "the first match in table order";
-  EXPECT_EQ(read(file, "OTHER"), bytesOf("xyz"));
+  EXPECT_BYTES_EQ(read(file, "title.BMP"), bytesOf("first")) << "the first match in table order";
+  EXPECT_BYTES_EQ(read(file, "OTHER"), bytesOf("xyz"));
 }
 
 TEST(TSA, CaseFoldingLeavesTwoByteCharactersAlone) {
   // 0x83 0x41 is one katakana character whose trail byte is "A"; "a" there is another character.
   Bytes file = archive(0, {{"\x83\x41.bmp", bytesOf("kana"), 4}});
-  EXPECT_EQ(read(file, "\x83\x41.BMP"), bytesOf("kana"));
+  EXPECT_BYTES_EQ(read(file, "\x83\x41.BMP"), bytesOf("kana"));
   MemoryStream s(file.vec());
   EXPECT_THROW(TSAReadEntry(s, "\x83\x61.bmp"), ETSAError);
 }
@@ -105,7 +105,7 @@ TEST(TSA, CaseFoldingLeavesTwoByteCharactersAlone) {
 TEST(TSA, ReadFileOpensTheArchive) {
   test::TempDir dir;
   test::writeFile(dir / "a.tsa", archive(0, {{"e", bytesOf("data"), 4}}));
-  EXPECT_EQ(TSAReadFile(dir / "a.tsa", "E")->bytes(), bytesOf("data"));
+  EXPECT_BYTES_EQ(TSAReadFile(dir / "a.tsa", "E")->bytes(), bytesOf("data"));
   EXPECT_THROW(TSAReadFile(dir / "missing.tsa", "e"), EFileError);
 }
 
@@ -115,7 +115,7 @@ TEST(TSA, CompressedEntriesExpandBlockAfterBlock) {
   auto second = block({{200, {'z', 'z'}}}, {'x', 200});
   data.insert(data.end(), second.begin(), second.end());
   Bytes file = archive(1, {{"pic", data, 8}});
-  EXPECT_EQ(read(file, "PIC"), bytesOf("ababcxzz"));
+  EXPECT_BYTES_EQ(read(file, "PIC"), bytesOf("ababcxzz"));
 }
 
 TEST(TSA, PairTableForms) {
@@ -126,7 +126,7 @@ TEST(TSA, PairTableForms) {
   t.u8(255);                                  // ...then 255's entry is its own value: a literal
   t.i32(3).u8(128).u8(255).u8(128);
   MemoryStream s(t.vec());
-  EXPECT_EQ(TSAExpand(s, 5)->bytes(), (std::vector<uint8_t>{'h', 'i', 255, 'h', 'i'}));
+  EXPECT_BYTES_EQ(TSAExpand(s, 5)->bytes(), (std::vector<uint8_t>{'h', 'i', 255, 'h', 'i'}));
 }
 
 TEST(TSA, BadMagicFailsEvenWhenTheRestIsValid) {
@@ -219,7 +219,7 @@ INSTANTIATE_TEST_SUITE_P(Archives, HostileTable, ::testing::ValuesIn(hostileArch
 
 TEST(TSA, TheGoodArchiveOfTheHostileTableReads) {
   Bytes good = archive(1, {{"e", block({{200, {'a', 'b'}}}, {200}), 2}});
-  EXPECT_EQ(read(good, "e"), bytesOf("ab"));
+  EXPECT_BYTES_EQ(read(good, "e"), bytesOf("ab"));
 }
 
 }  // namespace

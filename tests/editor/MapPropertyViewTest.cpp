@@ -8,6 +8,7 @@
 
 #include "LayerWindowTesting.h"
 #include "platform/gui/MessageBox.h"
+#include "support/Bytes.h"
 
 namespace zelvo::test {
 namespace {
@@ -45,7 +46,7 @@ TEST_F(MapPropertyViewTest, OKRenamesAndResizesWithAnUndoStep) {
   EXPECT_EQ(f.At(2, 0), EditorFixture::CellFor('c'));
   EXPECT_EQ(host.calls, (std::vector<std::string>{"undo buttons", "canvas 96x64"}));
   f.editor.Undo();
-  EXPECT_EQ(f.Bytes(), before);
+  EXPECT_BYTES_EQ(f.Bytes(), before);
 }
 
 TEST_F(MapPropertyViewTest, ANonNumberOrZeroSizeIsReportedAndTheWindowStays) {
@@ -57,7 +58,7 @@ TEST_F(MapPropertyViewTest, ANonNumberOrZeroSizeIsReportedAndTheWindowStays) {
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_NE(view.result(), QDialog::Accepted);
   EXPECT_EQ(f.map->GetWidth(), 6);
-  EXPECT_EQ(f.Bytes(), before);
+  EXPECT_BYTES_EQ(f.Bytes(), before);
   EXPECT_EQ(f.editor.GetUndoControl().GetStepCount(), 0);
 }
 
@@ -72,7 +73,7 @@ TEST_F(MapPropertyViewTest, ANameTheFileCannotHoldIsRefusedAndTheWindowStays) {
   EXPECT_NE(view.result(), QDialog::Accepted);
   EXPECT_EQ(f.node->GetNameBytes(), Cp932::fromUtf8("町"));
   EXPECT_EQ(f.map->GetWidth(), 6);
-  EXPECT_EQ(f.Bytes(), before);
+  EXPECT_BYTES_EQ(f.Bytes(), before);
 }
 
 TEST_F(MapPropertyViewTest, CancelChangesNothing) {

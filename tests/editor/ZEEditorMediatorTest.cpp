@@ -30,6 +30,7 @@
 #include "model/ZMLZelvoAPI.h"
 #include "model/ZelvoConditionModel.h"
 #include "model/ZelvoConditionModelList.h"
+#include "support/Bytes.h"
 
 namespace zelvo::test {
 namespace {
@@ -154,7 +155,7 @@ TEST_F(MediatorTest, TestPlayStartsThePlayerBesideTheEditorWithoutArguments) {
   const std::string record = waitForFile(base / "started.txt");
   EXPECT_EQ(record, std::filesystem::canonical(base).string() + "\n0\n");
   // Nothing was saved first, and the editor goes on at once.
-  EXPECT_EQ(readFile(base / "Default" / "Data" / "Chara.Dat"), before);
+  EXPECT_BYTES_EQ(readFile(base / "Default" / "Data" / "Chara.Dat"), before);
   EXPECT_EQ(ModalShownBy([&] { view->Mediator().OpenEditor(12); }), windows->folderView.get());
 }
 

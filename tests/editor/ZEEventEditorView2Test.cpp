@@ -105,7 +105,7 @@ TEST_F(EventEditorView2Test, CancelLeavesTheEventByteIdentical) {
     view->CancelButton()->click();
   });
   EXPECT_EQ(view->Tag(), 0);
-  EXPECT_EQ(test::saved(*event), before);
+  EXPECT_BYTES_EQ(test::saved(*event), before);
 }
 
 TEST_F(EventEditorView2Test, OkWritesTheEditsBack) {
@@ -304,7 +304,7 @@ TEST_F(EventEditorView2Test, ASharedListIsEditedOnItsOwn) {
     view->CancelButton()->click();
   });
   view->exec();
-  EXPECT_EQ(test::saved(*list), before);
+  EXPECT_BYTES_EQ(test::saved(*list), before);
 
   view->EditSharedOrders(list);
   test::whenShown([&] {

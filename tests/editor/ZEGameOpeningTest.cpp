@@ -14,6 +14,7 @@
 #include "editor/ZESkinView.h"
 #include "model/ZMLZelvoAPI.h"
 #include "platform/core/Cp932.h"
+#include "support/Bytes.h"
 
 namespace zelvo::test {
 namespace {
@@ -79,7 +80,7 @@ TEST_F(GameOpeningTest, ADoubleClickOpensTheGameAndTellsThePlayer) {
   EXPECT_EQ(view->windowTitle(), "ZelvoEditor - Other");
   EXPECT_EQ(view->NameEdit()->text(), "Other");
   EXPECT_EQ(GameFolder, "Other\\");
-  EXPECT_EQ(readFile(base / "Editor" / "GamePath.dat"), gamePath("Other\\"));
+  EXPECT_BYTES_EQ(readFile(base / "Editor" / "GamePath.dat"), gamePath("Other\\"));
   EXPECT_EQ(view->SummaryBox()->toPlainText(), "別のゲーム\n二行目");
   EXPECT_EQ(view->Designer().getZMLZelvoAPI(), view->Session().Api());
 }
@@ -112,11 +113,11 @@ TEST_F(GameOpeningTest, TheSummaryIsWrittenBackOnlyWhenItChanged) {
   Start();
   EXPECT_EQ(view->SummaryBox()->toPlainText(), "one\ntwo");
   OpenByList("Other");
-  EXPECT_EQ(readFile(base / "Default" / "Readme.txt"), Bytes().text("one\ntwo").vec());
+  EXPECT_BYTES_EQ(readFile(base / "Default" / "Readme.txt"), Bytes().text("one\ntwo").vec());
   OpenByList("Default");
   view->SummaryBox()->setPlainText(QString::fromUtf8("変えた"));
   OpenByList("Other");
-  EXPECT_EQ(readFile(base / "Default" / "Readme.txt"), Bytes().text(Cp932::fromUtf8("変えた\r\n")).vec());
+  EXPECT_BYTES_EQ(readFile(base / "Default" / "Readme.txt"), Bytes().text(Cp932::fromUtf8("変えた\r\n")).vec());
 }
 
 TEST_F(GameOpeningTest, TheSummaryBoxRefusesWhatItsFileCannotHold) {
@@ -136,7 +137,7 @@ TEST_F(GameOpeningTest, ASummaryThatDoesNotReadBackIsNeverOverwritten) {
   Start();
   view->SummaryBox()->setPlainText("new");
   OpenByList("Other");
-  EXPECT_EQ(readFile(base / "Default" / "Readme.txt"), odd);
+  EXPECT_BYTES_EQ(readFile(base / "Default" / "Readme.txt"), odd);
 }
 
 TEST_F(GameOpeningTest, ACorruptGameLeavesTheOpenOneOpenAndSavingAsBefore) {
@@ -150,13 +151,13 @@ TEST_F(GameOpeningTest, ACorruptGameLeavesTheOpenOneOpenAndSavingAsBefore) {
   EXPECT_EQ(view->windowTitle(), "ZelvoEditor - Default");
   EXPECT_EQ(GameFolder, "Default\\");
   EXPECT_EQ(view->Session().Api(), api);
-  EXPECT_EQ(readFile(base / "Editor" / "GamePath.dat"), gamePath("Default\\"));
+  EXPECT_BYTES_EQ(readFile(base / "Editor" / "GamePath.dat"), gamePath("Default\\"));
   const auto corrupt = readFile(base / "Other" / "Data" / "Chara.Dat");
   const auto good = readFile(base / "Default" / "Data" / "Chara.Dat");
   view->SaveClick();
   EXPECT_EQ(boxes.shown.back().text, "保存が完了しました！");
-  EXPECT_EQ(readFile(base / "Other" / "Data" / "Chara.Dat"), corrupt);
-  EXPECT_EQ(readFile(base / "Default" / "Data" / "Chara.Dat"), good);
+  EXPECT_BYTES_EQ(readFile(base / "Other" / "Data" / "Chara.Dat"), corrupt);
+  EXPECT_BYTES_EQ(readFile(base / "Default" / "Data" / "Chara.Dat"), good);
 }
 
 TEST_F(GameOpeningTest, WithoutAGoodDefaultNoGameIsOpen) {

@@ -11,6 +11,7 @@
 
 #include "ZEEventWindowsFixture.h"
 #include "model/ZelvoOrderModel.h"
+#include "support/Bytes.h"
 #include "support/ModelTesting.h"
 
 namespace zelvo {
@@ -113,7 +114,7 @@ TEST_F(OrdersViewTest, ABadColourIsReportedAndTheViewStaysOpen) {
   EXPECT_EQ(stillOpen, 1);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "'abc' は有効な整数値ではありません");
-  EXPECT_EQ(test::saved(*root), before);
+  EXPECT_BYTES_EQ(test::saved(*root), before);
 }
 
 TEST_F(OrdersViewTest, GridAndTrackBarSetTheEffect) {
@@ -140,7 +141,7 @@ TEST_F(OrdersViewTest, CancelLeavesTheOrderAndOkKeepsItsChildren) {
                    view.CancelButton()->click();
                  }),
             0);
-  EXPECT_EQ(test::saved(*root), before);
+  EXPECT_BYTES_EQ(test::saved(*root), before);
   EXPECT_EQ(edit(outer,
                  [&] {
                    view.NumberField()->setText("77");

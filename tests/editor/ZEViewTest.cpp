@@ -17,6 +17,7 @@
 #include "editor/ZEOrderLView.h"
 #include "model/ZMLZelvoAPIImpl.h"
 #include "platform/core/Cp932.h"
+#include "support/Bytes.h"
 
 namespace zelvo::test {
 namespace {
@@ -34,7 +35,7 @@ TEST_F(StartUpTest, OpensTheBundledGameAndTellsThePlayer) {
   EXPECT_EQ(view->windowTitle(), "ZelvoEditor - Default");
   EXPECT_EQ(view->NameEdit()->text(), "Default");
   EXPECT_EQ(GameFolder, "Default\\");
-  EXPECT_EQ(readFile(base / "Editor" / "GamePath.dat"), gamePathBytes("Default\\"));
+  EXPECT_BYTES_EQ(readFile(base / "Editor" / "GamePath.dat"), gamePathBytes("Default\\"));
   EXPECT_EQ(readFile(base / "Editor" / "GamePath.dat").size(), 13u);
   ASSERT_GT(view->GameList()->count(), 0);
   EXPECT_EQ(view->GameList()->currentRow(), 0);
@@ -142,7 +143,7 @@ TEST_F(StartUpTest, ClosingWritesThePlaceAndAChangedSummary) {
   Start();
   view->SummaryBox()->setPlainText("一行目\n二行目");
   Stop();
-  EXPECT_EQ(readFile(base / "Default" / "Readme.txt"),
+  EXPECT_BYTES_EQ(readFile(base / "Default" / "Readme.txt"),
             Bytes().text(Cp932::fromUtf8("一行目\r\n二行目\r\n")).vec());
   std::ifstream ini(base / "Editor" / "Desktop.INI");
   std::string text((std::istreambuf_iterator<char>(ini)), {});
@@ -197,7 +198,7 @@ TEST_F(StartUpTest, ASaveThatFailsNamesTheFileAndCutsNothingShort) {
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_NE(boxes.shown[0].text, "保存が完了しました！");
   EXPECT_NE(boxes.shown[0].text.find("Job.Dat"), std::string::npos) << boxes.shown[0].text;
-  EXPECT_EQ(readFile(base / "Default" / "Data" / "Chara.Dat"), before);
+  EXPECT_BYTES_EQ(readFile(base / "Default" / "Data" / "Chara.Dat"), before);
 }
 
 TEST_F(StartUpTest, ReloadReadsTheFolderAgainAndKeepsTheGameWhenThatFails) {

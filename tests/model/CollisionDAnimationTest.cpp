@@ -22,7 +22,7 @@ TEST(CollisionModel, RecordIsTheBaseThenKindRectAndReserved) {
   EXPECT_EQ(c.GetRect(), ZelvoCommonTypes::MakeRect(-1, 2, 30, 40));
   c.Reserved1();
   c.Reserved4();
-  EXPECT_EQ(saved(c), Bytes().base(5, "ZMLObject5").i32(3).i32(-1).i32(2).i32(30).i32(40).i32(0).vec());
+  EXPECT_BYTES_EQ(saved(c), Bytes().base(5, "ZMLObject5").i32(3).i32(-1).i32(2).i32(30).i32(40).i32(0).vec());
 }
 
 TEST(DAnimationModel, NewHasTheFourDirectionPreset) {
@@ -36,7 +36,7 @@ TEST(DAnimationModel, NewHasTheFourDirectionPreset) {
   // The speed comes last in the record, after the size.
   d.SetWidth(16);
   d.SetHeight(24);
-  EXPECT_EQ(saved(d), fx::dAnimation(5, "ZMLObject5", {1, 0, 1, 0, 1, 0, 1}, 2, 16, 24, 10).vec());
+  EXPECT_BYTES_EQ(saved(d), fx::dAnimation(5, "ZMLObject5", {1, 0, 1, 0, 1, 0, 1}, 2, 16, 24, 10).vec());
 }
 
 TEST(DAnimationModel, PresetsLeaveDirectionTenAlone) {
@@ -68,7 +68,7 @@ TEST(DAnimationModel, DirectionsOutsideTheElevenAreIgnored) {
     EXPECT_FALSE(d.GetDirectionEnabled(i));
     EXPECT_EQ(d.GetDirectionIndex(i), -1);
   }
-  EXPECT_EQ(saved(d), saved(untouched));
+  EXPECT_BYTES_EQ(saved(d), saved(untouched));
   d.SetDirectionEnabled(2, false);
   EXPECT_EQ(d.GetDirectionIndex(4), 1);
 }

@@ -15,6 +15,7 @@
 #include "model/ZelvoMaterialModel.h"
 #include "model/ZelvoMoveTypeList.h"
 #include "platform/core/Errors.h"
+#include "support/Bytes.h"
 #include "support/ModelTesting.h"
 
 namespace zelvo {
@@ -212,7 +213,7 @@ TEST(DataRecordRoundTrip, EveryTruncationFailsAndLeavesTheTargetAsItWas) {
     SCOPED_TRACE(f.name);
     Target t = f.make();
     const std::vector<uint8_t> before = saveOf(t);
-    test::expectEveryTruncationFails(f.bytes, t.load, [&] { EXPECT_EQ(saveOf(t), before); });
+    test::expectEveryTruncationFails(f.bytes, t.load, [&] { EXPECT_BYTES_EQ(saveOf(t), before); });
   }
 }
 
@@ -239,7 +240,7 @@ TEST(DataRecordRoundTrip, AHostileCountIsRefusedBeforeAllocating) {
     const std::vector<uint8_t> before = saveOf(t);
     TZStream in(Bytes().raw(c.prefix).i32(0x7FFFFFFF).zeros(8).vec(), "hostile");
     EXPECT_THROW(t.load(in), EFormatError);
-    EXPECT_EQ(saveOf(t), before);
+    EXPECT_BYTES_EQ(saveOf(t), before);
   }
 }
 

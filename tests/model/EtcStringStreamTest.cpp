@@ -19,10 +19,10 @@ std::vector<uint8_t> written(const std::string& text) {
 }
 
 TEST(EtcStringStream, WritesLengthTextAndNul) {
-  EXPECT_EQ(written("Default\\"), test::Bytes().i32(8).text("Default\\").u8(0).vec());
-  EXPECT_EQ(written(""), test::Bytes().i32(0).u8(0).vec());
+  EXPECT_BYTES_EQ(written("Default\\"), test::Bytes().i32(8).text("Default\\").u8(0).vec());
+  EXPECT_BYTES_EQ(written(""), test::Bytes().i32(0).u8(0).vec());
   // A two-byte character whose trail byte is 0x5C goes out as it is.
-  EXPECT_EQ(written("\x95\x5C\\"), test::Bytes().i32(3).raw({0x95, 0x5C, 0x5C}).u8(0).vec());
+  EXPECT_BYTES_EQ(written("\x95\x5C\\"), test::Bytes().i32(3).raw({0x95, 0x5C, 0x5C}).u8(0).vec());
 }
 
 TEST(EtcStringStream, ReadsWhatItWrites) {
@@ -72,7 +72,7 @@ TEST(EtcStringStreamFile, TheWholeFileIsReplacedInOneStepAndReadsBack) {
   const auto file = dir / "GamePath.dat";
   test::writeFile(file, test::Bytes().text("a much longer earlier content").vec());
   TEtcStringStream::WriteFile(file, "Default\\");
-  EXPECT_EQ(test::readFile(file), test::Bytes().i32(8).text("Default\\").u8(0).vec());
+  EXPECT_BYTES_EQ(test::readFile(file), test::Bytes().i32(8).text("Default\\").u8(0).vec());
   EXPECT_EQ(TEtcStringStream::ReadFile(file), "Default\\");
   // Nothing but the file itself is left beside it.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);

@@ -43,7 +43,7 @@ TEST(MapChipSet, NewSetIsEightByEightWithItsOwnPicture) {
   EXPECT_EQ(set.GetImagePath(), "");
   for (int32_t y = 0; y < 8; ++y)
     for (int32_t x = 0; x < 8; ++x) EXPECT_EQ(set.GetChip(x, y), TZelvoChipAttributes{});
-  EXPECT_EQ(saved(set),
+  EXPECT_BYTES_EQ(saved(set),
             Bytes().base(4, "ZMLObject4").i32(0xFFFF).i32(8).i32(8).i32(0).i32(0).i32(2).i32(0).i32(0).i32(-1).zeros(64 * 16).vec());
 }
 
@@ -53,7 +53,7 @@ TEST(MapChipSet, ChipAttributesAreSixteenLittleEndianBytes) {
   set.SetEdgeFlag(true);
   set.SetParam(-9);
   set.SetChip(0, 0, {-2, 5, PassBits::Up | PassBits::Right, 300, 0x01020304, 77});
-  EXPECT_EQ(saved(set), Bytes()
+  EXPECT_BYTES_EQ(saved(set), Bytes()
                             .base(4, "ZMLObject4")
                             .i32(0xFFFF)
                             .i32(1)
@@ -188,7 +188,7 @@ TEST(MapChipSet, AnUnresolvedSetCopiesWithItsImageID) {
   load(source, fx::chipSet(30, "s", 1, 1, 0, 0, 12));
   AssignModel(copy, source);
   EXPECT_EQ(copy.GetImageID(), 12);
-  EXPECT_EQ(saved(copy), saved(source));
+  EXPECT_BYTES_EQ(saved(copy), saved(source));
 }
 
 TEST(MapChipSet, APictureCarriedByAnOldRecordSurvivesTheNewestSave) {
@@ -269,7 +269,7 @@ TEST(MapChipSetList, SavingDropsEveryDeletedSet) {
   TZStream out("", TZStream::Memory);
   list.SaveToStream(out);
   EXPECT_EQ(ids(list), (std::vector<int32_t>{1, 4}));
-  EXPECT_EQ(ReadAllBytes(out), Bytes().i32(2).raw(saved(*chipSet(1))).raw(saved(*chipSet(4))).vec());
+  EXPECT_BYTES_EQ(ReadAllBytes(out), Bytes().i32(2).raw(saved(*chipSet(1))).raw(saved(*chipSet(4))).vec());
 
   TZelvoMapChipSetListControl read;
   read.Add(chipSet(9));
@@ -298,7 +298,7 @@ TEST(MapChipSetIDList, EditsAndIndexErrors) {
   for (int32_t i = 0; i < list.GetCount(); ++i) got.push_back(list.GetID(i));
   EXPECT_EQ(got, (std::vector<int32_t>{10, 20, 30, 40}));
   list.Delete(1);
-  EXPECT_EQ(saved(list), Bytes().base(1, "ZMLObject1").i32(3).i32(10).i32(30).i32(40).vec());
+  EXPECT_BYTES_EQ(saved(list), Bytes().base(1, "ZMLObject1").i32(3).i32(10).i32(30).i32(40).vec());
 }
 
 TEST(MapChipSetIDList, ResolvesAgainstTheTreesChipSets) {

@@ -20,7 +20,7 @@ TEST(ChangeColorModel, BlocksRepeatTheFlagsAndTheBlueByte) {
   EXPECT_TRUE(c.GetIgnoreSourceAlpha());
   EXPECT_FALSE(c.GetUseTopLeftColor());
   c.SetSourceColor(static_cast<int32_t>(0xFF102030));
-  EXPECT_EQ(saved(c), Bytes()
+  EXPECT_BYTES_EQ(saved(c), Bytes()
                           .base(4, "ZMLObject4")
                           .i32(0)
                           .i32(static_cast<int32_t>(0xFF102030))
@@ -31,7 +31,7 @@ TEST(ChangeColorModel, BlocksRepeatTheFlagsAndTheBlueByte) {
   c.SetUseTopLeftColor(true);
   c.SetIgnoreSourceAlpha(false);
   c.SetTargetColor(0x00ABCDEF);
-  EXPECT_EQ(saved(c), fx::changeColor(4, 0xFF102030, 0x00ABCDEF, false, true).vec());
+  EXPECT_BYTES_EQ(saved(c), fx::changeColor(4, 0xFF102030, 0x00ABCDEF, false, true).vec());
 }
 
 TEST(ChangeColorModel, ReaderTakesEachValueFromItsOwnByte) {
@@ -123,7 +123,7 @@ TEST(StyleModel, PathIsCopiedUpToItsNul) {
   m.SetPath(nullptr);
   EXPECT_STREQ(m.GetPath(), "Graphics\\b.bmp");
   // L counts the NUL.
-  EXPECT_EQ(saved(m), fx::material(1, "ZMLObject1", MaterialKind::Picture, "Graphics\\b.bmp",
+  EXPECT_BYTES_EQ(saved(m), fx::material(1, "ZMLObject1", MaterialKind::Picture, "Graphics\\b.bmp",
                                    {fx::changeColor(-1, 0, 0, false, true)})
                           .vec());
 }
@@ -195,7 +195,7 @@ TEST(StylePackage, AChildKeepsTheKindThatShapedIt) {
   std::vector<uint8_t> written = saved(root);
   TZelvoStylePackage again(0);
   load(again, written);
-  EXPECT_EQ(saved(again), written);
+  EXPECT_BYTES_EQ(saved(again), written);
   EXPECT_EQ(again.GetItem(1)->GetKind(), MaterialKind::Movie);
 }
 

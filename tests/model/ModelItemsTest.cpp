@@ -60,7 +60,7 @@ TEST(ModelItems, LoadReplacesOnlyWhenEveryRecordReads) {
   std::vector<uint8_t> file = test::Bytes().i32(2).base(3, "a").base(4, "bc");
   Items items = withIDs({1});
   auto make = [] { return std::make_shared<TZelvoModel>(-1); };
-  EXPECT_EQ(test::resave(file, [&](IZStream& s) { items.load(s, make); }, [&](IZStream& s) { items.save(s); }), file);
+  EXPECT_BYTES_EQ(test::resave(file, [&](IZStream& s) { items.load(s, make); }, [&](IZStream& s) { items.save(s); }), file);
   EXPECT_EQ(ids(items), (std::vector<int32_t>{3, 4}));
 
   Items kept = withIDs({1});

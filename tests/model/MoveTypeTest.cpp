@@ -18,7 +18,7 @@ TEST(MoveTypeModel, NewAllowsNothing) {
   TZelvoMoveTypeModel m(3);
   EXPECT_EQ(m.GetMaxStep(), 0);
   for (int32_t kind = -1; kind <= 40; ++kind) EXPECT_FALSE(m.IsKindAllowed(kind)) << kind;
-  EXPECT_EQ(saved(m), fx::moveType(3, "ZMLObject3", 0, 0).vec());
+  EXPECT_BYTES_EQ(saved(m), fx::moveType(3, "ZMLObject3", 0, 0).vec());
 }
 
 TEST(MoveTypeModel, KindBitsUseTheLowFiveBits) {
@@ -47,7 +47,7 @@ TEST(MoveTypeModel, SettingAKindTouchesOnlyItsBit) {
   m.SetKindAllowed(31, true);
   EXPECT_EQ(m.GetKinds(), int32_t(0x80000054u));
   m.SetMaxStep(4);
-  EXPECT_EQ(saved(m), fx::moveType(1, "ZMLObject1", 4, int32_t(0x80000054u)).vec());
+  EXPECT_BYTES_EQ(saved(m), fx::moveType(1, "ZMLObject1", 4, int32_t(0x80000054u)).vec());
 }
 
 std::shared_ptr<TZelvoMoveTypeModel> moveType(int32_t id) { return std::make_shared<TZelvoMoveTypeModel>(id); }
@@ -75,7 +75,7 @@ TEST(MoveTypeList, IndexRulesAndTheLastMatch) {
 TEST(MoveTypeList, RecordHoldsTheHeaderAndEachIDTwice) {
   TZelvoMoveTypeList list;
   EXPECT_EQ(list.GetHeader(), 0);
-  EXPECT_EQ(saved(list), Bytes().i32(0).i32(0).vec());
+  EXPECT_BYTES_EQ(saved(list), Bytes().i32(0).i32(0).vec());
   list.SetHeader(7);
   auto a = moveType(10);
   a->SetName("walk");
@@ -88,7 +88,7 @@ TEST(MoveTypeList, RecordHoldsTheHeaderAndEachIDTwice) {
   list.Add(b);
   std::vector<uint8_t> expected =
       Bytes().i32(7).i32(2).i32(10).raw(fx::moveType(10, "walk", 2, 0x21)).i32(11).raw(fx::moveType(11, "fly", 0, -1));
-  EXPECT_EQ(saved(list), expected);
+  EXPECT_BYTES_EQ(saved(list), expected);
 
   TZelvoMoveTypeList read;
   read.Add(moveType(99));

@@ -362,9 +362,9 @@ TEST_F(DataSetTest, SaveCreatesTheFoldersAndNeverWritesTheSecondCounter) {
     EXPECT_TRUE(std::filesystem::exists(game() / "Data" / name)) << name;
   for (const char* name : {"tree.map", "MapChip.dat"})
     EXPECT_TRUE(std::filesystem::exists(game() / "Maps" / name)) << name;
-  EXPECT_EQ(test::readFile(game() / "Data" / "IDDoc.rid"), Bytes().i32(4).vec());
-  EXPECT_EQ(test::readFile(game() / "Data" / "GameIDDoc.rid"), before);
-  EXPECT_EQ(test::readFile(game() / "Data" / "Events.Dat"), Bytes().i32(0).vec());
+  EXPECT_BYTES_EQ(test::readFile(game() / "Data" / "IDDoc.rid"), Bytes().i32(4).vec());
+  EXPECT_BYTES_EQ(test::readFile(game() / "Data" / "GameIDDoc.rid"), before);
+  EXPECT_BYTES_EQ(test::readFile(game() / "Data" / "Events.Dat"), Bytes().i32(0).vec());
 }
 
 TEST_F(DataSetTest, ASaveThatFailsAtAnyFileLeavesTheFolderAsItWas) {
@@ -431,7 +431,7 @@ TEST_F(DataSetTest, AShortCounterFileMakesTheDataSetRefuseToSave) {
   TZMLZelvoAPI api;
   EXPECT_TRUE(api.LoadFailed());
   EXPECT_THROW(api.Save(), EZelvoError);
-  EXPECT_EQ(test::readFile(game() / "Data" / "IDDoc.rid"), (std::vector<uint8_t>{1, 2}));
+  EXPECT_BYTES_EQ(test::readFile(game() / "Data" / "IDDoc.rid"), (std::vector<uint8_t>{1, 2}));
 }
 
 // Found by the load fuzzer: a map whose width and height multiply past any file size.

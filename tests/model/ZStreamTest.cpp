@@ -33,7 +33,7 @@ TEST_F(ZStreamFiles, ModeZeroCreatesOrEmptiesAFile) {
     EXPECT_EQ(s.Read(back, 2), 2);
     EXPECT_EQ(std::string(back, 2), "xy");
   }
-  EXPECT_EQ(test::readFile(dir_ / "a.dat"), (std::vector<uint8_t>{'x', 'y'}));
+  EXPECT_BYTES_EQ(test::readFile(dir_ / "a.dat"), (std::vector<uint8_t>{'x', 'y'}));
 }
 
 TEST_F(ZStreamFiles, ModeOneReadsAnExistingFileAndNeedsIt) {
@@ -54,7 +54,7 @@ TEST_F(ZStreamFiles, ModeTenReadsTheWholeFileAndNeverWritesIt) {
     EXPECT_EQ(s.Write("abcd", 4), 4);
     EXPECT_EQ(s.GetSize(), 4);
   }
-  EXPECT_EQ(test::readFile(dir_ / "m.bin"), (std::vector<uint8_t>{1, 2, 3}));
+  EXPECT_BYTES_EQ(test::readFile(dir_ / "m.bin"), (std::vector<uint8_t>{1, 2, 3}));
 }
 
 TEST_F(ZStreamFiles, ModeTwelveIsAnEmptyMemoryStreamWhateverTheName) {
@@ -81,7 +81,7 @@ TEST(ZStream, SeekBackReadsWhatWasWritten) {
   TZStream s("", TZStream::Memory);
   s.Write("abc", 3);
   EXPECT_EQ(s.Seek(0), 0);
-  EXPECT_EQ(ReadAllBytes(s), (std::vector<uint8_t>{'a', 'b', 'c'}));
+  EXPECT_BYTES_EQ(ReadAllBytes(s), (std::vector<uint8_t>{'a', 'b', 'c'}));
 }
 
 TEST(IDManager, CountsFromOneAndStoresFourBytes) {
@@ -91,7 +91,7 @@ TEST(IDManager, CountsFromOneAndStoresFourBytes) {
   EXPECT_EQ(ids.NewID(), 3);
   TZStream s("", TZStream::Memory);
   ids.SaveToStream(s);
-  EXPECT_EQ(ReadAllBytes(s), (std::vector<uint8_t>{4, 0, 0, 0}));
+  EXPECT_BYTES_EQ(ReadAllBytes(s), (std::vector<uint8_t>{4, 0, 0, 0}));
 }
 
 TEST(IDManager, LoadsTheNextID) {

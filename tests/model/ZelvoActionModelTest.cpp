@@ -54,7 +54,7 @@ TEST(ZelvoActionModel, RecordBytes) {
   order->SetType(1);
   action.SetOrder(order);
   action.SetCondition(conditionWith(7, "a"));
-  EXPECT_EQ(saved(action), Bytes()
+  EXPECT_BYTES_EQ(saved(action), Bytes()
                                .base(30, "ZMLObject30").i32(-1).i32(-1).i32(12)
                                .i32(33).i32(42).i32(0)
                                .base(42, kNewOrder).i32(1).i32(0)
@@ -62,7 +62,7 @@ TEST(ZelvoActionModel, RecordBytes) {
                                .vec());
   action.SetOrder(game.shared);
   action.SetCondition(game.sharedCondition);
-  EXPECT_EQ(saved(action), Bytes().base(30, "ZMLObject30").i32(-1).i32(-1).i32(12).i32(33).i32(9).i32(5).vec());
+  EXPECT_BYTES_EQ(saved(action), Bytes().base(30, "ZMLObject30").i32(-1).i32(-1).i32(12).i32(33).i32(9).i32(5).vec());
 }
 
 TEST(ZelvoActionModel, SettersKeepTheIDWhenGivenNothing) {
@@ -78,7 +78,7 @@ TEST(ZelvoActionModel, SettersKeepTheIDWhenGivenNothing) {
   EXPECT_EQ(action.GetConditionID(), 4);
   // With no order to write inline, the record does not promise one under the old ID; the
   // missing condition is written as an empty one, since a reader expects it.
-  EXPECT_EQ(saved(action), Bytes().base(1, "ZMLObject1").i32(-1).i32(-1).i32(-1).i32(33).i32(0).i32(4).i32(0).vec());
+  EXPECT_BYTES_EQ(saved(action), Bytes().base(1, "ZMLObject1").i32(-1).i32(-1).i32(-1).i32(33).i32(0).i32(4).i32(0).vec());
   EXPECT_EQ(action.GetOrderID(), 8);
 }
 
@@ -123,7 +123,7 @@ TEST(ZelvoActionModel, EveryCombinationReadsBackWhatWasWritten) {
         if (oc == OrderCase::Shared) {
           EXPECT_EQ(back->GetOrder(), game.shared);
         } else if (oc == OrderCase::Own) {
-          EXPECT_EQ(saved(*back->GetOrder()), saved(*own));
+          EXPECT_BYTES_EQ(saved(*back->GetOrder()), saved(*own));
         } else {
           // The ID 0 names no order, so neither an order under it nor a missing one is stored.
           EXPECT_EQ(back->GetOrder()->GetID(), -1);
@@ -133,16 +133,16 @@ TEST(ZelvoActionModel, EveryCombinationReadsBackWhatWasWritten) {
         if (cc == ConditionCase::Shared) {
           EXPECT_EQ(back->GetCondition(), game.sharedCondition);
         } else if (cc == ConditionCase::Own) {
-          EXPECT_EQ(saved(*back->GetCondition()), saved(*ownCondition));
+          EXPECT_BYTES_EQ(saved(*back->GetCondition()), saved(*ownCondition));
         } else {
           EXPECT_EQ(back->GetCondition()->GetCount(), 0);
         }
         if (oc == OrderCase::Shared || oc == OrderCase::Own) {
-          EXPECT_EQ(saved(*back), record);
+          EXPECT_BYTES_EQ(saved(*back), record);
         }
         // And what was read writes a record that reads back the same once more.
         std::vector<uint8_t> again = saved(*back);
-        EXPECT_EQ(saved(*loadAction(again, &game)), again);
+        EXPECT_BYTES_EQ(saved(*loadAction(again, &game)), again);
       }
 }
 

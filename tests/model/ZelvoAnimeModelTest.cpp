@@ -109,7 +109,7 @@ TEST(ZelvoAnimeFrameModel, FieldsStartAtZeroAndKeepWhatIsSet) {
 TEST(ZelvoAnimeFrameModel, RecordRoundTripsAndATruncationKeepsTheFrame) {
   std::vector<uint8_t> record = frameRecord(12, 30, 0xA5);
   TZelvoAnimeFrameModel f(0);
-  EXPECT_EQ(test::resave(record, [&](IZStream& s) { f.LoadFromStream(s); }, [&](IZStream& s) { f.SaveToStream(s); }),
+  EXPECT_BYTES_EQ(test::resave(record, [&](IZStream& s) { f.LoadFromStream(s); }, [&](IZStream& s) { f.SaveToStream(s); }),
             record);
   EXPECT_EQ(f.GetID(), 12);
   EXPECT_EQ(f.GetSourceRect(), MakeRect(1, 2, 33, 34));
@@ -176,7 +176,7 @@ TEST(ZelvoImageList, IndexOperationsOutsideTheListThrowAndChangeNothing) {
 TEST(ZelvoImageList, RecordHoldsWholePicturesOfItsOwn) {
   std::vector<uint8_t> record = imageListRecord({pictureRecord(40, "Graphics\\a.bmp"), pictureRecord(41, "x")});
   TZelvoImageList list;
-  EXPECT_EQ(test::resave(record, [&](IZStream& s) { list.LoadFromStream(s); }, [&](IZStream& s) { list.SaveToStream(s); }),
+  EXPECT_BYTES_EQ(test::resave(record, [&](IZStream& s) { list.LoadFromStream(s); }, [&](IZStream& s) { list.SaveToStream(s); }),
             record);
   ASSERT_EQ(list.GetCount(), 2);
   EXPECT_EQ(list.GetItem(0)->GetID(), 40);
@@ -210,7 +210,7 @@ TEST(ZelvoImageList, AnOldPictureRecordReadsAndIsWrittenInTheNewForm) {
                        .i32(0)
                        .raw({1, 0, 0, 0})
                        .raw({0, 0, 0, 0});
-  EXPECT_EQ(saved([&](IZStream& s) { list.SaveToStream(s); }), expected.vec());
+  EXPECT_BYTES_EQ(saved([&](IZStream& s) { list.SaveToStream(s); }), expected.vec());
 }
 
 TEST(ZelvoImageList, ReadingReplacesTheListUnlessTheVersionIsUnknown) {
@@ -299,7 +299,7 @@ TEST(ZelvoAnimeModel, RecordRoundTripsIntoANewAnimation) {
   std::vector<uint8_t> record = sampleAnime(14);
   TZelvoAnimeModel a(0);
   a.SetFlag(3);
-  EXPECT_EQ(test::resave(record, [&](IZStream& s) { a.LoadFromStream(s); }, [&](IZStream& s) { a.SaveToStream(s); }),
+  EXPECT_BYTES_EQ(test::resave(record, [&](IZStream& s) { a.LoadFromStream(s); }, [&](IZStream& s) { a.SaveToStream(s); }),
             record);
   EXPECT_EQ(a.GetID(), 14);
   EXPECT_EQ(a.GetBaseSpeed(), 30);
@@ -325,7 +325,7 @@ TEST(ZelvoAnimeModel, RecordRoundTripsIntoANewAnimation) {
   TZStream pictures(imageListRecord({pictureRecord(40, "Graphics\\a.bmp"), pictureRecord(41, "Graphics\\b.bmp")}),
                     "fixture");
   built.GetImageList()->LoadFromStream(pictures);
-  EXPECT_EQ(saved([&](IZStream& s) { built.SaveToStream(s); }), record);
+  EXPECT_BYTES_EQ(saved([&](IZStream& s) { built.SaveToStream(s); }), record);
 }
 
 TEST(ZelvoAnimeModel, AnUnknownVersionKeepsEverythingAfterTheName) {
@@ -414,7 +414,7 @@ TEST(ZelvoAnimeModelList, FileRoundTripsAndLoadingReplaces) {
       Bytes().i32(2).raw(sampleAnime(14)).raw(animeRecord(15, 60, {}, imageListRecord({}))).vec();
   TZelvoAnimeModelList list;
   list.Add(std::make_shared<TZelvoAnimeModel>(1));
-  EXPECT_EQ(test::resave(file, [&](IZStream& s) { list.LoadFromStream(s); }, [&](IZStream& s) { list.SaveToStream(s); }),
+  EXPECT_BYTES_EQ(test::resave(file, [&](IZStream& s) { list.LoadFromStream(s); }, [&](IZStream& s) { list.SaveToStream(s); }),
             file);
   TZStream again(file, "fixture");
   list.LoadFromStream(again);

@@ -53,14 +53,14 @@ TEST(ZelvoAttributeModel, RecordIsFlagsThenAttackThenDefence) {
   }
   TZStream out("", TZStream::Memory);
   a.SaveToStream(out);
-  EXPECT_EQ(ReadAllBytes(out), attributeRecord(9, "fire").vec());
+  EXPECT_BYTES_EQ(ReadAllBytes(out), attributeRecord(9, "fire").vec());
   EXPECT_EQ(out.GetSize(), 9 + 4 + 288);
 }
 
 TEST(ZelvoAttributeModel, RoundTripsAStoredRecord) {
   std::vector<uint8_t> record = attributeRecord(12, "\x91\xAE\x90\xAB");
   TZelvoAttributeModel a(-1);
-  EXPECT_EQ(test::resave(record, [&](IZStream& s) { a.LoadFromStream(s); }, [&](IZStream& s) { a.SaveToStream(s); }),
+  EXPECT_BYTES_EQ(test::resave(record, [&](IZStream& s) { a.LoadFromStream(s); }, [&](IZStream& s) { a.SaveToStream(s); }),
             record);
   EXPECT_EQ(a.GetID(), 12);
   EXPECT_EQ(a.GetFlag(31), 31);

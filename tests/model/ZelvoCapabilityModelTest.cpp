@@ -57,13 +57,13 @@ TEST(ZelvoCapabilityModel, RecordIsBaseThenValuesThenGrowth) {
   expected.base(2, "ZMLObject2");
   for (int32_t i = 0; i < 16; ++i) expected.i32(i == 3 ? 0x01020304 : kBase[i]);
   for (int32_t v : kGrowth) expected.i32(v);
-  EXPECT_EQ(ReadAllBytes(out), expected.vec());
+  EXPECT_BYTES_EQ(ReadAllBytes(out), expected.vec());
 }
 
 TEST(ZelvoCapabilityModel, RoundTripsAStoredRecord) {
   std::vector<uint8_t> record = capabilityRecord(31, "\x94\x5C\x97\xCD", 500);
   TZelvoCapabilityModel c(-1);
-  EXPECT_EQ(test::resave(record, [&](IZStream& s) { c.LoadFromStream(s); }, [&](IZStream& s) { c.SaveToStream(s); }),
+  EXPECT_BYTES_EQ(test::resave(record, [&](IZStream& s) { c.LoadFromStream(s); }, [&](IZStream& s) { c.SaveToStream(s); }),
             record);
   EXPECT_EQ(c.GetID(), 31);
   EXPECT_EQ(c.GetValue(0), 500);

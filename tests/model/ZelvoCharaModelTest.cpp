@@ -83,7 +83,7 @@ TEST(ZelvoCharaModel, RecordIsTheCollisionablePartThenTheCapability) {
   Bytes expected = Bytes().base(11, "hero").i32(-1).i32(-1).i32(12).base(10, "ZMLObject10");
   for (int32_t v : {1, 100, 10, 30, 20, 25, 15, 25, 50, 0, 0, 0, 0, 0, 0, 0}) expected.i32(v);
   for (int32_t v : {1, 15, 8, 10, 7, 9, 8, 12, 9, 0, 0, 0, 0, 0, 0, 0}) expected.i32(v);
-  EXPECT_EQ(saved([&](IZStream& s) { c.SaveToStream(s); }), expected.vec());
+  EXPECT_BYTES_EQ(saved([&](IZStream& s) { c.SaveToStream(s); }), expected.vec());
 }
 
 TEST(ZelvoCharaModel, ATruncatedRecordKeepsTheCharacter) {
@@ -146,7 +146,7 @@ TEST(ZelvoCharaModelList, FileKeepsOrderIDsNamesValuesAndReferenceIDs) {
   list.Add(chara(1));
   // Loaded and resolved as the game data set does; saving writes the IDs of what was found.
   GameLists game;
-  EXPECT_EQ(test::resave(
+  EXPECT_BYTES_EQ(test::resave(
                 file,
                 [&](IZStream& s) {
                   list.LoadFromStream(s);
@@ -218,7 +218,7 @@ TEST(ZelvoCharaModelList, ResolveAllFindsWhatExistsAndLeavesTheRestEmpty) {
   }
   // A character whose references name nothing still saves: the empty ones as -1.
   std::vector<uint8_t> bytes = saved([&](IZStream& s) { list.GetItem(1)->SaveToStream(s); });
-  EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 10, bytes.begin() + 22), Bytes().i32(-1).i32(-1).i32(-1).vec());
+  EXPECT_BYTES_EQ(std::vector<uint8_t>(bytes.begin() + 10, bytes.begin() + 22), Bytes().i32(-1).i32(-1).i32(-1).vec());
 
   // Lists the data set does not hold leave every reference empty.
   test::TestGameData nothing;
@@ -265,15 +265,15 @@ TEST_F(Party, UnknownMemberIDsAreDroppedAndTheRestAreTheListsCharacters) {
   EXPECT_EQ(party_.GetMapID(), 10);
   EXPECT_EQ(party_.GetParam4(), 40);
   std::vector<uint8_t> expected = Bytes().i32(10).i32(20).i32(30).i32(40).i32(2).i32(5).i32(7);
-  EXPECT_EQ(saved([&](IZStream& s) { party_.SavePartyToStream(s); }), expected);
+  EXPECT_BYTES_EQ(saved([&](IZStream& s) { party_.SavePartyToStream(s); }), expected);
   // The list's own writer and reader are the party's.
-  EXPECT_EQ(saved([&](IZStream& s) { party_.SaveToStream(s); }), expected);
+  EXPECT_BYTES_EQ(saved([&](IZStream& s) { party_.SaveToStream(s); }), expected);
 }
 
 TEST_F(Party, RecordRoundTripsAndLoadingAgainDoesNotRepeatMembers) {
   std::vector<uint8_t> record = Bytes().i32(1).i32(2).i32(3).i32(4).i32(3).i32(7).i32(5).i32(7);
   party_.Add(charas_->GetByID(6));
-  EXPECT_EQ(test::resave(record, [&](IZStream& s) { party_.LoadFromStream(s); },
+  EXPECT_BYTES_EQ(test::resave(record, [&](IZStream& s) { party_.LoadFromStream(s); },
                          [&](IZStream& s) { party_.SavePartyToStream(s); }),
             record);
   TZStream again(record, "fixture");

@@ -15,10 +15,10 @@ using test::saved;
 
 TEST(ZelvoCollisionableModel, WritesTheIDsOfItsReferences) {
   TZelvoCollisionableModel none(5);
-  EXPECT_EQ(saved(none), Bytes().base(5, "ZMLObject5").i32(-1).i32(-1).i32(-1).vec());
+  EXPECT_BYTES_EQ(saved(none), Bytes().base(5, "ZMLObject5").i32(-1).i32(-1).i32(-1).vec());
   TZelvoCollisionableModel material(5);
   material.SetMaterial(std::make_shared<TZelvoStyleModel>(12, MaterialKind::Picture));
-  EXPECT_EQ(saved(material), Bytes().base(5, "ZMLObject5").i32(-1).i32(-1).i32(12).vec());
+  EXPECT_BYTES_EQ(saved(material), Bytes().base(5, "ZMLObject5").i32(-1).i32(-1).i32(12).vec());
 }
 
 TEST(ZelvoCollisionableModel, StoredIDsChangeOnlyOnLoadAndSave) {

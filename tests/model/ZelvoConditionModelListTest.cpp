@@ -20,7 +20,7 @@ TEST(ZelvoConditionModelList, ConditionsKeepTheirLinesButNoIdentity) {
                                   .i32(2).i32(11).i32(99999).i32(1).i32(1).u8(0)
                                   .i32(0);
   TZelvoConditionModelList list;
-  EXPECT_EQ(test::resave(file, [&](IZStream& s) { list.LoadFromStream(s); }, [&](IZStream& s) { list.SaveToStream(s); }),
+  EXPECT_BYTES_EQ(test::resave(file, [&](IZStream& s) { list.LoadFromStream(s); }, [&](IZStream& s) { list.SaveToStream(s); }),
             file);
   ASSERT_EQ(list.GetCount(), 2);
   auto first = list.GetItem(0);

@@ -42,8 +42,8 @@ TEST(ZelvoConditionModelItem, NumberAndValueKeepTheirRange) {
 
 TEST(ZelvoConditionModelItem, RecordBytes) {
   TZelvoConditionModelItem fresh;
-  EXPECT_EQ(saved(fresh), Bytes().i32(0).i32(0).i32(0).i32(0).i32(0).vec());
-  EXPECT_EQ(saved(*line(1, 2, 3, 4, "ab")), Bytes().i32(1).i32(2).i32(3).i32(4).i32(3).text("ab").u8(0).vec());
+  EXPECT_BYTES_EQ(saved(fresh), Bytes().i32(0).i32(0).i32(0).i32(0).i32(0).vec());
+  EXPECT_BYTES_EQ(saved(*line(1, 2, 3, 4, "ab")), Bytes().i32(1).i32(2).i32(3).i32(4).i32(3).text("ab").u8(0).vec());
   auto item = line(1, 2, 3, 4, "ab");
   item->SetName(nullptr);
   EXPECT_STREQ(item->GetName(), "ab");
@@ -60,9 +60,9 @@ TEST(ZelvoConditionModelItem, StoredNameBuffersRoundTripWithoutGrowing) {
     TZelvoConditionModelItem item;
     std::vector<uint8_t> once =
         test::resave(record, [&](IZStream& s) { item.LoadFromStream(s); }, [&](IZStream& s) { item.SaveToStream(s); });
-    EXPECT_EQ(once, record.vec());
+    EXPECT_BYTES_EQ(once, record.vec());
     TZelvoConditionModelItem again;
-    EXPECT_EQ(test::resave(once, [&](IZStream& s) { again.LoadFromStream(s); }, [&](IZStream& s) { again.SaveToStream(s); }),
+    EXPECT_BYTES_EQ(test::resave(once, [&](IZStream& s) { again.LoadFromStream(s); }, [&](IZStream& s) { again.SaveToStream(s); }),
               record.vec());
   }
   TZelvoConditionModelItem item;
@@ -108,9 +108,9 @@ TEST(ZelvoConditionModel, RecordRoundTripsAndLoadingAppends) {
                                     .i32(2)
                                     .i32(1).i32(10).i32(20).i32(0).i32(3).text("sw").u8(0)
                                     .i32(2).i32(11).i32(21).i32(1).i32(1).u8(0);
-  EXPECT_EQ(saved(c), record);
+  EXPECT_BYTES_EQ(saved(c), record);
   TZelvoConditionModel fresh;
-  EXPECT_EQ(test::resave(record, [&](IZStream& s) { fresh.LoadItemsFromStream(s); },
+  EXPECT_BYTES_EQ(test::resave(record, [&](IZStream& s) { fresh.LoadItemsFromStream(s); },
                          [&](IZStream& s) { fresh.SaveItemsToStream(s); }),
             record);
   EXPECT_STREQ(fresh.GetItem(0)->GetName(), "sw");
@@ -193,10 +193,10 @@ TEST(ZMLIntParamsList, RecordRoundTripsAndKeepsItsCount) {
   expected.i32(2);
   for (int32_t c = 0; c < 8; ++c) expected.i32(c + 1);
   for (int32_t c = 0; c < 8; ++c) expected.i32(-c);
-  EXPECT_EQ(record, expected.vec());
+  EXPECT_BYTES_EQ(record, expected.vec());
 
   TZMLIntParamsList back;
-  EXPECT_EQ(test::resave(record, [&](IZStream& s) { back.LoadFromStream(s); }, [&](IZStream& s) { back.SaveToStream(s); }),
+  EXPECT_BYTES_EQ(test::resave(record, [&](IZStream& s) { back.LoadFromStream(s); }, [&](IZStream& s) { back.SaveToStream(s); }),
             record);
   EXPECT_EQ(back.GetCount(), 2);
   EXPECT_EQ(back.GetValue(1, 7), -7);
@@ -216,7 +216,7 @@ TEST(ZMLIntParamsList, RecordRoundTripsAndKeepsItsCount) {
     loaded.LoadFromStream(empty);
     EXPECT_EQ(loaded.GetCount(), 0);
     EXPECT_EQ(loaded.GetCapacity(), 100);
-    EXPECT_EQ(saved(loaded), Bytes().i32(0).vec());
+    EXPECT_BYTES_EQ(saved(loaded), Bytes().i32(0).vec());
   }
 }
 

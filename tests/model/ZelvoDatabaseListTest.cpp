@@ -119,7 +119,7 @@ TYPED_TEST(DatabaseList, OutsideIndexesAndEmptyItemsChangeNothing) {
 TYPED_TEST(DatabaseList, FileRoundTripsAndKeepsStoredOrder) {
   std::vector<uint8_t> bytes = this->file({{5, 50}, {9, 90}, {5, 70}});
   typename TestFixture::List list;
-  EXPECT_EQ(test::resave(bytes, [&](IZStream& s) { list.LoadFromStream(s); },
+  EXPECT_BYTES_EQ(test::resave(bytes, [&](IZStream& s) { list.LoadFromStream(s); },
                          [&](IZStream& s) { list.SaveToStream(s); }),
             bytes);
   ASSERT_EQ(list.GetCount(), 3);

@@ -105,7 +105,7 @@ TEST(ZelvoEventModel, RecordsRoundTripByteForByte) {
   };
   for (const Case& c : cases) {
     const int32_t nextID = game.ids->PeekID();
-    EXPECT_EQ(test::resave(c.record, c.load, c.save), c.record.vec()) << c.what;
+    EXPECT_BYTES_EQ(test::resave(c.record, c.load, c.save), c.record.vec()) << c.what;
     EXPECT_EQ(game.ids->PeekID(), nextID) << c.what;
   }
   EXPECT_EQ(l.GetByID(12)->GetCount(), 0);
@@ -125,7 +125,7 @@ TEST(ZelvoEventModel, AssignCopiesTheEvent) {
   copy.Add(std::make_shared<TZelvoActionModel>(1, &game));
   copy.Assign(source);
   EXPECT_EQ(copy.GetID(), 4);
-  EXPECT_EQ(saved(copy), saved(source));
+  EXPECT_BYTES_EQ(saved(copy), saved(source));
   EXPECT_NE(copy.GetItem(0), source.GetItem(0));
   EXPECT_EQ(copy.GetItem(1)->GetOrder(), game.shared);
 }
@@ -144,7 +144,7 @@ TEST(ZelvoEventPackageList, ReadingReplacesAndNonPositiveCountsEmpty) {
     l.LoadFromStream(empty);
     EXPECT_EQ(l.GetCount(), 0);
   }
-  EXPECT_EQ(saved(l), Bytes().i32(0).vec());
+  EXPECT_BYTES_EQ(saved(l), Bytes().i32(0).vec());
 }
 
 TEST(ZelvoEventModel, TruncationsAndHostileCountsLeaveTheTargetAsItWas) {
@@ -156,7 +156,7 @@ TEST(ZelvoEventModel, TruncationsAndHostileCountsLeaveTheTargetAsItWas) {
   const std::vector<uint8_t> before = saved(list);
   const int32_t nextID = game.ids->PeekID();
   auto unchanged = [&] {
-    EXPECT_EQ(saved(list), before);
+    EXPECT_BYTES_EQ(saved(list), before);
     EXPECT_EQ(game.ids->PeekID(), nextID);
   };
   test::expectEveryTruncationFails(Bytes().i32(1).raw(one), [&](IZStream& s) { list.LoadFromStream(s); }, unchanged);

@@ -20,7 +20,7 @@ std::vector<int32_t> fields(const IZelvoEventPositionModel& p) {
 TEST(ZelvoEventPositionModel, ANewPosition) {
   TZelvoEventPositionModel p(3);
   EXPECT_EQ(fields(p), (std::vector<int32_t>{0, 0, 0, -1, -1, 0}));
-  EXPECT_EQ(saved(p), Bytes().base(3, "ZMLObject3").i32(1).i32(0).i32(0).i32(0).i32(0).i32(-1).i32(-1).i32(0).vec());
+  EXPECT_BYTES_EQ(saved(p), Bytes().base(3, "ZMLObject3").i32(1).i32(0).i32(0).i32(0).i32(0).i32(-1).i32(-1).i32(0).vec());
 }
 
 TEST(ZelvoEventPositionModel, RecordVersions) {
@@ -48,7 +48,7 @@ TEST(ZelvoEventPositionModel, RecordVersions) {
     EXPECT_EQ(fields(p), c.fields) << c.what;
     EXPECT_EQ(p.GetID(), 8) << c.what;
     if (c.resavesExactly) {
-      EXPECT_EQ(out, record) << c.what;
+      EXPECT_BYTES_EQ(out, record) << c.what;
     }
   }
 }

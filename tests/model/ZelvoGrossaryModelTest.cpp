@@ -91,9 +91,9 @@ TEST_F(GrossaryFolder, FilesRoundTripByteForByte) {
     g.LoadFromFolder(folder("in"));
     fs::create_directories(dir_ / "out");
     g.SaveToFolder(folder("out"));
-    EXPECT_EQ(test::readFile(dir_ / "out" / "Capa.txt"), bytesOf(content)) << test::hex(bytesOf(content));
-    EXPECT_EQ(test::readFile(dir_ / "out" / "Battle.txt"), bytesOf(content + "x"));
-    EXPECT_EQ(test::readFile(dir_ / "out" / "Command.txt"), bytesOf("y" + content));
+    EXPECT_BYTES_EQ(test::readFile(dir_ / "out" / "Capa.txt"), bytesOf(content)) << test::hex(bytesOf(content));
+    EXPECT_BYTES_EQ(test::readFile(dir_ / "out" / "Battle.txt"), bytesOf(content + "x"));
+    EXPECT_BYTES_EQ(test::readFile(dir_ / "out" / "Command.txt"), bytesOf("y" + content));
   }
 }
 
@@ -114,9 +114,9 @@ TEST_F(GrossaryFolder, HandingBackTheSameTextKeepsTheFileAndAChangeWritesCrLf) {
   g.SetText(kGrossaryCapability, same.c_str());
   g.SetText(kGrossaryBattle, "Attack\nGuard");
   g.SaveToFolder(folder("in"));
-  EXPECT_EQ(test::readFile(dir_ / "in" / "Capa.txt"), bytesOf("HP\nMP"));
-  EXPECT_EQ(test::readFile(dir_ / "in" / "Battle.txt"), bytesOf("Attack\r\nGuard\r\n"));
-  EXPECT_EQ(test::readFile(dir_ / "in" / "Command.txt"), bytesOf(""));
+  EXPECT_BYTES_EQ(test::readFile(dir_ / "in" / "Capa.txt"), bytesOf("HP\nMP"));
+  EXPECT_BYTES_EQ(test::readFile(dir_ / "in" / "Battle.txt"), bytesOf("Attack\r\nGuard\r\n"));
+  EXPECT_BYTES_EQ(test::readFile(dir_ / "in" / "Command.txt"), bytesOf(""));
 }
 
 TEST_F(GrossaryFolder, AMissingFileLeavesItsList) {
@@ -161,8 +161,8 @@ TEST_F(GrossaryFolder, AFileThatCannotBeWrittenThrowsAfterTheEarlierOnes) {
   g.SetText(kGrossaryCapability, "new");
   g.SetText(kGrossaryCommand, "new too");
   EXPECT_THROW(g.SaveToFolder(folder("out")), EFileError);
-  EXPECT_EQ(test::readFile(dir_ / "out" / "Capa.txt"), bytesOf("new\r\n"));
-  EXPECT_EQ(test::readFile(dir_ / "out" / "Command.txt"), bytesOf("on disk"));
+  EXPECT_BYTES_EQ(test::readFile(dir_ / "out" / "Capa.txt"), bytesOf("new\r\n"));
+  EXPECT_BYTES_EQ(test::readFile(dir_ / "out" / "Command.txt"), bytesOf("on disk"));
 
   EXPECT_THROW(g.SaveToFolder(folder("missing")), EFileError);
 }

@@ -52,7 +52,7 @@ TEST(ZelvoJobModel, RecordStoresTheIDsAndTheEffectsNotTheReferences) {
   job.GetEffects()->SetValue(0, 7, -9);
   TZStream out("", TZStream::Memory);
   job.SaveToStream(out);
-  EXPECT_EQ(ReadAllBytes(out), Bytes().base(3, "\x8C\x95\x8E\x6D").i32(11).i32(12).i32(1).i32(2).zeros(24).i32(-9).vec());
+  EXPECT_BYTES_EQ(ReadAllBytes(out), Bytes().base(3, "\x8C\x95\x8E\x6D").i32(11).i32(12).i32(1).i32(2).zeros(24).i32(-9).vec());
 }
 
 TEST(ZelvoJobModel, ReadingKeepsTheEffectsTableAndDropsTheReferences) {
@@ -61,7 +61,7 @@ TEST(ZelvoJobModel, ReadingKeepsTheEffectsTableAndDropsTheReferences) {
   auto effects = job.GetEffects();
   job.SetLinkedModel1(std::make_shared<TZelvoModel>(40));
   job.SetLinkedModel2(std::make_shared<TZelvoModel>(50));
-  EXPECT_EQ(test::resave(record, [&](IZStream& s) { job.LoadFromStream(s); }, [&](IZStream& s) { job.SaveToStream(s); }),
+  EXPECT_BYTES_EQ(test::resave(record, [&](IZStream& s) { job.LoadFromStream(s); }, [&](IZStream& s) { job.SaveToStream(s); }),
             record);
   EXPECT_EQ(job.GetID(), 21);
   EXPECT_EQ(job.GetLinkedID1(), 4);
@@ -92,7 +92,7 @@ TEST(ZelvoJobModelList, ListKeepsIDsNamesAndFindsTheFirstMatch) {
   std::vector<uint8_t> file =
       Bytes().i32(3).base(8, "a").i32(1).i32(2).i32(0).base(9, "b").i32(3).i32(4).i32(0).base(8, "c").i32(5).i32(6).i32(0);
   TZelvoJobModelList list;
-  EXPECT_EQ(test::resave(file, [&](IZStream& s) { list.LoadFromStream(s); }, [&](IZStream& s) { list.SaveToStream(s); }),
+  EXPECT_BYTES_EQ(test::resave(file, [&](IZStream& s) { list.LoadFromStream(s); }, [&](IZStream& s) { list.SaveToStream(s); }),
             file);
   ASSERT_EQ(list.GetCount(), 3);
   EXPECT_EQ(list.FindByID(8), list.GetItem(0));

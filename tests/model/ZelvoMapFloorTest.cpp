@@ -57,7 +57,7 @@ Bytes pictureBytes(int32_t w, int32_t h, int32_t type, int32_t enabled, int32_t 
 TEST(MapCell, NewCellAndBothFormsHaveTheirBytes) {
   uint8_t out[kMapCellBytes];
   EncodeMapCell(TZelvoMapCell{}, out);
-  EXPECT_EQ(std::vector<uint8_t>(out, out + kMapCellBytes),
+  EXPECT_BYTES_EQ(std::vector<uint8_t>(out, out + kMapCellBytes),
             Bytes({0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0x7F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0,
                    0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F})
                 .vec());
@@ -293,10 +293,10 @@ TEST(MapPicture, RecordForms) {
   TZelvoMapPictureModel fresh(0);
   TZStream written("", TZStream::Memory);
   fresh.SaveToStream(written);
-  EXPECT_EQ(ReadAllBytes(written), pictureBytes(0, 0, 0, 0, -1).vec());
+  EXPECT_BYTES_EQ(ReadAllBytes(written), pictureBytes(0, 0, 0, 0, -1).vec());
   TZelvoMapPictureModel p(0);
   auto out = test::resave(v4, [&](IZStream& s) { p.LoadFromStream(s); }, [&](IZStream& s) { p.SaveToStream(s); });
-  EXPECT_EQ(out, v4.vec());
+  EXPECT_BYTES_EQ(out, v4.vec());
   p.SetImage(nullptr);
   EXPECT_EQ(p.GetImageID(), -1);
 }
@@ -407,7 +407,7 @@ TEST(MapModel, EveryRecordForm) {
     EXPECT_EQ(skipping.GetEventPositionList()->GetCount(), c.positions) << c.name;
   }
   TZelvoMapModel map(0, nullptr);
-  EXPECT_EQ(test::resave(current, [&](IZStream& s) { map.LoadFromStream(s); }, [&](IZStream& s) { map.SaveToStream(s); }),
+  EXPECT_BYTES_EQ(test::resave(current, [&](IZStream& s) { map.LoadFromStream(s); }, [&](IZStream& s) { map.SaveToStream(s); }),
             current.vec());
   TZelvoMapModel skipping(0, nullptr);
   TZStream in(current.vec(), "fixture");
@@ -459,14 +459,14 @@ TEST(EventPackageIDList, IDsAndLookups) {
   EXPECT_EQ(list.GetByID(5), nullptr);
   EXPECT_EQ(list.GetItem(0), nullptr);  // no data set
   Bytes rec = Bytes().i32(2).i32(7).i32(7);
-  EXPECT_EQ(test::resave(rec, [&](IZStream& s) { list.LoadFromStream(s); }, [&](IZStream& s) { list.SaveToStream(s); }), rec.vec());
+  EXPECT_BYTES_EQ(test::resave(rec, [&](IZStream& s) { list.LoadFromStream(s); }, [&](IZStream& s) { list.SaveToStream(s); }), rec.vec());
 }
 
 TEST(EventPositionList, RecordAndLinks) {
   TZelvoEventPositionList list;
   Bytes one = Bytes().base(5, "E").i32(1).i32(0).i32(16).i32(32).i32(0).i32(-1).i32(7).i32(2);
   Bytes rec = Bytes().i32(0).i32(0).i32(2).raw(one).raw(one);
-  EXPECT_EQ(test::resave(rec, [&](IZStream& s) { list.LoadFromStream(s); }, [&](IZStream& s) { list.SaveToStream(s); }), rec.vec());
+  EXPECT_BYTES_EQ(test::resave(rec, [&](IZStream& s) { list.LoadFromStream(s); }, [&](IZStream& s) { list.SaveToStream(s); }), rec.vec());
   EXPECT_EQ(list.GetItem(1)->GetX(), 16);
   EXPECT_THROW(list.GetItem(2), EIndexError);
   TZStream odd(Bytes().i32(1).i32(0).i32(2).vec(), "fixture");

@@ -207,7 +207,7 @@ TEST(MapTreeControl, TreeFileForms) {
       EXPECT_EQ(sink->texts[0], missing + kMissingFileSuffix);
       // The rest of the tree loaded, and the next save lists only what is there.
       tree.SaveToFolder(f.path);
-      EXPECT_EQ(f.bytes("tree.map"), Bytes(header(0, 77, 7, 7, 0)).i32(1).i32(4).vec());
+      EXPECT_BYTES_EQ(f.bytes("tree.map"), Bytes(header(0, 77, 7, 7, 0)).i32(1).i32(4).vec());
     } else {
       EXPECT_TRUE(sink->texts.empty()) << c.name;
     }
@@ -235,14 +235,14 @@ TEST(MapTreeControl, OnlyTheChangedTopLevelFileIsRewritten) {
   again.SetStartPosition(1, 2);
   again.SaveToFolder(f.path);
 
-  EXPECT_EQ(f.bytes("1.map"), one);
-  EXPECT_EQ(f.bytes("3.map"), three);
+  EXPECT_BYTES_EQ(f.bytes("1.map"), one);
+  EXPECT_BYTES_EQ(f.bytes("3.map"), three);
   EXPECT_EQ(fs::last_write_time(f.maps / "1.map"), old);
   EXPECT_EQ(fs::last_write_time(f.maps / "3.map"), old);
   EXPECT_NE(f.bytes("2.map"), two);
   EXPECT_NE(fs::last_write_time(f.maps / "2.map"), old);
-  EXPECT_EQ(f.bytes("tree.map"), Bytes(header(0, 200, 1, 2, 0)).i32(3).i32(1).i32(2).i32(3).vec());
-  EXPECT_EQ(f.bytes("MapChip.dat"), Bytes().i32(0).vec());
+  EXPECT_BYTES_EQ(f.bytes("tree.map"), Bytes(header(0, 200, 1, 2, 0)).i32(3).i32(1).i32(2).i32(3).vec());
+  EXPECT_BYTES_EQ(f.bytes("MapChip.dat"), Bytes().i32(0).vec());
   // The written subtree left memory; asking again reads the file just written.
   EXPECT_FALSE(sub->IsMapLoaded());
   EXPECT_EQ(sub->GetMap()->GetWidth(), 3);
@@ -263,8 +263,8 @@ TEST(MapTreeControl, AFailedSaveKeepsTheOldFiles) {
     FileFaults::failWriteNumber(failing);
     EXPECT_THROW(tree.SaveToFolder(f.path), EFileError) << failing;
     FileFaults::reset();
-    EXPECT_EQ(f.bytes("2.map"), two) << failing;
-    EXPECT_EQ(f.bytes("tree.map"), treeFile) << failing;
+    EXPECT_BYTES_EQ(f.bytes("2.map"), two) << failing;
+    EXPECT_BYTES_EQ(f.bytes("tree.map"), treeFile) << failing;
     EXPECT_TRUE(top->IsModified()) << "the change is still there to save";
   }
   for (const auto& entry : fs::directory_iterator(f.maps))
@@ -300,7 +300,7 @@ TEST(MapTreeControl, ACorruptMapFileFailsForThatMapAlone) {
     if (cut % 97 == 0) {
       tree.GetRootNode()->GetChild(0)->SetModified(true);
       tree.SaveToFolder(f.path);
-      EXPECT_EQ(f.bytes("2.map"), part) << "an unreadable file is not overwritten, cut " << cut;
+      EXPECT_BYTES_EQ(f.bytes("2.map"), part) << "an unreadable file is not overwritten, cut " << cut;
     }
   }
 }
@@ -367,7 +367,7 @@ TEST(MapTreeControl, AnUnreadableChipFileIsKept) {
   EXPECT_EQ(sink->texts.size(), 1u);
   EXPECT_EQ(tree.GetLoadWarnings(), sink->texts);
   tree.SaveToFolder(f.path);
-  EXPECT_EQ(f.bytes("MapChip.dat"), chips);
+  EXPECT_BYTES_EQ(f.bytes("MapChip.dat"), chips);
 }
 
 TEST(MapTreeControl, TheDefaultSinkWritesUtf8) {

@@ -20,11 +20,11 @@ TEST(ZelvoModel, DefaultNameCarriesTheID) {
 
 TEST(ZelvoModel, BaseRecordBytes) {
   TZelvoModel five(5);
-  EXPECT_EQ(saved(five), Bytes().i32(5).i32(10).text("ZMLObject5").u8(0).vec());
+  EXPECT_BYTES_EQ(saved(five), Bytes().i32(5).i32(10).text("ZMLObject5").u8(0).vec());
   EXPECT_EQ(saved(five).size(), 19u);
   TZelvoModel empty(7);
   empty.SetName("");
-  EXPECT_EQ(saved(empty), Bytes().i32(7).i32(0).u8(0).vec());
+  EXPECT_BYTES_EQ(saved(empty), Bytes().i32(7).i32(0).u8(0).vec());
 }
 
 TEST(ZelvoModel, SetNameIgnoresNull) {
@@ -37,7 +37,7 @@ TEST(ZelvoModel, SetNameIgnoresNull) {
 TEST(ZelvoModel, RoundTripsItsRecord) {
   std::vector<uint8_t> record = Bytes().base(42, "\x83\x5C\x83\x74\x83\x67");
   TZelvoModel m(-1);
-  EXPECT_EQ(test::resave(record, [&](IZStream& s) { m.LoadFromStream(s); }, [&](IZStream& s) { m.SaveToStream(s); }),
+  EXPECT_BYTES_EQ(test::resave(record, [&](IZStream& s) { m.LoadFromStream(s); }, [&](IZStream& s) { m.SaveToStream(s); }),
             record);
   EXPECT_EQ(m.GetID(), 42);
 }
@@ -48,7 +48,7 @@ TEST(ZelvoModel, ANameWithoutItsNulKeepsItsBytesAndGetsOneNulBack) {
   TZStream in(record, "fixture");
   m.LoadFromStream(in);
   EXPECT_EQ(m.GetNameBytes(), "ab");
-  EXPECT_EQ(saved(m), Bytes().base(3, "ab").vec());
+  EXPECT_BYTES_EQ(saved(m), Bytes().base(3, "ab").vec());
 }
 
 TEST(ZelvoModel, EveryTruncationIsAFormatErrorAndKeepsTheModel) {

@@ -29,7 +29,7 @@ TEST(ZelvoOrderModel, ANewOrder) {
   EXPECT_STREQ(order.GetText(), "");
   EXPECT_EQ(order.GetChildCount(), 0);
   EXPECT_EQ(order.GetParent(), nullptr);
-  EXPECT_EQ(saved(order), Bytes().base(4, kNewName).i32(150000).i32(0).vec());
+  EXPECT_BYTES_EQ(saved(order), Bytes().base(4, kNewName).i32(150000).i32(0).vec());
 }
 
 TEST(ZelvoOrderModel, EachTypeWritesItsOwnParameters) {
@@ -63,8 +63,8 @@ TEST(ZelvoOrderModel, EachTypeWritesItsOwnParameters) {
     order.SetFadeSteps(31);
     order.SetFadeColor(0x00FF8000);
     std::vector<uint8_t> record = Bytes().base(9, kNewName).i32(c.type).raw(c.params).i32(0);
-    EXPECT_EQ(saved(order), record) << c.type;
-    EXPECT_EQ(saved(*loaded(record)), record) << c.type;
+    EXPECT_BYTES_EQ(saved(order), record) << c.type;
+    EXPECT_BYTES_EQ(saved(*loaded(record)), record) << c.type;
   }
 }
 
@@ -89,7 +89,7 @@ TEST(ZelvoOrderModel, LoadingReadsOnlyTheParametersOfItsType) {
   changed.SetType(1010);
   changed.SetNumber(6);
   changed.SetValue(1);
-  EXPECT_EQ(saved(changed), Bytes().base(3, kNewName).i32(1010).i32(6).i32(1).i32(0).vec());
+  EXPECT_BYTES_EQ(saved(changed), Bytes().base(3, kNewName).i32(1010).i32(6).i32(1).i32(0).vec());
   EXPECT_STREQ(loaded(saved(changed))->GetText(), "");
   EXPECT_STREQ(changed.GetText(), "abc");
 
@@ -106,7 +106,7 @@ TEST(ZelvoOrderModel, TextArraysRoundTripExactly) {
                             Bytes().i32(5).text("ab").u8(0).text("cd"), Bytes().i32(5).text("\x83\x5C\x82\xA0").u8(0)}) {
     std::vector<uint8_t> record = Bytes().base(2, "x").i32(2).raw(text).i32(0);
     auto order = loaded(record);
-    EXPECT_EQ(saved(*order), record) << test::hex(text);
+    EXPECT_BYTES_EQ(saved(*order), record) << test::hex(text);
   }
   EXPECT_STREQ(loaded(Bytes().base(2, "x").i32(2).i32(2).text("ab").i32(0))->GetText(), "ab");
   TZelvoOrderModel order(1);
@@ -239,21 +239,21 @@ TEST(ZelvoOrderModel, AThreeLevelTreeRoundTripsAndCopies) {
                                     .base(11, kNewName).i32(1012).i32(3).i32(-4).i32(0)
                                     .base(12, kNewName).i32(5100).i32(16).i32(0).i32(0)
                                     .base(20, "B").i32(4000).i32(8).i32(0).i32(0).i32(0).i32(0).i32(0);
-  EXPECT_EQ(saved(*t.root), record);
+  EXPECT_BYTES_EQ(saved(*t.root), record);
   auto back = loaded(record);
-  EXPECT_EQ(saved(*back), record);
+  EXPECT_BYTES_EQ(saved(*back), record);
   EXPECT_EQ(walk(back), (std::vector<int32_t>{10, 11, 12, 20}));
   EXPECT_EQ(back->GetChild(0)->GetChild(1)->GetParent(), back->GetChild(0));
 
   auto copy = std::make_shared<TZelvoOrderModel>(50);
   copy->Assign(*t.root);
-  EXPECT_EQ(saved(*copy), record);
+  EXPECT_BYTES_EQ(saved(*copy), record);
   auto kept = std::make_shared<TZelvoOrderModel>(50);
   kept->AssignKeepID(*t.root);
   EXPECT_EQ(kept->GetID(), 50);
   std::vector<uint8_t> keptRecord = record;
   keptRecord[0] = 50;
-  EXPECT_EQ(saved(*kept), keptRecord);
+  EXPECT_BYTES_EQ(saved(*kept), keptRecord);
   EXPECT_EQ(kept->GetChild(0)->GetID(), 10);
   EXPECT_EQ(kept->GetChild(0)->GetParent(), kept);
 }
@@ -275,7 +275,7 @@ TEST(ZelvoOrderModel, TruncationsAndHostileCountsLeaveTheOrderAsItWas) {
   auto target = std::make_shared<TZelvoOrderModel>(77);
   TZelvoOrderModel::CreateChild(78, target);
   auto unchanged = [&] {
-    EXPECT_EQ(saved(*target), Bytes().base(77, kNewName).i32(150000).i32(1).base(78, kNewName).i32(150000).i32(0).vec());
+    EXPECT_BYTES_EQ(saved(*target), Bytes().base(77, kNewName).i32(150000).i32(1).base(78, kNewName).i32(150000).i32(0).vec());
   };
   test::expectEveryTruncationFails(record, [&](IZStream& s) { target->LoadFromStream(s); }, unchanged);
 

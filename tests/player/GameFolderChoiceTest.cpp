@@ -92,7 +92,7 @@ TEST(GameFolderChoice, LeavesTheFolderAsItWas) {
   const test::Bytes bytes = stored("Quest\\");
   test::writeFile(base / "Editor" / "GamePath.dat", bytes);
   ChooseGameFolder(base.path());
-  EXPECT_EQ(test::readFile(base / "Editor" / "GamePath.dat"), bytes.vec());
+  EXPECT_BYTES_EQ(test::readFile(base / "Editor" / "GamePath.dat"), bytes.vec());
   int entries = 0;
   for (const auto& e : fs::recursive_directory_iterator(base.path())) entries += e.exists();
   EXPECT_EQ(entries, 2) << "only Editor and its file";

@@ -65,10 +65,10 @@ TEST(ZCGameModel, SavedBlockLayout) {
   EXPECT_EQ(block[0], 1);
   EXPECT_EQ(block[1], 0);
   EXPECT_EQ(block[100000], 1);
-  EXPECT_EQ(std::vector<uint8_t>(block.begin() + 100001, block.begin() + 100004), (std::vector<uint8_t>{0, 0, 0}));
-  EXPECT_EQ(std::vector<uint8_t>(block.begin() + 100004, block.begin() + 100012),
+  EXPECT_BYTES_EQ(std::vector<uint8_t>(block.begin() + 100001, block.begin() + 100004), (std::vector<uint8_t>{0, 0, 0}));
+  EXPECT_BYTES_EQ(std::vector<uint8_t>(block.begin() + 100004, block.begin() + 100012),
             (test::Bytes().i32(0x01020304).i32(-2).vec()));
-  EXPECT_EQ(std::vector<uint8_t>(block.end() - 4, block.end()), test::Bytes().i32(7).vec());
+  EXPECT_BYTES_EQ(std::vector<uint8_t>(block.end() - 4, block.end()), test::Bytes().i32(7).vec());
 }
 
 TEST(ZCGameModel, LoadTakesTheBlockAndIgnoresPadding) {
@@ -91,7 +91,7 @@ TEST(ZCGameModel, LoadTakesTheBlockAndIgnoresPadding) {
   model.SaveToStream(again);
   std::vector<uint8_t> expected = block;
   expected[100001] = expected[100002] = 0;
-  EXPECT_EQ(ReadAllBytes(again), expected);
+  EXPECT_BYTES_EQ(ReadAllBytes(again), expected);
 }
 
 TEST(ZCGameModel, ShortReadLeavesTheRest) {

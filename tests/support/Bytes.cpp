@@ -1,5 +1,7 @@
 #include "support/Bytes.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -52,6 +54,41 @@ std::string hex(const std::vector<uint8_t>& bytes) {
     s += digits[bytes[i] & 15];
   }
   return s;
+}
+
+namespace {
+
+// Bytes shown on each side of the first difference.
+constexpr size_t kContext = 8;
+
+// The bytes of one side from `from` up to `to` (clipped to its length), the one at `at` in brackets.
+std::string around(const std::vector<uint8_t>& bytes, size_t from, size_t to, size_t at) {
+  std::string s = from > 0 ? "... " : "";
+  for (size_t i = from; i < std::min(to, bytes.size()); ++i) {
+    char cell[8];
+    std::snprintf(cell, sizeof cell, i == at ? "[%02X] " : "%02X ", bytes[i]);
+    s += cell;
+  }
+  if (at >= bytes.size()) s += "[end]";
+  else if (to < bytes.size()) s += "...";
+  return s;
+}
+
+}  // namespace
+
+testing::AssertionResult BytesEqual(const char* leftText, const char* rightText, const std::vector<uint8_t>& left,
+                                    const std::vector<uint8_t>& right) {
+  const auto [l, r] = std::mismatch(left.begin(), left.end(), right.begin(), right.end());
+  if (l == left.end() && r == right.end()) return testing::AssertionSuccess();
+  const size_t at = static_cast<size_t>(l - left.begin());
+  const size_t from = at > kContext ? at - kContext : 0;
+  const size_t to = at + kContext + 1;
+  char offset[48];
+  std::snprintf(offset, sizeof offset, "%zu (0x%zX)", at, at);
+  return testing::AssertionFailure() << leftText << " and " << rightText << " differ first at offset " << offset
+                                     << "; lengths " << left.size() << " and " << right.size() << "\n  "
+                                     << leftText << ": " << around(left, from, to, at) << "\n  " << rightText
+                                     << ": " << around(right, from, to, at);
 }
 
 }  // namespace zelvo::test

@@ -1,5 +1,8 @@
 #pragma once
-// Building byte fixtures in tests: little-endian int32s, CP932 texts and raw bytes in order.
+// Building byte fixtures in tests: little-endian int32s, CP932 texts and raw bytes in order; and
+// comparing byte sequences so that a failure shows where they part, not both sequences whole.
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -32,4 +35,12 @@ std::vector<uint8_t> readFile(const std::filesystem::path& p);
 void writeFile(const std::filesystem::path& p, const std::vector<uint8_t>& bytes);
 std::string hex(const std::vector<uint8_t>& bytes);
 
+// For EXPECT_PRED_FORMAT2: equal, or a failure giving the first offset where the two differ, both
+// lengths, and the bytes around that offset in hex.
+testing::AssertionResult BytesEqual(const char* leftText, const char* rightText, const std::vector<uint8_t>& left,
+                                    const std::vector<uint8_t>& right);
+
 }  // namespace zelvo::test
+
+#define EXPECT_BYTES_EQ(a, b) EXPECT_PRED_FORMAT2(::zelvo::test::BytesEqual, a, b)
+#define ASSERT_BYTES_EQ(a, b) ASSERT_PRED_FORMAT2(::zelvo::test::BytesEqual, a, b)

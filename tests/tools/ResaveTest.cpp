@@ -85,7 +85,7 @@ TEST_F(Resave, AWriteThatFailsAnywhereLeavesTheDestinationAsItWas) {
     FileFaults::reset();
     EXPECT_GT(failing, 20);  // the plain copies and the data set's files were all tried
     EXPECT_EQ(contentOf(dest / "Graphics"), contentOf(source() / "Graphics"));
-    EXPECT_EQ(test::readFile(dest / "Data" / "Party.Dat"), test::readFile(source() / "Data" / "Party.Dat"));
+    EXPECT_BYTES_EQ(test::readFile(dest / "Data" / "Party.Dat"), test::readFile(source() / "Data" / "Party.Dat"));
   }
 }
 
@@ -101,7 +101,7 @@ TEST_F(Resave, AnUnreadableMapFileIsCopiedUnchangedAndReported) {
   ASSERT_EQ(warnings.size(), 1u);
   EXPECT_EQ(warnings[0].rfind((source() / "Maps" / corrupt).string(), 0), 0u) << warnings[0];
   EXPECT_EQ(warnings[0].find('\\'), std::string::npos) << warnings[0];
-  EXPECT_EQ(test::readFile(dir_ / "Out" / "Maps" / corrupt), bytes);
+  EXPECT_BYTES_EQ(test::readFile(dir_ / "Out" / "Maps" / corrupt), bytes);
 }
 
 }  // namespace

@@ -31,13 +31,13 @@ TEST(SkinPictures, TheGeneratedFolderIsAValidSkin) {
   writeDefaultSkin(base / "Skin" / "Default");
   EXPECT_TRUE(ZESkinSettings(base.path()).IsValidSkin("Skin\\Default\\"));
   for (const SkinFile& file : defaultSkinFiles())
-    EXPECT_EQ(test::readFile(base / "Skin" / "Default" / file.name), file.bytes) << file.name;
+    EXPECT_BYTES_EQ(test::readFile(base / "Skin" / "Default" / file.name), file.bytes) << file.name;
 }
 
 TEST(SkinPictures, SameBytesOnEveryRun) {
   const std::vector<SkinFile> first = defaultSkinFiles(), second = defaultSkinFiles();
   ASSERT_EQ(first.size(), second.size());
-  for (size_t i = 0; i < first.size(); ++i) EXPECT_EQ(first[i].bytes, second[i].bytes) << first[i].name;
+  for (size_t i = 0; i < first.size(); ++i) EXPECT_BYTES_EQ(first[i].bytes, second[i].bytes) << first[i].name;
 }
 
 TEST(SkinPictures, PicturesReadBackAtTheirSizes) {

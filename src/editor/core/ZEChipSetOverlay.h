@@ -40,7 +40,7 @@ class TZEChipSetOverlay {
   // other height.
   static uint32_t HeightColor(int32_t height);
 
-  // composed := the picture on an opaque black area of width x height pixels (cut where it is
+  // composed becomes the picture on an opaque black area of width x height pixels (cut where it is
   // larger), then the overlays of views over every chip of the set inside that area.
   static void Compose(TBitmap32& composed, const TBitmap32& picture, int32_t width, int32_t height,
                       const IZelvoMapChipSetModel* chipSet, uint32_t views, const TZEChipSetSkin& skin);

@@ -52,7 +52,7 @@ bool TZEChipSetPropertyControl::ChoosePicture(const IZETreeNode* node) {
 bool TZEChipSetPropertyControl::GetSize() {
   const TBitmap32 picture = TZEChipSetSkin::LoadPicture(GamePathPrefix() + "Graphics\\" + fileName_);
   if (picture.Width() == 0 || picture.Height() == 0) {
-    ShowMessage("ファイルが見つかりません・・・", {}, MessageKind::Warning, {MessageAnswer::Ok});
+    AskInstalled("ファイルが見つかりません・・・", {}, MessageKind::Warning, {MessageAnswer::Ok});
     return false;
   }
   SetWidthText(std::to_string(picture.Width() / kChip));

@@ -26,8 +26,8 @@ void TZEDetailPanel::WriteBack() {
 }
 
 bool TZEDetailPanel::ConfirmDelete() {
-  return ShowMessage("削除しても構いませんか？", {}, MessageKind::Question,
-                     {MessageAnswer::Ok, MessageAnswer::Cancel}) == MessageAnswer::Ok;
+  return AskInstalled("削除しても構いませんか？", {}, MessageKind::Question,
+                      {MessageAnswer::Ok, MessageAnswer::Cancel}) == MessageAnswer::Ok;
 }
 
 namespace {

@@ -174,7 +174,7 @@ bool TZEMapEditor::PenOnChipSet() const { return penOn_ && chipSet_ && pen_.Chip
 bool TZEMapEditor::AddUndo(const TEtcUndoKeys& keys) {
   EndEdit();
   if (!undo_->Record(keys)) {
-    ShowMessage(kUndoRefused, {}, MessageKind::Warning, {MessageAnswer::Ok});
+    AskInstalled(kUndoRefused, {}, MessageKind::Warning, {MessageAnswer::Ok});
     return false;
   }
   return true;
@@ -192,7 +192,7 @@ bool TZEMapEditor::Swapped(bool undo) {
     return undo ? undo_->Undo() : undo_->Redo();
   } catch (const std::bad_alloc&) {
     // The step that would undo the swap cannot be had: nothing is restored, the history stays.
-    ShowMessage(kUndoRefused, {}, MessageKind::Warning, {MessageAnswer::Ok});
+    AskInstalled(kUndoRefused, {}, MessageKind::Warning, {MessageAnswer::Ok});
     return false;
   }
 }

@@ -121,8 +121,8 @@ class TZEMapEditor {
   // Marks the top-level node of the current map modified, so the next save writes it.
   void MarkMapModified();
 
-  // Pen := that chip of the palette's chip set, pen on. Nothing without a chip set or for a chip
-  // outside it.
+  // The pen becomes that chip of the palette's chip set, pen on. Nothing without a chip set or for
+  // a chip outside it.
   void PickChip(int32_t column, int32_t row);
   // Takes the pen (mode 0) or the value (modes 1, 2, 3, 5) from a cell; pen on. Nothing outside
   // the layer.

@@ -33,16 +33,16 @@ void TZEMaterialPanel::Refresh() {
   if (first && first->SyncWithFolder(folder(), folder(), api.get(), kPictureKind, newCount, missingCount)) {
     char text[128];
     std::snprintf(text, sizeof text, "新規素材%d個、迷子素材%d個が見つかりました", newCount, missingCount);
-    ShowMessage(text, {}, MessageKind::Information);
+    AskInstalled(text, {}, MessageKind::Information);
   } else {
-    ShowMessage("更新した素材はありません。", {}, MessageKind::Information);
+    AskInstalled("更新した素材はありません。", {}, MessageKind::Information);
   }
   setTreeDesigner(designer_);
 }
 
 void TZEMaterialPanel::AddPictureMaterial() {
-  ShowMessage("現在外部ファイルの追加機能を停止しています\nGraphicsフォルダに画像を入れて更新ボタンを押してください。", {},
-              MessageKind::Information);
+  AskInstalled("現在外部ファイルの追加機能を停止しています\nGraphicsフォルダに画像を入れて更新ボタンを押してください。", {},
+               MessageKind::Information);
 }
 
 void TZEMaterialPanel::SelectMaterial(IZETreeNode* node) {

@@ -44,7 +44,7 @@ class TZEOrdersMapPicking {
   // The layers' names (CP932) in layer order, and the one of FloorID (-1 when none).
   std::vector<std::string> LayerNames() const;
   int32_t SelectedLayer() const;
-  // FloorID := the ID of layer index; other indexes do nothing.
+  // Sets FloorID to the ID of layer index; other indexes do nothing.
   bool SelectLayer(int32_t index);
 
   // A whole number with 0 < value < 128 becomes the grid size; anything else is ignored.

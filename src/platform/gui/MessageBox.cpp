@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <algorithm>
+#include <utility>
 
 namespace zelvo {
 
@@ -48,6 +49,14 @@ bool somebodyCanAnswer() {
   return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
 }
 
+MessageAnswer firstButton(const MessageBoxRequest& request) {
+  return request.buttons.empty() ? MessageAnswer::Ok : request.buttons.front();
+}
+
+MessageAnswer showOnScreen(const MessageBoxRequest& request) {
+  return somebodyCanAnswer() ? showWithQt(request) : firstButton(request);
+}
+
 }  // namespace
 
 std::string DisplayText(std::string utf8) {
@@ -57,9 +66,7 @@ std::string DisplayText(std::string utf8) {
 }
 
 MessageAnswer ShowMessage(const MessageBoxRequest& request) {
-  if (installed) return installed->show(request);
-  if (!somebodyCanAnswer()) return request.buttons.empty() ? MessageAnswer::Ok : request.buttons.front();
-  return showWithQt(request);
+  return installed ? installed->show(request) : showOnScreen(request);
 }
 
 bool CanShowMessages() { return installed != nullptr || somebodyCanAnswer(); }
@@ -69,9 +76,20 @@ MessageAnswer ShowMessage(const std::string& text, const std::string& caption, M
   return ShowMessage(MessageBoxRequest{text, caption, kind, std::move(buttons)});
 }
 
-MessageBoxRecorder::MessageBoxRecorder() : previous_(installed) { installed = this; }
+MessageAnswer AskInstalled(const MessageBoxRequest& request) {
+  return installed ? installed->show(request) : firstButton(request);
+}
 
-MessageBoxRecorder::~MessageBoxRecorder() { installed = previous_; }
+MessageAnswer AskInstalled(const std::string& text, const std::string& caption, MessageKind kind,
+                           std::vector<MessageAnswer> buttons) {
+  return AskInstalled(MessageBoxRequest{text, caption, kind, std::move(buttons)});
+}
+
+InstalledMessageBoxService::InstalledMessageBoxService() : previous_(installed) { installed = this; }
+
+InstalledMessageBoxService::~InstalledMessageBoxService() { installed = previous_; }
+
+MessageAnswer ScreenMessageBoxes::show(const MessageBoxRequest& request) { return showOnScreen(request); }
 
 MessageAnswer MessageBoxRecorder::show(const MessageBoxRequest& request) {
   shown.push_back(request);
@@ -80,7 +98,7 @@ MessageAnswer MessageBoxRecorder::show(const MessageBoxRequest& request) {
     answers.pop_front();
     return a;
   }
-  return request.buttons.empty() ? MessageAnswer::Ok : request.buttons.front();
+  return firstButton(request);
 }
 
 }  // namespace zelvo

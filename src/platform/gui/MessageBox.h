@@ -1,6 +1,7 @@
 #pragma once
 // The one way both programs show a message box. Tests install a MessageBoxRecorder, which answers
-// from a script and keeps every request, so no test needs a display.
+// from a script and keeps every request, so no test needs a display. Code that holds no widgets
+// (the editor's rules) asks through AskInstalled, and the program installs the real boxes.
 
 #include <deque>
 #include <string>
@@ -39,22 +40,39 @@ MessageAnswer ShowMessage(const std::string& text, const std::string& caption = 
                           MessageKind kind = MessageKind::Information,
                           std::vector<MessageAnswer> buttons = {MessageAnswer::Ok});
 
-// Installs itself for its lifetime; the one it replaced comes back when it goes.
-class MessageBoxRecorder : public MessageBoxService {
- public:
-  MessageBoxRecorder();
-  ~MessageBoxRecorder() override;
-  MessageBoxRecorder(const MessageBoxRecorder&) = delete;
-  MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+// Asks through the installed service only, never opening a box itself; with none installed the
+// request's first button answers.
+MessageAnswer AskInstalled(const MessageBoxRequest& request);
+MessageAnswer AskInstalled(const std::string& text, const std::string& caption = {},
+                           MessageKind kind = MessageKind::Information,
+                           std::vector<MessageAnswer> buttons = {MessageAnswer::Ok});
 
+// A service that installs itself for its lifetime; the one it replaced comes back when it goes.
+class InstalledMessageBoxService : public MessageBoxService {
+ public:
+  InstalledMessageBoxService();
+  ~InstalledMessageBoxService() override;
+  InstalledMessageBoxService(const InstalledMessageBoxService&) = delete;
+  InstalledMessageBoxService& operator=(const InstalledMessageBoxService&) = delete;
+
+ private:
+  MessageBoxService* previous_;
+};
+
+// The real boxes, as ShowMessage shows them with no service installed. The editor installs one at
+// start, so what its rules ask reaches the user.
+class ScreenMessageBoxes : public InstalledMessageBoxService {
+ public:
+  MessageAnswer show(const MessageBoxRequest& request) override;
+};
+
+class MessageBoxRecorder : public InstalledMessageBoxService {
+ public:
   // Answers given in order; when none is left, the request's first button.
   std::deque<MessageAnswer> answers;
   std::vector<MessageBoxRequest> shown;
 
   MessageAnswer show(const MessageBoxRequest& request) override;
-
- private:
-  MessageBoxService* previous_;
 };
 
 }  // namespace zelvo

@@ -80,16 +80,26 @@ TEST_F(DAnimePanelTest, DirectionEightHasNoToggleAndKeepsItsValue) {
   EXPECT_EQ(u8(top(tree, 0)->GetCaption()), "新名");
 }
 
-TEST_F(DAnimePanelTest, NewAndDelete) {
+TEST_F(DAnimePanelTest, NewAndDeleteAskingFirst) {
   panel.Refill();
   panel.NewModel();
   ASSERT_EQ(api->GetDAnimationList()->GetCount(), 3);
   EXPECT_EQ(u8(panel.fields.name), "新規方向付きアニメ");
-  boxes.answers = {MessageAnswer::Ok};
-  ASSERT_TRUE(panel.DeleteSelected());
-  EXPECT_EQ(api->GetDAnimationList()->GetCount(), 2);
-  EXPECT_EQ(tree.GetTopLevelCount(), 2);
-  EXPECT_EQ(boxes.shown.size(), 1u);
+  struct Case {
+    MessageAnswer answer;
+    int32_t left;
+  };
+  for (const Case& c : {Case{MessageAnswer::Cancel, 3}, Case{MessageAnswer::Ok, 2}}) {
+    SCOPED_TRACE(c.left);
+    boxes.shown.clear();
+    boxes.answers = {c.answer};
+    select(top(tree, 2));
+    EXPECT_EQ(panel.DeleteSelected(), c.answer == MessageAnswer::Ok);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "削除しても構いませんか？");
+    EXPECT_EQ(api->GetDAnimationList()->GetCount(), c.left);
+    EXPECT_EQ(tree.GetTopLevelCount(), c.left);
+  }
 }
 
 TEST(DAnimePanelPreview, CopiesTheFieldSizeOfTheReference) {

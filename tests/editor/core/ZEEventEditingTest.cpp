@@ -8,6 +8,7 @@
 #include "model/ZelvoEventModel.h"
 #include "model/ZelvoMaterialModel.h"
 #include "platform/core/Cp932.h"
+#include "support/Bytes.h"
 #include "support/ModelTesting.h"
 #include "support/TestGameData.h"
 
@@ -85,8 +86,8 @@ TEST_F(EventEditingTest, CancelledEditLeavesTheEventByteIdentical) {
   editing.LinkTo(api->sharedOrders->GetChild(0));
   editing.Release();
 
-  EXPECT_EQ(test::saved(*source), before);
-  EXPECT_EQ(test::saved(*api->sharedOrders), sharedBefore);
+  EXPECT_BYTES_EQ(test::saved(*source), before);
+  EXPECT_BYTES_EQ(test::saved(*api->sharedOrders), sharedBefore);
   EXPECT_EQ(source->GetItem(0)->GetOrder()->GetChildCount(), 1);
 }
 
@@ -213,8 +214,8 @@ TEST_F(EventEditingTest, CancelPutsTheSharedListsBackWhateverWasSharedUnsharedOr
     ASSERT_TRUE(editing.EditEvent(source));
     c.edit(editing, *api->sharedOrders);
     editing.Cancel();
-    EXPECT_EQ(test::saved(*api->sharedOrders), sharedBefore) << c.name;
-    EXPECT_EQ(test::saved(*source), eventBefore) << c.name;
+    EXPECT_BYTES_EQ(test::saved(*api->sharedOrders), sharedBefore) << c.name;
+    EXPECT_BYTES_EQ(test::saved(*source), eventBefore) << c.name;
     ASSERT_EQ(api->sharedOrders->GetChildCount(), int32_t(lists.size())) << c.name;
     for (size_t i = 0; i < lists.size(); ++i) EXPECT_EQ(api->sharedOrders->GetChild(int32_t(i)), lists[i]) << c.name;
     EXPECT_EQ(source->GetItem(1)->GetOrder(), lists.back()) << c.name << ": the linked action keeps its list";
@@ -359,7 +360,7 @@ TEST_F(EventEditingTest, SharedListsAreEditedOnACopy) {
   EXPECT_FALSE(editing.Share());
   editing.SetName(sj("改名"));
   editing.WorkingOrder()->DeleteChild(0);
-  EXPECT_EQ(test::saved(*list), before);
+  EXPECT_BYTES_EQ(test::saved(*list), before);
 
   ASSERT_TRUE(editing.Commit());
   EXPECT_EQ(u8(list->GetName()), "改名");

@@ -5,6 +5,7 @@
 #include "ZEMapEditorFixture.h"
 #include "ZEMapEditorHostRecorder.h"
 #include "editor/core/ZEUndoControl.h"
+#include "support/Bytes.h"
 
 namespace zelvo::test {
 namespace {
@@ -135,7 +136,7 @@ TEST_F(LayerListTest, DeletingFloorZeroKeepsIndexZeroAndUndoBringsItBackWhole) {
   EXPECT_EQ(step.GetKey(5), 0);
   f.editor.Undo();
   EXPECT_EQ(Names(), (std::vector<std::string>{"A", "B", "C"}));
-  EXPECT_EQ(f.Bytes(0), before);
+  EXPECT_BYTES_EQ(f.Bytes(0), before);
   f.editor.Redo();
   EXPECT_EQ(Names(), (std::vector<std::string>{"B", "C"}));
 }

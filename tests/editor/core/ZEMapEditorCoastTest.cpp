@@ -2,6 +2,7 @@
 #include <set>
 
 #include "editor/core/ZEMapEditorFixture.h"
+#include "support/Bytes.h"
 
 namespace zelvo::test {
 namespace {
@@ -119,7 +120,7 @@ TEST(ZEMapEditorCoast, FixCoastCellLeavesOtherCellsAndFieldsAlone) {
     f.Draw({"...", std::string(".") + c.cell + ".", "..."});
     auto before = f.Bytes();
     f.editor.FixCoastCell(1, 1);
-    EXPECT_EQ(f.Bytes(), before) << c.name;
+    EXPECT_BYTES_EQ(f.Bytes(), before) << c.name;
   }
   EditorFixture f;
   TZelvoMapCell cell = EditorFixture::Chip(kCoastSet, 0, 0);

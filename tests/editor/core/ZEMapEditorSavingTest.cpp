@@ -8,6 +8,7 @@
 #include "model/ZStream.h"
 #include "model/ZelvoEventPositionList.h"
 #include "model/ZelvoEventPositionModel.h"
+#include "support/Bytes.h"
 #include "support/TempDir.h"
 
 namespace zelvo::test {
@@ -123,7 +124,7 @@ TEST(ZEMapEditorSaving, EveryChangeToAMapIsInTheNextSave) {
     fresh.LoadFromFolder(folder);
     auto loaded = fresh.GetRootNode()->FindNode(kMapID);
     ASSERT_NE(loaded, nullptr) << c.name;
-    EXPECT_EQ(recordOf(*loaded), changed) << c.name;
+    EXPECT_BYTES_EQ(recordOf(*loaded), changed) << c.name;
   }
 }
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "editor/core/ZEMapEditorFixture.h"
+#include "support/Bytes.h"
 
 namespace zelvo::test {
 namespace {
@@ -38,7 +39,7 @@ TEST(ZEMapEditorState, StartsEmpty) {
   EXPECT_EQ(editor.GetAnchorY(), 0);
   uint8_t pen[kMapCellBytes];
   EncodeMapCell(editor.GetPen(), pen);
-  EXPECT_EQ(std::vector<uint8_t>(pen, pen + kMapCellBytes), std::vector<uint8_t>(kMapCellBytes, 0));
+  EXPECT_BYTES_EQ(std::vector<uint8_t>(pen, pen + kMapCellBytes), std::vector<uint8_t>(kMapCellBytes, 0));
   EXPECT_EQ(editor.CopySize(), (ZelvoCommonTypes::TPoint{0, 0}));
   EXPECT_EQ(editor.GetUndoControl().GetBudget(), 10'000'000);
   EXPECT_EQ(editor.GetCurrentLayer(), nullptr);
@@ -69,7 +70,7 @@ TEST(ZEMapEditorState, WithoutANodeOrALayerNothingIsTouched) {
   f.editor.Plot(0, 0, false);
   f.editor.FloodFill(0, 0, false);
   f.editor.SetMap(f.node);
-  EXPECT_EQ(f.Bytes(), before);
+  EXPECT_BYTES_EQ(f.Bytes(), before);
   EXPECT_EQ(f.editor.CopySize(), (ZelvoCommonTypes::TPoint{0, 0}));
 }
 
@@ -253,7 +254,7 @@ TEST(ZEMapEditorPlot, ViewModesAndCellsOutsideTheLayerChangeNothing) {
     f.editor.Plot(x, y, false);
     f.editor.FloodFill(x, y, false);
   }
-  EXPECT_EQ(f.Bytes(), before);
+  EXPECT_BYTES_EQ(f.Bytes(), before);
 }
 
 // ---- lines and rectangles ----
@@ -414,7 +415,7 @@ TEST(ZEMapEditorRect, FilledCoastRectangleGivesTheSameCellsAsPlottingEachCell) {
       for (int32_t y = 2; y <= 5; ++y)
         for (int32_t x = 2; x <= 6; ++x) cells.insert({x, y});
       plotAll(reference, cells, shift);
-      EXPECT_EQ(f.Bytes(), reference.Bytes()) << "shift " << shift << " pen " << penOn;
+      EXPECT_BYTES_EQ(f.Bytes(), reference.Bytes()) << "shift " << shift << " pen " << penOn;
     }
   }
 }
@@ -430,7 +431,7 @@ TEST(ZEMapEditorFill, ChipModeFillsTheFourConnectedAreaOfTheSeedsChip) {
   }
   f.editor.FloodFill(0, 2, true);
   plotAll(reference, {{2, 0}, {3, 0}, {2, 1}, {0, 2}, {1, 2}, {2, 2}}, false);
-  EXPECT_EQ(f.Bytes(), reference.Bytes());
+  EXPECT_BYTES_EQ(f.Bytes(), reference.Bytes());
   EXPECT_EQ(f.At(4, 2), EditorFixture::Chip(kCoastSet, 9, 1)) << "diagonal neighbours are not part of the area";
   EXPECT_EQ(f.At(3, 1).ChipSetID, kCoastSet) << "another chip of the same set is not part of the area";
   EXPECT_EQ(f.At(0, 2).Flags, 0) << "a fill never marks cells as placed by hand";
@@ -455,7 +456,7 @@ TEST(ZEMapEditorFill, FillOverACoastAreaTakesEveryPieceOfItsSet) {
     Cells area = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {0, 1}, {1, 1}, {2, 1}, {3, 1}, {0, 2}, {1, 2}, {2, 2}, {3, 2}, {0, 3}};
     f.editor.FloodFill(2, 2, false);
     plotAll(reference, area, false);
-    EXPECT_EQ(f.Bytes(), reference.Bytes()) << c.name;
+    EXPECT_BYTES_EQ(f.Bytes(), reference.Bytes()) << c.name;
     EXPECT_EQ(f.At(5, 1).ChipSetID, kOtherCoastSet) << c.name;
   }
 }
@@ -486,7 +487,7 @@ TEST(ZEMapEditorFill, WhenNothingWouldChangeTheFillDoesNothing) {
     f.editor.SetValue(c.value);
     auto before = f.Bytes();
     f.editor.FloodFill(c.penSet == kCoastSet ? 2 : 0, 0, c.shift);
-    EXPECT_EQ(f.Bytes(), before) << c.name;
+    EXPECT_BYTES_EQ(f.Bytes(), before) << c.name;
   }
 }
 
@@ -528,7 +529,7 @@ TEST(ZEMapEditorFill, TheEraserFillsTooWhenTheAreaHoldsThePensChip) {
   for (int32_t x = 0; x < 3; ++x) EXPECT_EQ(f.At(x, 1).ChipSetID, 0);
   auto before = f.Bytes();
   f.editor.FloodFill(1, 1, false);
-  EXPECT_EQ(f.Bytes(), before) << "an erased area is not erased again";
+  EXPECT_BYTES_EQ(f.Bytes(), before) << "an erased area is not erased again";
 }
 
 TEST(ZEMapEditorFill, ALoopingMapIsNotFilledAcrossItsEdges) {
@@ -607,13 +608,13 @@ TEST(ZEMapEditorCopy, ClearAndOversizedCopies) {
   EXPECT_EQ(f.editor.CopySize(), (ZelvoCommonTypes::TPoint{0, 0}));
   auto before = f.Bytes();
   f.editor.PasteRegion(0, 0);
-  EXPECT_EQ(f.Bytes(), before);
+  EXPECT_BYTES_EQ(f.Bytes(), before);
   f.editor.CopyRegion(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
   EXPECT_EQ(f.editor.CopySize(), (ZelvoCommonTypes::TPoint{0, 0})) << "larger than any layer: refused";
   f.editor.CopyRegion(0, 0, 0, 0);
   f.editor.PasteRegion(INT_MAX, INT_MAX);
   f.editor.PasteRegion(INT_MIN, INT_MIN);
-  EXPECT_EQ(f.Bytes(), before);
+  EXPECT_BYTES_EQ(f.Bytes(), before);
 }
 
 }  // namespace

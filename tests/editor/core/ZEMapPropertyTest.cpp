@@ -5,6 +5,7 @@
 #include "ZEMapEditorFixture.h"
 #include "ZEMapEditorHostRecorder.h"
 #include "editor/core/ZEUndoControl.h"
+#include "support/Bytes.h"
 
 namespace zelvo::test {
 namespace {
@@ -66,8 +67,8 @@ TEST_F(MapPropertyTest, ShrinkingKeepsTheTopLeftAndUndoGivesEveryCellBack) {
 
   f.editor.Undo();
   EXPECT_EQ(f.map->GetWidth(), 6);
-  EXPECT_EQ(f.Bytes(0), before0);
-  EXPECT_EQ(f.Bytes(1), before1);
+  EXPECT_BYTES_EQ(f.Bytes(0), before0);
+  EXPECT_BYTES_EQ(f.Bytes(1), before1);
   f.editor.Redo();
   EXPECT_EQ(f.map->GetWidth(), 3);
   EXPECT_EQ(f.At(2, 1, 1), kept);
@@ -103,7 +104,7 @@ TEST_F(MapPropertyTest, MistypedSizesChangeNothing) {
     EXPECT_FALSE(TZEMapProperty::Message(c.result).empty());
     EXPECT_EQ(f.map->GetWidth(), 6);
     EXPECT_EQ(f.map->GetHeight(), 5);
-    EXPECT_EQ(f.Bytes(0), before);
+    EXPECT_BYTES_EQ(f.Bytes(0), before);
     EXPECT_EQ(f.node->GetNameBytes(), "Town");
   }
   EXPECT_EQ(Steps(), 0);

@@ -4,6 +4,7 @@
 
 #include "model/ZelvoOrderModel.h"
 #include "platform/core/Cp932.h"
+#include "support/Bytes.h"
 #include "support/ModelTesting.h"
 
 namespace zelvo {
@@ -94,7 +95,7 @@ TEST(OrderFieldsTest, ABadColourPartStoresNothing) {
     f.green = c.g;
     f.blue = c.b;
     EXPECT_EQ(f.Store(order), std::optional<std::string>(c.bad));
-    EXPECT_EQ(test::saved(order), before);
+    EXPECT_BYTES_EQ(test::saved(order), before);
     EXPECT_EQ(order.GetX(), 8);
   }
 }

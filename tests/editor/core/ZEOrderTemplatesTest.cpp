@@ -5,6 +5,7 @@
 #include "editor/core/ZEPlainTree.h"
 #include "model/ZelvoOrderModel.h"
 #include "platform/core/Cp932.h"
+#include "support/Bytes.h"
 #include "support/ModelTesting.h"
 #include "support/TestGameData.h"
 
@@ -93,7 +94,7 @@ TEST_F(OrderTemplatesTest, ACancelledAddRemovesExactlyThatOrderWhereverItWent) {
                                             }),
               nullptr);
     EXPECT_EQ(runs, 1);
-    EXPECT_EQ(test::saved(*root), before) << selected << asChild;
+    EXPECT_BYTES_EQ(test::saved(*root), before) << selected << asChild;
     TZEPlainTree refilled;
     designer.FillOrderTree(refilled, nullptr, root);
     EXPECT_EQ(orders.GetTopLevelCount(), refilled.GetTopLevelCount());

@@ -4,6 +4,7 @@
 #include "model/ZelvoEventPositionModel.h"
 #include "model/ZStream.h"
 #include "platform/gui/MessageBox.h"
+#include "support/Bytes.h"
 
 namespace zelvo::test {
 namespace {
@@ -26,11 +27,11 @@ TEST(ZEUndoControl, UndoAndRedoOfAnEditRestoreTheCellsByteForByte) {
   auto after = f.Bytes();
   ASSERT_NE(after, before);
   f.editor.Undo();
-  EXPECT_EQ(f.Bytes(), before);
+  EXPECT_BYTES_EQ(f.Bytes(), before);
   f.editor.Redo();
-  EXPECT_EQ(f.Bytes(), after);
+  EXPECT_BYTES_EQ(f.Bytes(), after);
   f.editor.Undo();
-  EXPECT_EQ(f.Bytes(), before);
+  EXPECT_BYTES_EQ(f.Bytes(), before);
 }
 
 TEST(ZEUndoControl, ARectangleStepRestoresOnlyItsOwnCells) {
@@ -69,7 +70,7 @@ TEST(ZEUndoControl, ARectanglePastTheLayerKeepsWhatItCanRestore) {
   for (int32_t i = 2; i < 5; ++i) EXPECT_EQ(f.editor.GetUndoControl().GetStep(i)->GetSize(), 0);
   auto before = f.Bytes();
   for (int i = 0; i < 5; ++i) f.editor.Undo();
-  EXPECT_EQ(f.Bytes(), before);
+  EXPECT_BYTES_EQ(f.Bytes(), before);
 }
 
 TEST(ZEUndoControl, WholeLayerStepsAcrossTheBudgetLimit) {
@@ -91,13 +92,13 @@ TEST(ZEUndoControl, WholeLayerStepsAcrossTheBudgetLimit) {
   EXPECT_LE(undo.TotalSize(), TZEMapEditor::kUndoBudget);
   for (int i = 4; i >= 2; --i) {
     f.editor.Undo();
-    EXPECT_EQ(f.Bytes(), states[size_t(i)]) << "undo to state " << i;
+    EXPECT_BYTES_EQ(f.Bytes(), states[size_t(i)]) << "undo to state " << i;
   }
   f.editor.Undo();
-  EXPECT_EQ(f.Bytes(), states[2]) << "older states fell out of the budget";
+  EXPECT_BYTES_EQ(f.Bytes(), states[2]) << "older states fell out of the budget";
   for (int i = 3; i <= 5; ++i) {
     f.editor.Redo();
-    EXPECT_EQ(f.Bytes(), states[size_t(i)]) << "redo to state " << i;
+    EXPECT_BYTES_EQ(f.Bytes(), states[size_t(i)]) << "redo to state " << i;
   }
   EXPECT_LE(undo.TotalSize(), TZEMapEditor::kUndoBudget);
 }
@@ -135,9 +136,9 @@ TEST(ZEUndoControl, AWholeLayerStepShrinksToTheCellsTheEditChanged) {
     EXPECT_EQ(step.GetSize(), cells ? cells * 28 + 28 : 0) << c.name;
     EXPECT_EQ(f.editor.GetUndoControl().TotalSize(), step.GetSize()) << c.name;
     EXPECT_TRUE(f.editor.Undo()) << c.name;
-    EXPECT_EQ(f.Bytes(), before) << c.name;
+    EXPECT_BYTES_EQ(f.Bytes(), before) << c.name;
     EXPECT_TRUE(f.editor.Redo()) << c.name;
-    EXPECT_EQ(f.Bytes(), after) << c.name;
+    EXPECT_BYTES_EQ(f.Bytes(), after) << c.name;
   }
 }
 
@@ -156,7 +157,7 @@ TEST(ZEUndoControl, ManyDotsOnALayerLargerThanTheBudgetAllStay) {
   EXPECT_EQ(undo.GetStepCount(), 30);
   EXPECT_EQ(undo.TotalSize(), 30 * (28 + 28));
   while (f.editor.Undo()) {}
-  EXPECT_EQ(f.Bytes(), before);
+  EXPECT_BYTES_EQ(f.Bytes(), before);
 }
 
 TEST(ZEUndoControl, AStepNotEndedIsEndedByTheNextStepUndoOrRedo) {
@@ -212,7 +213,7 @@ TEST(ZEUndoControl, AnUndoWithoutMemoryForItsSwapSaysSoAndChangesNothing) {
   MessageBoxRecorder messages;
   EXPECT_FALSE(f.editor.Undo());
   EXPECT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(f.Bytes(), after);
+  EXPECT_BYTES_EQ(f.Bytes(), after);
   EXPECT_EQ(undo.GetUndoneCount(), 0);
   undo.SetBlockLimit(INT64_MAX);
   EXPECT_TRUE(f.editor.Undo());
@@ -237,8 +238,8 @@ TEST(ZEUndoControl, AResizeIsUndoneWithItsCells) {
   f.editor.Undo();
   EXPECT_EQ(f.map->GetWidth(), 6);
   EXPECT_EQ(f.map->GetHeight(), 5);
-  EXPECT_EQ(f.Bytes(0), layer0);
-  EXPECT_EQ(f.Bytes(1), layer1);
+  EXPECT_BYTES_EQ(f.Bytes(0), layer0);
+  EXPECT_BYTES_EQ(f.Bytes(1), layer1);
   EXPECT_EQ(window.calls, (std::vector<std::string>{"resize 192x160"}));
   f.editor.Redo();
   EXPECT_EQ(f.map->GetWidth(), 3);
@@ -268,7 +269,7 @@ TEST(ZEUndoControl, AddingALayerIsUndoneAndRedoneWithItsIDSizeCellsAndPlace) {
   EXPECT_EQ(f.map->GetFloor(1)->GetID(), 7);
   EXPECT_EQ(f.map->GetFloor(1)->GetEditorOpacity(), 90);
   EXPECT_EQ(f.map->GetFloor(1)->GetMap(), f.map.get());
-  EXPECT_EQ(f.Bytes(1), cells);
+  EXPECT_BYTES_EQ(f.Bytes(1), cells);
   EXPECT_EQ(f.editor.GetLayerIndex(), 1);
 }
 
@@ -291,7 +292,7 @@ TEST(ZEUndoControl, DeletingTheLastLayerIsUndoneAndRedone) {
   f.editor.Undo();
   ASSERT_EQ(f.map->GetFloorCount(), 2);
   EXPECT_EQ(f.map->GetFloor(1)->GetID(), 3);
-  EXPECT_EQ(f.Bytes(1), cells);
+  EXPECT_BYTES_EQ(f.Bytes(1), cells);
   EXPECT_EQ(window.calls, (std::vector<std::string>{"layers"}));
   f.editor.Redo();
   EXPECT_EQ(f.map->GetFloorCount(), 1);

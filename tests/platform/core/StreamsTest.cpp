@@ -75,7 +75,7 @@ TEST(MemoryStream, GrowsButHoldsExactlyWhatWasWritten) {
   EXPECT_EQ(m.GetSize(), 4011);
   const std::vector<uint8_t>& bytes = m.bytes();
   ASSERT_EQ(bytes.size(), 4011u);
-  EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 4000, bytes.end()), std::vector<uint8_t>({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7}));
+  EXPECT_BYTES_EQ(std::vector<uint8_t>(bytes.begin() + 4000, bytes.end()), std::vector<uint8_t>({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7}));
   m.Seek(8);
   w.writeInt32(-1);
   EXPECT_EQ(m.GetSize(), 4011);
@@ -124,7 +124,7 @@ TEST(MemoryStream, KeepsEveryByteAsItGrowsIntoLargeBlocks) {
       wordsKept = (uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24) == uint32_t(i);
     }
     EXPECT_TRUE(wordsKept) << given;
-    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + std::ptrdiff_t(end), bytes.end()),
+    EXPECT_BYTES_EQ(std::vector<uint8_t>(bytes.begin() + std::ptrdiff_t(end), bytes.end()),
               std::vector<uint8_t>({0, 0, 0, 0, 0, 9}))
         << given;
   }
@@ -208,7 +208,7 @@ TEST(AtomicFile, ReplacesTheTargetWhole) {
   test::writeFile(dir / "a.dat", {1, 2, 3});
   std::vector<uint8_t> next{9, 9};
   writeFileAtomically(dir / "a.dat", next);
-  EXPECT_EQ(test::readFile(dir / "a.dat"), next);
+  EXPECT_BYTES_EQ(test::readFile(dir / "a.dat"), next);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
@@ -229,8 +229,8 @@ TEST(AtomicFile, AFailedStageLeavesEveryTargetAndNoTemporaries) {
           },
           EFileError);
     }
-    EXPECT_EQ(test::readFile(dir / "a.dat"), std::vector<uint8_t>{1});
-    EXPECT_EQ(test::readFile(dir / "b.dat"), std::vector<uint8_t>{2});
+    EXPECT_BYTES_EQ(test::readFile(dir / "a.dat"), std::vector<uint8_t>{1});
+    EXPECT_BYTES_EQ(test::readFile(dir / "b.dat"), std::vector<uint8_t>{2});
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
   }
   FileFaults::reset();

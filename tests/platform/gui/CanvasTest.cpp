@@ -8,6 +8,7 @@
 #include "platform/core/Cp932.h"
 #include "platform/core/Errors.h"
 #include "platform/gui/Fonts.h"
+#include "support/Bytes.h"
 #include "support/TempDir.h"
 
 namespace zelvo {
@@ -267,10 +268,10 @@ TEST(Bitmap, SavesABottomUpBmp) {
   EXPECT_EQ(b24[1], 'M');
   EXPECT_EQ(b24[28], 24);
   // First stored row is the bottom one: black, then 66 55 44, then two pad bytes.
-  EXPECT_EQ(std::vector<uint8_t>(b24.begin() + 54, b24.begin() + 62), (std::vector<uint8_t>{0, 0, 0, 0x66, 0x55, 0x44, 0, 0}));
+  EXPECT_BYTES_EQ(std::vector<uint8_t>(b24.begin() + 54, b24.begin() + 62), (std::vector<uint8_t>{0, 0, 0, 0x66, 0x55, 0x44, 0, 0}));
   std::vector<uint8_t> b32 = bitmap.saveBmp(32);
   ASSERT_EQ(b32.size(), 54u + 16);
-  EXPECT_EQ(std::vector<uint8_t>(b32.begin() + 62, b32.begin() + 66), (std::vector<uint8_t>{0x33, 0x22, 0x11, 0x80}));
+  EXPECT_BYTES_EQ(std::vector<uint8_t>(b32.begin() + 62, b32.begin() + 66), (std::vector<uint8_t>{0x33, 0x22, 0x11, 0x80}));
 }
 
 }  // namespace

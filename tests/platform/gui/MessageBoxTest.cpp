@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <deque>
 #include <memory>
+#include <vector>
 
 #include "model/ZelvoMapTreeControl.h"
 #include "platform/gui/MessageBoxWarningSink.h"
@@ -55,6 +57,58 @@ TEST(MessageBox, WithoutAScreenTheFirstButtonAnswersAtOnce) {
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "RunZelvo3: /g/Maps/3.map\n");
   MessageBoxRecorder recorder;
   EXPECT_TRUE(CanShowMessages());
+}
+
+// Code without widgets asks only the installed service: with none, the first button answers and no
+// box can open, whatever the platform.
+TEST(MessageBox, AskInstalledReachesOnlyTheInstalledService) {
+  struct Case {
+    std::vector<MessageAnswer> buttons;
+    std::deque<MessageAnswer> script;
+    MessageAnswer answer;
+  };
+  const std::vector<Case> cases = {
+      {{MessageAnswer::Ok, MessageAnswer::Cancel}, {MessageAnswer::Cancel}, MessageAnswer::Cancel},
+      {{MessageAnswer::No, MessageAnswer::Yes}, {}, MessageAnswer::No},
+      {{}, {}, MessageAnswer::Ok},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.answer));
+    EXPECT_EQ(AskInstalled("削除しても構いませんか？", {}, MessageKind::Question, c.buttons),
+              c.buttons.empty() ? MessageAnswer::Ok : c.buttons.front());
+    MessageBoxRecorder recorder;
+    recorder.answers = c.script;
+    EXPECT_EQ(AskInstalled("削除しても構いませんか？", "確認", MessageKind::Question, c.buttons), c.answer);
+    ASSERT_EQ(recorder.shown.size(), 1u);
+    EXPECT_EQ(recorder.shown[0].caption, "確認");
+    EXPECT_EQ(recorder.shown[0].buttons, c.buttons);
+  }
+}
+
+// The real boxes stand where the program installs them: a recorder above them answers, and they
+// come back when it goes; without a screen they answer with the first button.
+TEST(MessageBox, ScreenBoxesAnswerUntilARecorderStandsAboveThem) {
+  int argc = 1;
+  char name[] = "test_platform_gui";
+  char* argv[] = {name, nullptr};
+  if (!QCoreApplication::instance()) new QApplication(argc, argv);
+  MessageBoxRecorder outer;
+  {
+    ScreenMessageBoxes screen;
+    {
+      MessageBoxRecorder inner;
+      inner.answers = {MessageAnswer::Yes};
+      EXPECT_EQ(AskInstalled("上書きしますか", {}, MessageKind::Question, {MessageAnswer::No, MessageAnswer::Yes}),
+                MessageAnswer::Yes);
+      EXPECT_EQ(inner.shown.size(), 1u);
+    }
+    EXPECT_EQ(AskInstalled("上書きしますか", {}, MessageKind::Question, {MessageAnswer::No, MessageAnswer::Yes}),
+              MessageAnswer::No);
+    EXPECT_EQ(ShowMessage("x.map が存在しません", {}, MessageKind::Warning, {MessageAnswer::Ok}), MessageAnswer::Ok);
+  }
+  ShowMessage("outer");
+  ASSERT_EQ(outer.shown.size(), 1u);
+  EXPECT_EQ(outer.shown[0].text, "outer");
 }
 
 TEST(MessageBox, DisplayTextShowsGamePathsWithSlashes) {
