@@ -127,7 +127,7 @@ TEST(ZEUndoKeys, TypedCallsRecordTheStepTheirKeysName) {
     const TEtcUndoChip& want = *spelled.editor.GetUndoControl().GetStep(0);
     EXPECT_EQ(got.GetKeys(), want.GetKeys()) << c.name;
     ASSERT_EQ(got.GetSize(), want.GetSize()) << c.name;
-    EXPECT_EQ(stepBytes(typed), stepBytes(spelled)) << c.name;
+    EXPECT_BYTES_EQ(stepBytes(typed), stepBytes(spelled)) << c.name;
   }
 }
 
@@ -167,7 +167,7 @@ TEST(ZEUndoKeys, AStepKeepsItsBytesInTheirStoredLayout) {
     ASSERT_TRUE(c.record(f.editor)) << c.name;
     const auto want = c.expected(f);
     ASSERT_GT(want.size(), 4u) << c.name;
-    EXPECT_EQ(stepBytes(f), want) << c.name;
+    EXPECT_BYTES_EQ(stepBytes(f), want) << c.name;
   }
 }
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "support/Bytes.h"
+
 namespace zelvo {
 namespace {
 
@@ -32,7 +34,7 @@ TEST(BmpHeader, APictureHeaderEncodesFieldByField) {
       40, 0, 0, 0, 3, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 24, 0, 0, 0,  // info header
       0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
   const auto bytes = BmpHeader::forPicture(3, 2, 24).encode();
-  EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.end()), expected);
+  EXPECT_BYTES_EQ(std::vector<uint8_t>(bytes.begin(), bytes.end()), expected);
 }
 
 TEST(BmpHeader, PictureSizesFollowTheRowPadding) {
@@ -78,7 +80,7 @@ TEST(BmpHeader, EveryFieldSurvivesEncodeAndDecode) {
   EXPECT_EQ(BmpHeader::decode(bytes.data(), bytes.size(), "x"), h);
 
   const auto info = h.encodeInfo();
-  EXPECT_EQ(std::vector<uint8_t>(info.begin(), info.end()), std::vector<uint8_t>(bytes.begin() + 14, bytes.end()));
+  EXPECT_BYTES_EQ(std::vector<uint8_t>(info.begin(), info.end()), std::vector<uint8_t>(bytes.begin() + 14, bytes.end()));
 }
 
 struct HostileCase {
