@@ -111,16 +111,6 @@ void TZelvoEventView::Draw() {
   if (page) TZelvoCollisionableView::Draw();
 }
 
-void TZelvoCollisionableViewList::Add(ViewPtr view) { views_.add(std::move(view)); }
-
-void TZelvoCollisionableViewList::Delete(int32_t index) { views_.erase(index); }
-
-void TZelvoCollisionableViewList::Insert(int32_t index, ViewPtr view) {
-  views_.insertInside(index, std::move(view));
-}
-
-IZelvoCollisionableViewList::ViewPtr TZelvoCollisionableViewList::Get(int32_t index) { return views_.at(index); }
-
 IZelvoCollisionableViewList::ViewPtr TZelvoCollisionableViewList::FindByModelID(int32_t id) {
   for (auto it = views_.items().rbegin(); it != views_.items().rend(); ++it) {
     if (!*it) continue;

@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <memory>
 
-#include "model/ModelItems.h"
 #include "model/ZelvoCommonTypes.h"
 #include "player/ZDrawable.h"
 #include "player/ZLabel.h"
 #include "player/ZelvoCollisionableView.h"
 #include "player/ZelvoEventView.h"
+#include "player/ZViewList.h"
 
 namespace zelvo {
 
@@ -78,18 +78,8 @@ class TZelvoEventView : public TZelvoCollisionableView, public virtual IZelvoEve
   std::shared_ptr<IZelvoActionModel> shown_;
 };
 
-class IZelvoCollisionableViewList {
+class IZelvoCollisionableViewList : public IZViewList<IZelvoCollisionableView> {
  public:
-  using ViewPtr = std::shared_ptr<IZelvoCollisionableView>;
-  virtual ~IZelvoCollisionableViewList() = default;
-  virtual void Add(ViewPtr view) = 0;
-  // Only inside the list.
-  virtual void Delete(int32_t index) = 0;
-  virtual void Insert(int32_t index, ViewPtr view) = 0;
-  virtual int32_t Count() = 0;
-  virtual void Clear() = 0;
-  // Null outside the list.
-  virtual ViewPtr Get(int32_t index) = 0;
   // The last view whose model has that ID.
   virtual ViewPtr FindByModelID(int32_t id) = 0;
   // Every view that lies on the 640 x 480 screen, at its map position less the scroll.
@@ -104,14 +94,9 @@ class IZelvoCollisionableViewList {
   virtual void SortByY() = 0;
 };
 
-class TZelvoCollisionableViewList final : public IZelvoCollisionableViewList {
+class TZelvoCollisionableViewList final
+    : public TZViewList<IZelvoCollisionableViewList, IZelvoCollisionableView> {
  public:
-  void Add(ViewPtr view) override;
-  void Delete(int32_t index) override;
-  void Insert(int32_t index, ViewPtr view) override;
-  int32_t Count() override { return views_.count(); }
-  void Clear() override { views_.clear(); }
-  ViewPtr Get(int32_t index) override;
   ViewPtr FindByModelID(int32_t id) override;
   void DrawVisible() override;
   void SetScrollX(int32_t x) override;
@@ -120,7 +105,6 @@ class TZelvoCollisionableViewList final : public IZelvoCollisionableViewList {
   void SortByY() override;
 
  private:
-  ModelItems<IZelvoCollisionableView> views_;
   int32_t scrollX_ = 0, scrollY_ = 0;
 };
 

@@ -45,39 +45,21 @@ int64_t screenPosition(int64_t offset, int64_t scroll, int64_t mapSize, int64_t 
   return offset + floorDiv(int64_t(*player) + scroll, mapSize) * mapSize;
 }
 
-class TZelvoMapChipViewList final : public IZelvoMapChipViewList {
+class TZelvoMapChipViewList final : public TZViewList<IZelvoMapChipViewList, IZelvoMapChipView> {
  public:
-  void Add(ViewPtr view) override { list_.add(std::move(view)); }
-  void Delete(int32_t index) override { list_.erase(index); }
-  void Insert(int32_t index, ViewPtr view) override { list_.insertInside(index, std::move(view)); }
-  int32_t Count() override { return list_.count(); }
-  void Clear() override { list_.clear(); }
-  ViewPtr Get(int32_t index) override { return list_.at(index); }
   ViewPtr FindByID(int32_t id) override {
-    for (auto it = list_.items().rbegin(); it != list_.items().rend(); ++it)
+    for (auto it = views_.items().rbegin(); it != views_.items().rend(); ++it)
       if (*it && (*it)->GetModel() && (*it)->GetModel()->GetID() == id) return *it;
     return nullptr;
   }
-
- private:
-  ModelItems<IZelvoMapChipView> list_;
 };
 
-class TZelvoMapFloorViewList final : public IZelvoMapFloorViewList {
+class TZelvoMapFloorViewList final : public TZViewList<IZelvoMapFloorViewList, IZelvoMapFloorView> {
  public:
-  void Add(ViewPtr view) override { list_.add(std::move(view)); }
-  void Delete(int32_t index) override { list_.erase(index); }
-  void Insert(int32_t index, ViewPtr view) override { list_.insertInside(index, std::move(view)); }
-  int32_t Count() override { return list_.count(); }
-  void Clear() override { list_.clear(); }
   void Sort() override {
-    std::stable_sort(list_.items().begin(), list_.items().end(),
+    std::stable_sort(views_.items().begin(), views_.items().end(),
                      [](const ViewPtr& a, const ViewPtr& b) { return a->GetPriority() < b->GetPriority(); });
   }
-  ViewPtr Get(int32_t index) override { return list_.at(index); }
-
- private:
-  ModelItems<IZelvoMapFloorView> list_;
 };
 
 }  // namespace

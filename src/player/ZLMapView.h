@@ -11,6 +11,7 @@
 #include "player/ZDrawable.h"
 #include "player/ZLCharaView.h"
 #include "player/ZLabel.h"
+#include "player/ZViewList.h"
 
 namespace zelvo {
 
@@ -42,16 +43,8 @@ class TZelvoMapChipView final : public TZDrawable, public virtual IZelvoMapChipV
   int32_t pictureWidth_ = 0, pictureHeight_ = 0;
 };
 
-class IZelvoMapChipViewList {
+class IZelvoMapChipViewList : public IZViewList<IZelvoMapChipView> {
  public:
-  using ViewPtr = std::shared_ptr<IZelvoMapChipView>;
-  virtual ~IZelvoMapChipViewList() = default;
-  virtual void Add(ViewPtr view) = 0;
-  virtual void Delete(int32_t index) = 0;
-  virtual void Insert(int32_t index, ViewPtr view) = 0;
-  virtual int32_t Count() = 0;
-  virtual void Clear() = 0;
-  virtual ViewPtr Get(int32_t index) = 0;
   // The last view whose chip set has that ID.
   virtual ViewPtr FindByID(int32_t id) = 0;
 };
@@ -82,18 +75,10 @@ class TZelvoMapFloorView final : public TZDrawable, public virtual IZelvoMapFloo
   int32_t widthChips_, heightChips_;
 };
 
-class IZelvoMapFloorViewList {
+class IZelvoMapFloorViewList : public IZViewList<IZelvoMapFloorView> {
  public:
-  using ViewPtr = std::shared_ptr<IZelvoMapFloorView>;
-  virtual ~IZelvoMapFloorViewList() = default;
-  virtual void Add(ViewPtr view) = 0;
-  virtual void Delete(int32_t index) = 0;
-  virtual void Insert(int32_t index, ViewPtr view) = 0;
-  virtual int32_t Count() = 0;
-  virtual void Clear() = 0;
   // Stable, ascending by priority.
   virtual void Sort() = 0;
-  virtual ViewPtr Get(int32_t index) = 0;
 };
 
 // Keys of the steps: the numeric-pad codes the field control passes.
