@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "model/RecordArena.h"
 #include "model/RecordDepth.h"
 #include "platform/core/BinaryReader.h"
 
@@ -94,7 +95,7 @@ void TZelvoOrderModel::readFresh(BinaryReader& r) {
   children_.reserve(static_cast<size_t>(count));
   const std::weak_ptr<TZelvoOrderModel> self = weak_from_this();
   for (int32_t i = 0; i < count; ++i) {
-    auto child = std::make_shared<TZelvoOrderModel>(-1);
+    auto child = MakeRead<TZelvoOrderModel>(&r.stream(), -1);
     child->parent_ = self;
     child->readFresh(r);
     children_.push_back(std::move(child));
@@ -115,7 +116,7 @@ void TZelvoOrderModel::LoadFromStream(IZStream& stream) {
     children.reserve(static_cast<size_t>(count));
     const std::weak_ptr<TZelvoOrderModel> self = weak_from_this();
     for (int32_t i = 0; i < count; ++i) {
-      auto child = std::make_shared<TZelvoOrderModel>(-1);
+      auto child = MakeRead<TZelvoOrderModel>(&r.stream(), -1);
       child->parent_ = self;
       child->readFresh(r);
       children.push_back(std::move(child));
