@@ -101,7 +101,9 @@ void TZelvoOrderModel::readFresh(BinaryReader& r) {
   // Most orders have no children: no reference to this one is taken for them.
   if (count == 0) return;
   children_.reserve(static_cast<size_t>(count));
-  const std::weak_ptr<TZelvoOrderModel> self = weak_from_this();
+  // Converted to the interface once: a weak reference converted to a virtual base locks the
+  // order each time.
+  const std::weak_ptr<IZelvoOrderModel> self = weak_from_this();
   for (int32_t i = 0; i < count; ++i) {
     auto child = MakeRead<TZelvoOrderModel>(&r.stream(), ReadTag{});
     child->parent_ = self;
@@ -122,7 +124,7 @@ void TZelvoOrderModel::LoadFromStream(IZStream& stream) {
     int32_t count = r.readCount(kMinRecordBytes);
     std::vector<IZelvoOrderModelPtr> children;
     children.reserve(static_cast<size_t>(count));
-    const std::weak_ptr<TZelvoOrderModel> self = weak_from_this();
+    const std::weak_ptr<IZelvoOrderModel> self = weak_from_this();
     for (int32_t i = 0; i < count; ++i) {
       auto child = MakeRead<TZelvoOrderModel>(&r.stream(), ReadTag{});
       child->parent_ = self;

@@ -99,14 +99,15 @@ class TZelvoOrderModel : public TZelvoModel,
  public:
   // A root order: type 150000, named "新規処理", empty text, every other field 0.
   explicit TZelvoOrderModel(int32_t id);
+  // The same with Parent as its parent; a non-null Parent gets it appended through AddChild.
+  static std::shared_ptr<TZelvoOrderModel> CreateChild(int32_t id, const IZelvoOrderModelPtr& parent);
+
  private:
   struct ReadTag {};
 
  public:
   // A child about to be read: its record sets every field the default one would.
   explicit TZelvoOrderModel(ReadTag);
-  // The same with Parent as its parent; a non-null Parent gets it appended through AddChild.
-  static std::shared_ptr<TZelvoOrderModel> CreateChild(int32_t id, const IZelvoOrderModelPtr& parent);
 
   void SaveToStream(IZStream& stream) override;
   // Replaces the whole subtree; the children read point back to this order when it is held by a
