@@ -1,8 +1,9 @@
 #pragma once
-// Records read from a stream come by the million (orders above all). One heap allocation each,
-// spread over small pages, costs more than reading them: a long read bump-allocates them from
-// 2 MiB blocks that ask for large pages instead. A block is unmapped when the last object in it
-// is freed, by whichever thread frees it.
+// Records read from a stream come by the million (orders above all). One heap allocation and
+// one fresh page after another cost more than reading them: a long read bump-allocates them
+// from 2 MiB blocks instead. A block is given up when the last object in it is freed, by
+// whichever thread frees it; its memory goes back to the kernel lazily and the block serves
+// the next long read if the kernel has not taken it by then.
 
 #include <cstddef>
 #include <cstdint>
@@ -26,8 +27,10 @@ class RecordArena {
   // otherwise and when no block can be mapped.
   static void* Allocate(size_t bytes, size_t align);
   static void Release(void* object) noexcept;
-  // Blocks mapped and not yet unmapped, all threads together.
+  // Blocks holding objects or being filled, all threads together.
   static int64_t LiveBlocks() noexcept;
+  // The same and the blocks given up but kept for the next long read.
+  static int64_t MappedBlocks() noexcept;
 };
 
 // For std::allocate_shared: the object and its control block share one arena slot.

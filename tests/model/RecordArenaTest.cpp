@@ -70,6 +70,22 @@ TEST(RecordArena, BlocksLiveExactlyAsLongAsTheOrdersReadIntoThem) {
   }
 }
 
+// A block given up serves the next long read instead of a fresh mapping, and what was in it
+// before does not show through.
+TEST(RecordArena, TheNextLongReadTakesTheBlocksGivenUp) {
+  std::vector<uint8_t> first = treeBytes(20000);
+  readOnOwnThread(first).reset();
+  const int64_t mapped = RecordArena::MappedBlocks();
+  const int64_t live = RecordArena::LiveBlocks();
+  std::vector<uint8_t> second = treeBytes(15000);
+  auto root = readOnOwnThread(second);
+  EXPECT_GT(RecordArena::LiveBlocks(), live);
+  EXPECT_EQ(RecordArena::MappedBlocks(), mapped);
+  EXPECT_EQ(saved(*root), second);
+  root.reset();
+  EXPECT_EQ(RecordArena::LiveBlocks(), live);
+}
+
 TEST(RecordArena, OrdersReadIntoBlocksKeepTheirTreeAndCopies) {
   const std::vector<uint8_t> bytes = treeBytes(5000);
   auto root = readOnOwnThread(bytes);
