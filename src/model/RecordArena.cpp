@@ -11,7 +11,7 @@ namespace zelvo {
 namespace {
 
 // The first bytes of every block: how many of its objects are still alive, plus a large bias
-// while the block is still being filled, so that frees on other threads cannot unmap it early.
+// while the block is still being filled, so that frees on other threads cannot give it up early.
 struct BlockHeader {
   std::atomic<int64_t> live;
 };
