@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <cstring>
 
+#include "model/RecordArena.h"
 #include "model/RecordDepth.h"
 #include "platform/core/BinaryReader.h"
 
 namespace zelvo {
 
 TZelvoOrderModel::TZelvoOrderModel(int32_t id) : TZelvoModel(id, kDefaultName) {}
+
+TZelvoOrderModel::TZelvoOrderModel(ReadTag) : TZelvoModel(-1, "") {}
 
 std::shared_ptr<TZelvoOrderModel> TZelvoOrderModel::CreateChild(int32_t id, const IZelvoOrderModelPtr& parent) {
   auto order = std::make_shared<TZelvoOrderModel>(id);
@@ -50,9 +53,13 @@ void TZelvoOrderModel::saveParams(BinaryWriter& w) const {
 void TZelvoOrderModel::loadParams(BinaryReader& r, Params& p) {
   p.type = r.readInt32();
   switch (p.type) {
-    case OrderType::ShowText:
-      p.text = r.readString(r.readLength());
+    case OrderType::ShowText: {
+      // Straight into the order's own text: the length was checked against what is left.
+      const int32_t length = r.readLength();
+      p.text.resize(static_cast<size_t>(length));
+      r.readBytes(p.text.data(), length);
       break;
+    }
     case OrderType::SwitchOn:
     case OrderType::SwitchOff:
     case OrderType::SetVariable:
@@ -91,10 +98,14 @@ void TZelvoOrderModel::readFresh(BinaryReader& r) {
   ReadBase(r);
   loadParams(r, p_);
   int32_t count = r.readCount(kMinRecordBytes);
+  // Most orders have no children: no reference to this one is taken for them.
+  if (count == 0) return;
   children_.reserve(static_cast<size_t>(count));
-  const std::weak_ptr<TZelvoOrderModel> self = weak_from_this();
+  // Converted to the interface once: a weak reference converted to a virtual base locks the
+  // order each time.
+  const std::weak_ptr<IZelvoOrderModel> self = weak_from_this();
   for (int32_t i = 0; i < count; ++i) {
-    auto child = std::make_shared<TZelvoOrderModel>(-1);
+    auto child = MakeRead<TZelvoOrderModel>(&r.stream(), ReadTag{});
     child->parent_ = self;
     child->readFresh(r);
     children_.push_back(std::move(child));
@@ -113,9 +124,9 @@ void TZelvoOrderModel::LoadFromStream(IZStream& stream) {
     int32_t count = r.readCount(kMinRecordBytes);
     std::vector<IZelvoOrderModelPtr> children;
     children.reserve(static_cast<size_t>(count));
-    const std::weak_ptr<TZelvoOrderModel> self = weak_from_this();
+    const std::weak_ptr<IZelvoOrderModel> self = weak_from_this();
     for (int32_t i = 0; i < count; ++i) {
-      auto child = std::make_shared<TZelvoOrderModel>(-1);
+      auto child = MakeRead<TZelvoOrderModel>(&r.stream(), ReadTag{});
       child->parent_ = self;
       child->readFresh(r);
       children.push_back(std::move(child));

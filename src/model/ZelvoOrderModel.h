@@ -102,6 +102,13 @@ class TZelvoOrderModel : public TZelvoModel,
   // The same with Parent as its parent; a non-null Parent gets it appended through AddChild.
   static std::shared_ptr<TZelvoOrderModel> CreateChild(int32_t id, const IZelvoOrderModelPtr& parent);
 
+ private:
+  struct ReadTag {};
+
+ public:
+  // A child about to be read: its record sets every field the default one would.
+  explicit TZelvoOrderModel(ReadTag);
+
   void SaveToStream(IZStream& stream) override;
   // Replaces the whole subtree; the children read point back to this order when it is held by a
   // shared_ptr. Nesting is limited and every count is checked against the bytes left; a short
