@@ -195,8 +195,8 @@ void TZelvoMapFloorModel::LoadFromStream(IZStream& stream) { LoadSized(stream, w
 void TZelvoMapFloorModel::LoadSized(IZStream& stream, int32_t width, int32_t height) {
   if (width < 0 || height < 0 || int64_t(width) * height > kMaxFloorCells)
     throw EIndexError("floor size (cells)", int64_t(std::max(width, 0)) * std::max(height, 0), kMaxFloorCells);
-  TZelvoModel::LoadFromStream(stream);
   BinaryReader r(stream);
+  TBaseRecord base = ReadBaseRecord(r);
   int32_t first = r.readInt32();
   bool oldForm = first != -1;
   int32_t gameOpacity = first;
@@ -210,6 +210,7 @@ void TZelvoMapFloorModel::LoadSized(IZStream& stream, int32_t width, int32_t hei
   auto picture = std::make_shared<TZelvoMapPictureModel>(0);
   picture->LoadFromStream(stream);
   std::vector<TZelvoMapCell> cells = readCells(r, int64_t(width) * height, oldForm);
+  CommitBase(std::move(base));
   gameOpacity_ = gameOpacity;
   editorOpacity_ = editorOpacity;
   baseHeight_ = baseHeight;
@@ -245,8 +246,8 @@ std::vector<TZelvoMapCell> TZelvoMapFloorModel::readCells(BinaryReader& r, int64
 }
 
 void TZelvoMapFloorModel::SkipRecord(IZStream& stream, int32_t width, int32_t height) {
-  TZelvoModel(0).LoadFromStream(stream);
   BinaryReader r(stream);
+  ReadBaseRecord(r);
   bool oldForm = r.readInt32() != -1;
   for (int i = 0; i < (oldForm ? 3 : 5); ++i) r.readInt32();  // the version and settings not yet read
   TZelvoMapPictureModel(0).LoadFromStream(stream);
