@@ -35,13 +35,15 @@ struct TBaseRecord {
   std::string name;
 };
 
-// Reads a base record and touches no model: a short or corrupt one throws EFormatError.
+// Reads a base record and touches no model: a short or corrupt one throws EFormatError. The ID
+// raises the watermark below as soon as it is read.
 TBaseRecord ReadBaseRecord(BinaryReader& reader);
 TBaseRecord ReadBaseRecord(IZStream& stream);
 
 // Derived models override SaveToStream and LoadFromStream. A load is whole or nothing: a model
-// reads its base record with ReadBaseRecord and the rest into locals, and only once everything
-// read does it CommitBase along with the rest, so a failed read leaves it exactly as it was.
+// reads its base record with ReadBaseRecord and the rest into locals or fresh parts, and only
+// once everything read does it CommitBase along with the rest, so a failed read leaves it
+// exactly as it was. A part kept in place (not replaced) must itself read whole or not at all.
 class TZelvoModel : public virtual IZelvoModel {
  public:
   // Named "ZMLObject" + the ID.
