@@ -275,6 +275,42 @@ TEST(LoadRollback, ARecordCutAfterItsBaseRecordLeavesTheModelAsItWas) {
   }
 }
 
+// A hostile value anywhere after the base record (a huge count or length, a negative one) is
+// either read as a value or refused; refused, it leaves the model as it was.
+TEST(LoadRollback, AHostileValueAfterTheBaseRecordIsReadOrRefusedWithoutAChange) {
+  int refused = 0;
+  for (const Kind& kind : kinds()) {
+    SCOPED_TRACE(kind.name);
+    std::shared_ptr<IZelvoModel> source = kind.make(2);
+    const std::vector<uint8_t> record = test::saved(*source);
+    const size_t baseEnd = size_t(kMinBaseRecordBytes) + source->GetNameBytes().size();
+    for (int32_t hostile : {int32_t(0x7FFFFFFF), int32_t(-2)}) {
+      for (size_t at = baseEnd; at + 4 <= record.size(); ++at) {
+        std::vector<uint8_t> bytes = record;
+        for (size_t i = 0; i < 4; ++i) bytes[at + i] = uint8_t(uint32_t(hostile) >> (8 * i));
+        std::shared_ptr<IZelvoModel> target = kind.make(1);
+        const int32_t id = target->GetID();
+        const std::vector<uint8_t> before = test::saved(*target);
+        const std::vector<int32_t> references = referenceIDs(*target);
+        TZStream in(bytes, "hostile");
+        try {
+          target->LoadFromStream(in);
+          continue;
+        } catch (const EFormatError&) {
+          ++refused;
+        }
+        EXPECT_EQ(target->GetID(), id) << hostile << " at " << at;
+        EXPECT_EQ(referenceIDs(*target), references) << hostile << " at " << at;
+        const std::vector<uint8_t> after = test::saved(*target);
+        EXPECT_TRUE(after == before) << hostile << " at " << at << ": contents changed from "
+                                     << firstDifference(after, before);
+      }
+    }
+  }
+  // Counts, lengths and versions are among the values: some of them must have been refused.
+  EXPECT_GT(refused, 0);
+}
+
 // The readers commit only at the end: the same record whole still replaces everything.
 TEST(LoadRollback, TheWholeRecordStillReplacesTheModel) {
   for (const Kind& kind : kinds()) {
