@@ -1,6 +1,7 @@
 // A record that fails part way leaves the model it was read into exactly as it was: its ID, its
 // name and everything it holds. Every kind that begins with a base record is cut after it at
-// every length and read into a model that holds something else.
+// every length, or given a hostile value at every offset, and read into a model that holds
+// something else.
 
 #include <functional>
 #include <memory>
