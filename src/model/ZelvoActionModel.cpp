@@ -72,34 +72,29 @@ IZelvoOrderModelPtr TZelvoActionModel::readInlineOrder(IZStream& stream, int32_t
 }
 
 void TZelvoActionModel::LoadFromStream(IZStream& stream) {
-  RecordState before = SaveRecordState();
-  try {
-    TZelvoCollisionableModel::LoadFromStream(stream);
-    BinaryReader r(stream);
-    const int32_t version = r.readInt32();
-    const int32_t orderID = r.readInt32();
-    const int32_t conditionID = r.readInt32();
+  Record record = ReadRecord(stream);
+  BinaryReader r(stream);
+  const int32_t version = r.readInt32();
+  const int32_t orderID = r.readInt32();
+  const int32_t conditionID = r.readInt32();
 
-    IZelvoOrderModelPtr order = sharedOrder(orderID);
-    if (!order && ActionRecordForm::OrderInline(version, orderID, false)) order = readInlineOrder(stream, orderID);
-    IZelvoConditionModelPtr condition = sharedCondition(conditionID);
-    if (!condition && ActionRecordForm::ConditionInline(version, conditionID, false)) {
-      auto read = std::make_shared<TZelvoConditionModel>(-1);
-      read->LoadFromStream(stream);
-      condition = read;
-    }
-    if (!order) order = std::make_shared<TZelvoOrderModel>(-1);
-    if (!condition) condition = std::make_shared<TZelvoConditionModel>(-1);
-
-    orderID_ = orderID;
-    conditionID_ = conditionID;
-    order_ = std::move(order);
-    condition_ = std::move(condition);
-    TZelvoCollisionableModel::ResolveRefs(api_);
-  } catch (...) {
-    RestoreRecordState(std::move(before));
-    throw;
+  IZelvoOrderModelPtr order = sharedOrder(orderID);
+  if (!order && ActionRecordForm::OrderInline(version, orderID, false)) order = readInlineOrder(stream, orderID);
+  IZelvoConditionModelPtr condition = sharedCondition(conditionID);
+  if (!condition && ActionRecordForm::ConditionInline(version, conditionID, false)) {
+    auto read = std::make_shared<TZelvoConditionModel>(-1);
+    read->LoadFromStream(stream);
+    condition = read;
   }
+  if (!order) order = std::make_shared<TZelvoOrderModel>(-1);
+  if (!condition) condition = std::make_shared<TZelvoConditionModel>(-1);
+
+  CommitRecord(std::move(record));
+  orderID_ = orderID;
+  conditionID_ = conditionID;
+  order_ = std::move(order);
+  condition_ = std::move(condition);
+  TZelvoCollisionableModel::ResolveRefs(api_);
 }
 
 }  // namespace zelvo

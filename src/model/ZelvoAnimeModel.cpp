@@ -38,8 +38,7 @@ void TZelvoAnimeFrameModel::SaveToStream(IZStream& stream) {
 }
 
 void TZelvoAnimeFrameModel::LoadFromStream(IZStream& stream) {
-  TZelvoModel base(-1);
-  base.LoadFromStream(stream);
+  TBaseRecord base = ReadBaseRecord(stream);
   BinaryReader r(stream);
   r.requireAvailable(kMinRecordBytes - kMinBaseRecordBytes, "frame");
   ZelvoCommonTypes::TRect source;
@@ -53,8 +52,7 @@ void TZelvoAnimeFrameModel::LoadFromStream(IZStream& stream) {
   int32_t displayTime = r.readInt32();
   int32_t imageIndex = r.readInt32();
   uint8_t flag = r.readByte();
-  SetID(base.GetID());
-  SetNameBytes(base.GetNameBytes());
+  CommitBase(std::move(base));
   source_ = source;
   offset_ = offset;
   displayTime_ = displayTime;
@@ -153,8 +151,7 @@ void TZelvoAnimeModel::SaveToStream(IZStream& stream) {
 }
 
 void TZelvoAnimeModel::LoadFromStream(IZStream& stream) {
-  TZelvoModel base(-1);
-  base.LoadFromStream(stream);
+  TBaseRecord base = ReadBaseRecord(stream);
   BinaryReader r(stream);
   int32_t version = r.readInt32();
   if (version == kRecordVersion) {
@@ -175,8 +172,7 @@ void TZelvoAnimeModel::LoadFromStream(IZStream& stream) {
     baseSpeed_ = baseSpeed;
     frames_.items() = std::move(frames);
   }
-  SetID(base.GetID());
-  SetNameBytes(base.GetNameBytes());
+  CommitBase(std::move(base));
 }
 
 // --- the list ---

@@ -44,8 +44,7 @@ void TZelvoAttributeModel::SaveToStream(IZStream& stream) {
 }
 
 void TZelvoAttributeModel::LoadFromStream(IZStream& stream) {
-  TZelvoModel base(-1);
-  base.LoadFromStream(stream);
+  TBaseRecord base = ReadBaseRecord(stream);
   BinaryReader r(stream);
   r.requireAvailable(kEntryCount * 9, "attribute entries");
   decltype(flags_) flags;
@@ -54,8 +53,7 @@ void TZelvoAttributeModel::LoadFromStream(IZStream& stream) {
   r.readBytes(flags.data(), kEntryCount);
   for (int32_t& v : attack) v = r.readInt32();
   for (int32_t& v : defence) v = r.readInt32();
-  SetID(base.GetID());
-  SetNameBytes(base.GetNameBytes());
+  CommitBase(std::move(base));
   flags_ = flags;
   attack_ = attack;
   defence_ = defence;

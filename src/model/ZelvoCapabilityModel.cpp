@@ -33,16 +33,13 @@ void TZelvoCapabilityModel::SaveToStream(IZStream& stream) {
 }
 
 void TZelvoCapabilityModel::LoadFromStream(IZStream& stream) {
-  // The base record is read into a scratch model so that a short block keeps every field.
-  TZelvoModel base(-1);
-  base.LoadFromStream(stream);
+  TBaseRecord base = ReadBaseRecord(stream);
   BinaryReader r(stream);
   r.requireAvailable(2 * kValueCount * 4, "capability values");
   Values values, growth;
   for (int32_t& v : values) v = r.readInt32();
   for (int32_t& v : growth) v = r.readInt32();
-  SetID(base.GetID());
-  SetNameBytes(base.GetNameBytes());
+  CommitBase(std::move(base));
   values_ = values;
   growth_ = growth;
 }

@@ -18,7 +18,7 @@ void TZelvoChangeColorModel::SaveToStream(IZStream& stream) {
 
 void TZelvoChangeColorModel::LoadFromStream(IZStream& stream) {
   TZelvoChangeColorModel read(-1);
-  read.TZelvoModel::LoadFromStream(stream);
+  TBaseRecord base = ReadBaseRecord(stream);
   BinaryReader r(stream);
   r.readInt32();  // reserved
   uint32_t source = static_cast<uint32_t>(r.readInt32());
@@ -29,6 +29,7 @@ void TZelvoChangeColorModel::LoadFromStream(IZStream& stream) {
   read.useTopLeft_ = blocks[4] != 0;
   read.source_ = static_cast<int32_t>((source & 0xFFFFFF00u) | blocks[7]);
   *this = read;
+  CommitBase(std::move(base));
 }
 
 }  // namespace zelvo

@@ -13,15 +13,11 @@ void TZelvoCharaModel::SaveToStream(IZStream& stream) {
   capability_->SaveToStream(stream);
 }
 
+// The capability reads whole or not at all, so the chara keeps its own part only after it.
 void TZelvoCharaModel::LoadFromStream(IZStream& stream) {
-  RecordState before = SaveRecordState();
-  TZelvoCollisionableModel::LoadFromStream(stream);
-  try {
-    capability_->LoadFromStream(stream);
-  } catch (...) {
-    RestoreRecordState(std::move(before));
-    throw;
-  }
+  Record record = ReadRecord(stream);
+  capability_->LoadFromStream(stream);
+  CommitRecord(std::move(record));
 }
 
 }  // namespace zelvo

@@ -21,7 +21,7 @@ void TZelvoCollisionModel::SaveToStream(IZStream& stream) {
 
 void TZelvoCollisionModel::LoadFromStream(IZStream& stream) {
   TZelvoCollisionModel read(-1);
-  read.TZelvoModel::LoadFromStream(stream);
+  TBaseRecord base = ReadBaseRecord(stream);
   BinaryReader r(stream);
   read.kind_ = r.readInt32();
   read.rect_.Left = r.readInt32();
@@ -30,6 +30,7 @@ void TZelvoCollisionModel::LoadFromStream(IZStream& stream) {
   read.rect_.Bottom = r.readInt32();
   read.reserved_ = r.readInt32();
   *this = read;
+  CommitBase(std::move(base));
 }
 
 }  // namespace zelvo

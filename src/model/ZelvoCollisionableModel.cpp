@@ -26,21 +26,21 @@ void TZelvoCollisionableModel::SaveToStream(IZStream& stream) {
   w.writeInt32(ids_.material);
 }
 
-void TZelvoCollisionableModel::LoadFromStream(IZStream& stream) {
-  RecordState before = SaveRecordState();
-  try {
-    TZelvoModel::LoadFromStream(stream);
-    BinaryReader r(stream);
-    IDs ids;
-    ids.collision = r.readInt32();
-    ids.dAnimation = r.readInt32();
-    ids.material = r.readInt32();
-    ids_ = ids;
-  } catch (...) {
-    RestoreRecordState(std::move(before));
-    throw;
-  }
+TZelvoCollisionableModel::Record TZelvoCollisionableModel::ReadRecord(IZStream& stream) {
+  BinaryReader r(stream);
+  Record record{ReadBaseRecord(r), {}};
+  record.ids.collision = r.readInt32();
+  record.ids.dAnimation = r.readInt32();
+  record.ids.material = r.readInt32();
+  return record;
 }
+
+void TZelvoCollisionableModel::CommitRecord(Record record) {
+  CommitBase(std::move(record.base));
+  ids_ = record.ids;
+}
+
+void TZelvoCollisionableModel::LoadFromStream(IZStream& stream) { CommitRecord(ReadRecord(stream)); }
 
 void TZelvoCollisionableModel::ResolveRefs(IZMLZelvoAPI* api) {
   std::shared_ptr<IZelvoCollisionModelList> collisions = api ? api->GetCollisionList() : nullptr;
@@ -50,16 +50,6 @@ void TZelvoCollisionableModel::ResolveRefs(IZMLZelvoAPI* api) {
   collision_ = collisions && ids_.collision != -1 ? collisions->FindByID(ids_.collision) : nullptr;
   dAnimation_ = dAnimations && ids_.dAnimation != -1 ? dAnimations->FindByID(ids_.dAnimation) : nullptr;
   material_ = materials && ids_.material != -1 ? materials->FindByID(ids_.material) : nullptr;
-}
-
-TZelvoCollisionableModel::RecordState TZelvoCollisionableModel::SaveRecordState() const {
-  return {GetID(), GetNameBytes(), ids_.collision, ids_.dAnimation, ids_.material};
-}
-
-void TZelvoCollisionableModel::RestoreRecordState(RecordState state) {
-  SetID(state.id);
-  SetNameBytes(std::move(state.name));
-  ids_ = {state.collision, state.dAnimation, state.material};
 }
 
 }  // namespace zelvo

@@ -61,19 +61,19 @@ class TZelvoCollisionableModel : public TZelvoModel, public virtual IZelvoCollis
   static constexpr int64_t kMinRecordBytes = kMinBaseRecordBytes + kOwnBytes;
 
  protected:
-  // What a derived reader restores when its own part of the record fails.
-  struct RecordState {
-    int32_t id;
-    std::string name;
-    int32_t collision, dAnimation, material;
-  };
-  RecordState SaveRecordState() const;
-  void RestoreRecordState(RecordState state);
-
- private:
   struct IDs {
     int32_t collision = 0, dAnimation = 0, material = 0;
   };
+  // This model's part of a record, read whole before anything is kept: a derived reader reads
+  // its own part after it and commits both once everything read.
+  struct Record {
+    TBaseRecord base;
+    IDs ids;
+  };
+  static Record ReadRecord(IZStream& stream);
+  void CommitRecord(Record record);
+
+ private:
   std::shared_ptr<IZelvoCollisionModel> collision_;
   std::shared_ptr<IZelvoDAnimationModel> dAnimation_;
   std::shared_ptr<IZelvoMaterialModel> material_;

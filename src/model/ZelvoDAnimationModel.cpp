@@ -43,7 +43,7 @@ void TZelvoDAnimationModel::SaveToStream(IZStream& stream) {
 
 void TZelvoDAnimationModel::LoadFromStream(IZStream& stream) {
   TZelvoDAnimationModel read(-1);
-  read.TZelvoModel::LoadFromStream(stream);
+  TBaseRecord base = ReadBaseRecord(stream);
   BinaryReader r(stream);
   r.readBytes(read.flags_.data(), kFlagBytes);
   read.patternCount_ = r.readInt32();
@@ -51,6 +51,7 @@ void TZelvoDAnimationModel::LoadFromStream(IZStream& stream) {
   read.height_ = r.readInt32();
   read.framesPerStep_ = r.readInt32();
   *this = read;
+  CommitBase(std::move(base));
 }
 
 }  // namespace zelvo

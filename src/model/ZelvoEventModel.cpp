@@ -10,17 +10,10 @@ void TZelvoEventModel::SaveToStream(IZStream& stream) {
 }
 
 void TZelvoEventModel::LoadFromStream(IZStream& stream) {
-  const int32_t oldID = GetID();
-  const std::string oldName = GetNameBytes();
-  try {
-    TZelvoModel::LoadFromStream(stream);
-    actions_.load(stream, [this] { return std::make_shared<TZelvoActionModel>(-1, api_); },
-                  TZelvoActionModel::kMinRecordBytes);
-  } catch (...) {
-    SetID(oldID);
-    SetNameBytes(oldName);
-    throw;
-  }
+  TBaseRecord base = ReadBaseRecord(stream);
+  actions_.load(stream, [this] { return std::make_shared<TZelvoActionModel>(-1, api_); },
+                TZelvoActionModel::kMinRecordBytes);
+  CommitBase(std::move(base));
 }
 
 }  // namespace zelvo

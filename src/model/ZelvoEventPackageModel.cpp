@@ -12,17 +12,10 @@ void TZelvoEventPackageModel::SaveToStream(IZStream& stream) {
 }
 
 void TZelvoEventPackageModel::LoadFromStream(IZStream& stream) {
-  const int32_t oldID = GetID();
-  const std::string oldName = GetNameBytes();
-  try {
-    TZelvoModel::LoadFromStream(stream);
-    events_.load(stream, [this] { return std::make_shared<TZelvoEventModel>(-1, api_); },
-                 TZelvoEventModel::kMinRecordBytes);
-  } catch (...) {
-    SetID(oldID);
-    SetNameBytes(oldName);
-    throw;
-  }
+  TBaseRecord base = ReadBaseRecord(stream);
+  events_.load(stream, [this] { return std::make_shared<TZelvoEventModel>(-1, api_); },
+               TZelvoEventModel::kMinRecordBytes);
+  CommitBase(std::move(base));
 }
 
 }  // namespace zelvo

@@ -22,28 +22,21 @@ void TZelvoEventPositionModel::SaveToStream(IZStream& stream) {
 }
 
 void TZelvoEventPositionModel::LoadFromStream(IZStream& stream) {
-  const int32_t oldID = GetID();
-  const std::string oldName = GetNameBytes();
-  try {
-    TZelvoModel::LoadFromStream(stream);
-    BinaryReader r(stream);
-    const int32_t version = r.readInt32();
-    r.readInt32();  // reserved
-    Fields f = f_;
-    if (version == 0 || version == 1) {
-      f.x = r.readInt32();
-      f.y = r.readInt32();
-      f.floorID = r.readInt32();
-      f.packageID = r.readInt32();
-      f.eventID = r.readInt32();
-      f.direction = version == 1 ? r.readInt32() : 0;
-    }
-    f_ = f;
-  } catch (...) {
-    SetID(oldID);
-    SetNameBytes(oldName);
-    throw;
+  BinaryReader r(stream);
+  TBaseRecord base = ReadBaseRecord(r);
+  const int32_t version = r.readInt32();
+  r.readInt32();  // reserved
+  Fields f = f_;
+  if (version == 0 || version == 1) {
+    f.x = r.readInt32();
+    f.y = r.readInt32();
+    f.floorID = r.readInt32();
+    f.packageID = r.readInt32();
+    f.eventID = r.readInt32();
+    f.direction = version == 1 ? r.readInt32() : 0;
   }
+  CommitBase(std::move(base));
+  f_ = f;
 }
 
 IZelvoEventModelPtr TZelvoEventPositionModel::GetEvent() const {

@@ -29,15 +29,13 @@ void TZelvoJobModel::SaveToStream(IZStream& stream) {
 }
 
 void TZelvoJobModel::LoadFromStream(IZStream& stream) {
-  TZelvoModel base(-1);
-  base.LoadFromStream(stream);
+  TBaseRecord base = ReadBaseRecord(stream);
   BinaryReader r(stream);
   int32_t id1 = r.readInt32();
   int32_t id2 = r.readInt32();
   auto effects = std::make_shared<TZMLIntParamsList>();
   effects->LoadFromStream(stream);
-  SetID(base.GetID());
-  SetNameBytes(base.GetNameBytes());
+  CommitBase(std::move(base));
   linkedID1_ = id1;
   linkedID2_ = id2;
   // A reference kept from before would no longer match the IDs just read.

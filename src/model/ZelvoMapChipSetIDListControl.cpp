@@ -76,7 +76,7 @@ void TZelvoMapChipSetIDListControl::SaveToStream(IZStream& stream) {
 
 void TZelvoMapChipSetIDListControl::LoadFromStream(IZStream& stream) {
   TZelvoMapChipSetIDListControl read(-1);
-  read.TZelvoModel::LoadFromStream(stream);
+  TBaseRecord base = ReadBaseRecord(stream);
   BinaryReader r(stream);
   int32_t n = r.readCount(4);
   read.entries_.reserve(static_cast<size_t>(n));
@@ -84,6 +84,7 @@ void TZelvoMapChipSetIDListControl::LoadFromStream(IZStream& stream) {
   read.mapTree_ = mapTree_;
   read.chipSets_ = chipSets_;
   *this = read;
+  CommitBase(std::move(base));
 }
 
 }  // namespace zelvo

@@ -127,7 +127,7 @@ void TZelvoMapChipSetModel::SaveToStream(IZStream& stream) {
 
 void TZelvoMapChipSetModel::LoadFromStream(IZStream& stream) {
   TZelvoMapChipSetModel read(-1);
-  read.TZelvoModel::LoadFromStream(stream);
+  TBaseRecord base = ReadBaseRecord(stream);
   BinaryReader r(stream);
   auto readPath = [&] {
     int32_t n = r.readLength();
@@ -174,6 +174,7 @@ void TZelvoMapChipSetModel::LoadFromStream(IZStream& stream) {
   for (int64_t i = 0; i < chips; ++i) read.chips_.push_back(readChip(r));
   read.deleted_ = deleted_;
   *this = read;
+  CommitBase(std::move(base));
 }
 
 }  // namespace zelvo

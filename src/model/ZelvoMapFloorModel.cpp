@@ -12,6 +12,7 @@
 #include "model/ZelvoPositionControl.h"
 #include "platform/core/BinaryReader.h"
 #include "platform/core/Errors.h"
+#include "platform/core/TrueModulo.h"
 
 namespace zelvo {
 
@@ -24,16 +25,6 @@ constexpr bool kCellsStoredAsInFile =
     offsetof(TZelvoMapCell, Passability) == 16 && offsetof(TZelvoMapCell, Encounter) == 18 &&
     offsetof(TZelvoMapCell, Param) == 20 && offsetof(TZelvoMapCell, EventID) == 24;
 }  // namespace
-namespace {
-
-// True modulo: -1 gives n - 1.
-int32_t wrap(int32_t v, int32_t n) {
-  int32_t r = v % n;
-  return r < 0 ? r + n : r;
-}
-
-}  // namespace
-
 TZelvoMapFloorModel::TZelvoMapFloorModel(int32_t id, IZMLZelvoAPI* api)
     : TZelvoModel(id), picture_(std::make_shared<TZelvoMapPictureModel>(0)), api_(api) {}
 
@@ -42,8 +33,8 @@ TZelvoMapCell TZelvoMapFloorModel::GetCell(int32_t x, int32_t y) const {
   // Only mode 3 wraps. A map of width or height 0 has no cell to wrap onto, and a floor whose
   // grid differs from its map's size must still never be read outside its grid.
   if (map_ && map_->GetLoopMode() == IZelvoMapModel::LoopBoth && map_->GetWidth() > 0 && map_->GetHeight() > 0) {
-    int32_t wx = wrap(x, map_->GetWidth());
-    int32_t wy = wrap(y, map_->GetHeight());
+    const auto wx = static_cast<int32_t>(TrueModulo(x, map_->GetWidth()));
+    const auto wy = static_cast<int32_t>(TrueModulo(y, map_->GetHeight()));
     if (inside(wx, wy)) return cells_[size_t(wx) + size_t(wy) * size_t(width_)];
   }
   return TZelvoMapCell::Outside();
@@ -195,8 +186,8 @@ void TZelvoMapFloorModel::LoadFromStream(IZStream& stream) { LoadSized(stream, w
 void TZelvoMapFloorModel::LoadSized(IZStream& stream, int32_t width, int32_t height) {
   if (width < 0 || height < 0 || int64_t(width) * height > kMaxFloorCells)
     throw EIndexError("floor size (cells)", int64_t(std::max(width, 0)) * std::max(height, 0), kMaxFloorCells);
-  TZelvoModel::LoadFromStream(stream);
   BinaryReader r(stream);
+  TBaseRecord base = ReadBaseRecord(r);
   int32_t first = r.readInt32();
   bool oldForm = first != -1;
   int32_t gameOpacity = first;
@@ -210,6 +201,7 @@ void TZelvoMapFloorModel::LoadSized(IZStream& stream, int32_t width, int32_t hei
   auto picture = std::make_shared<TZelvoMapPictureModel>(0);
   picture->LoadFromStream(stream);
   std::vector<TZelvoMapCell> cells = readCells(r, int64_t(width) * height, oldForm);
+  CommitBase(std::move(base));
   gameOpacity_ = gameOpacity;
   editorOpacity_ = editorOpacity;
   baseHeight_ = baseHeight;
@@ -245,8 +237,8 @@ std::vector<TZelvoMapCell> TZelvoMapFloorModel::readCells(BinaryReader& r, int64
 }
 
 void TZelvoMapFloorModel::SkipRecord(IZStream& stream, int32_t width, int32_t height) {
-  TZelvoModel(0).LoadFromStream(stream);
   BinaryReader r(stream);
+  ReadBaseRecord(r);
   bool oldForm = r.readInt32() != -1;
   for (int i = 0; i < (oldForm ? 3 : 5); ++i) r.readInt32();  // the version and settings not yet read
   TZelvoMapPictureModel(0).LoadFromStream(stream);

@@ -117,8 +117,7 @@ void TZelvoMapModel::LoadSkippingFloors(IZStream& stream) { Load(stream, false);
 
 // Everything is read into fresh parts first; the map changes only once the record read whole.
 void TZelvoMapModel::Load(IZStream& stream, bool keepFloors) {
-  TZelvoModel base(GetID());
-  base.LoadFromStream(stream);
+  TBaseRecord base = ReadBaseRecord(stream);
   BinaryReader r(stream);
   int32_t version = 0;
   int32_t width = r.readInt32();
@@ -161,8 +160,7 @@ void TZelvoMapModel::Load(IZStream& stream, bool keepFloors) {
     if (version == 3) std::make_shared<TZelvoOrderModel>(-1)->LoadFromStream(stream);  // an older form kept an order here
     local->LoadFromStream(stream);
   }
-  SetID(base.GetID());
-  SetNameBytes(base.GetNameBytes());
+  CommitBase(std::move(base));
   width_ = width;
   height_ = height;
   loopMode_ = loopMode;

@@ -26,8 +26,8 @@ void TZelvoMapPictureModel::SaveToStream(IZStream& stream) {
 }
 
 void TZelvoMapPictureModel::LoadFromStream(IZStream& stream) {
-  TZelvoModel::LoadFromStream(stream);
   BinaryReader r(stream);
+  TBaseRecord base = ReadBaseRecord(r);
   int32_t version = 0;
   int32_t width = r.readInt32();
   if (width == -1) {
@@ -54,6 +54,7 @@ void TZelvoMapPictureModel::LoadFromStream(IZStream& stream) {
     default:
       break;
   }
+  CommitBase(std::move(base));
   width_ = width;
   height_ = height;
   drawType_ = drawType;

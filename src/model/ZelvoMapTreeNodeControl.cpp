@@ -211,7 +211,7 @@ void TZelvoMapTreeNodeControl::SaveToStream(IZStream& stream) {
 void TZelvoMapTreeNodeControl::ReadRecord(IZStream& stream, bool full) {
   BinaryReader r(stream);
   RecordDepthGuard depth(r);
-  TZelvoModel::LoadFromStream(stream);
+  TBaseRecord base = ReadBaseRecord(r);
   auto map = std::make_shared<TZelvoMapModel>(0, api_);
   map->SetMapTree(tree_);
   if (full)
@@ -227,6 +227,7 @@ void TZelvoMapTreeNodeControl::ReadRecord(IZStream& stream, bool full) {
     child->ReadRecord(stream, full);
     children_.add(child);
   }
+  CommitBase(std::move(base));
   if (full) map_ = std::move(map);
   fromFile_ = true;
 }

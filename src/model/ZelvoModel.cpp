@@ -19,27 +19,29 @@ void TZelvoModel::SaveToStream(IZStream& stream) {
   w.writeBytes(name_.c_str(), static_cast<int64_t>(name_.size()) + 1);
 }
 
-void TZelvoModel::ReadBase(BinaryReader& r) {
-  id_ = r.readInt32();
-  int32_t n = r.readInt32();
-  if (n < 0) r.fail("negative name length");
-  name_ = r.readString(int64_t(n) + 1);
-  name_.pop_back();
-  TModelIDWatermark::Saw(id_);
-}
-
-void TZelvoModel::LoadFromStream(IZStream& stream) {
-  BinaryReader r(stream);
-  int32_t id = r.readInt32();
+TBaseRecord ReadBaseRecord(BinaryReader& r) {
+  TBaseRecord base;
+  base.id = r.readInt32();
   int32_t n = r.readInt32();
   if (n < 0) r.fail("negative name length");
   // The name and its stored NUL in one read; a name whose byte n is not NUL keeps its n bytes.
-  std::string name = r.readString(int64_t(n) + 1);
-  name.pop_back();
-  id_ = id;
-  name_ = std::move(name);
-  TModelIDWatermark::Saw(id);
+  base.name = r.readString(int64_t(n) + 1);
+  base.name.pop_back();
+  TModelIDWatermark::Saw(base.id);
+  return base;
 }
+
+TBaseRecord ReadBaseRecord(IZStream& stream) {
+  BinaryReader r(stream);
+  return ReadBaseRecord(r);
+}
+
+void TZelvoModel::CommitBase(TBaseRecord base) {
+  id_ = base.id;
+  name_ = std::move(base.name);
+}
+
+void TZelvoModel::LoadFromStream(IZStream& stream) { CommitBase(ReadBaseRecord(stream)); }
 
 thread_local TModelIDWatermark* TModelIDWatermark::current_ = nullptr;
 

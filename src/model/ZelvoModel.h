@@ -29,8 +29,21 @@ class IZelvoModel {
 
 using IZelvoModelPtr = std::shared_ptr<IZelvoModel>;
 
-// Derived models override SaveToStream and LoadFromStream and call these first. Atomicity is
-// the owner's: lists and trees read into fresh items and keep them only when a record read whole.
+// The base record as read, held apart from any model until the record it begins has read whole.
+struct TBaseRecord {
+  int32_t id = 0;
+  std::string name;
+};
+
+// Reads a base record and touches no model: a short or corrupt one throws EFormatError. The ID
+// raises the watermark below as soon as it is read.
+TBaseRecord ReadBaseRecord(BinaryReader& reader);
+TBaseRecord ReadBaseRecord(IZStream& stream);
+
+// Derived models override SaveToStream and LoadFromStream. A load is whole or nothing: a model
+// reads its base record with ReadBaseRecord and the rest into locals or fresh parts, and only
+// once everything read does it CommitBase along with the rest, so a failed read leaves it
+// exactly as it was. A part kept in place (not replaced) must itself read whole or not at all.
 class TZelvoModel : public virtual IZelvoModel {
  public:
   // Named "ZMLObject" + the ID.
@@ -40,8 +53,7 @@ class TZelvoModel : public virtual IZelvoModel {
   const char* GetName() const override { return name_.c_str(); }
   void SetName(const char* name) override;
   void SaveToStream(IZStream& stream) override;
-  // Reads into locals first: a short or corrupt base record throws EFormatError and leaves the
-  // model as it was.
+  // A short or corrupt base record throws EFormatError and leaves the model as it was.
   void LoadFromStream(IZStream& stream) override;
   const std::string& GetNameBytes() const override { return name_; }
   void SetNameBytes(std::string name) override { name_ = std::move(name); }
@@ -50,9 +62,8 @@ class TZelvoModel : public virtual IZelvoModel {
   // A model with the given name in place of the numbered one.
   TZelvoModel(int32_t id, const char* name) : id_(id), name_(name) {}
   void SetID(int32_t id) { id_ = id; }
-  // The base record through a reader the caller already holds, straight into this model: for
-  // fresh models that are thrown away when their record fails.
-  void ReadBase(BinaryReader& reader);
+  // Takes the ID and name of a base record read earlier.
+  void CommitBase(TBaseRecord base);
 
  private:
   int32_t id_;

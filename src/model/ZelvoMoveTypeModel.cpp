@@ -24,11 +24,12 @@ void TZelvoMoveTypeModel::SaveToStream(IZStream& stream) {
 
 void TZelvoMoveTypeModel::LoadFromStream(IZStream& stream) {
   TZelvoMoveTypeModel read(-1);
-  read.TZelvoModel::LoadFromStream(stream);
+  TBaseRecord base = ReadBaseRecord(stream);
   BinaryReader r(stream);
   read.maxStep_ = r.readInt32();
   read.kinds_ = static_cast<uint32_t>(r.readInt32());
   *this = read;
+  CommitBase(std::move(base));
 }
 
 }  // namespace zelvo

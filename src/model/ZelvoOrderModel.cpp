@@ -91,11 +91,11 @@ void TZelvoOrderModel::SaveToStream(IZStream& stream) {
   for (const IZelvoOrderModelPtr& child : children_) child->SaveToStream(stream);
 }
 
-// Children are read into fresh orders without keeping anything to put back: a record that
-// fails drops them whole, and only the order LoadFromStream was called on is restored.
+// Children are read straight into fresh orders: a record that fails drops them whole, and the
+// order LoadFromStream was called on commits nothing until everything read.
 void TZelvoOrderModel::readFresh(BinaryReader& r) {
   RecordDepthGuard depth(r);
-  ReadBase(r);
+  CommitBase(ReadBaseRecord(r));
   loadParams(r, p_);
   int32_t count = r.readCount(kMinRecordBytes);
   // Most orders have no children: no reference to this one is taken for them.
@@ -115,29 +115,22 @@ void TZelvoOrderModel::readFresh(BinaryReader& r) {
 void TZelvoOrderModel::LoadFromStream(IZStream& stream) {
   BinaryReader r(stream);
   RecordDepthGuard depth(r);
-  const int32_t oldID = GetID();
-  const std::string oldName = GetNameBytes();
-  try {
-    ReadBase(r);
-    Params p = p_;
-    loadParams(r, p);
-    int32_t count = r.readCount(kMinRecordBytes);
-    std::vector<IZelvoOrderModelPtr> children;
-    children.reserve(static_cast<size_t>(count));
-    const std::weak_ptr<IZelvoOrderModel> self = weak_from_this();
-    for (int32_t i = 0; i < count; ++i) {
-      auto child = MakeRead<TZelvoOrderModel>(&r.stream(), ReadTag{});
-      child->parent_ = self;
-      child->readFresh(r);
-      children.push_back(std::move(child));
-    }
-    p_ = std::move(p);
-    children_ = std::move(children);
-  } catch (...) {
-    SetID(oldID);
-    SetNameBytes(oldName);
-    throw;
+  TBaseRecord base = ReadBaseRecord(r);
+  Params p = p_;
+  loadParams(r, p);
+  int32_t count = r.readCount(kMinRecordBytes);
+  std::vector<IZelvoOrderModelPtr> children;
+  children.reserve(static_cast<size_t>(count));
+  const std::weak_ptr<IZelvoOrderModel> self = weak_from_this();
+  for (int32_t i = 0; i < count; ++i) {
+    auto child = MakeRead<TZelvoOrderModel>(&r.stream(), ReadTag{});
+    child->parent_ = self;
+    child->readFresh(r);
+    children.push_back(std::move(child));
   }
+  CommitBase(std::move(base));
+  p_ = std::move(p);
+  children_ = std::move(children);
 }
 
 void TZelvoOrderModel::AddChild(IZelvoOrderModelPtr child) { children_.push_back(std::move(child)); }

@@ -4,11 +4,11 @@
 
 #include "model/ZelvoMapFloorModel.h"
 #include "model/ZelvoMapModel.h"
+#include "platform/core/GameGeometry.h"
 
 namespace zelvo {
 namespace {
 
-constexpr int32_t kChip = 32;
 // ex and ey beyond this would reach past offset 10.
 constexpr int32_t kMaxSpan = IZelvoMapPositionControl::kReach + 1;
 

@@ -59,7 +59,7 @@ void TZelvoStyleModel::SaveToStream(IZStream& stream) {
 
 void TZelvoStyleModel::LoadFromStream(IZStream& stream) {
   TZelvoStyleModel read(-1, 0);
-  read.TZelvoModel::LoadFromStream(stream);
+  TBaseRecord base = ReadBaseRecord(stream);
   BinaryReader r(stream);
   int32_t version = 0;
   int32_t kind = r.readInt32();
@@ -81,6 +81,7 @@ void TZelvoStyleModel::LoadFromStream(IZStream& stream) {
   read.new_ = new_;
   if (int32_t fixed = fixedKind()) read.kind_ = fixed;
   *this = read;
+  CommitBase(std::move(base));
 }
 
 }  // namespace zelvo
