@@ -99,8 +99,12 @@ void TZelvoOrderModel::readFresh(BinaryReader& r) {
   loadParams(r, p_);
   int32_t count = r.readCount(kMinRecordBytes);
   // Most orders have no children: no reference to this one is taken for them.
-  if (count == 0) return;
-  children_.reserve(static_cast<size_t>(count));
+  if (count > 0) children_ = readChildren(r, count);
+}
+
+std::vector<IZelvoOrderModelPtr> TZelvoOrderModel::readChildren(BinaryReader& r, int32_t count) {
+  std::vector<IZelvoOrderModelPtr> children;
+  children.reserve(static_cast<size_t>(count));
   // Converted to the interface once: a weak reference converted to a virtual base locks the
   // order each time.
   const std::weak_ptr<IZelvoOrderModel> self = weak_from_this();
@@ -108,8 +112,9 @@ void TZelvoOrderModel::readFresh(BinaryReader& r) {
     auto child = MakeRead<TZelvoOrderModel>(&r.stream(), ReadTag{});
     child->parent_ = self;
     child->readFresh(r);
-    children_.push_back(std::move(child));
+    children.push_back(std::move(child));
   }
+  return children;
 }
 
 void TZelvoOrderModel::LoadFromStream(IZStream& stream) {
@@ -118,16 +123,7 @@ void TZelvoOrderModel::LoadFromStream(IZStream& stream) {
   TBaseRecord base = ReadBaseRecord(r);
   Params p = p_;
   loadParams(r, p);
-  int32_t count = r.readCount(kMinRecordBytes);
-  std::vector<IZelvoOrderModelPtr> children;
-  children.reserve(static_cast<size_t>(count));
-  const std::weak_ptr<IZelvoOrderModel> self = weak_from_this();
-  for (int32_t i = 0; i < count; ++i) {
-    auto child = MakeRead<TZelvoOrderModel>(&r.stream(), ReadTag{});
-    child->parent_ = self;
-    child->readFresh(r);
-    children.push_back(std::move(child));
-  }
+  std::vector<IZelvoOrderModelPtr> children = readChildren(r, r.readCount(kMinRecordBytes));
   CommitBase(std::move(base));
   p_ = std::move(p);
   children_ = std::move(children);

@@ -175,6 +175,8 @@ class TZelvoOrderModel : public TZelvoModel,
   static void loadParams(BinaryReader& r, Params& p);
   // Reads the record straight into this fresh order, its children likewise.
   void readFresh(BinaryReader& r);
+  // Count child orders read fresh, each with this order as its parent.
+  std::vector<IZelvoOrderModelPtr> readChildren(BinaryReader& r, int32_t count);
 
   std::vector<IZelvoOrderModelPtr> children_;
   std::weak_ptr<IZelvoOrderModel> parent_;
