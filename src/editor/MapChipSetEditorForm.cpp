@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include "editor/MapChipSetPropertyForm.h"
+#include "editor/PassButtonPad.h"
 #include "editor/QonScrollBox.h"
 #include "editor/ZEDesktopWidget.h"
 #include "editor/core/ZESkinPictures.h"
@@ -122,19 +123,10 @@ void TMapChipSetEditorForm::makeFields() {
 
   auto* traffic = new QWidget(FieldTabs);
   auto* grid = new QGridLayout(traffic);
-  const std::array<const char*, 4> arrows = {"↑", "↓", "←", "→"};
-  for (size_t i = 0; i < PassButtons.size(); ++i) {
-    PassButtons[i] = new QPushButton(Text::u(arrows[i]), traffic);
-    PassButtons[i]->setCheckable(true);
-  }
-  AllWaysButton = new QPushButton(Text::u("◇"), traffic);
-  NoWayButton = new QPushButton(Text::u("×"), traffic);
-  grid->addWidget(PassButtons[0], 0, 1);
-  grid->addWidget(PassButtons[2], 1, 0);
-  grid->addWidget(AllWaysButton, 1, 1);
-  grid->addWidget(PassButtons[3], 1, 2);
-  grid->addWidget(PassButtons[1], 2, 1);
-  grid->addWidget(NoWayButton, 2, 2);
+  const TPassButtonPad pad = MakePassButtonPad(traffic, grid);
+  PassButtons = pad.directions;
+  AllWaysButton = pad.allWays;
+  NoWayButton = pad.noWay;
   FieldTabs->addTab(traffic, Text::u("通行設定"));
 }
 

@@ -12,6 +12,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <unordered_map>
@@ -335,7 +336,7 @@ class TMapEditorForm : public QDialog,
   QSlider* heightBar_ = nullptr;
   QLineEdit* heightEdit_ = nullptr;
   QSlider* enemyBar_ = nullptr;
-  std::vector<QPushButton*> directionButtons_;
+  std::array<QPushButton*, 4> directionButtons_{};
   QPushButton* allWays_ = nullptr;
   QPushButton* noWay_ = nullptr;
   QComboBox* moveCombo_ = nullptr;

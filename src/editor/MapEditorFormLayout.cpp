@@ -24,6 +24,7 @@
 #include "editor/MapEditorForm.h"
 #include "editor/MapEditorMapTree.h"
 #include "editor/MoveTypeView.h"
+#include "editor/PassButtonPad.h"
 #include "editor/QonScrollBox.h"
 #include "editor/core/ZEMoveTypeEditor.h"
 #include "platform/core/GameGeometry.h"
@@ -130,19 +131,10 @@ QWidget* TMapEditorForm::makePages() {
 
   auto* pass = group("通行設定", pages_);
   auto* passLayout = new QGridLayout(pass);
-  for (const char* caption : {"↑", "↓", "←", "→"}) {
-    auto* button = new QPushButton(Text::u(caption), pass);
-    button->setCheckable(true);
-    directionButtons_.push_back(button);
-  }
-  allWays_ = new QPushButton(Text::u("◇"), pass);
-  noWay_ = new QPushButton(Text::u("×"), pass);
-  passLayout->addWidget(directionButtons_[0], 0, 1);
-  passLayout->addWidget(directionButtons_[2], 1, 0);
-  passLayout->addWidget(allWays_, 1, 1);
-  passLayout->addWidget(directionButtons_[3], 1, 2);
-  passLayout->addWidget(directionButtons_[1], 2, 1);
-  passLayout->addWidget(noWay_, 2, 2);
+  const TPassButtonPad pad = MakePassButtonPad(pass, passLayout);
+  directionButtons_ = pad.directions;
+  allWays_ = pad.allWays;
+  noWay_ = pad.noWay;
   pages_->addTab(pass, Text::u("通行設定"));
 
   auto* move = group("移動情報の視覚化", pages_);
