@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/core/AtomicFile.h"
 #include "platform/core/BinaryReader.h"
 #include "platform/core/Errors.h"
 #include "platform/core/FileStream.h"
@@ -212,55 +211,6 @@ TEST(FileStream, SizeFollowsWritesAndMatchesTheFileOnRead) {
   EXPECT_EQ(std::string(head, 4), "abXY");
   EXPECT_EQ(r.GetSize(), 11);
   EXPECT_EQ(r.GetPosition(), 4);
-}
-
-TEST(AtomicFile, ReplacesTheTargetWhole) {
-  test::TempDir dir;
-  test::writeFile(dir / "a.dat", {1, 2, 3});
-  std::vector<uint8_t> next{9, 9};
-  writeFileAtomically(dir / "a.dat", next);
-  EXPECT_BYTES_EQ(test::readFile(dir / "a.dat"), next);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-}
-
-TEST(AtomicFile, AFailedStageLeavesEveryTargetAndNoTemporaries) {
-  test::TempDir dir;
-  test::writeFile(dir / "a.dat", {1});
-  test::writeFile(dir / "b.dat", {2});
-  std::vector<uint8_t> x{7, 7, 7};
-  for (int failAt = 1; failAt <= 2; ++failAt) {
-    FileFaults::reset();
-    FileFaults::failWriteNumber(failAt);
-    {
-      FileTransaction t;
-      EXPECT_THROW(
-          {
-            t.stage(dir / "a.dat", x);
-            t.stage(dir / "b.dat", x);
-          },
-          EFileError);
-    }
-    EXPECT_BYTES_EQ(test::readFile(dir / "a.dat"), std::vector<uint8_t>{1});
-    EXPECT_BYTES_EQ(test::readFile(dir / "b.dat"), std::vector<uint8_t>{2});
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
-  }
-  FileFaults::reset();
-}
-
-TEST(AtomicFile, AFolderThatCannotBeWrittenIsReportedAndNothingIsLeft) {
-  test::TempDir dir;
-  std::vector<uint8_t> x{2};
-  EXPECT_THROW(writeFileAtomically(dir / "missing/a.dat", x), EFileError);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 0);
-}
-
-TEST(AtomicFile, ATargetThatIsAFolderFailsAtCommitAndLeavesNoTemporary) {
-  test::TempDir dir;
-  std::filesystem::create_directories(dir / "taken/inner");
-  std::vector<uint8_t> x{2};
-  EXPECT_THROW(writeFileAtomically(dir / "taken", x), EFileError);
-  EXPECT_TRUE(std::filesystem::is_directory(dir / "taken/inner"));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 }  // namespace
