@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "model/ZelvoMapChipSetModel.h"
+#include "editor/ZECp932Text.h"
 #include "platform/gui/Text.h"
 
 namespace zelvo {
@@ -117,6 +118,20 @@ void TMapChipSetPropertyForm::GetSizeClick() {
 }
 
 void TMapChipSetPropertyForm::OkClick() {
+  // Every field is taken whole or the dialog stays open with nothing applied.
+  const auto name = TakeCp932(NameEdit->text(), NameEdit);
+  if (!name) return;
+  const auto width = TakeCp932(WidthEdit->text(), WidthEdit, ZETextKind::Text);
+  if (!width) return;
+  const auto height = TakeCp932(HeightEdit->text(), HeightEdit, ZETextKind::Text);
+  if (!height) return;
+  const auto file = TakeCp932(FileNameEdit->text(), FileNameEdit, ZETextKind::Name);
+  if (!file) return;
+  control_.SetName(*name);
+  // Only a size that differs counts as a change (a change reloads the map editor's pictures).
+  if (*width != control_.WidthText()) control_.SetWidthText(*width);
+  if (*height != control_.HeightText()) control_.SetHeightText(*height);
+  control_.SetFileName(*file);
   control_.Apply();
   accept();
 }

@@ -20,6 +20,7 @@
 #include "editor/core/ZEMapEditorHost.h"
 #include "editor/core/ZESkinPictures.h"
 #include "model/ZelvoMapFloorModel.h"
+#include "editor/ZECp932Text.h"
 #include "platform/gui/Text.h"
 
 namespace zelvo {
@@ -134,11 +135,9 @@ TMapEditorLayersForm::TMapEditorLayersForm(TZEMapEditor& editor, IZEMapEditorHos
     if (host_) host_->RepaintCanvas();
     RefreshList();
   });
-  connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) {
+  StoreCp932Edits(name_, [this](const std::string& name) {
     if (!layers_.HasMap()) return;
-    const auto name = Text::toCp932(text);
-    if (!name) return;
-    layers_.SetLayerName(*name);
+    layers_.SetLayerName(name);
     RefreshList();
   });
 

@@ -18,6 +18,7 @@
 #include "model/ZelvoMapFloorModel.h"
 #include "model/ZelvoMaterialModel.h"
 #include "platform/gui/MessageBox.h"
+#include "editor/ZECp932Text.h"
 #include "platform/gui/Text.h"
 
 namespace zelvo {
@@ -156,11 +157,8 @@ void TMapLayerPropertyForm::OkClick() {
   if (!layer) return reject();
   TZELayerPropertyValues v;
   v.gameOpacity = opacity_->value();
-  const auto name = Text::toCp932(name_->text());
-  if (!name) {
-    ShowMessage("この名前には使えない文字が含まれています", windowTitle().toStdString(), MessageKind::Warning);
-    return;
-  }
+  const auto name = TakeCp932(name_->text(), name_);
+  if (!name) return;
   v.name = *name;
   v.image = chosen_;
   v.pictureEnabled = enabled_->isChecked();

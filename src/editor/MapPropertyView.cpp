@@ -10,6 +10,7 @@
 #include "model/ZelvoMapTreeNodeControl.h"
 #include "platform/core/Errors.h"
 #include "platform/gui/MessageBox.h"
+#include "editor/ZECp932Text.h"
 #include "platform/gui/Text.h"
 
 namespace zelvo {
@@ -65,11 +66,8 @@ void TMapPropertyView::SetNode(std::shared_ptr<IZelvoMapTreeNodeControl> node) {
 
 void TMapPropertyView::OkClick() {
   TZEMapPropertyValues v;
-  const auto name = Text::toCp932(name_->text());
-  if (!name) {
-    ShowMessage("この名前には使えない文字が含まれています", windowTitle().toStdString(), MessageKind::Warning);
-    return;
-  }
+  const auto name = TakeCp932(name_->text(), name_);
+  if (!name) return;
   v.name = *name;
   v.width = width_->text().toStdString();
   v.height = height_->text().toStdString();

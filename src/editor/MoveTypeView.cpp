@@ -17,6 +17,7 @@
 #include "model/ZMLZelvoAPI.h"
 #include "model/ZelvoMoveTypeList.h"
 #include "platform/gui/MessageBox.h"
+#include "editor/ZECp932Text.h"
 #include "platform/gui/Text.h"
 
 namespace zelvo {
@@ -97,12 +98,10 @@ TMoveTypeView::TMoveTypeView(TZEMoveTypeEditor& editor, IZEMapEditorHost* host, 
   connect(tree_, &QTreeWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { menu_->exec(tree_->viewport()->mapToGlobal(at)); });
   connect(height_, &QSlider::valueChanged, this, [this](int value) { editor_.SetMaxStep(value); });
-  connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) {
+  StoreCp932Edits(name_, [this](const std::string& name) {
     if (!editor_.GetSelected()) return;
-    const auto name = Text::toCp932(text);
-    if (!name) return;
-    editor_.Rename(*name);
-    if (auto* item = tree_->currentItem()) item->setText(0, text);
+    editor_.Rename(name);
+    if (auto* item = tree_->currentItem()) item->setText(0, Text::fromCp932(name));
   });
 }
 

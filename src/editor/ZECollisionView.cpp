@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "editor/core/ZETreeDesigner.h"
+#include "editor/ZECp932Text.h"
 #include "platform/gui/Text.h"
 
 namespace zelvo {
@@ -56,9 +57,10 @@ TZECollisionView::TZECollisionView(QWidget* parent)
   fields->addWidget(referenceName_, 7, 1);
   placeListBeside(this, tree_, new_, delete_, fields);
 
-  connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { selectionChanged(item); });
+  connect(tree_, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* item, QTreeWidgetItem* previous) { selectionChanged(item, previous); });
   connect(new_, &QPushButton::clicked, this, [this] {
-    readFields();
+    if (!readFields()) return;
     panel_.NewModel();
     showFields();
   });
@@ -111,15 +113,19 @@ bool TZECollisionView::eventFilter(QObject* watched, QEvent* event) {
   }
 }
 
+bool TZECollisionView::mayClose() { return readFields(); }
+
 void TZECollisionView::closing() {
-  readFields();
   const QSignalBlocker blocker(tree_);
   panel_.Close(adapter_);
 }
 
-void TZECollisionView::readFields() {
-  if (auto name = Text::toCp932(name_->text())) panel_.fields.name = *name;
+bool TZECollisionView::readFields() {
+  const auto name = TakeCp932(name_->text(), name_);
+  if (!name) return false;
+  panel_.fields.name = *name;
   panel_.fields.kind = std::max(0, kinds_->checkedId());
+  return true;
 }
 
 void TZECollisionView::showFields() {
@@ -134,8 +140,8 @@ void TZECollisionView::showFields() {
   if (QAbstractButton* kind = kinds_->button(f.kind)) kind->setChecked(true);
 }
 
-void TZECollisionView::selectionChanged(QTreeWidgetItem* item) {
-  readFields();
+void TZECollisionView::selectionChanged(QTreeWidgetItem* item, QTreeWidgetItem* previous) {
+  if (!readFields()) return returnTo(tree_, previous);
   panel_.Select(adapter_.NodeOf(item));
   showFields();
 }

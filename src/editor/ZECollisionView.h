@@ -54,12 +54,14 @@ class TZECollisionView final : public TZEDatabaseDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool mayClose() override;
   void closing() override;
 
  private:
-  void readFields();
+  // False, after the warning, when the name cannot be taken; nothing is read then.
+  bool readFields();
   void showFields();
-  void selectionChanged(QTreeWidgetItem* item);
+  void selectionChanged(QTreeWidgetItem* item, QTreeWidgetItem* previous);
   void pickReference();
 
   std::shared_ptr<IZMLZelvoAPI> api_;

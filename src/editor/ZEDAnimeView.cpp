@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QPixmap>
 #include <QVBoxLayout>
+#include "editor/ZECp932Text.h"
 #include "platform/gui/Text.h"
 
 namespace zelvo {
@@ -42,13 +43,13 @@ TZEDAnimeView::TZEDAnimeView(QWidget* parent)
   form->addRow(preview_);
   placeListBeside(this, tree_, new_, delete_, form);
 
-  connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-    readFields();
+  connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item, QTreeWidgetItem* previous) {
+    if (!readFields()) return returnTo(tree_, previous);
     panel_.Select(adapter_.NodeOf(item));
     showFields();
   });
   connect(new_, &QPushButton::clicked, this, [this] {
-    readFields();
+    if (!readFields()) return;
     panel_.NewModel();
     showFields();
   });
@@ -89,20 +90,24 @@ void TZEDAnimeView::showEvent(QShowEvent* event) {
   TZEDatabaseDialog::showEvent(event);
 }
 
+bool TZEDAnimeView::mayClose() { return readFields(); }
+
 void TZEDAnimeView::closing() {
-  readFields();
   const QSignalBlocker blocker(tree_);
   panel_.Close(adapter_);
 }
 
-void TZEDAnimeView::readFields() {
+bool TZEDAnimeView::readFields() {
   auto& f = panel_.fields;
-  if (auto name = Text::toCp932(name_->text())) f.name = *name;
+  const auto name = TakeCp932(name_->text(), name_);
+  if (!name) return false;
+  f.name = *name;
   for (const int32_t d : TZEDAnimePanel::kToggled) f.directions[static_cast<size_t>(d)] = toggles_[static_cast<size_t>(d)]->isChecked();
   f.patternCount = patternCount_->text().toStdString();
   f.width = width_->text().toStdString();
   f.height = height_->text().toStdString();
   f.framesPerStep = framesPerStep_->text().toStdString();
+  return true;
 }
 
 void TZEDAnimeView::showFields() {

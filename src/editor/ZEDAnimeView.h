@@ -49,10 +49,12 @@ class TZEDAnimeView final : public TZEDatabaseDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  bool mayClose() override;
   void closing() override;
 
  private:
-  void readFields();
+  // False, after the warning, when the name cannot be taken; nothing is read then.
+  bool readFields();
   void showFields();
 
   std::shared_ptr<IZMLZelvoAPI> api_;

@@ -3,7 +3,9 @@
 #include <QBoxLayout>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QPersistentModelIndex>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidgetItemIterator>
 
 #include "editor/core/ZEReferencePicture.h"
@@ -15,6 +17,7 @@ TZEDatabaseDialog::TZEDatabaseDialog(const char* utf8Caption, QWidget* parent) :
 }
 
 void TZEDatabaseDialog::done(int result) {
+  if (!mayClose()) return;
   closing();
   QDialog::done(result);
 }
@@ -24,6 +27,13 @@ QString TZEDatabaseDialog::pickReferencePicture() {
   // The filter's text part is already in the form Qt reads.
   const QString filter = QString::fromUtf8(TZEReferencePicture::Filter()).section('|', 0, 0);
   return QFileDialog::getOpenFileName(this, QString(), folder ? QString::fromStdString(folder->string()) : QString(), filter);
+}
+
+void TZEDatabaseDialog::returnTo(QTreeWidget* tree, QTreeWidgetItem* previous) {
+  QTimer::singleShot(0, tree, [tree, previous = QPersistentModelIndex(tree->indexFromItem(previous))] {
+    const QSignalBlocker blocker(tree);
+    if (QTreeWidgetItem* item = tree->itemFromIndex(previous)) tree->setCurrentItem(item);
+  });
 }
 
 void TZEDatabaseDialog::makeEditable(QTreeWidget& tree) {

@@ -36,8 +36,13 @@ class TZEDatabaseDialog : public QDialog {
  protected:
   // The reference-picture dialog, started in the game's Graphics folder; empty when cancelled.
   QString pickReferencePicture();
+  // False keeps the window open: a field holds what its model cannot take (the window has said so).
+  virtual bool mayClose() { return true; }
   // The panel written into the models when the window closes.
   virtual void closing() {}
+  // For a tree's currentItemChanged when the fields of the item left could not be taken: the
+  // item left becomes current again once the click that moved away is done.
+  static void returnTo(QTreeWidget* tree, QTreeWidgetItem* previous);
 };
 
 }  // namespace zelvo

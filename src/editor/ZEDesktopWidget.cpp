@@ -1,13 +1,13 @@
 #include "editor/ZEDesktopWidget.h"
 
 #include <QDialog>
-
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/core/ClampedMath.h"
 #include "platform/core/Cp932.h"
 #include "platform/core/Errors.h"
 
@@ -61,9 +61,10 @@ ZEDesktopWindow::Bounds ZEDesktopWidget::GetBounds() const {
 }
 
 void ZEDesktopWidget::SetBounds(const Bounds& b) {
-  const QRect area = DesktopArea();
-  QRect wanted(b.left, b.top, b.width, b.height);
-  QRect placed = area.isValid() ? FitIntoArea(wanted, area) : wanted;
+  // Without a screen the largest window Qt makes stands for the desktop.
+  QRect area = DesktopArea();
+  if (!area.isValid()) area = QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  QRect placed = FitIntoArea(b, area);
   // Never smaller than the window's layout allows, whatever the file says.
   const QSize least = widget_.minimumSizeHint().expandedTo(widget_.minimumSize());
   placed.setSize(placed.size().expandedTo(least));
@@ -76,15 +77,16 @@ QRect DesktopArea() {
   return area;
 }
 
-QRect FitIntoArea(const QRect& bounds, const QRect& area) {
-  // Computed in 64 bits: a stored width near 2^31 must not wrap.
-  auto fit = [](int64_t pos, int64_t size, int64_t areaPos, int64_t areaSize) {
-    size = std::clamp<int64_t>(size, 1, std::max<int64_t>(areaSize, 1));
-    pos = std::clamp<int64_t>(pos, areaPos, areaPos + areaSize - size);
-    return std::pair<int, int>(static_cast<int>(pos), static_cast<int>(size));
+QRect FitIntoArea(const ZEDesktopWindow::Bounds& bounds, const QRect& area) {
+  // Computed in 64 bits, before any QRect holds the stored values: a stored side near 2^31, or
+  // a corner at -2^31, must not wrap on the way to the far edge.
+  auto fit = [](int32_t pos, int32_t size, int32_t areaPos, int32_t areaSize) {
+    const int64_t side = std::clamp<int64_t>(size, 1, std::max<int32_t>(areaSize, 1));
+    const int64_t at = std::clamp<int64_t>(pos, areaPos, std::max<int64_t>(areaPos, int64_t{areaPos} + areaSize - side));
+    return std::pair<int, int>(ClampToInt32(at), ClampToInt32(side));
   };
-  auto [x, w] = fit(bounds.x(), bounds.width(), area.x(), area.width());
-  auto [y, h] = fit(bounds.y(), bounds.height(), area.y(), area.height());
+  auto [x, w] = fit(bounds.left, bounds.width, area.x(), area.width());
+  auto [y, h] = fit(bounds.top, bounds.height, area.y(), area.height());
   return QRect(x, y, w, h);
 }
 

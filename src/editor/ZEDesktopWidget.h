@@ -33,8 +33,9 @@ class ZEDesktopWidget final : public ZEDesktopWindow {
 
 // The area a window may take: all screens' available areas together.
 QRect DesktopArea();
-// The bounds moved and cut so they lie within area; a side is at least 1 pixel.
-QRect FitIntoArea(const QRect& bounds, const QRect& area);
+// The bounds (as a file gave them, any int32) moved and cut so they lie within area; a side is
+// at least 1 pixel.
+QRect FitIntoArea(const ZEDesktopWindow::Bounds& bounds, const QRect& area);
 
 // Restores the widget's place from "Editor\Desktop.INI" (or the given file).
 void LoadWidgetPosition(QWidget& widget);

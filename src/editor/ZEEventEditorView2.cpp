@@ -36,6 +36,7 @@
 #include "model/ZelvoMaterialModel.h"
 #include "model/ZelvoPrivateTypes.h"
 #include "platform/gui/MessageBox.h"
+#include "editor/ZECp932Text.h"
 #include "platform/gui/Text.h"
 
 namespace zelvo {
@@ -149,6 +150,8 @@ TZEEventEditorView2::TZEEventEditorView2(QWidget* parent)
   layout->addWidget(page_);
   layout->addLayout(buttons);
 
+  // The names are stored as typed while CP932 holds them; a name it cannot hold is refused where
+  // the window takes its fields (OK, sharing, another action), so none is ever stored cut short.
   connect(name_, &QLineEdit::textEdited, this, [this](const QString& t) { if (auto name = Text::toCp932(t)) editing_.SetName(*name); });
   connect(actionName_, &QLineEdit::textEdited, this, [this](const QString& t) {
     const auto name = Text::toCp932(t);
@@ -157,7 +160,13 @@ TZEEventEditorView2::TZEEventEditorView2(QWidget* parent)
     if (editing_.GetMode() == TZEEventEditing::Mode::Event) UpdateTabCaption(editing_.CurrentIndex());
   });
   connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
-    if (editing_.GetMode() == TZEEventEditing::Mode::Event) ShowAction(index);
+    if (editing_.GetMode() != TZEEventEditing::Mode::Event) return;
+    if (index != editing_.CurrentIndex() && !TakeNames()) {
+      const QSignalBlocker block(tabs_);
+      tabs_->setCurrentIndex(editing_.CurrentIndex());
+      return;
+    }
+    ShowAction(index);
   });
   connect(animation_, &QComboBox::activated, this, [this](int index) {
     editing_.SetDAnimationComboIndex(index);
@@ -182,6 +191,7 @@ TZEEventEditorView2::TZEEventEditorView2(QWidget* parent)
   auto* ctrlW = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), this);
   connect(ctrlW, &QShortcut::activated, this, [this] { ShowOrderList(); });
   connect(ok_, &QPushButton::clicked, this, [this] {
+    if (!TakeNames()) return;
     editing_.Commit();
     tag_ = 1;
     accept();
@@ -363,8 +373,21 @@ void TZEEventEditorView2::UpdateOrderActions() {
   deleteOrder_->setEnabled(selected);
 }
 
+bool TZEEventEditorView2::TakeNames() {
+  const auto name = TakeCp932(name_->text(), name_);
+  if (!name) return false;
+  const bool action = editing_.GetMode() == TZEEventEditing::Mode::Event && editing_.CurrentAction();
+  std::optional<std::string> actionName;
+  if (action && !(actionName = TakeCp932(actionName_->text(), actionName_))) return false;
+  editing_.SetName(*name);
+  if (action) editing_.SetActionName(*actionName);
+  return true;
+}
+
 void TZEEventEditorView2::ShareClick() {
   if (!editing_.CurrentAction()) return;
+  // The shared list is named after the event and the action.
+  if (!TakeNames()) return;
   if (!editing_.IsShared()) {
     if (!askOkCancel("このアクションの処理内容を\n\r他のアクションと共有できるようにしますか？")) return;
     editing_.Share();

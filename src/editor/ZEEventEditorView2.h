@@ -92,6 +92,9 @@ class TZEEventEditorView2 final : public QDialog {
   void ShowSharing();
   void DrawPreview();
   void UpdateOrderActions();
+  // The event (or list) name and the action name from their fields into the working copy; false,
+  // after the warning, when CP932 cannot hold one of them.
+  bool TakeNames();
   void ShareClick();
   void LinkClick();
   void PictureClick();

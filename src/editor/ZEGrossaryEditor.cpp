@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include "editor/ZECp932Text.h"
 #include "platform/gui/Text.h"
 
 namespace zelvo {
@@ -24,18 +25,25 @@ void TZEGrossaryEditor::setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) {
   showLists();
 }
 
+QStringList TZEGrossaryEditor::linesOf(size_t i) const {
+  QStringList lines = lists_[i]->toPlainText().split('\n');
+  if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();  // the end of the last line
+  return lines;
+}
+
+bool TZEGrossaryEditor::mayClose() {
+  // A list holding a line the file cannot hold keeps the window open, the list as typed.
+  for (size_t i = 0; i < lists_.size(); ++i)
+    for (const QString& line : linesOf(i))
+      if (!TakeCp932(line, lists_[i])) return false;
+  return true;
+}
+
 void TZEGrossaryEditor::closing() {
   for (size_t i = 0; i < lists_.size(); ++i) {
-    QStringList lines = lists_[i]->toPlainText().split('\n');
-    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();  // the end of the last line
-    // A list holding a line the file cannot hold keeps what it had rather than a line of '?'.
     std::vector<std::string> stored;
-    for (const QString& line : lines) {
-      auto bytes = Text::toCp932(line);
-      if (!bytes) break;
-      stored.push_back(std::move(*bytes));
-    }
-    if (stored.size() == size_t(lines.size())) panel_.lists[i] = std::move(stored);
+    for (const QString& line : linesOf(i)) stored.push_back(Text::toCp932(line).value_or(std::string()));
+    panel_.lists[i] = std::move(stored);
   }
   panel_.Close();
 }

@@ -22,10 +22,13 @@ class TZEGrossaryEditor final : public TZEDatabaseDialog {
   QPlainTextEdit* list(int index) const { return lists_[static_cast<size_t>(index)]; }
 
  protected:
+  bool mayClose() override;
   void closing() override;
 
  private:
   void showLists();
+  // The lines of list i as the author typed them, the end of the last line not counted.
+  QStringList linesOf(size_t i) const;
 
   TZEGrossaryPanel panel_;
   std::array<QPlainTextEdit*, 3> lists_{};

@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "editor/ZECp932Text.h"
 #include "editor/ZEOrdersMapEditor.h"
 #include "model/ZMLZelvoAPI.h"
 #include "model/ZelvoOrderModel.h"
@@ -204,7 +205,7 @@ bool TZEOrdersView::StoreFields() {
   TZEOrderFields f;
   QString text = copy_->toPlainText();
   // A character the file cannot hold would come back as "?": the text is not taken.
-  const auto bytes = Text::toCp932(text.replace("\r\n", "\n").replace("\n", "\r\n"));
+  const auto bytes = TakeCp932(text.replace("\r\n", "\n").replace("\n", "\r\n"), input_, ZETextKind::Text);
   if (!bytes) return false;
   f.text = *bytes;
   f.fadeSteps = steps_->value();

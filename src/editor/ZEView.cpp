@@ -12,7 +12,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -67,9 +66,9 @@ TZEView::TZEView(QWidget* parent)
   if (games_->count() > 0) games_->setCurrentRow(0);
 
   resize(720, 520);
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
   LoadWidgetPosition(*this);
+  // The window is designed to open centred; only a stored state gives it the stored corner.
+  CentreUnlessPlaced(*this);
   qApp->installEventFilter(this);
 }
 
@@ -224,8 +223,11 @@ void TZEView::GameListDoubleClick(QListWidgetItem* item) {
   QString name = item->text();
   if (name.size() < 2) return;
   name = name.mid(1, name.size() - 2);
+  const QString before = name_->text();
   name_->setText(name);
-  if (const auto folder = Text::toCp932(name)) OpenGame(*folder + "\\");
+  const auto folder = Text::toCp932(name);
+  // A game that would not open leaves the open one, and its name, as they were.
+  if (!folder || !OpenGame(*folder + "\\")) name_->setText(before);
 }
 
 void TZEView::CreateGameClick() {

@@ -7,7 +7,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <limits>
 #include <memory>
+#include <string>
 
 #include "platform/gui/Fonts.h"
 #include "support/Bytes.h"
@@ -127,8 +129,10 @@ TEST_F(ZEDesktopWidgetTest, HostileBoundsStayOnTheDesktop) {
 
 TEST(ZEDesktopFit, KeepsBoundsInsideTheArea) {
   const QRect area(0, 0, 800, 600);
+  constexpr int32_t kMax = std::numeric_limits<int32_t>::max(), kMin = std::numeric_limits<int32_t>::min();
   struct Case {
-    QRect in, out;
+    ZEDesktopWindow::Bounds in;
+    QRect out;
   };
   const Case cases[] = {
       {{40, 50, 300, 200}, {40, 50, 300, 200}},
@@ -136,9 +140,38 @@ TEST(ZEDesktopFit, KeepsBoundsInsideTheArea) {
       {{700, 500, 300, 200}, {500, 400, 300, 200}},
       {{0, 0, 5000, 4000}, {0, 0, 800, 600}},
       {{10, 10, 0, -3}, {10, 10, 1, 1}},
+      {{0, kMin, 300, 0}, {0, 0, 300, 1}},
+      {{kMax, kMax, kMax, kMax}, {0, 0, 800, 600}},
+      {{kMin, kMin, kMin, kMin}, {0, 0, 1, 1}},
+      {{kMax, -1, 1, kMax}, {799, 0, 1, 600}},
   };
-  for (const Case& c : cases) EXPECT_EQ(FitIntoArea(c.in, area), c.out) << c.in.x() << "," << c.in.y();
+  for (const Case& c : cases)
+    EXPECT_EQ(FitIntoArea(c.in, area), c.out) << c.in.left << "," << c.in.top << " " << c.in.width << "x" << c.in.height;
   EXPECT_EQ(FitIntoArea({-10, -10, 50, 50}, QRect(-400, -300, 800, 600)), QRect(-10, -10, 50, 50));
+}
+
+// Every key at each edge of int32, with and without a state: the window lands on the desktop,
+// and no sum on the way overflows (the sanitizer build checks that).
+TEST_F(ZEDesktopWidgetTest, HostileValuesInEveryKeyLeaveAWindowOnTheDesktop) {
+  constexpr int64_t kEdges[] = {0, -1, std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min()};
+  const QRect area = DesktopArea();
+  ASSERT_TRUE(area.isValid());
+  for (const char* state : {"", "State=2\r\n"})
+    for (int64_t left : kEdges)
+      for (int64_t top : kEdges)
+        for (int64_t width : kEdges)
+          for (int64_t height : kEdges) {
+            const std::string file = "[ZEView]\r\nLeft=" + std::to_string(left) + "\r\nTop=" + std::to_string(top) +
+                                     "\r\nWidth=" + std::to_string(width) + "\r\nHeight=" +
+                                     std::to_string(height) + "\r\n" + state;
+            SCOPED_TRACE(file);
+            put(file);
+            widget_->setGeometry(100, 80, 320, 240);
+            LoadWidgetPosition(*widget_, ini());
+            EXPECT_TRUE(area.contains(widget_->geometry()));
+            EXPECT_GE(widget_->width(), 1);
+            EXPECT_GE(widget_->height(), 1);
+          }
 }
 
 TEST_F(ZEDesktopWidgetTest, SaveThatCannotWriteSaysSo) {

@@ -10,6 +10,7 @@
 #include <QTabBar>
 
 #include "ZEEventWindowsFixture.h"
+#include "input/UserInput.h"
 #include "editor/ZEOrderLView.h"
 #include "editor/ZEOrdersView.h"
 #include "editor/ZEPopupTreeView.h"
@@ -366,6 +367,51 @@ TEST_F(EventEditorView2Test, AnEventWithoutActionsGetsItsFirstFromTheLists) {
   ASSERT_EQ(event->GetCount(), 1);
   EXPECT_EQ(event->GetItem(0)->GetDAnimation(), api->dAnimations->GetItem(0));
   EXPECT_EQ(event->GetItem(0)->GetCollision(), api->collisions->GetItem(0));
+}
+
+// A name CP932 cannot hold is refused whole where the window takes its fields (OK, another
+// action), with the warning the property dialogs give; it stays in its field as typed, the keys
+// after it still arrive, and nothing of it reaches the event.
+TEST_F(EventEditorView2Test, ANameTheFilesCannotHoldIsRefusedWhole) {
+  const auto before = test::saved(*event);
+  run([&] {
+    test::input::retype(view->NameField(), QString::fromUtf8("村€"));
+    test::input::type(view->NameField(), "A");
+    EXPECT_EQ(view->NameField()->text(), QString::fromUtf8("村€A"));
+    test::input::click(view->OkButton());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "この名前には使えない文字が含まれています");
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_EQ(view->NameField()->text(), QString::fromUtf8("村€A"));
+
+    test::input::retype(view->NameField(), QString::fromUtf8("村A"));
+    test::input::retype(view->ActionNameField(), QString::fromUtf8("話€"));
+    test::input::clickTab(view->Tabs(), 1);
+    EXPECT_EQ(messages.shown.size(), 2u);
+    QApplication::processEvents();
+    EXPECT_EQ(view->Tabs()->currentIndex(), 0) << "the action being named stays shown";
+    EXPECT_EQ(view->ActionNameField()->text(), QString::fromUtf8("話€"));
+    test::input::click(view->OkButton());
+    EXPECT_EQ(messages.shown.size(), 3u);
+    EXPECT_TRUE(view->isVisible());
+    test::input::click(view->CancelButton());
+  });
+  EXPECT_BYTES_EQ(test::saved(*event), before);
+
+  messages.shown.clear();
+  run([&] {
+    test::input::retype(view->NameField(), QString::fromUtf8("村€"));
+    test::input::key(view->NameField(), Qt::Key_Backspace);
+    test::input::type(view->NameField(), "A");
+    test::input::retype(view->ActionNameField(), QString::fromUtf8("話€"));
+    test::input::key(view->ActionNameField(), Qt::Key_Backspace);
+    test::input::click(view->OkButton());
+  });
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(view->Tag(), 1);
+  EXPECT_EQ(test::u8(event->GetName()), "村A");
+  EXPECT_EQ(test::u8(event->GetItem(0)->GetName()), "話");
 }
 
 }  // namespace

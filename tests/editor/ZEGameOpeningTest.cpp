@@ -4,11 +4,16 @@
 #include <gmock/gmock.h>
 
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 #include <fstream>
 
 #include "EditorProgramFixture.h"
+#include "input/UserInput.h"
 #include "editor/MapEditorLayersForm.h"
 #include "editor/ZEDesktopWidget.h"
 #include "editor/ZESkinView.h"
@@ -38,15 +43,18 @@ class GameOpeningTest : public EditorProgramTest {
   void OpenByList(const char* name) {
     const int row = RowOf(name);
     ASSERT_GE(row, 0) << name;
-    doubleClickRow(*view->GameList(), row);
+    input::doubleClick(view->GameList(), view->GameList()->item(row));
+  }
+  void StartShown() {
+    Start();
+    ShowActive();
   }
 };
 
 TEST_F(GameOpeningTest, ANewGameComesFromTheNameFieldAndTheButton) {
-  Start();
-  view->show();
-  view->NameEdit()->setText("Test1");
-  view->CreateButton()->click();
+  StartShown();
+  input::retype(view->NameEdit(), "Test1");
+  input::click(view->CreateButton());
   EXPECT_THAT(Texts(), ElementsAre("ゲームの作成に成功しました。"));
   EXPECT_GE(RowOf("Test1"), 0);
   EXPECT_TRUE(std::filesystem::exists(base / "Test1" / "Data" / "Chara.Dat"));
@@ -56,15 +64,15 @@ TEST_F(GameOpeningTest, ANewGameComesFromTheNameFieldAndTheButton) {
 }
 
 TEST_F(GameOpeningTest, AGameNameMustBeOneNewPlainFolderName) {
-  Start();
-  view->NameEdit()->setText("Test1");
-  view->CreateButton()->click();
+  StartShown();
+  input::retype(view->NameEdit(), "Test1");
+  input::click(view->CreateButton());
   boxes.shown.clear();
   const int listed = view->GameList()->count();
   for (const char* name : {"test1", "TEST1", "", "a\\b", "a/b", "..", "x:y", "\xF0\x9F\x98\x80"}) {
     SCOPED_TRACE(name);
-    view->NameEdit()->setText(QString::fromUtf8(name));
-    view->NewGameAction()->trigger();
+    input::retype(view->NameEdit(), QString::fromUtf8(name));
+    input::key(view->NameEdit(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(boxes.shown.back().text, "ゲームの作成に失敗しました。");
   }
   EXPECT_EQ(view->GameList()->count(), listed);
@@ -74,8 +82,7 @@ TEST_F(GameOpeningTest, AGameNameMustBeOneNewPlainFolderName) {
 TEST_F(GameOpeningTest, ADoubleClickOpensTheGameAndTellsThePlayer) {
   AddOtherGame();
   std::ofstream(base / "Other" / "Readme.txt", std::ios::binary) << Cp932::fromUtf8("別のゲーム\r\n二行目\r\n");
-  Start();
-  view->show();
+  StartShown();
   OpenByList("Other");
   EXPECT_EQ(view->windowTitle(), "ZelvoEditor - Other");
   EXPECT_EQ(view->NameEdit()->text(), "Other");
@@ -91,7 +98,7 @@ TEST_F(GameOpeningTest, NewAndLostPicturesAreCountedAsTheGameOpens) {
   picture.fill(Qt::red);
   ASSERT_TRUE(picture.save(QString::fromStdString((base / "Other" / "Graphics" / "Added.bmp").string()), "BMP"));
   std::filesystem::remove(base / "Other" / "Graphics" / "Splash.bmp");
-  Start();
+  StartShown();
   boxes.shown.clear();
   OpenByList("Other");
   EXPECT_THAT(Texts(), ElementsAre("新規素材1個、迷子素材1個が見つかりました"));
@@ -106,27 +113,93 @@ TEST_F(GameOpeningTest, TheMainWindowComesBackWhereItWas) {
   EXPECT_EQ(view->geometry(), QRect(20, 30, 600, 400));
 }
 
+// Bounds without a state are applied, but leave each window's own placement as it is: the main
+// window, which opens centred, is centred at the stored size; the others stand where they were.
+TEST_F(GameOpeningTest, PlacesWithoutAStateKeepTheMainWindowCentred) {
+  const char* sections[] = {"ZEView", "ZEEventEditorView2", "ZEOrderLView", "MapEditorForm", "MapChipSetEditorForm",
+                            "MapEditorLayersForm"};
+  std::filesystem::create_directories(base / "Editor");
+  {
+    std::ofstream ini(base / "Editor" / "Desktop.INI", std::ios::binary);
+    for (const char* section : sections)
+      ini << "[" << section << "]\r\nLeft=20\r\nTop=30\r\nWidth=600\r\nHeight=420\r\n";
+  }
+  Start();
+  view->show();
+  EXPECT_EQ(view->size(), QSize(600, 420));
+  // The platform's frame may shift the shown window by a pixel or two.
+  const QPoint off = view->geometry().center() - view->screen()->availableGeometry().center();
+  EXPECT_LE(off.manhattanLength(), 4) << off.x() << "," << off.y();
+  for (QWidget* window : windows->All()) {
+    const QString name = window->objectName();
+    if (window == view || std::find(std::begin(sections), std::end(sections), name.toStdString()) == std::end(sections))
+      continue;
+    EXPECT_EQ(window->pos(), QPoint(20, 30)) << name.toStdString();
+    EXPECT_EQ(window->size(), QSize(600, 420).expandedTo(window->minimumSizeHint()).expandedTo(window->minimumSize()))
+        << name.toStdString();
+  }
+}
+
 TEST_F(GameOpeningTest, TheSummaryIsWrittenBackOnlyWhenItChanged) {
   AddOtherGame();
   // Line ends this editor would not write: the file stays as it is unless the text changes.
   std::ofstream(base / "Default" / "Readme.txt", std::ios::binary) << "one\ntwo";
-  Start();
+  StartShown();
   EXPECT_EQ(view->SummaryBox()->toPlainText(), "one\ntwo");
   OpenByList("Other");
   EXPECT_BYTES_EQ(readFile(base / "Default" / "Readme.txt"), Bytes().text("one\ntwo").vec());
   OpenByList("Default");
-  view->SummaryBox()->setPlainText(QString::fromUtf8("変えた"));
+  input::retype(view->SummaryBox(), QString::fromUtf8("変えた"));
   OpenByList("Other");
   EXPECT_BYTES_EQ(readFile(base / "Default" / "Readme.txt"), Bytes().text(Cp932::fromUtf8("変えた\r\n")).vec());
 }
 
+// Blank lines at the end are lines of the summary too: switching games or leaving keeps them,
+// and an edit writes them back with the rest.
+TEST_F(GameOpeningTest, TrailingBlankLinesOfTheSummaryStay) {
+  AddOtherGame();
+  const std::vector<uint8_t> read = Bytes().text("one\r\n\r\n").vec();
+  writeFile(base / "Default" / "Readme.txt", read);
+  StartShown();
+  OpenByList("Other");
+  EXPECT_BYTES_EQ(readFile(base / "Default" / "Readme.txt"), read) << "switching away";
+  OpenByList("Default");
+  Stop();
+  EXPECT_BYTES_EQ(readFile(base / "Default" / "Readme.txt"), read) << "leaving";
+  StartShown();
+  input::key(view->SummaryBox(), Qt::Key_Home, Qt::ControlModifier);
+  input::type(view->SummaryBox(), "z");
+  OpenByList("Other");
+  EXPECT_BYTES_EQ(readFile(base / "Default" / "Readme.txt"), Bytes().text("zone\r\n\r\n").vec()) << "edited";
+}
+
+// The skins' folder is no game in any case of its name; a folder without "Data\" and "Maps\" is
+// refused with a word, and the game that was open stays open, and is what a save writes.
+TEST_F(GameOpeningTest, AFolderThatIsNoGameIsNotListedOrOpened) {
+  std::filesystem::create_directories(base / "Pictures" / "Graphics");
+  StartShown();
+  EXPECT_EQ(RowOf("Skin"), -1);
+  boxes.shown.clear();
+  OpenByList("Pictures");
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_THAT(boxes.shown[0].text, HasSubstr("ゲームのフォルダではありません"));
+  EXPECT_THAT(boxes.shown[0].text, HasSubstr("Pictures"));
+  EXPECT_EQ(view->windowTitle(), "ZelvoEditor - Default");
+  EXPECT_EQ(view->NameEdit()->text(), "Default");
+  EXPECT_EQ(GameFolder, "Default\\");
+  EXPECT_BYTES_EQ(readFile(base / "Editor" / "GamePath.dat"), gamePath("Default\\"));
+  input::key(view->GameList(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(boxes.shown.back().text, "保存が完了しました！");
+  EXPECT_FALSE(std::filesystem::exists(base / "Pictures" / "Data"));
+  EXPECT_FALSE(std::filesystem::exists(base / "Pictures" / "Maps"));
+}
+
 TEST_F(GameOpeningTest, TheSummaryBoxRefusesWhatItsFileCannotHold) {
-  Start();
-  view->SummaryBox()->setPlainText("abc");
-  view->SummaryBox()->moveCursor(QTextCursor::End);
-  view->SummaryBox()->insertPlainText(QString::fromUtf8("\xF0\x9F\x98\x80"));
+  StartShown();
+  input::retype(view->SummaryBox(), "abc");
+  input::type(view->SummaryBox(), QString::fromUtf8("\xF0\x9F\x98\x80"));
   EXPECT_EQ(view->SummaryBox()->toPlainText(), "abc");
-  view->SummaryBox()->insertPlainText(QString::fromUtf8("漢字"));
+  input::type(view->SummaryBox(), QString::fromUtf8("漢字"));
   EXPECT_EQ(view->SummaryBox()->toPlainText(), QString::fromUtf8("abc漢字"));
 }
 
@@ -134,8 +207,8 @@ TEST_F(GameOpeningTest, ASummaryThatDoesNotReadBackIsNeverOverwritten) {
   AddOtherGame();
   const std::vector<uint8_t> odd = {'a', 0x81, 0x0D, 0x0A, 0xFF, 'b'};
   writeFile(base / "Default" / "Readme.txt", odd);
-  Start();
-  view->SummaryBox()->setPlainText("new");
+  StartShown();
+  input::retype(view->SummaryBox(), "new");
   OpenByList("Other");
   EXPECT_BYTES_EQ(readFile(base / "Default" / "Readme.txt"), odd);
 }
@@ -143,7 +216,7 @@ TEST_F(GameOpeningTest, ASummaryThatDoesNotReadBackIsNeverOverwritten) {
 TEST_F(GameOpeningTest, ACorruptGameLeavesTheOpenOneOpenAndSavingAsBefore) {
   AddOtherGame();
   truncateToHalf(base / "Other" / "Data" / "Chara.Dat");
-  Start();
+  StartShown();
   const auto api = view->Session().Api();
   OpenByList("Other");
   ASSERT_EQ(boxes.shown.size(), 1u);
@@ -154,7 +227,7 @@ TEST_F(GameOpeningTest, ACorruptGameLeavesTheOpenOneOpenAndSavingAsBefore) {
   EXPECT_BYTES_EQ(readFile(base / "Editor" / "GamePath.dat"), gamePath("Default\\"));
   const auto corrupt = readFile(base / "Other" / "Data" / "Chara.Dat");
   const auto good = readFile(base / "Default" / "Data" / "Chara.Dat");
-  view->SaveClick();
+  input::key(view->GameList(), Qt::Key_S, Qt::ControlModifier);
   EXPECT_EQ(boxes.shown.back().text, "保存が完了しました！");
   EXPECT_BYTES_EQ(readFile(base / "Other" / "Data" / "Chara.Dat"), corrupt);
   EXPECT_BYTES_EQ(readFile(base / "Default" / "Data" / "Chara.Dat"), good);
@@ -175,12 +248,13 @@ TEST_F(GameOpeningTest, WithoutAGoodDefaultNoGameIsOpen) {
     c.spoil(base);
     boxes.shown.clear();
     Start();
+    ShowActive();
     EXPECT_EQ(view->windowTitle(), "ZelvoEditor");
     EXPECT_FALSE(view->Session().IsOpen());
     ASSERT_FALSE(boxes.shown.empty());
     EXPECT_THAT(boxes.shown[0].text, HasSubstr(c.named));
     EXPECT_FALSE(std::filesystem::exists(base / "Editor" / "GamePath.dat"));
-    view->SaveClick();
+    input::key(view->GameList(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(boxes.shown.back().text, "開いているゲームがありません");
     Stop();
     tools::writeDefaultGame(base / "Default");
@@ -189,11 +263,11 @@ TEST_F(GameOpeningTest, WithoutAGoodDefaultNoGameIsOpen) {
 
 TEST_F(GameOpeningTest, AFileNamedEditorIsReportedAndTheEditorGoesOn) {
   std::ofstream(base / "Editor") << "not a folder";
-  Start();
+  StartShown();
   EXPECT_EQ(view->windowTitle(), "ZelvoEditor - Default");
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_THAT(boxes.shown[0].text, HasSubstr("Editor"));
-  view->SaveClick();
+  input::key(view->GameList(), Qt::Key_S, Qt::ControlModifier);
   EXPECT_EQ(boxes.shown.back().text, "保存が完了しました！");
   Stop();
   EXPECT_EQ(boxes.shown.back().text, "Editor\\Desktop.INIに書き込めませんでした");
@@ -229,14 +303,25 @@ TEST_F(SkinChoiceTest, AnotherSkinReachesTheSkinDrawingWindowsAtOnce) {
   green.fill(QColor(0, 255, 0));
   ASSERT_TRUE(green.save(QString::fromStdString((base / "Skin" / "Other" / "LayerIcon.bmp").string()), "BMP"));
   Start();
+  ShowActive();
   ASSERT_FALSE(windows->layers->Icons().empty());
   EXPECT_NE(windows->layers->Icons()[0].pixel(8, 8), QColor(0, 255, 0).rgb());
-  QWidget* shown = ModalShownBy([&] { view->SkinAction()->trigger(); }, [&](QWidget&) {
+  QWidget* shown = nullptr;
+  input::whenModalOpens([&](QWidget* modal) {
+    shown = modal;
     QListWidget& list = *windows->skinView->SkinList();
     for (int row = 0; row < list.count(); ++row)
-      if (list.item(row)->text() == "Other") list.setCurrentRow(row);
-    windows->skinView->OkButton()->click();
+      if (list.item(row)->text() == "Other") input::click(&list, list.item(row));
+    input::click(windows->skinView->OkButton());
   });
+  // "編集" > "環境設定(&O)" > "外観（スキン）(&S)", as a person opens it.
+  QMenuBar* bar = view->menuBar();
+  QAction* edit = bar->actions().at(1);
+  input::click(bar, bar->actionGeometry(edit).center());
+  QMenu* settings = edit->menu()->actions().at(0)->menu();
+  ASSERT_NE(settings, nullptr);
+  input::clickMenuItem(edit->menu(), settings->menuAction());
+  input::clickMenuItem(settings, view->SkinAction());
   EXPECT_EQ(shown, windows->skinView.get());
   EXPECT_EQ(SkinFolder, "Skin\\Other\\");
   ASSERT_FALSE(windows->layers->Icons().empty());

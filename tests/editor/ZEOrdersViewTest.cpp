@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "ZEEventWindowsFixture.h"
+#include "input/UserInput.h"
 #include "model/ZelvoOrderModel.h"
 #include "support/Bytes.h"
 #include "support/ModelTesting.h"
@@ -172,6 +173,31 @@ TEST_F(OrdersViewTest, TheMapPickerWorksOnTheStoredWorkingCopy) {
                  }),
             0);
   EXPECT_EQ(move->GetX(), 0);
+}
+
+// A text CP932 cannot hold is refused at "決定(&O)" with a word, not dropped in silence: the view
+// stays open with the text as typed, and the order keeps what it had.
+TEST_F(OrdersViewTest, ATextTheFileCannotHoldIsRefusedWithAWord) {
+  auto text = order(OrderType::ShowText);
+  text->SetText(test::sj("前").c_str());
+  const auto before = test::saved(*root);
+  int stillOpen = 0;
+  QString kept;
+  EXPECT_EQ(edit(text,
+                 [&] {
+                   test::input::retype(view.TextInput(), QString::fromUtf8("村€"));
+                   test::input::click(view.OkButton());
+                   stillOpen += view.isVisible();
+                   kept = view.TextInput()->toPlainText();
+                   test::input::click(view.CancelButton());
+                 }),
+            0);
+  EXPECT_EQ(stillOpen, 1);
+  EXPECT_EQ(kept, QString::fromUtf8("村€"));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "この文章には使えない文字が含まれています");
+  EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
+  EXPECT_BYTES_EQ(test::saved(*root), before);
 }
 
 }  // namespace

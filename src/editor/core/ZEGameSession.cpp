@@ -18,9 +18,10 @@ namespace zelvo {
 
 namespace {
 
-// The editor's own folders beside the games, compared exactly as they are listed.
-constexpr std::array<std::string_view, 7> kNotGames = {"MapEditor", "skin", "CVS", "manual",
-                                                       "editor",    "Editor", "ZEEventEditor"};
+// The editor's own folders beside the games, in lower case: a folder of any of these names is
+// none, whatever the case it was made in ("Skin" holds the skins, not a game).
+constexpr std::array<std::string_view, 6> kNotGames = {"mapeditor", "skin", "cvs", "manual", "editor",
+                                                       "zeeventeditor"};
 
 constexpr int32_t kPictureMaterial = 1001;
 // A summary is a few lines; anything far larger is not one and is left alone.
@@ -48,6 +49,18 @@ std::vector<std::string> splitLines(const std::string& text) {
   return lines;
 }
 
+// The summary box's lines: every "\n" ends one, and what follows the last is one more, even
+// when empty, so trailing blank lines survive the trip through the box.
+std::vector<std::string> boxLines(const std::string& text) {
+  std::vector<std::string> lines;
+  if (text.empty()) return lines;
+  size_t start = 0;
+  for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+    lines.push_back(text.substr(start, end - start));
+  lines.push_back(text.substr(start));
+  return lines;
+}
+
 std::string joined(const std::vector<std::string>& lines, std::string_view separator) {
   std::string text;
   for (size_t i = 0; i < lines.size(); ++i) {
@@ -70,7 +83,7 @@ std::vector<std::string> TZEGameSession::ListGames(const std::filesystem::path& 
     const std::u8string native = it->path().filename().u8string();
     std::string name(native.begin(), native.end());
     if (name.empty() || name.front() == '.') continue;
-    if (std::find(kNotGames.begin(), kNotGames.end(), name) != kNotGames.end()) continue;
+    if (std::find(kNotGames.begin(), kNotGames.end(), lowered(name)) != kNotGames.end()) continue;
     if (!IsCp932Text(name)) continue;
     games.push_back(std::move(name));
   }
@@ -92,6 +105,12 @@ TZEGameSession::OpenResult TZEGameSession::Open(const std::string& folder) {
   const std::optional<std::filesystem::path> native = NativePath(GameBaseDir + folder);
   if (!native || !std::filesystem::is_directory(*native, ec)) {
     result.error = Cp932::toUtf8(folder) + " がありません";
+    return result;
+  }
+  // A game keeps its data in "Data\" and its maps in "Maps\"; a folder with neither (the skins,
+  // say) is no game, and saving into it would fill it with one.
+  if (!std::filesystem::is_directory(*native / "Data", ec) && !std::filesystem::is_directory(*native / "Maps", ec)) {
+    result.error = Cp932::toUtf8(folder) + " はゲームのフォルダではありません（Data\\ も Maps\\ もありません）。";
     return result;
   }
   const std::string previous = GameFolder;
@@ -178,16 +197,16 @@ void TZEGameSession::ReadSummary() {
 }
 
 void TZEGameSession::WriteSummary(const std::string& utf8Text) {
-  if (!api_ || !summaryWritable_) return;
-  const std::vector<std::string> lines = splitLines(utf8Text);
-  if (joined(lines, "\n") == summary_) return;
+  // Unedited, the file stays byte for byte as it was read.
+  if (!api_ || !summaryWritable_ || utf8Text == summary_) return;
+  const std::vector<std::string> lines = boxLines(utf8Text);
   std::error_code ec;
   const std::optional<std::filesystem::path> folder = NativePath(GamePathPrefix()), readme = readmePath();
   if (!folder || !readme || !std::filesystem::is_directory(*folder, ec)) return;
   std::string bytes;
   for (const std::string& line : lines) bytes += Cp932::fromUtf8(line) + "\r\n";
   writeFileAtomically(*readme, std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
-  summary_ = joined(lines, "\n");
+  summary_ = utf8Text;
 }
 
 }  // namespace zelvo

@@ -81,6 +81,10 @@ void focus(QWidget* widget) {
 }
 
 Qt::Key keyOf(QChar ch) {
+  // A line end is the Return key; QTest has no key of its own for it.
+  if (ch == QChar('\n') || ch == QChar('\r')) return Qt::Key_Return;
+  if (ch == QChar('\t')) return Qt::Key_Tab;
+  if (ch.unicode() < 0x20) return Qt::Key_unknown;
   if (ch.unicode() < 0x80) return QTest::asciiToKey(static_cast<char>(ch.unicode()));
   return Qt::Key_unknown;
 }
