@@ -223,14 +223,17 @@ void TMapEditorForm::makeMenus() {
   QAction* redo = edit->addAction(Text::u("リドゥ(&R)"), this, [this] { RedoClick(); });
   redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
   chipSetEditor_ = menuBar_->addAction(Text::u("マップチップセットエディタ(&M)"), this, [this] {
-    chipSetForm_->show();
-    chipSetForm_->raise();
+    ChipSetForm()->show();
+    ChipSetForm()->raise();
   });
   chipSetEditor_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
   QMenu* editors = menuBar_->addMenu(Text::u("エディタ(&E)"));
   editors->menuAction()->setVisible(false);
   moveTypeEditor_ = editors->addAction(Text::u("移動タイプエディタ(&M)"), this, [this] {
-    if (!moveTypeView_) moveTypeView_ = new TMoveTypeView(TZEMoveTypeEditor::Global(), this, this);
+    if (!moveTypeView_) {
+      moveTypeView_ = new TMoveTypeView(TZEMoveTypeEditor::Global(), this, this);
+      moveTypeView_->LoadSkin();
+    }
     moveTypeView_->setZMLZelvoAPI(api_.get());
     moveTypeView_->show();
   });

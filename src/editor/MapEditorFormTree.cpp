@@ -252,7 +252,7 @@ void TMapEditorForm::SaveClick() {
   }
   if (auto node = engine_->GetMap()) node->LoadMapFile();
   FillMapTree();
-  chipSetForm_->setZMLZelvoAPI(api_);
+  ChipSetForm()->setZMLZelvoAPI(api_);
   UpdateSizeLabel();
 }
 
@@ -323,8 +323,8 @@ void TMapEditorForm::StopChipSetClick() {
 
 // Only a drag out of the chip-set editor's tree, which is where a chip set is chosen.
 std::shared_ptr<IZelvoMapChipSetModel> TMapEditorForm::DraggedChipSet(const QMimeData* data) const {
-  if (!data || !data->hasFormat(MapTree::kItemFormat) || !chipSetForm_->isVisible()) return nullptr;
-  return chipSetForm_->Control().SelectedChipSet();
+  if (!data || !data->hasFormat(MapTree::kItemFormat) || !ChipSetForm()->isVisible()) return nullptr;
+  return ChipSetForm()->Control().SelectedChipSet();
 }
 
 bool TMapEditorForm::AddDroppedChipSet(const std::shared_ptr<IZelvoMapChipSetModel>& chipSet) {
