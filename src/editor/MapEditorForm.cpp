@@ -169,10 +169,11 @@ void TMapEditorForm::connectControls() {
   });
 
   connect(chipTabs_, &QTabBar::currentChanged, this, [this](int index) { ChipSetTabChanged(index); });
-  connect(chipTabs_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+  QWidget* chipPage = chipTabs_->parentWidget();
+  connect(chipPage, &QWidget::customContextMenuRequested, this, [this, chipPage](const QPoint& at) {
     addChipSet_->setEnabled(engine_->GetCurrentMap() != nullptr);
     stopChipSet_->setEnabled(chipTabs_->currentIndex() >= 0);
-    tabPopup_->popup(chipTabs_->mapToGlobal(at));
+    tabPopup_->popup(chipPage->mapToGlobal(at));
   });
   connect(mapTreeView_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) { RenameItem(item); });
   connect(mapTreeView_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { SelectMap(NodeOf(item)); });

@@ -90,8 +90,10 @@ QWidget* TMapEditorForm::makePages() {
 
   auto* chips = group("マップチップの配置", pages_);
   auto* chipsLayout = new QVBoxLayout(chips);
+  // The tabs' pop-up opens over the tabs and the palette alike, so a map without chip sets (no
+  // tabs to click) can get its first one.
+  chips->setContextMenuPolicy(Qt::CustomContextMenu);
   chipTabs_ = new QTabBar(chips);
-  chipTabs_->setContextMenuPolicy(Qt::CustomContextMenu);
   chipScroll_ = new TQonScrollBox(chips);
   chipScroll_->SetChipSize(kChip);
   chipScroll_->SetBitmapWidth(0);
