@@ -48,6 +48,8 @@ class TMapChipSetEditorForm : public QDialog {
   // The main window's icons, which the property dialog's picture tree shows.
   void SetMainIconList(std::vector<QIcon> icons) { mainIcons_ = std::move(icons); }
 
+  // The skin's tree icon of an index (none outside the strip).
+  QIcon TreeIcon(int32_t index) const;
   TZEChipSetEditorControl& Control() { return control_; }
   TZEMapChipSetEditor& Editor() { return editor_; }
   TMapChipSetPropertyForm* PropertyForm() const { return propertyForm_; }
@@ -93,7 +95,6 @@ class TMapChipSetEditorForm : public QDialog {
 
   void BuildTree();
   void MakeEditable(IZETreeNode* node);
-  QIcon TreeIcon(int32_t index) const;
   IZETreeNode* SelectedNode() const;
 
   void ChipSetTreeChange();

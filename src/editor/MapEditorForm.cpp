@@ -68,11 +68,6 @@ TMapEditorForm::TMapEditorForm(QWidget* parent, std::filesystem::path placeFile)
   makeEventTreeActions();
   connectControls();
   layersForm_ = new TMapEditorLayersForm(*engine_, this, this, placeFile_);
-  chipSetForm_ = new TMapChipSetEditorForm(this);
-  chipSetForm_->SetMapEditorLink(this);
-  // Chip sets are dragged out of its tree onto the palette.
-  chipSetForm_->ChipSetTree->setDragEnabled(true);
-  chipSetForm_->ChipSetTree->setDragDropMode(QAbstractItemView::DragOnly);
   propertyView_ = new TMapPropertyView(*engine_, this, this);
   pages_->setCurrentIndex(0);
   if (placeFile_.empty()) LoadWidgetPosition(*this);
@@ -83,6 +78,25 @@ TMapEditorForm::~TMapEditorForm() {
   if (placeFile_.empty()) SaveWidgetPosition(*this);
   else SaveWidgetPosition(*this, placeFile_);
   engine_->SetWindow(nullptr);
+}
+
+void TMapEditorForm::SetChipSetEditor(TMapChipSetEditorForm* chipSetEditor) {
+  chipSetForm_ = chipSetEditor;
+  if (!chipSetForm_) return;
+  if (chipSetForm_->parentWidget() != this) chipSetForm_->setParent(this, chipSetForm_->windowFlags());
+  chipSetForm_->SetMapEditorLink(this);
+  // Chip sets are dragged out of its tree onto the palette.
+  chipSetForm_->ChipSetTree->setDragEnabled(true);
+  chipSetForm_->ChipSetTree->setDragDropMode(QAbstractItemView::DragOnly);
+  chipSetForm_->setZMLZelvoAPI(api_);
+}
+
+TMapChipSetEditorForm* TMapEditorForm::ChipSetForm() const {
+  if (!chipSetForm_) {
+    auto* self = const_cast<TMapEditorForm*>(this);
+    self->SetChipSetEditor(new TMapChipSetEditorForm(self));
+  }
+  return chipSetForm_;
 }
 
 // ---- controls
@@ -155,10 +169,11 @@ void TMapEditorForm::connectControls() {
   });
 
   connect(chipTabs_, &QTabBar::currentChanged, this, [this](int index) { ChipSetTabChanged(index); });
-  connect(chipTabs_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+  QWidget* chipPage = chipTabs_->parentWidget();
+  connect(chipPage, &QWidget::customContextMenuRequested, this, [this, chipPage](const QPoint& at) {
     addChipSet_->setEnabled(engine_->GetCurrentMap() != nullptr);
     stopChipSet_->setEnabled(chipTabs_->currentIndex() >= 0);
-    tabPopup_->popup(chipTabs_->mapToGlobal(at));
+    tabPopup_->popup(chipPage->mapToGlobal(at));
   });
   connect(mapTreeView_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) { RenameItem(item); });
   connect(mapTreeView_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { SelectMap(NodeOf(item)); });
@@ -196,7 +211,7 @@ void TMapEditorForm::setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) {
   apiGiven_ = api_ != nullptr;
   designer_.setZMLZelvoAPI(api_);
   engine_->SetMapTree(api_ ? api_->GetMapTree() : nullptr);
-  chipSetForm_->setZMLZelvoAPI(api_);
+  ChipSetForm()->setZMLZelvoAPI(api_);
 }
 
 void TMapEditorForm::LoadSkin() {
@@ -294,7 +309,7 @@ void TMapEditorForm::Closed() {
   SelectMap(nullptr);
   engine_->GetUndoControl().Clear();
   UpdateUndoButtons();
-  chipSetForm_->close();
+  if (chipSetForm_) chipSetForm_->close();
   layersForm_->close();
   if (moveTypeView_) moveTypeView_->close();
   engine_->GetBitmapList()->Clear();

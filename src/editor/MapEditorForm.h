@@ -172,7 +172,11 @@ class TMapEditorForm : public QDialog,
   QAction* StopPackageAction() const { return stopPackage_; }
   TMapEditorLayersForm* LayersForm() const { return layersForm_; }
   const TZEMapEditorPictures& Pictures() const { return pictures_; }
-  TMapChipSetEditorForm* ChipSetForm() const { return chipSetForm_; }
+  // The chip-set editor the menu opens and chip sets are dragged from: the window set's one
+  // (which becomes this window's child, so this modal window does not block it). A window
+  // without one makes its own at first use.
+  void SetChipSetEditor(TMapChipSetEditorForm* chipSetEditor);
+  TMapChipSetEditorForm* ChipSetForm() const;
   QAction* ChipSetEditorAction() const { return chipSetEditor_; }
   TZEEventEditorView2* EventEditor();
 
@@ -378,7 +382,7 @@ class TMapEditorForm : public QDialog,
   QAction* usePackage_ = nullptr;
   QAction* stopPackage_ = nullptr;
   TMapEditorLayersForm* layersForm_ = nullptr;
-  TMapChipSetEditorForm* chipSetForm_ = nullptr;
+  mutable TMapChipSetEditorForm* chipSetForm_ = nullptr;
   TMapPropertyView* propertyView_ = nullptr;
   TMoveTypeView* moveTypeView_ = nullptr;
   TZEEventEditorView2* eventEditor_ = nullptr;

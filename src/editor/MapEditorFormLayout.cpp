@@ -90,8 +90,10 @@ QWidget* TMapEditorForm::makePages() {
 
   auto* chips = group("マップチップの配置", pages_);
   auto* chipsLayout = new QVBoxLayout(chips);
+  // The tabs' pop-up opens over the tabs and the palette alike, so a map without chip sets (no
+  // tabs to click) can get its first one.
+  chips->setContextMenuPolicy(Qt::CustomContextMenu);
   chipTabs_ = new QTabBar(chips);
-  chipTabs_->setContextMenuPolicy(Qt::CustomContextMenu);
   chipScroll_ = new TQonScrollBox(chips);
   chipScroll_->SetChipSize(kChip);
   chipScroll_->SetBitmapWidth(0);
@@ -223,14 +225,17 @@ void TMapEditorForm::makeMenus() {
   QAction* redo = edit->addAction(Text::u("リドゥ(&R)"), this, [this] { RedoClick(); });
   redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
   chipSetEditor_ = menuBar_->addAction(Text::u("マップチップセットエディタ(&M)"), this, [this] {
-    chipSetForm_->show();
-    chipSetForm_->raise();
+    ChipSetForm()->show();
+    ChipSetForm()->raise();
   });
   chipSetEditor_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
   QMenu* editors = menuBar_->addMenu(Text::u("エディタ(&E)"));
   editors->menuAction()->setVisible(false);
   moveTypeEditor_ = editors->addAction(Text::u("移動タイプエディタ(&M)"), this, [this] {
-    if (!moveTypeView_) moveTypeView_ = new TMoveTypeView(TZEMoveTypeEditor::Global(), this, this);
+    if (!moveTypeView_) {
+      moveTypeView_ = new TMoveTypeView(TZEMoveTypeEditor::Global(), this, this);
+      moveTypeView_->LoadSkin();
+    }
     moveTypeView_->setZMLZelvoAPI(api_.get());
     moveTypeView_->show();
   });

@@ -252,7 +252,7 @@ void TMapEditorForm::SaveClick() {
   }
   if (auto node = engine_->GetMap()) node->LoadMapFile();
   FillMapTree();
-  chipSetForm_->setZMLZelvoAPI(api_);
+  ChipSetForm()->setZMLZelvoAPI(api_);
   UpdateSizeLabel();
 }
 
@@ -291,9 +291,9 @@ void TMapEditorForm::AddChipSetClick() {
     pick.setWindowTitle(QString::fromUtf8("使用するチップセットを選んでください"));
     auto tree = engine_->GetMapTree();
     designer_.FillChipSetList(pick.Tree(), tree ? tree->GetChipSetList() : nullptr);
-    if (pick.exec() != QDialog::Accepted) return;
-    IZETreeNode* chosen = pick.Tree().GetSelected();
-    auto chipSet = chosen ? chosen->GetData().As<IZelvoMapChipSetModel>() : nullptr;
+    // The picker empties its tree as it closes; what was chosen is its selection.
+    if (pick.Execute() != QDialog::Accepted) return;
+    auto chipSet = pick.GetSelection().As<IZelvoMapChipSetModel>();
     if (!chipSet) return;
     id = chipSet->GetID();
   }
@@ -307,8 +307,10 @@ void TMapEditorForm::AddChipSetID(int32_t id) {
   map->GetChipSetIDList()->AddID(id);
   auto tree = engine_->GetMapTree();
   auto chipSet = tree && tree->GetChipSetList() ? tree->GetChipSetList()->FindByID(id) : nullptr;
-  chipTabs_->addTab(chipSet ? Text::fromCp932(chipSet->GetNameBytes()) : QString("Unknown(%1)").arg(id));
+  // The chip set is listed before its tab is added: the first tab of a map becomes current as it
+  // is added, and shows the chip set at that index.
   tabChipSets_.push_back(chipSet);
+  chipTabs_->addTab(chipSet ? Text::fromCp932(chipSet->GetNameBytes()) : QString("Unknown(%1)").arg(id));
   LoadChipSetBitmaps();
 }
 
@@ -323,8 +325,8 @@ void TMapEditorForm::StopChipSetClick() {
 
 // Only a drag out of the chip-set editor's tree, which is where a chip set is chosen.
 std::shared_ptr<IZelvoMapChipSetModel> TMapEditorForm::DraggedChipSet(const QMimeData* data) const {
-  if (!data || !data->hasFormat(MapTree::kItemFormat) || !chipSetForm_->isVisible()) return nullptr;
-  return chipSetForm_->Control().SelectedChipSet();
+  if (!data || !data->hasFormat(MapTree::kItemFormat) || !ChipSetForm()->isVisible()) return nullptr;
+  return ChipSetForm()->Control().SelectedChipSet();
 }
 
 bool TMapEditorForm::AddDroppedChipSet(const std::shared_ptr<IZelvoMapChipSetModel>& chipSet) {
@@ -339,8 +341,8 @@ bool TMapEditorForm::AddDroppedChipSet(const std::shared_ptr<IZelvoMapChipSetMod
 void TMapEditorForm::ShowChipSetTab(const std::shared_ptr<IZelvoMapChipSetModel>& chipSet, bool newTab) {
   if (!chipSet || !engine_->GetCurrentMap()) return;
   if (newTab) {
-    chipTabs_->addTab(Text::fromCp932(chipSet->GetNameBytes()));
     tabChipSets_.push_back(chipSet);
+    chipTabs_->addTab(Text::fromCp932(chipSet->GetNameBytes()));
     LoadChipSetBitmaps();
   }
   for (size_t i = 0; i < tabChipSets_.size(); ++i)

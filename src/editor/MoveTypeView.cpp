@@ -113,6 +113,8 @@ void TMoveTypeView::LoadSkin(const ZESkinPictures& skin) {
   if (editor_.GetSelected()) NodeSelected();
 }
 
+void TMoveTypeView::LoadSkin() { LoadSkin(ZESkinPictures()); }
+
 void TMoveTypeView::OpenView() {
   if (!api_) {
     ShowMessage(std::string("setZMLZelvoAPIを呼び出した後で開いてください"), windowTitle().toStdString(),
@@ -127,8 +129,14 @@ void TMoveTypeView::RebuildLists() {
   {
     QSignalBlocker block(tree_);
     tree_->clear();
+    QIcon icon;
+    if (icons_) {
+      // Move-type entries show picture 0, and picture 1 while selected.
+      icon.addPixmap(icons_(0).pixmap(ZESkinPictures::kIconSize), QIcon::Normal);
+      icon.addPixmap(icons_(1).pixmap(ZESkinPictures::kIconSize), QIcon::Selected);
+    }
     for (const std::string& name : editor_.Names())
-      new QTreeWidgetItem(tree_, QStringList{Text::fromCp932(name)});
+      (new QTreeWidgetItem(tree_, QStringList{Text::fromCp932(name)}))->setIcon(0, icon);
   }
   if (host_) host_->SetMoveTypeNames(editor_.Names());
 }

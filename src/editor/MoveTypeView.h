@@ -2,7 +2,9 @@
 // The move-type editor "移動タイプの設定": the game's move types in a tree, and for the selected
 // one a grid of 4 x 8 ground-kind toggles, its step height and its name.
 
+#include <QIcon>
 #include <QWidget>
+#include <functional>
 
 #include "editor/core/Bitmap32.h"
 
@@ -28,6 +30,9 @@ class TMoveTypeView : public QWidget {
   void setZMLZelvoAPI(IZMLZelvoAPI* api);
   // "GroundType.bmp" and "traffic.bmp" of the skin, as the map editor loads them.
   void LoadSkin(const ZESkinPictures& skin);
+  void LoadSkin();
+  // The map editor's image list, for the tree's move types (icon 0, 1 while selected).
+  void SetIconSource(std::function<QIcon(int32_t)> icons) { icons_ = std::move(icons); }
 
   // What showing the window does: takes the data set's move types, or warns without a data set.
   void OpenView();
@@ -60,6 +65,7 @@ class TMoveTypeView : public QWidget {
   TZEMoveTypeEditor& editor_;
   IZEMapEditorHost* host_;
   IZMLZelvoAPI* api_ = nullptr;
+  std::function<QIcon(int32_t)> icons_;
   TBitmap32 picture_;
   TBitmap32 ground_;
   TBitmap32 traffic_;

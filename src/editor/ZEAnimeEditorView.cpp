@@ -16,6 +16,7 @@
 
 #include "editor/QonScrollBox.h"
 #include "editor/ZEPopupTreeView.h"
+#include "editor/core/ZESkinPictures.h"
 #include "model/ZelvoMaterialModel.h"
 #include "platform/gui/Text.h"
 
@@ -283,6 +284,12 @@ void TZEAnimeEditorView::AddImageClick() {
   const TZETreeNodeData chosen = imagePicker_(QStringLiteral("追加する画像ファイルを選択して下さい"),
                                               [this](IZETree& tree) { editor_.Designer().FillMaterialTree(tree, nullptr); });
   act([&] { editor_.AddImage(chosen.As<IZelvoMaterialModel>()); });
+}
+
+void TZEAnimeEditorView::LoadSkin() {
+  tile_ = ZESkinPictures().LoadBitmap32("empty.bmp");
+  editor_.SetBackgroundTile(&tile_);
+  FrameScroll->qonPaintBox->update();
 }
 
 void TZEAnimeEditorView::SetPickerIconSource(std::function<QIcon(int32_t)> icons) {

@@ -49,6 +49,9 @@ class TZEAnimeEditorView final : public QDialog {
   void SetPickerIconSource(std::function<QIcon(int32_t)> icons);
   void SetImagePicker(TTreePicker picker) { imagePicker_ = std::move(picker); }
   void SetBackgroundTile(const TBitmap32* tile) { editor_.SetBackgroundTile(tile); }
+  // The skin's cell background ("empty.bmp", the map editor's), tiled under the preview.
+  void LoadSkin();
+  const TBitmap32& BackgroundTile() const { return tile_; }
 
   TZEAnimeEditor& Editor() { return editor_; }
   IZETree& AnimeTreeNodes() { return treeAdapter_; }
@@ -118,6 +121,7 @@ class TZEAnimeEditorView final : public QDialog {
   TZEAnimeEditor editor_;
   TZETreeWidgetAdapter treeAdapter_;
   TTreePicker imagePicker_;
+  TBitmap32 tile_;
   bool syncing_ = false;
 };
 

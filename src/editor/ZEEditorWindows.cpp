@@ -1,5 +1,6 @@
 #include "editor/ZEEditorWindows.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include "editor/MapChipSetEditorForm.h"
@@ -37,6 +38,7 @@
 #include "editor/core/ZEMapEditor.h"
 #include "editor/core/ZEMoveTypeEditor.h"
 #include "editor/core/ZESkinSettings.h"
+#include "model/ZelvoPrivateTypes.h"
 
 namespace zelvo {
 
@@ -76,16 +78,12 @@ TZEEditorWindows::TZEEditorWindows(TZEView& mainWindow)
   mapPropertyView = std::make_unique<TMapPropertyView>(*mapEngine, nullptr);
   layerProperty = std::make_unique<TMapLayerPropertyForm>(*mapEngine, nullptr);
   chipSetProperty = std::make_unique<TMapChipSetPropertyForm>();
+  mapEditor->SetChipSetEditor(chipSetEditor.get());
   // A skin chosen in the skin dialog, and the one it applies as it is made, reaches every
   // window that draws skin pictures at once.
-  ZESkinSettings::Reloaders reloaders;
-  reloaders.mapEditor = [this] { mapEditor->LoadSkin(); };
-  reloaders.chipSetEditor = [this] { chipSetEditor->LoadSkin(); };
-  reloaders.layerWindow = [this] {
-    layers->LoadIcons();
-    if (TMapEditorLayersForm* own = mapEditor->LayersForm()) own->LoadIcons();
-  };
-  skinSettings->SetReloaders(std::move(reloaders));
+  skinSettings->SetReloaders({[this] {
+    for (const SkinUser& user : SkinUsers()) user.load();
+  }});
   skinView = named(std::make_unique<ZESkinView>(*skinSettings), "ZESkinView");
   animeEditorView = named(std::make_unique<TZEAnimeEditorView>(), "ZEAnimeEditorView");
   popupTreeView = named(std::make_unique<TZEPopupTreeView>(), "ZEPopupTreeView");
@@ -113,10 +111,38 @@ TZEEditorWindows::TZEEditorWindows(TZEView& mainWindow)
   popupTreeView->SetIconSource(EditorIconSource());
   orderLView->SetIconSource(EditorIconSource());
   conditionDetailView->setImageList(EditorIconSource());
+  animeEditorView->SetPickerIconSource(EditorIconSource());
+  animeEditorView->SetIconSource(MapEditorIconSource());
+  moveTypeView->SetIconSource(MapEditorIconSource());
+  ordersMapEditor->SetIconSource(MapEditorIconSource());
+  // The windows made after the skin dialog take the skin it applied.
+  if (skinSettings->IsValidSkin(SkinFolder)) skinSettings->ApplySkin();
 }
 
 TZEEditorWindows::~TZEEditorWindows() {
   if (current == this) current = previous_;
+}
+
+std::vector<TZEEditorWindows::SkinUser> TZEEditorWindows::SkinUsers() const {
+  std::vector<SkinUser> users;
+  const auto add = [&users](QWidget* window, std::function<void()> load) {
+    if (window) users.push_back({window, std::move(load)});
+  };
+  add(mapEditor.get(), [this] { mapEditor->LoadSkin(); });
+  add(chipSetEditor.get(), [this] { chipSetEditor->LoadSkin(); });
+  add(layers.get(), [this] { layers->LoadIcons(); });
+  if (mapEditor) add(mapEditor->LayersForm(), [this] { mapEditor->LayersForm()->LoadIcons(); });
+  add(moveTypeView.get(), [this] { moveTypeView->LoadSkin(); });
+  add(animeEditorView.get(), [this] { animeEditorView->LoadSkin(); });
+  add(ordersMapEditor.get(), [this] { ordersMapEditor->LoadSkin(); });
+  return users;
+}
+
+std::function<QIcon(int32_t)> TZEEditorWindows::MapEditorIconSource() const {
+  return [this](int32_t index) {
+    const std::vector<QImage>& icons = mapEditor->TreeIcons();
+    return index >= 0 && size_t(index) < icons.size() ? QIcon(QPixmap::fromImage(icons[size_t(index)])) : QIcon();
+  };
 }
 
 std::vector<QWidget*> TZEEditorWindows::All() const {

@@ -3,8 +3,11 @@
 // each with its caption and the object name its window-place section needs. The mediators find
 // the windows they open here.
 
+#include <functional>
 #include <memory>
 #include <vector>
+
+#include <QIcon>
 
 class QWidget;
 
@@ -58,6 +61,19 @@ class TZEEditorWindows {
 
   // Every window of the table in its order, the main window first.
   std::vector<QWidget*> All() const;
+
+  // A window that draws skin pictures, and how it reads them again.
+  struct SkinUser {
+    QWidget* window;
+    std::function<void()> load;
+  };
+  // Every window that draws skin pictures, in the order an applied skin reaches them; applying a
+  // skin walks this list, so no such window goes without its pictures. Windows not made yet are
+  // left out.
+  std::vector<SkinUser> SkinUsers() const;
+  // The map editor's image list (the skin's tree icons), which the trees of maps, animes and
+  // move types show.
+  std::function<QIcon(int32_t)> MapEditorIconSource() const;
 
   TZEView& main;
   std::unique_ptr<ZESkinSettings> skinSettings;

@@ -44,8 +44,7 @@ TZEOrdersMapEditor::TZEOrdersMapEditor(QWidget* parent)
   };
   scroll_->OnMouseDown = [drag](TQonMouseButton, TQonShiftState, int32_t x, int32_t y) { drag(x, y); };
   scroll_->OnMouseMove = [drag](TQonShiftState, int32_t x, int32_t y) { drag(x, y); };
-  skin_->Load();
-  UpdateView();
+  LoadSkin();
   auto* left = new QVBoxLayout;
   left->addWidget(tree_);
   left->addWidget(new QLabel(QString::fromUtf8("レイヤリスト"), this));
@@ -77,6 +76,11 @@ TZEOrdersMapEditor::TZEOrdersMapEditor(QWidget* parent)
 }
 
 TZEOrdersMapEditor::~TZEOrdersMapEditor() { SaveWidgetPosition(*this); }
+
+void TZEOrdersMapEditor::LoadSkin() {
+  skin_->Load();
+  UpdateView();
+}
 
 QWidget* TZEOrdersMapEditor::View() const { return scroll_->qonPaintBox; }
 

@@ -31,6 +31,11 @@ class TZEOrdersMapEditor final : public QDialog {
 
   void setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api);
   void LoadOrder(IZelvoOrderModel& order);
+  // The skin pictures the view's cells are drawn from, as the map editor draws them.
+  void LoadSkin();
+  const TZEMapEditorSkin& Skin() const { return *skin_; }
+  // The map editor's image list, for the map tree.
+  void SetIconSource(std::function<QIcon(int32_t)> icons) { maps_.SetIconSource(std::move(icons)); }
 
   const TZEOrdersMapPicking& Picking() const { return picking_; }
   QTreeWidget* MapTree() const { return tree_; }

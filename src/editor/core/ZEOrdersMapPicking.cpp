@@ -21,6 +21,7 @@ void addMapNodes(IZETree& tree, IZETreeNode* parent, const IZelvoMapTreeNodeCont
     if (!child) continue;
     IZETreeNode* node = tree.AddChild(parent, child->GetName());
     node->SetData(child);
+    node->SetIcon(0);
     node->SetSelectedIcon(TZEOrdersMapPicking::kMapIcon);
     addMapNodes(tree, node, *child);
   }

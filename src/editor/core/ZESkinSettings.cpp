@@ -79,8 +79,8 @@ std::vector<ZESkinEntry> ZESkinSettings::ListSkins() const {
 }
 
 void ZESkinSettings::ApplySkin() const {
-  for (const std::function<void()>* reload : {&reloaders_.mapEditor, &reloaders_.chipSetEditor, &reloaders_.layerWindow})
-    if (*reload) (*reload)();
+  for (const std::function<void()>& reload : reloaders_)
+    if (reload) reload();
 }
 
 std::string ZESkinSettings::StoredFolder() const {

@@ -27,13 +27,9 @@ struct ZESkinEntry {
 
 class ZESkinSettings {
  public:
-  // The windows that draw skin pictures, asked in this order to reload them when a skin is
-  // applied; any may be missing.
-  struct Reloaders {
-    std::function<void()> mapEditor;
-    std::function<void()> chipSetEditor;
-    std::function<void()> layerWindow;
-  };
+  // What each window that draws skin pictures does to reload them, in the order a skin that is
+  // applied reaches them.
+  using Reloaders = std::vector<std::function<void()>>;
 
   // Over the native start folder (GameBaseDir).
   ZESkinSettings();

@@ -59,6 +59,7 @@ TEST_F(OrdersMapPickingTest, TheTreeShowsEveryMapAndTheOrderSelectsItsOwn) {
   ASSERT_EQ(tree.GetTopLevelCount(), 1);
   IZETreeNode* top = tree.GetTopLevel(0);
   EXPECT_EQ(top->GetCaption(), "village");
+  EXPECT_EQ(top->GetIcon(), 0);
   EXPECT_EQ(top->GetSelectedIcon(), TZEOrdersMapPicking::kMapIcon);
   ASSERT_EQ(top->GetChildCount(), 1);
   EXPECT_EQ(top->GetChild(0)->GetData().model, house);
