@@ -11,6 +11,7 @@
 #include <QTabBar>
 
 #include "editor/MapChipSetEditorForm.h"
+#include "editor/core/ZEGameSession.h"
 #include "editor/core/ZEChipSetEditorControl.h"
 #include "editor/MapEditorMapTree.h"
 #include "editor/MapPropertyView.h"
@@ -246,8 +247,7 @@ void TMapEditorForm::SaveClick() {
     api_->Save();
   } catch (const std::exception& e) {
     // The failure names the file that could not be written.
-    ShowMessage(std::string("保存できませんでした\n") + e.what(),
-                windowTitle().toStdString(), MessageKind::Error);
+    ShowMessage(TZEGameSession::SaveFailureText(e), windowTitle().toStdString(), MessageKind::Error);
     return;
   }
   if (auto node = engine_->GetMap()) node->LoadMapFile();

@@ -141,6 +141,9 @@ TMapEditorLayersForm::TMapEditorLayersForm(TZEMapEditor& editor, IZEMapEditorHos
     RefreshList();
   });
 
+  // Wide enough for a layer's name and transparency, tall enough for several layers; a stored
+  // place replaces it.
+  resize(kDesignedSize);
   if (placeFile_.empty()) LoadWidgetPosition(*this);
   else LoadWidgetPosition(*this, placeFile_);
 }

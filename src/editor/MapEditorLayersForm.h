@@ -3,6 +3,7 @@
 // name and editor transparency, and the commands that add, delete, reorder and set up layers.
 
 #include <QImage>
+#include <QSize>
 #include <QWidget>
 #include <filesystem>
 #include <memory>
@@ -28,6 +29,7 @@ class TMapEditorLayersForm : public QWidget {
  public:
   static constexpr int kRowHeight = 16;
   static constexpr QRgb kSelectedBackground = 0xFFDDDDDD;
+  static constexpr QSize kDesignedSize{240, 320};
 
   // Restores its place from the window-place file (the editor's own when none is given) and
   // saves it there when it goes.

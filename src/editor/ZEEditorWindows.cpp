@@ -102,14 +102,14 @@ TZEEditorWindows::TZEEditorWindows(TZEView& mainWindow)
 
   eventEditorView->SetEventEditor(eventEditorView2.get());
   // The windows that show model nodes outside the mediator's hand-over take the main window's
-  // image list here; order nodes draw from the same pictures.
+  // image lists here: the editors' pictures, and the order groups' for order nodes.
   std::vector<QIcon> icons;
   for (int32_t i = 0; i < kEditorIconCount; ++i) icons.push_back(EditorIcon(i));
   chipSetEditor->SetMainIconList(icons);
   chipSetProperty->SetIconList(icons);
-  eventEditorView2->SetIconSources(EditorIconSource(), EditorIconSource());
+  eventEditorView2->SetIconSources(OrderIconSource(), EditorIconSource());
   popupTreeView->SetIconSource(EditorIconSource());
-  orderLView->SetIconSource(EditorIconSource());
+  orderLView->SetIconSource(OrderIconSource());
   conditionDetailView->setImageList(EditorIconSource());
   animeEditorView->SetPickerIconSource(EditorIconSource());
   animeEditorView->SetIconSource(MapEditorIconSource());

@@ -1,5 +1,7 @@
 #include "editor/ZEOrderLView.h"
 
+#include <QSignalBlocker>
+
 #include <QAction>
 #include <QVBoxLayout>
 
@@ -34,6 +36,18 @@ TZEOrderLView::TZEOrderLView(QWidget* parent)
 }
 
 TZEOrderLView::~TZEOrderLView() { SaveWidgetPosition(*this); }
+
+void TZEOrderLView::SetIconSource(std::function<QIcon(int32_t)> icons) {
+  adapter_.SetIconSource(std::move(icons));
+  // The templates were made before the pictures came: made again, they show them.
+  {
+    const QSignalBlocker block(tree_);
+    adapter_.Clear();
+    TZEOrderTemplates::Fill(adapter_);
+    tree_->expandAll();
+  }
+  UpdateActions();
+}
 
 void TZEOrderLView::SetTarget(IZETree* orders, QWidget* ordersWidget, OrderEditor edit) {
   orders_ = orders;

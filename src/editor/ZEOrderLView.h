@@ -24,7 +24,7 @@ class TZEOrderLView final : public QWidget {
   // The order tree new orders go into (its widget takes the focus while one is added), and how
   // a new order is edited; a null tree adds nothing.
   void SetTarget(IZETree* orders, QWidget* ordersWidget, OrderEditor edit);
-  void SetIconSource(std::function<QIcon(int32_t)> icons) { adapter_.SetIconSource(std::move(icons)); }
+  void SetIconSource(std::function<QIcon(int32_t)> icons);
 
   // From the selected template: after the target's selected order, or as its child.
   void AddOrder(bool asChild);

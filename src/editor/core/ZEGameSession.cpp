@@ -156,9 +156,16 @@ std::optional<std::string> TZEGameSession::Save() {
   try {
     api_->Save();
   } catch (const std::exception& error) {
-    return errorText(error);
+    return SaveFailureText(error);
   }
   return std::nullopt;
+}
+
+std::string TZEGameSession::SaveFailureText(const std::exception& error) {
+  // The system's own words name the trouble; the sentence before them says what it stopped.
+  if (const auto* file = dynamic_cast<const EFileError*>(&error))
+    return "ファイル「" + Cp932::toUtf8(file->path()) + "」を保存できませんでした。\n" + errorText(error);
+  return "ゲームを保存できませんでした。\n" + errorText(error);
 }
 
 std::optional<std::string> TZEGameSession::Reload() {

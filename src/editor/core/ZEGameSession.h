@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <exception>
 #include <memory>
 #include <optional>
 #include <string>
@@ -43,6 +44,8 @@ class TZEGameSession {
 
   // Saves the open game's data set; the error text (UTF-8) when nothing is open or it failed.
   std::optional<std::string> Save();
+  // What a failed save tells the user (UTF-8): a sentence naming the file, then the error's text.
+  static std::string SaveFailureText(const std::exception& error);
   // Reads the open game's folder again into a fresh data set, taken only when the read succeeded.
   std::optional<std::string> Reload();
 
