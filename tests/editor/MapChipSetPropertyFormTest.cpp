@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 
 #include "editor/ChipSetFormEvents.h"
+#include "input/UserInput.h"
 #include "editor/core/ChipSetEditorFixture.h"
 #include "model/ZelvoMaterialModel.h"
 #include "platform/gui/MessageBox.h"
@@ -34,9 +35,6 @@ class MapChipSetPropertyFormTest : public ::testing::Test, public test::ChipSetE
     form.Edit(chipSet);
     form.show();
   }
-  QPoint itemAt(int index) const {
-    return form.PictureTree->visualItemRect(form.PictureTree->topLevelItem(index)).center();
-  }
 
   TMapChipSetPropertyForm form;
   std::shared_ptr<TZelvoMapChipSetModel> chipSet;
@@ -59,44 +57,69 @@ TEST_F(MapChipSetPropertyFormTest, TheDialogShowsTheSetAndItsPictures) {
 }
 
 TEST_F(MapChipSetPropertyFormTest, ClickingAPictureChoosesItAndOkLinksIt) {
-  ChipSetFormEvents::Click(form.PictureTree->viewport(), itemAt(1));
+  test::input::click(form.PictureTree, form.PictureTree->topLevelItem(1));
   EXPECT_EQ(form.FileNameEdit->text(), "Cave.bmp");
   EXPECT_TRUE(form.Changed());
-  ChipSetFormEvents::Click(form.EdgeCheck);
-  ChipSetFormEvents::Click(form.OkButton);
+  test::input::click(form.EdgeCheck);
+  test::input::click(form.OkButton);
   EXPECT_EQ(chipSet->GetImage(), cave);
   EXPECT_TRUE(chipSet->GetEdgeFlag());
   EXPECT_FALSE(form.isVisible());
 }
 
 TEST_F(MapChipSetPropertyFormTest, OkWithAnEmptyHeightKeepsTheHeightAndAppliesTheWidth) {
-  ChipSetFormEvents::SelectAllAndType(form.WidthEdit, "10");
-  ChipSetFormEvents::SelectAllAndType(form.HeightEdit, "");
+  test::input::retype(form.WidthEdit, "10");
+  test::input::retype(form.HeightEdit, "");
   EXPECT_TRUE(form.Changed());
-  ChipSetFormEvents::Click(form.OkButton);
+  test::input::click(form.OkButton);
   EXPECT_EQ(chipSet->GetWidth(), 10);
   EXPECT_EQ(chipSet->GetHeight(), 6);
 }
 
 TEST_F(MapChipSetPropertyFormTest, GetSizeFillsTheSizeFromThePictureOrWarns) {
-  ChipSetFormEvents::Click(form.GetSizeButton);
+  test::input::click(form.GetSizeButton);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "ファイルが見つかりません・・・");
   EXPECT_EQ(form.WidthEdit->text(), "8");
   WriteGraphic("Town.bmp", Solid(320, 96, 0xFF000000u));
-  ChipSetFormEvents::Click(form.GetSizeButton);
+  test::input::click(form.GetSizeButton);
   EXPECT_EQ(form.WidthEdit->text(), "10");
   EXPECT_EQ(form.HeightEdit->text(), "3");
   EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 TEST_F(MapChipSetPropertyFormTest, CancelLeavesTheSetAsItWas) {
-  ChipSetFormEvents::SelectAllAndType(form.NameEdit, "Other");
-  ChipSetFormEvents::SelectAllAndType(form.WidthEdit, "2");
-  ChipSetFormEvents::Click(form.CancelButton);
+  test::input::retype(form.NameEdit, "Other");
+  test::input::retype(form.WidthEdit, "2");
+  test::input::click(form.CancelButton);
   EXPECT_EQ(std::string(chipSet->GetName()), "Town");
   EXPECT_EQ(chipSet->GetWidth(), 8);
   EXPECT_FALSE(form.isVisible());
+}
+
+// A name or size CP932 cannot hold is refused at OK with the warning the other property dialogs
+// give: the dialog stays open with the text as typed, and nothing reaches the set.
+TEST_F(MapChipSetPropertyFormTest, OkRefusesTextTheFileCannotHold) {
+  struct Case {
+    QLineEdit* field;
+    const char* text;
+    const char* message;
+  };
+  for (const Case& c : {Case{form.NameEdit, "村€", "この名前には使えない文字が含まれています"},
+                        Case{form.WidthEdit, "1€", "この文章には使えない文字が含まれています"}}) {
+    SCOPED_TRACE(c.text);
+    messages.shown.clear();
+    test::input::retype(c.field, QString::fromUtf8(c.text));
+    test::input::click(form.OkButton);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, c.message);
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(c.field->text(), QString::fromUtf8(c.text));
+    EXPECT_EQ(std::string(chipSet->GetName()), "Town");
+    EXPECT_EQ(chipSet->GetWidth(), 8);
+    form.Edit(chipSet);
+  }
 }
 
 }  // namespace

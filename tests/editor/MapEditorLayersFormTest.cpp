@@ -9,6 +9,8 @@
 #include <QSlider>
 
 #include "LayerWindowTesting.h"
+#include "input/UserInput.h"
+#include "platform/gui/MessageBox.h"
 #include "editor/core/ZESkinPictures.h"
 #include "model/ZelvoPrivateTypes.h"
 #include "support/Bytes.h"
@@ -163,6 +165,18 @@ TEST_F(LayersFormTest, ThePlaceIsSavedWhenTheWindowGoes) {
   std::vector<uint8_t> ini = readFile(dir / "Desktop.INI");
   std::string text(ini.begin(), ini.end());
   EXPECT_NE(text.find("[MapEditorLayersForm]"), std::string::npos);
+}
+
+// A layer name CP932 cannot hold is refused with a word and nothing of it stored.
+TEST_F(LayersFormTest, ANameTheFileCannotHoldIsRefusedWithAWord) {
+  MessageBoxRecorder messages;
+  form->RefreshList();
+  form->show();
+  input::retype(form->NameEdit(), QString::fromUtf8("海€"));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "この名前には使えない文字が含まれています");
+  EXPECT_EQ(form->NameEdit()->text(), QString::fromUtf8("海€"));
+  EXPECT_EQ(f.Layer(0)->GetNameBytes(), Cp932::fromUtf8("海"));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 
 #include "LayerWindowTesting.h"
+#include "input/UserInput.h"
 #include "model/ZelvoMapPicture.h"
 #include "model/ZelvoMaterialModel.h"
 #include "platform/gui/MessageBox.h"
@@ -35,6 +36,7 @@ class LayerPropertyFormTest : public ::testing::Test {
     form.SetOnApplied([this] { ++applied; });
     form.setZMLZelvoAPI(&f.data);
     form.LoadLayer();
+    form.show();
   }
 
   EditorFixture f;
@@ -59,20 +61,21 @@ TEST_F(LayerPropertyFormTest, ShowsTheCurrentLayer) {
 TEST_F(LayerPropertyFormTest, OKAppliesTheFieldsAndTellsTheMapEditor) {
   ASSERT_EQ(form.PictureTree()->topLevelItemCount(), 1);
   QTreeWidgetItem* folder = form.PictureTree()->topLevelItem(0);
-  form.PictureTree()->setCurrentItem(folder);
+  input::click(form.PictureTree(), folder);
   EXPECT_TRUE(form.PictureFile()->text().isEmpty());
-  form.PictureTree()->setCurrentItem(folder->child(0));
+  folder->setExpanded(true);
+  input::click(form.PictureTree(), folder->child(0));
   EXPECT_EQ(form.PictureFile()->text(), "Graphics\\sky.bmp");
 
-  form.NameEdit()->setText(QString::fromUtf8("空"));
-  form.BaseHeight()->setText("-10000");
+  input::retype(form.NameEdit(), QString::fromUtf8("空"));
+  input::retype(form.BaseHeight(), "-10000");
   form.GameOpacity()->setValue(99);
   form.LayerType()->setCurrentIndex(2);
-  form.PictureEnabled()->setChecked(true);
-  form.PictureWidth()->setText("320");
-  form.PictureHeight()->setText("240");
+  input::click(form.PictureEnabled());
+  input::retype(form.PictureWidth(), "320");
+  input::retype(form.PictureHeight(), "240");
   form.DrawType()->setCurrentIndex(2);
-  form.OkButton()->click();
+  input::click(form.OkButton());
 
   EXPECT_EQ(form.result(), QDialog::Accepted);
   EXPECT_EQ(layer->GetNameBytes(), Cp932::fromUtf8("空"));
@@ -92,9 +95,9 @@ TEST_F(LayerPropertyFormTest, OKAppliesTheFieldsAndTellsTheMapEditor) {
 
 TEST_F(LayerPropertyFormTest, AMistypedNumberIsReportedAndNothingChanges) {
   MessageBoxRecorder messages;
-  form.NameEdit()->setText("Other");
-  form.PictureWidth()->setText("12a");
-  form.OkButton()->click();
+  input::retype(form.NameEdit(), "Other");
+  input::retype(form.PictureWidth(), "12a");
+  input::click(form.OkButton());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
   EXPECT_NE(form.result(), QDialog::Accepted);
@@ -104,8 +107,8 @@ TEST_F(LayerPropertyFormTest, AMistypedNumberIsReportedAndNothingChanges) {
 }
 
 TEST_F(LayerPropertyFormTest, CancelChangesNothing) {
-  form.NameEdit()->setText("Other");
-  form.CancelButton()->click();
+  input::retype(form.NameEdit(), "Other");
+  input::click(form.CancelButton());
   EXPECT_EQ(form.result(), QDialog::Rejected);
   EXPECT_EQ(layer->GetNameBytes(), "Ground");
 }

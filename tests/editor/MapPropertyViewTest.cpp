@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "LayerWindowTesting.h"
+#include "input/UserInput.h"
 #include "platform/gui/MessageBox.h"
 #include "support/Bytes.h"
 
@@ -20,6 +21,7 @@ class MapPropertyViewTest : public ::testing::Test {
     f.node->SetNameBytes(Cp932::fromUtf8("町"));
     f.Draw({"c.c.c.", "..c..."});
     view.SetNode(f.node);
+    view.show();
   }
 
   EditorFixture f{6, 4};
@@ -36,10 +38,10 @@ TEST_F(MapPropertyViewTest, ShowsTheNodesMap) {
 
 TEST_F(MapPropertyViewTest, OKRenamesAndResizesWithAnUndoStep) {
   auto before = f.Bytes();
-  view.NameEdit()->setText(QString::fromUtf8("城"));
-  view.WidthEdit()->setText("3");
-  view.HeightEdit()->setText("2");
-  view.OkButton()->click();
+  input::retype(view.NameEdit(), QString::fromUtf8("城"));
+  input::retype(view.WidthEdit(), "3");
+  input::retype(view.HeightEdit(), "2");
+  input::click(view.OkButton());
   EXPECT_EQ(view.result(), QDialog::Accepted);
   EXPECT_EQ(f.node->GetNameBytes(), Cp932::fromUtf8("城"));
   EXPECT_EQ(f.map->GetWidth(), 3);
@@ -52,9 +54,9 @@ TEST_F(MapPropertyViewTest, OKRenamesAndResizesWithAnUndoStep) {
 TEST_F(MapPropertyViewTest, ANonNumberOrZeroSizeIsReportedAndTheWindowStays) {
   MessageBoxRecorder messages;
   auto before = f.Bytes();
-  view.WidthEdit()->setText("0");
-  view.HeightEdit()->setText("abc");
-  view.OkButton()->click();
+  input::retype(view.WidthEdit(), "0");
+  input::retype(view.HeightEdit(), "abc");
+  input::click(view.OkButton());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_NE(view.result(), QDialog::Accepted);
   EXPECT_EQ(f.map->GetWidth(), 6);
@@ -65,9 +67,9 @@ TEST_F(MapPropertyViewTest, ANonNumberOrZeroSizeIsReportedAndTheWindowStays) {
 TEST_F(MapPropertyViewTest, ANameTheFileCannotHoldIsRefusedAndTheWindowStays) {
   MessageBoxRecorder messages;
   auto before = f.Bytes();
-  view.NameEdit()->setText(QString::fromUtf8("城😀"));
-  view.WidthEdit()->setText("3");
-  view.OkButton()->click();
+  input::retype(view.NameEdit(), QString::fromUtf8("城😀"));
+  input::retype(view.WidthEdit(), "3");
+  input::click(view.OkButton());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "この名前には使えない文字が含まれています");
   EXPECT_NE(view.result(), QDialog::Accepted);
@@ -77,8 +79,8 @@ TEST_F(MapPropertyViewTest, ANameTheFileCannotHoldIsRefusedAndTheWindowStays) {
 }
 
 TEST_F(MapPropertyViewTest, CancelChangesNothing) {
-  view.WidthEdit()->setText("2");
-  view.CancelButton()->click();
+  input::retype(view.WidthEdit(), "2");
+  input::click(view.CancelButton());
   EXPECT_EQ(view.result(), QDialog::Rejected);
   EXPECT_EQ(f.map->GetWidth(), 6);
 }

@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 
 #include "LayerWindowTesting.h"
+#include "input/UserInput.h"
 #include "editor/core/ZEMoveTypeEditor.h"
 #include "model/ZelvoMoveTypeList.h"
 #include "model/ZelvoMoveTypeModel.h"
@@ -114,6 +115,27 @@ TEST_F(MoveTypeViewTest, ClosingLetsGoOfTheList) {
   view.show();
   view.close();
   EXPECT_EQ(editor.GetList(), nullptr);
+}
+
+// The name is stored as it is typed while CP932 holds it; the key that brings in a character it
+// cannot hold stores nothing and warns once, and the field keeps what was typed.
+TEST_F(MoveTypeViewTest, ANameTheFileCannotHoldIsRefusedWithOneWarning) {
+  MessageBoxRecorder messages;
+  view.show();
+  Select(0);
+  input::retype(view.NameEdit(), QString::fromUtf8("徒"));
+  input::type(view.NameEdit(), QString::fromUtf8("€歩"));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "この名前には使えない文字が含まれています");
+  EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
+  EXPECT_EQ(view.NameEdit()->text(), QString::fromUtf8("徒€歩"));
+  EXPECT_EQ(data.moveTypes->GetItem(0)->GetNameBytes(), Cp932::fromUtf8("徒"));
+  EXPECT_EQ(view.Tree()->topLevelItem(0)->text(0), QString::fromUtf8("徒"));
+  input::key(view.NameEdit(), Qt::Key_Left);
+  input::key(view.NameEdit(), Qt::Key_Backspace);
+  EXPECT_EQ(data.moveTypes->GetItem(0)->GetNameBytes(), Cp932::fromUtf8("徒歩"));
+  input::type(view.NameEdit(), QString::fromUtf8("€"));
+  EXPECT_EQ(messages.shown.size(), 2u) << "a new refusal warns again";
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-#include <QCoreApplication>
-#include <QKeyEvent>
+#include <QApplication>
 #include <QLineEdit>
+#include <QRadioButton>
 
 #include "editor/ZEAttributeView.h"
 #include "editor/ZECapabilityEditor.h"
@@ -14,6 +14,7 @@
 #include "editor/ZEPartyView.h"
 #include "editor/ZEStatusView.h"
 #include "editor/ZEStyleEditorView.h"
+#include "input/UserInput.h"
 #include "model/ZelvoAttributeModel.h"
 #include "model/ZelvoCapabilityModel.h"
 #include "model/ZelvoCharaModel.h"
@@ -31,9 +32,14 @@
 namespace zelvo::test {
 namespace {
 
-void pressDelete(QWidget* widget) {
-  QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
-  QCoreApplication::sendEvent(widget, &press);
+// Renames a node in place as a person does: a click on it, F2, the new name and Return.
+void renameInPlace(QTreeWidget* tree, QTreeWidgetItem* item, const QString& name) {
+  if (tree->currentItem() != item) input::click(tree, item);
+  input::key(tree, Qt::Key_F2);
+  QWidget* editor = tree->window()->focusWidget();
+  ASSERT_NE(editor, tree) << "no editor opened";
+  input::retype(editor, name);
+  input::key(editor, Qt::Key_Return);
 }
 
 TEST_F(DatabaseViewTest, CapabilityEditorStoresNonNumbersAsOne) {
@@ -42,11 +48,13 @@ TEST_F(DatabaseViewTest, CapabilityEditorStoresNonNumbersAsOne) {
   TZECapabilityEditor editor;
   EXPECT_EQ(editor.windowTitle(), QStringLiteral("能力エディタ"));
   editor.setModel(capability);
+  editor.show();
   EXPECT_EQ(editor.field(2)->text(), QStringLiteral("30"));
   EXPECT_EQ(editor.field(2)->objectName(), QStringLiteral("Edit3"));
-  editor.field(0)->setText(QStringLiteral("abc"));
-  editor.field(16)->setText(QStringLiteral("9"));
-  editor.accept();
+  input::retype(editor.field(0), QStringLiteral("abc"));
+  input::retype(editor.field(16), QStringLiteral("9"));
+  input::key(editor.field(16), Qt::Key_Escape);
+  EXPECT_FALSE(editor.isVisible());
   EXPECT_EQ(capability->GetValue(0), 1);
   EXPECT_EQ(capability->GetGrowth(0), 9);
   EXPECT_EQ(capability->GetValue(2), 30);
@@ -61,21 +69,22 @@ TEST_F(DatabaseViewTest, AttributeViewWritesOnSelectionChangeAndRenames) {
   api->GetAttributeList()->Add(named(factory.CreateAttributeModel(), "氷"));
   TZEAttributeView view;
   view.setTreeDesigner(&designer);
+  view.show();
   QTreeWidget* tree = view.tree();
   ASSERT_EQ(tree->topLevelItemCount(), 2);
-  tree->setCurrentItem(tree->topLevelItem(0));
-  view.field(0)->setText(QStringLiteral("x"));
-  view.field(16)->setText(QStringLiteral("12"));
-  tree->setCurrentItem(tree->topLevelItem(1));
+  input::click(tree, tree->topLevelItem(0));
+  input::retype(view.field(0), QStringLiteral("x"));
+  input::retype(view.field(16), QStringLiteral("12"));
+  input::click(tree, tree->topLevelItem(1));
   auto fire = api->GetAttributeList()->GetItem(0);
   EXPECT_EQ(fire->GetAttack(0), 100);
   EXPECT_EQ(fire->GetDefence(0), 12);
-  tree->topLevelItem(1)->setText(0, QStringLiteral("雷"));
+  renameInPlace(tree, tree->topLevelItem(1), QStringLiteral("雷"));
   EXPECT_EQ(u8(api->GetAttributeList()->GetItem(1)->GetName()), "雷");
-  view.newButton()->click();
+  input::click(view.newButton());
   EXPECT_EQ(api->GetAttributeList()->GetCount(), 3);
-  tree->setCurrentItem(tree->topLevelItem(0));
-  view.deleteButton()->click();
+  input::click(tree, tree->topLevelItem(0));
+  input::click(view.deleteButton());
   EXPECT_EQ(api->GetAttributeList()->GetCount(), 2);
   view.reject();
 }
@@ -87,11 +96,12 @@ TEST_F(DatabaseViewTest, ConditionViewOpensTheDetailOnDoubleClick) {
   std::vector<std::shared_ptr<IZelvoConditionModel>> opened;
   view.setDetailOpener([&](const std::shared_ptr<IZelvoConditionModel>& c) { opened.push_back(c); });
   view.setTreeDesigner(&designer);
+  view.show();
   ASSERT_EQ(view.tree()->topLevelItemCount(), 1);
-  emit view.tree()->itemDoubleClicked(view.tree()->topLevelItem(0), 0);
+  input::doubleClick(view.tree(), view.tree()->topLevelItem(0));
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(opened[0], condition);
-  view.newButton()->click();
+  input::click(view.newButton());
   EXPECT_EQ(api->GetConditionList()->GetCount(), 2);
 }
 
@@ -107,20 +117,20 @@ TEST_F(DatabaseViewTest, ConditionDetailWritesFieldsAndDeletesByKey) {
   TZEConditionDetailView view;
   view.setCondition(condition);
   view.setTreeDesigner(&designer);
+  view.show();
   EXPECT_EQ(view.itemTree()->currentItem(), view.itemTree()->topLevelItem(0));
   EXPECT_EQ(view.kindList()->currentText(), QStringLiteral("変数"));
   EXPECT_EQ(view.firstField()->text(), QStringLiteral("7"));
-  view.firstField()->setText(QStringLiteral("5"));
-  view.itemTree()->setCurrentItem(view.itemTree()->topLevelItem(1));
+  input::retype(view.firstField(), QStringLiteral("5"));
+  input::click(view.itemTree(), view.itemTree()->topLevelItem(1));
   EXPECT_EQ(condition->GetItem(0)->GetValue(), 5);
   EXPECT_EQ(condition->GetItem(0)->GetNumber(), 5);  // the one field stands for both
   EXPECT_EQ(view.firstField()->text(), QStringLiteral("3"));
 
-  view.templateTree()->setCurrentItem(view.templateTree()->topLevelItem(0));
-  emit view.templateTree()->itemDoubleClicked(view.templateTree()->topLevelItem(0), 0);
+  input::doubleClick(view.templateTree(), view.templateTree()->topLevelItem(0));
   ASSERT_EQ(condition->GetCount(), 3);
   EXPECT_EQ(condition->GetItem(2)->GetKind(), 0);
-  pressDelete(view.itemTree());
+  input::key(view.itemTree(), Qt::Key_Delete);
   ASSERT_EQ(condition->GetCount(), 2);
   EXPECT_EQ(condition->GetItem(1)->GetKind(), 0);
   view.reject();
@@ -133,12 +143,40 @@ TEST_F(DatabaseViewTest, GrossaryEditorShowsAndWritesItsLists) {
   grossary->SetText(20, sj("斬る\r\n守る\r\n").c_str());
   TZEGrossaryEditor editor;
   editor.setZMLZelvoAPI(api);
+  editor.show();
   EXPECT_EQ(editor.list(1)->toPlainText(), QStringLiteral("斬る\n守る"));
-  editor.list(1)->setPlainText(QStringLiteral("突く\n逃げる\n"));
-  editor.accept();
+  input::retype(editor.list(1), QStringLiteral("突く\n逃げる\n"));
+  input::key(editor.list(1), Qt::Key_Escape);
+  EXPECT_FALSE(editor.isVisible());
   const auto& lines = grossary->GetLines(20);
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(u8(lines[1].c_str()), "逃げる");
+}
+
+// One line CP932 cannot hold keeps the window open with the warning and the list as typed, so no
+// edit of the list is lost; mended, every line of it is written.
+TEST_F(DatabaseViewTest, GrossaryEditorRefusesALineTheFileCannotHold) {
+  auto grossary = api->GetGrossary();
+  grossary->SetText(20, sj("斬る\r\n守る\r\n").c_str());
+  TZEGrossaryEditor editor;
+  editor.setZMLZelvoAPI(api);
+  editor.show();
+  input::retype(editor.list(1), QString::fromUtf8("突く\n€\n逃げる"));
+  input::key(editor.list(1), Qt::Key_Escape);
+  EXPECT_TRUE(editor.isVisible());
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text, "この名前には使えない文字が含まれています");
+  EXPECT_EQ(boxes.shown[0].caption, "用語エディタ");
+  EXPECT_EQ(editor.list(1)->toPlainText(), QString::fromUtf8("突く\n€\n逃げる"));
+  ASSERT_EQ(grossary->GetLines(20).size(), 2u);
+  EXPECT_EQ(u8(grossary->GetLines(20)[0].c_str()), "斬る");
+
+  input::retype(editor.list(1), QString::fromUtf8("突く\n円\n逃げる"));
+  input::key(editor.list(1), Qt::Key_Escape);
+  EXPECT_FALSE(editor.isVisible());
+  const auto& lines = grossary->GetLines(20);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(u8(lines[1].c_str()), "円");
 }
 
 TEST_F(DatabaseViewTest, DAnimeViewFillsOnShowAndSkipsBadNumbers) {
@@ -152,12 +190,13 @@ TEST_F(DatabaseViewTest, DAnimeViewFillsOnShowAndSkipsBadNumbers) {
   view.show();
   ASSERT_EQ(view.tree()->topLevelItemCount(), 1);
   EXPECT_EQ(view.directionToggle(8), nullptr);
-  view.tree()->setCurrentItem(view.tree()->topLevelItem(0));
+  input::click(view.tree(), view.tree()->topLevelItem(0));
   EXPECT_EQ(view.patternCountEdit()->text(), QStringLiteral("4"));
-  view.patternCountEdit()->setText(QStringLiteral("abc"));
-  view.framesPerStepEdit()->setText(QStringLiteral("9"));
-  view.directionToggle(10)->setChecked(true);
-  view.reject();
+  EXPECT_EQ(view.nameEdit()->text(), QString::fromUtf8("歩行"));
+  input::retype(view.patternCountEdit(), QStringLiteral("abc"));
+  input::retype(view.framesPerStepEdit(), QStringLiteral("9"));
+  input::click(view.directionToggle(10));
+  input::key(view.framesPerStepEdit(), Qt::Key_Escape);
   EXPECT_EQ(anime->GetPatternCount(), 4);
   EXPECT_EQ(anime->GetFramesPerStep(), 9);
   EXPECT_TRUE(anime->GetDirectionEnabled(10));
@@ -170,14 +209,15 @@ TEST_F(DatabaseViewTest, JobViewLinksTheSelectedConditionAndAttribute) {
   api->GetAttributeList()->Add(named(factory.CreateAttributeModel(), "炎"));
   TZEJobView view;
   view.setTreeDesigner(&designer);
-  view.jobTree()->setCurrentItem(view.jobTree()->topLevelItem(0));
-  view.conditionTree()->setCurrentItem(view.conditionTree()->topLevelItem(0));
-  view.attributeTree()->setCurrentItem(view.attributeTree()->topLevelItem(0));
-  view.jobTree()->setCurrentItem(view.jobTree()->topLevelItem(1));
-  view.jobTree()->setCurrentItem(view.jobTree()->topLevelItem(0));
+  view.show();
+  input::click(view.jobTree(), view.jobTree()->topLevelItem(0));
+  input::click(view.conditionTree(), view.conditionTree()->topLevelItem(0));
+  input::click(view.attributeTree(), view.attributeTree()->topLevelItem(0));
+  input::click(view.jobTree(), view.jobTree()->topLevelItem(1));
+  input::click(view.jobTree(), view.jobTree()->topLevelItem(0));
   EXPECT_EQ(view.conditionName()->text(), QStringLiteral("昼"));
   EXPECT_EQ(view.attributeName()->text(), QStringLiteral("炎"));
-  view.jobTree()->topLevelItem(1)->setText(0, QStringLiteral("賢者"));
+  renameInPlace(view.jobTree(), view.jobTree()->topLevelItem(1), QStringLiteral("賢者"));
   EXPECT_EQ(u8(api->GetJobList()->GetItem(1)->GetName()), "賢者");
 }
 
@@ -189,8 +229,9 @@ TEST_F(DatabaseViewTest, PartyViewAddsByDropAndRemovesByDeleteKey) {
   view.dropChara(view.charaTree()->topLevelItem(0));
   ASSERT_EQ(api->GetParty()->GetCount(), 1);
   ASSERT_EQ(view.partyTree()->topLevelItemCount(), 1);
-  view.partyTree()->setCurrentItem(view.partyTree()->topLevelItem(0));
-  pressDelete(view.partyTree());
+  view.show();
+  input::click(view.partyTree(), view.partyTree()->topLevelItem(0));
+  input::key(view.partyTree(), Qt::Key_Delete);
   EXPECT_EQ(api->GetParty()->GetCount(), 0);
   EXPECT_EQ(view.partyTree()->topLevelItemCount(), 0);
 }
@@ -205,23 +246,25 @@ TEST_F(DatabaseViewTest, CharaViewLinksDroppedPartsAndOpensEditors) {
   view.setEditorOpener([&](uint32_t code) { codes.push_back(code); });
   view.setCapabilityOpener([&](const std::shared_ptr<IZelvoCapabilityModel>& c) { capabilities.push_back(c); });
   view.setTreeDesigner(&designer);
+  view.show();
   EXPECT_TRUE(view.partsChoice(0)->isChecked());
-  view.partsChoice(1)->setChecked(true);
+  input::click(view.partsChoice(1));
   ASSERT_EQ(view.partTree()->topLevelItemCount(), 2);
   QTreeWidgetItem* hero = view.charaTree()->topLevelItem(0);
   view.dropPart(hero, view.partTree()->topLevelItem(1));
   auto chara = api->GetCharaList()->GetItem(0);
   EXPECT_EQ(chara->GetCollision(), api->GetCollisionList()->GetItem(1));
 
-  emit view.partTree()->itemDoubleClicked(view.partTree()->topLevelItem(0), 0);
+  input::doubleClick(view.partTree(), view.partTree()->topLevelItem(0));
   EXPECT_EQ(codes, (std::vector<uint32_t>{9}));
-  for (int i = 0; i < hero->childCount(); ++i) emit view.charaTree()->itemDoubleClicked(hero->child(i), 0);
+  hero->setExpanded(true);
+  for (int i = 0; i < hero->childCount(); ++i) input::doubleClick(view.charaTree(), hero->child(i));
   ASSERT_EQ(capabilities.size(), 1u);
   EXPECT_EQ(capabilities[0], chara->GetCapability());
 
-  hero->setText(0, QStringLiteral("王"));
+  renameInPlace(view.charaTree(), hero, QStringLiteral("王"));
   EXPECT_EQ(u8(chara->GetName()), "王");
-  view.newButton()->click();
+  input::click(view.newButton());
   EXPECT_EQ(api->GetCharaList()->GetCount(), 2);
 }
 
@@ -229,7 +272,7 @@ TEST_F(DatabaseViewTest, StatusAndStyleWindowsHaveTheirCaptions) {
   TZEStatusView status;
   EXPECT_EQ(status.windowTitle(), QStringLiteral("ステータス画面の編集"));
   status.show();
-  status.okButton()->click();
+  input::click(status.okButton());
   EXPECT_FALSE(status.isVisible());
   EXPECT_EQ(status.result(), QDialog::Accepted);
   TZEStyleEditorView style;

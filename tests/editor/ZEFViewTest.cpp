@@ -4,6 +4,7 @@
 
 #include <QLabel>
 
+#include "input/UserInput.h"
 #include "model/ZelvoPrivateTypes.h"
 #include "platform/core/Cp932.h"
 #include "platform/gui/Fonts.h"
@@ -36,8 +37,8 @@ TEST_F(FolderViewTest, ShowsTheOpenGameAndItsFixedFolders) {
   EXPECT_FALSE(fields[0]->isEnabled());
   EXPECT_TRUE(fields[1]->isEnabled());
 
-  fields[1]->setText("Elsewhere\\");  // typed in, never read back
-  view.okButton()->click();
+  test::input::retype(fields[1], "Elsewhere\\");  // typed in, never read back
+  test::input::click(view.okButton());
   EXPECT_FALSE(view.isVisible());
   EXPECT_EQ(view.result(), QDialog::Accepted);
   view.show();

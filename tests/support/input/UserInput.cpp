@@ -4,11 +4,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -160,7 +162,11 @@ void doubleClick(QListWidget* list, QListWidgetItem* item) {
   if (item) doubleClick(list->viewport(), at);
 }
 
-void click(QAbstractButton* button) { click(static_cast<QWidget*>(button)); }
+void click(QAbstractButton* button) {
+  // A check box or radio button takes a click on its box or its text, not anywhere on its row.
+  const bool boxed = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
+  click(static_cast<QWidget*>(button), boxed && button ? QPoint(std::min(8, button->width() / 2), button->height() / 2) : QPoint());
+}
 
 void clickTab(QTabBar* bar, int index, Qt::MouseButton button) {
   if (!bar || index < 0 || index >= bar->count()) {
@@ -193,8 +199,13 @@ void type(QWidget* widget, const QString& text) {
   focus(widget);
   const Target target = targetOf(widget, {});
   if (!target.window) return;
-  for (QChar ch : text)
-    QTest::sendKeyEvent(QTest::Click, target.window, keyOf(ch), QString(ch), Qt::NoModifier);
+  // One key per character as a person sees it: a pair of surrogates arrives as one text.
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+    const QString one = text.mid(i, length);
+    QTest::sendKeyEvent(QTest::Click, target.window, keyOf(one[0]), one, Qt::NoModifier);
+    i += length - 1;
+  }
 }
 
 void retype(QWidget* widget, const QString& text) {
