@@ -39,11 +39,12 @@ TGuardedApplication::TGuardedApplication(int& argc, char** argv, std::string cap
     : QApplication(argc, argv), caption_(std::move(caption)), offerToGoOn_(offerToGoOn) {}
 
 bool TGuardedApplication::notify(QObject* receiver, QEvent* event) {
-  return Guard([&] { return QApplication::notify(receiver, event); }, receiver, event, caption_, offerToGoOn_);
+  return Guard([&] { return QApplication::notify(receiver, event); }, receiver, event, caption_, offerToGoOn_,
+               [] { QCoreApplication::exit(1); });
 }
 
 bool TGuardedApplication::Guard(const std::function<bool()>& deliver, const QObject* receiver, const QEvent* event,
-                                const std::string& caption, bool offerToGoOn) {
+                                const std::string& caption, bool offerToGoOn, const std::function<void()>& end) {
   std::string what;
   try {
     return deliver();
@@ -52,7 +53,7 @@ bool TGuardedApplication::Guard(const std::function<bool()>& deliver, const QObj
   } catch (...) {
     what = "不明なエラー";
   }
-  if (!report(what, whereOf(receiver, event), caption, offerToGoOn)) QCoreApplication::exit(1);
+  if (!report(what, whereOf(receiver, event), caption, offerToGoOn)) end();
   return false;
 }
 

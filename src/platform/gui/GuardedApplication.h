@@ -17,9 +17,10 @@ class TGuardedApplication final : public QApplication {
   bool notify(QObject* receiver, QEvent* event) override;
 
   // Runs deliver; when it throws, reports what failed in receiver's handling of event and, unless
-  // the user goes on, ends the event loop with exit code 1. Returns deliver's result, or false.
+  // the user goes on, calls end (notify's ends the event loop with exit code 1). Returns
+  // deliver's result, or false.
   static bool Guard(const std::function<bool()>& deliver, const QObject* receiver, const QEvent* event,
-                    const std::string& caption, bool offerToGoOn);
+                    const std::string& caption, bool offerToGoOn, const std::function<void()>& end);
 
  private:
   std::string caption_;
