@@ -44,6 +44,7 @@
 #include "model/ZelvoMoveTypeList.h"
 #include "model/ZelvoMoveTypeModel.h"
 #include "model/ZelvoPrivateTypes.h"
+#include "platform/core/ClampedMath.h"
 #include "platform/core/Errors.h"
 #include "platform/core/GameGeometry.h"
 #include "platform/gui/MessageBox.h"
@@ -173,7 +174,8 @@ void TMapEditorForm::connectControls() {
   connect(chipPage, &QWidget::customContextMenuRequested, this, [this, chipPage](const QPoint& at) {
     addChipSet_->setEnabled(engine_->GetCurrentMap() != nullptr);
     stopChipSet_->setEnabled(chipTabs_->currentIndex() >= 0);
-    tabPopup_->popup(chipPage->mapToGlobal(at));
+    if (PopupMenu) PopupMenu(tabPopup_, chipPage->mapToGlobal(at));
+    else tabPopup_->popup(chipPage->mapToGlobal(at));
   });
   connect(mapTreeView_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) { RenameItem(item); });
   connect(mapTreeView_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { SelectMap(NodeOf(item)); });
@@ -282,6 +284,7 @@ void TMapEditorForm::Opened() {
   SetMoveTypeNames(moveTypes);
   layersForm_->setZMLZelvoAPI(api_.get());
   layersForm_->show();
+  UpdateHeightBox();
   UpdateSizeLabel();
 }
 
@@ -295,7 +298,7 @@ void TMapEditorForm::done(int result) {
   QDialog::done(result);
 }
 
-void TMapEditorForm::Closed() {
+void TMapEditorForm::EndUnfinished() {
   // An unfinished action (a first point, a half-done copy, an event being moved) has not
   // touched the map yet; dropping its state keeps the map as it was before it.
   engine_->EndEdit();
@@ -304,8 +307,12 @@ void TMapEditorForm::Closed() {
   moving_ = false;
   moved_.reset();
   hovered_.reset();
+  popupEvent_.reset();
   cursorShown_ = false;
   engine_->ClearCopy();
+}
+
+void TMapEditorForm::Closed() {
   SelectMap(nullptr);
   engine_->GetUndoControl().Clear();
   UpdateUndoButtons();
@@ -316,6 +323,12 @@ void TMapEditorForm::Closed() {
   pictures_.LayerPictures().Clear();
   pictures_.EventPictures().Clear();
   pictures_.ClearEventPictures();
+  // The data set goes with the game it belongs to; the next showing must be handed one again.
+  api_.reset();
+  apiGiven_ = false;
+  designer_.setZMLZelvoAPI(nullptr);
+  engine_->SetMapTree(nullptr);
+  layersForm_->setZMLZelvoAPI(nullptr);
 }
 
 // ---- selecting a map
@@ -332,7 +345,15 @@ bool TMapEditorForm::LoadMapOf(IZelvoMapTreeNodeControl& node) {
   }
 }
 
+bool TMapEditorForm::LoadMapsOf(std::initializer_list<IZelvoMapTreeNodeControl*> nodes) {
+  for (IZelvoMapTreeNodeControl* node : nodes)
+    if (node && !LoadMapOf(*node)) return false;
+  return true;
+}
+
 void TMapEditorForm::SelectMap(std::shared_ptr<IZelvoMapTreeNodeControl> node) {
+  // What was begun on the map shown so far ends with it; it must not land on the next one.
+  EndUnfinished();
   eventTreeView_->clear();
   if (!node) {
     engine_->SetMap(nullptr);
@@ -357,7 +378,7 @@ void TMapEditorForm::SelectMap(std::shared_ptr<IZelvoMapTreeNodeControl> node) {
   LoadChipSetBitmaps();
   if (auto map = engine_->GetCurrentMap()) {
     pictures_.LoadLayerPictures(*map);
-    ResizeCanvas(map->GetWidth() * kChip, map->GetHeight() * kChip);
+    ResizeCanvas(ClampedMul(map->GetWidth(), kChip), ClampedMul(map->GetHeight(), kChip));
     const QSignalBlocker block(loopCheck_);
     loopCheck_->setChecked(map->GetLoopMode() != 0);
   } else {
@@ -472,6 +493,7 @@ void TMapEditorForm::PageChanged(int page) {
   if (page >= 0 && size_t(page) < modeButtons_.size()) modeButtons_[size_t(page)]->setChecked(true);
   CancelMove();
   engine_->SetMode(page);
+  UpdateHeightBox();
   cursorShown_ = false;
   guide_ = {};
   mapScroll_->qonPaintBox->repaint();
@@ -489,8 +511,14 @@ void TMapEditorForm::SetHeightText(const QString& text) {
   }
   engine_->SetValue(value);
   ReleaseEraser();
+  UpdateHeightBox();
+}
+
+void TMapEditorForm::UpdateHeightBox() {
+  // The engine's value is the height only on the height page; elsewhere the bar holds it.
+  const int32_t height = engine_->GetMode() == TZEMapEditor::ModeHeight ? engine_->GetValue() : -heightBar_->value();
   QPalette palette = heightBox_->palette();
-  palette.setColor(QPalette::Window, QColor::fromRgb(TZEMapEditorPainter::HeightBoxColor(value)));
+  palette.setColor(QPalette::Window, QColor::fromRgb(TZEMapEditorPainter::HeightBoxColor(height)));
   heightBox_->setPalette(palette);
   heightBox_->update();
 }
@@ -513,7 +541,10 @@ void TMapEditorForm::EraserClicked() {
   eraser_->setChecked(true);
   switch (engine_->GetMode()) {
     case TZEMapEditor::ModeChip: engine_->SetPenOn(0); break;
-    case TZEMapEditor::ModeHeight: engine_->SetValue(kNothingHeight); break;
+    case TZEMapEditor::ModeHeight:
+      engine_->SetValue(kNothingHeight);
+      UpdateHeightBox();
+      break;
     case TZEMapEditor::ModeEncounter:
     case TZEMapEditor::ModePassability:
     case TZEMapEditor::ModeGroundType: engine_->SetValue(-1); break;

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <array>
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -106,6 +107,8 @@ class TMapEditorForm : public QDialog,
 
   // Reads the node's map file if it is not read yet; false, with a message, when it cannot be.
   bool LoadMapOf(IZelvoMapTreeNodeControl& node);
+  // LoadMapOf for every node given (nullptr skipped); false at the first that cannot be read.
+  bool LoadMapsOf(std::initializer_list<IZelvoMapTreeNodeControl*> nodes);
   // Shows a map-tree node's map in the canvas; nullptr shows none.
   void SelectMap(std::shared_ptr<IZelvoMapTreeNodeControl> node);
   void UpdateSizeLabel();
@@ -153,6 +156,7 @@ class TMapEditorForm : public QDialog,
   QAction* NewMapAction() const { return newMap_; }
   QAction* DeleteMapAction() const { return deleteMap_; }
   QAction* EditMapAction() const { return editMap_; }
+  QAction* MapPropertyAction() const { return mapProperty_; }
   QAction* AddChipSetAction() const { return addChipSet_; }
   QAction* StopChipSetAction() const { return stopChipSet_; }
   QMenu* MapPopup() const { return mapPopup_; }
@@ -219,6 +223,10 @@ class TMapEditorForm : public QDialog,
   void EraserClicked();
   void ReleaseEraser();
   void ShowEraserFrom(bool nothing);
+  // The height box in the colour the canvas gives the chosen height.
+  void UpdateHeightBox();
+  // Drops a first point, a half-done copy, an event being moved: none has touched the map yet.
+  void EndUnfinished();
   void ToolClicked(int tool);
   void UndoClick();
   void RedoClick();
@@ -287,6 +295,8 @@ class TMapEditorForm : public QDialog,
   void RenameItem(QTreeWidgetItem* item);
   bool DropNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
   void SaveClick();
+  // The open map read back after a save wrote it: the same layer and tab, fresh everything else.
+  void ShowReloaded(const std::shared_ptr<IZelvoMapTreeNodeControl>& node);
   void RebuildChipSetTabs();
   void ChipSetTabChanged(int index);
   void AddChipSetClick();

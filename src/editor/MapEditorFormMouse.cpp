@@ -148,11 +148,9 @@ void TMapEditorForm::MoveWithButton(TQonShiftState shift, const TPoint& cell, co
     lastCell_ = cell;
     return;
   }
-  if (toolStep_ > 0) {
-    ShowGuide(cell, pixel);
-    return;
-  }
+  // A held right button picks with any tool, a first point set or not; the guide follows.
   if (rightHeld && !LayerTooFaint() && !same(cell, lastCell_)) PickAt(cell);
+  if (toolStep_ > 0) ShowGuide(cell, pixel);
 }
 
 void TMapEditorForm::ShowGuide(const TPoint& cell, const TPoint& pixel) {
@@ -174,6 +172,7 @@ void TMapEditorForm::PickAt(const TPoint& cell) {
     default: break;
   }
   ShowEraserFrom(nothing);
+  UpdateHeightBox();
   RepaintCanvas();
   lastCell_ = cell;
 }

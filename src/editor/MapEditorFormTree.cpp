@@ -82,7 +82,8 @@ void TMapEditorForm::MapTree::dropEvent(QDropEvent* event) {
 
 void TMapEditorForm::MapTree::contextMenuEvent(QContextMenuEvent* event) {
   form_.deleteMap_->setEnabled(currentItem() != nullptr);
-  form_.treePopup_->popup(event->globalPos());
+  if (form_.PopupMenu) form_.PopupMenu(form_.treePopup_, event->globalPos());
+  else form_.treePopup_->popup(event->globalPos());
 }
 
 // ---- filling
@@ -136,6 +137,9 @@ bool TMapEditorForm::CanDropNode(const IZelvoMapTreeNodeControl& dragged, const 
   // Onto itself, or onto anything below it, the tree would become a cycle.
   for (const IZelvoMapTreeNodeControl* at = target; at; at = at->GetParent())
     if (at == &dragged) return false;
+  // Nor onto one of its own ancestors: a map is dropped into another branch, not up its own.
+  for (const IZelvoMapTreeNodeControl* at = dragged.GetParent(); at && target; at = at->GetParent())
+    if (at == target) return false;
   return true;
 }
 
@@ -151,9 +155,10 @@ void TMapEditorForm::NewMapClick() {
   node->NewMap();
   // Recorded while the node is not in the tree yet, so undoing takes it out again.
   auto parent = NodeOf(mapTreeView_->currentItem());
+  // A map cannot go into a file that cannot be read: it would be written without the rest.
+  if (!LoadMapsOf({parent.get()})) return;
   if (!engine_->AddMapNodeUndo(parent ? parent->GetID() : -1, node->GetID())) return;
   if (parent) {
-    parent->LoadMapFile();
     parent->AddChild(node);
   } else {
     tree->GetRootNode()->AddTopLevelNode(node);
@@ -171,7 +176,8 @@ void TMapEditorForm::DeleteMapClick() {
   auto node = NodeOf(item);
   auto tree = engine_->GetMapTree();
   if (!node || !tree) return;
-  node->LoadMapFile();
+  // Its undo step holds the whole subtree, which must be read for that.
+  if (!LoadMapsOf({node.get()})) return;
   IZelvoMapTreeNodeControl* parent = node->GetParent();
   if (!engine_->AddMapNodeUndo(parent ? parent->GetID() : -1, node->GetID())) return;
   const auto open = engine_->GetMap();
@@ -192,9 +198,11 @@ void TMapEditorForm::EditMapClick() { SelectMap(NodeOf(mapTreeView_->currentItem
 
 void TMapEditorForm::MapPropertyClick() {
   auto node = NodeOf(mapTreeView_->currentItem());
-  if (!node) return;
+  if (!node || !LoadMapsOf({node.get()})) return;
   propertyView_->SetNode(node);
   propertyView_->exec();
+  // A new size changes the bytes the maps take.
+  UpdateSizeLabel();
 }
 
 void TMapEditorForm::RenameItem(QTreeWidgetItem* item) {
@@ -217,12 +225,11 @@ bool TMapEditorForm::DropNode(QTreeWidgetItem* draggedItem, QTreeWidgetItem* tar
   auto target = targetItem ? NodeOf(targetItem) : nullptr;
   auto tree = engine_->GetMapTree();
   if (!dragged || !tree || (targetItem && !target) || !CanDropNode(*dragged, target.get())) return false;
-  MarkModified(dragged.get());
-  dragged->LoadMapFile();
-  if (target) target->LoadMapFile();
   IZelvoMapTreeNodeControl* parent = dragged->GetParent();
+  // Every file the move rewrites is read first; one that cannot be read stops it unchanged.
+  if (!LoadMapsOf({dragged.get(), target.get(), parent})) return false;
+  MarkModified(dragged.get());
   if (parent) {
-    parent->LoadMapFile();
     parent->SetModified(true);
     parent->RemoveChild(dragged->GetID());
   } else {
@@ -250,10 +257,31 @@ void TMapEditorForm::SaveClick() {
     ShowMessage(TZEGameSession::SaveFailureText(e), windowTitle().toStdString(), MessageKind::Error);
     return;
   }
-  if (auto node = engine_->GetMap()) node->LoadMapFile();
+  // The save unloaded the maps it wrote: what the window held of them (the event tree, the
+  // layer list, a hovered event) belongs to maps no longer in the tree.
+  if (auto node = engine_->GetMap()) ShowReloaded(node);
   FillMapTree();
   ChipSetForm()->setZMLZelvoAPI(api_);
   UpdateSizeLabel();
+}
+
+void TMapEditorForm::ShowReloaded(const std::shared_ptr<IZelvoMapTreeNodeControl>& node) {
+  const int32_t layer = engine_->GetLayerIndex();
+  const int tab = chipTabs_->currentIndex();
+  EndUnfinished();
+  if (!LoadMapOf(*node)) {
+    SelectMap(nullptr);
+    return;
+  }
+  auto map = engine_->GetCurrentMap();
+  engine_->SetLayerIndex(map ? std::clamp(layer, 0, std::max(map->GetFloorCount() - 1, 0)) : 0);
+  RebuildChipSetTabs();
+  if (tab >= 0 && tab < chipTabs_->count()) chipTabs_->setCurrentIndex(tab);
+  LoadChipSetBitmaps();
+  if (map) pictures_.LoadLayerPictures(*map);
+  RefreshLayers();
+  RefreshEventTree();
+  RepaintCanvas();
 }
 
 // ---- chip-set tabs

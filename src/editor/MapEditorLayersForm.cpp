@@ -21,6 +21,7 @@
 #include "editor/core/ZESkinPictures.h"
 #include "model/ZelvoMapFloorModel.h"
 #include "editor/ZECp932Text.h"
+#include "platform/core/ClampedMath.h"
 #include "platform/gui/Text.h"
 
 namespace zelvo {
@@ -74,7 +75,7 @@ class TMapEditorLayersForm::RowDelegate : public QStyledItemDelegate {
     bool selected = option.state & QStyle::State_Selected;
     QRect r = option.rect;
     painter->fillRect(r, selected ? QColor::fromRgb(kSelectedBackground) : QColor(Qt::white));
-    int icon = index.data(kTypeRole).toInt() + (selected ? TZELayerList::kSelectedIconOffset : 0);
+    const int32_t icon = ClampedAdd(index.data(kTypeRole).toInt(), selected ? TZELayerList::kSelectedIconOffset : 0);
     if (icon >= 0 && size_t(icon) < icons_.size()) painter->drawImage(r.topLeft(), icons_[size_t(icon)]);
     painter->setPen(Qt::black);
     painter->drawText(QRect(r.left() + kRowHeight, r.top(), r.width() - kRowHeight, r.height()),

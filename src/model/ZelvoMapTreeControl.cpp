@@ -51,13 +51,23 @@ TZelvoMapTreeControl::~TZelvoMapTreeControl() {
 
 std::shared_ptr<IZelvoMapTreeNodeControl> TZelvoMapTreeControl::GetStartNode() { return root_->FindNode(startMapID_); }
 
-void TZelvoMapTreeControl::Warn(const std::string& text) {
-  warnings_.push_back(text);
-  (sink_ ? sink_ : DefaultWarningSink())->Warn(text);
-}
+void TZelvoMapTreeControl::Warn(const std::string& text) { warnings_.push_back(text); }
 
 void TZelvoMapTreeControl::LoadFromFolder(const std::string& mapsFolder) {
   warnings_.clear();
+  // The warnings of the load reach the user together at its end, even when it fails half-way:
+  // a tree naming thousands of missing files is one message, not thousands.
+  struct Deliver {
+    TZelvoMapTreeControl& tree;
+    ~Deliver() {
+      if (tree.warnings_.empty()) return;
+      try {
+        (tree.sink_ ? tree.sink_ : DefaultWarningSink())->WarnAll(tree.warnings_);
+      } catch (...) {
+        // Telling of a warning must not turn a load that went on into one that failed.
+      }
+    }
+  } deliver{*this};
   chipFileUnread_ = false;
   TModelIDWatermark seen;
   bool chipsRead = false;
@@ -182,6 +192,8 @@ void TZelvoMapTreeControl::RenderFolder(const std::string& mapsFolder,
     std::string name = std::to_string(node->GetID()) + ".map";
     // Two top-level maps of one ID share a file name: the first one listed owns the file.
     if (!names.insert(name).second) continue;
+    // A change no command flagged is still a change: the content decides as well as the flags.
+    if (!node->IsModified() && node->ChangedSinceRead()) node->SetModified(true);
     if (!node->IsModified() && node->IsOnDiskOnly()) {
       // Never read, or unreadable: in a new folder it goes across byte for byte.
       if (moved && exists(mapsFolder_ + name)) sink({mapsFolder + name, {}, mapsFolder_ + name});

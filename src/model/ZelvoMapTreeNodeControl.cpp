@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "model/RecordDepth.h"
+#include "model/ZDigestStream.h"
 #include "model/ZelvoMapModel.h"
 #include "model/ZelvoMapTreeControl.h"
 #include "model/ZelvoPrivateTypes.h"
@@ -177,6 +178,22 @@ void TZelvoMapTreeNodeControl::LoadMapFile() {
   // The cells are read in blocks straight from the file, never held twice.
   TZStream stream(FilePath(), TZStream::ReadFile);
   LoadFromStream(stream);
+  readDigest_ = CurrentDigest();
+}
+
+uint64_t TZelvoMapTreeNodeControl::CurrentDigest() {
+  TZDigestStream digest;
+  SaveToStream(digest);
+  return digest.Digest();
+}
+
+bool TZelvoMapTreeNodeControl::ChangedSinceRead() {
+  if (parent_) {
+    IZelvoMapTreeNodeControl* top = GetRoot();
+    return top != this && top->ChangedSinceRead();
+  }
+  if (!map_) return false;
+  return !readDigest_ || CurrentDigest() != *readDigest_;
 }
 
 void TZelvoMapTreeNodeControl::NewMap() {
@@ -186,6 +203,7 @@ void TZelvoMapTreeNodeControl::NewMap() {
 
 void TZelvoMapTreeNodeControl::UnloadMap() {
   map_.reset();
+  readDigest_.reset();
   modified_ = false;
   for (auto& child : children_.items()) child->UnloadMap();
   fromFile_ = true;
@@ -273,6 +291,7 @@ void TZelvoMapTreeNodeControl::LoadTreeFromStream(IZStream& stream) {
   fresh.ReadRecord(stream, false);
   Adopt(fresh, false);
   map_.reset();
+  readDigest_.reset();
   if (!parent_) onDiskOnly_ = true;
 }
 

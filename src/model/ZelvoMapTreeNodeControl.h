@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "model/ModelItems.h"
@@ -69,6 +70,10 @@ class IZelvoMapTreeNodeControl : public virtual IZelvoModel {
   virtual void LoadTreeFromStream(IZStream& stream) = 0;
   // True for a top-level node whose maps are still on disk only: read tree-only, or unloaded.
   virtual bool IsOnDiskOnly() const = 0;
+  // True when the maps of the node's file, in memory, differ from what was read from that file
+  // (or were never read from one). A save writes such a file whatever its flags say, so a change
+  // that no command flagged is not lost.
+  virtual bool ChangedSinceRead() = 0;
 };
 
 class TZelvoMapTreeNodeControl : public TZelvoModel, public virtual IZelvoMapTreeNodeControl {
@@ -106,6 +111,7 @@ class TZelvoMapTreeNodeControl : public TZelvoModel, public virtual IZelvoMapTre
   void UnloadMap() override;
   void LoadTreeFromStream(IZStream& stream) override;
   bool IsOnDiskOnly() const override { return onDiskOnly_; }
+  bool ChangedSinceRead() override;
 
   // Base record, the map record, the data size, the child count, the children's records. A node
   // without a map in memory loads its file first, or gets a new map when it has none.
@@ -126,6 +132,8 @@ class TZelvoMapTreeNodeControl : public TZelvoModel, public virtual IZelvoMapTre
   // Takes what a fresh node read, keeping the identities of matching children.
   void Adopt(TZelvoMapTreeNodeControl& fresh, bool full);
   std::string FilePath() const;
+  // Of the node's record as it would be written now.
+  uint64_t CurrentDigest();
 
   std::shared_ptr<IZelvoMapModel> map_;
   bool modified_ = false;
@@ -136,6 +144,7 @@ class TZelvoMapTreeNodeControl : public TZelvoModel, public virtual IZelvoMapTre
   IZMLZelvoAPI* api_ = nullptr;
   bool onDiskOnly_ = false;  // top-level only
   bool fromFile_ = false;    // dataSize_ was read and covers the subtree
+  std::optional<uint64_t> readDigest_;  // top-level only: the record as read from the file
 };
 
 }  // namespace zelvo

@@ -5,6 +5,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace zelvo {
 
@@ -13,6 +14,10 @@ class IZelvoWarningSink {
   virtual ~IZelvoWarningSink() = default;
   // CP932 text.
   virtual void Warn(const std::string& text) = 0;
+  // The warnings of one load, together, so a sink can show them as one; by default one by one.
+  virtual void WarnAll(const std::vector<std::string>& texts) {
+    for (const std::string& text : texts) Warn(text);
+  }
 };
 
 // Writes each warning once, as a UTF-8 line to stderr, its paths with "/" only.

@@ -1,15 +1,16 @@
 // RunZelvo3: plays the game beside it in its one window.
 
-#include <QApplication>
 #include <filesystem>
 #include <system_error>
 
 #include "platform/core/Clock.h"
+#include "platform/gui/GuardedApplication.h"
 #include "platform/gui/MessageBoxWarningSink.h"
 #include "player/ZelvoForm.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  // An exception escaping an event handler is shown before the program ends.
+  zelvo::TGuardedApplication app(argc, argv, "RunZelvo3", false);
   zelvo::InstallMessageBoxWarningSink("RunZelvo3");
   zelvo::SteadyClock clock;
   zelvo::TZelvoFormWindow window(clock);

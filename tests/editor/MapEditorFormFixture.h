@@ -8,11 +8,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QToolBar>
+#include <algorithm>
 #include <QTreeWidget>
 #include <memory>
 
 #include "ChipSetFormEvents.h"
+#include "input/UserInput.h"
 #include "editor/MapEditorForm.h"
 #include "editor/QonScrollBox.h"
 #include "model/ZMLFactory.h"
@@ -34,7 +39,7 @@
 namespace zelvo::test {
 
 class MapEditorFormTest : public ::testing::Test {
- protected:
+ public:
   MapEditorFormTest() { ChipSetFormEvents::EnsureApplication(); }
 
   void SetUp() override {
@@ -51,6 +56,8 @@ class MapEditorFormTest : public ::testing::Test {
     form = std::make_unique<TMapEditorForm>(nullptr, dir_.path() / "Desktop.INI");
     form->PopupMenu = [this](QMenu* menu, QPoint) { popups.push_back(menu); };
     form->setZMLZelvoAPI(game);
+    // Wide enough for every tool bar button to be on the bar, where a person clicks it.
+    form->resize(1400, 900);
     form->show();
   }
   void TearDown() override {
@@ -93,19 +100,46 @@ class MapEditorFormTest : public ::testing::Test {
     return {(x * 32 + 16) * power / 16, (y * 32 + 16) * power / 16};
   }
 
-  void press(QPoint p, Qt::MouseButton b = Qt::LeftButton) { ChipSetFormEvents::Press(canvas(), p, b); }
-  void release(QPoint p, Qt::MouseButton b = Qt::LeftButton) { ChipSetFormEvents::Release(canvas(), p, b); }
-  void click(QPoint p, Qt::MouseButton b = Qt::LeftButton) { ChipSetFormEvents::Click(canvas(), p, b); }
-  void moveHeld(QPoint p, Qt::MouseButtons held = Qt::LeftButton) {
-    ChipSetFormEvents::Mouse(canvas(), QEvent::MouseMove, p, Qt::NoButton, held);
+  void press(QPoint p, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    input::press(canvas(), p, b, m);
   }
-  void hover(QPoint p) { ChipSetFormEvents::Mouse(canvas(), QEvent::MouseMove, p, Qt::NoButton, Qt::NoButton); }
+  void release(QPoint p, Qt::MouseButton b = Qt::LeftButton) { input::release(canvas(), p, b); }
+  void click(QPoint p, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    input::click(canvas(), p, b, m);
+  }
+  // A move with the buttons pressed before it still held.
+  void moveHeld(QPoint p) { input::move(canvas(), p); }
+  void hover(QPoint p) { input::move(canvas(), p); }
   // Chip (column, row) of the first tab's chip set becomes the pen, picked on the palette.
-  void pickChip(int32_t column, int32_t row) {
-    ChipSetFormEvents::Click(palette(), QPoint(column * 32 + 5, row * 32 + 5));
+  void pickChip(int32_t column, int32_t row) { input::click(palette(), QPoint(column * 32 + 5, row * 32 + 5)); }
+  void chooseTool(int tool) { choose(form->ToolButton(tool)); }
+  void chooseMode(int mode) { choose(form->ModeButton(mode)); }
+
+  // What a person does to run a command: its button on the tool bar, its entry in the menu bar,
+  // or its entry in the pop-up the window opened for the last right click.
+  void choose(QAction* action) {
+    ASSERT_NE(action, nullptr);
+    for (QObject* owner : action->associatedObjects())
+      if (auto* bar = qobject_cast<QToolBar*>(owner)) {
+        input::click(bar->widgetForAction(action));
+        return;
+      }
+    for (QObject* owner : action->associatedObjects()) {
+      auto* menu = qobject_cast<QMenu*>(owner);
+      if (!menu) continue;
+      for (QObject* holder : menu->menuAction()->associatedObjects())
+        if (auto* bar = qobject_cast<QMenuBar*>(holder)) input::click(bar, bar->actionGeometry(menu->menuAction()).center());
+      // The window's pop-ups open through PopupMenu, which records them; shown here where asked.
+      if (!menu->isVisible()) {
+        ASSERT_FALSE(popups.empty() || std::find(popups.begin(), popups.end(), menu) == popups.end())
+            << "no right click asked for the menu of " << action->text().toStdString();
+        menu->popup(form->mapToGlobal(QPoint(20, 20)));
+      }
+      input::clickMenuItem(menu, action);
+      return;
+    }
+    ADD_FAILURE() << "no button or menu holds " << action->text().toStdString();
   }
-  void chooseTool(int tool) { form->ToolButton(tool)->trigger(); }
-  void chooseMode(int mode) { form->ModeButton(mode)->trigger(); }
 
   QImage rendered() {
     QImage image(canvas()->size(), QImage::Format_ARGB32);

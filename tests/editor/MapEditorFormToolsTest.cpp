@@ -29,6 +29,8 @@ TEST_F(Tools, PicturesComeFromTheGameOpenWhenTheWindowIsShown) {
   EXPECT_EQ(form->Pictures().GraphicsFolder(), GamePathPrefix() + "Graphics\\");
   form->close();
   GameFolder = "Other\\";
+  // The mediator hands the data set over before every showing.
+  form->setZMLZelvoAPI(game);
   form->show();
   EXPECT_EQ(form->Pictures().GraphicsFolder(), GamePathPrefix() + "Graphics\\");
   EXPECT_NE(form->Pictures().GraphicsFolder().find("Other\\Graphics\\"), std::string::npos);

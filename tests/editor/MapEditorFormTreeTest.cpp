@@ -21,18 +21,12 @@ class MapTree : public MapEditorFormTest {
   // Drags the named map onto target (nullptr: the empty space below the items) with real drag
   // events on the tree's viewport; true when the tree accepted the drop.
   bool drag(const QString& name, QTreeWidgetItem* target) {
-    view()->setCurrentItem(item(name));
+    // The press that starts a drag makes the item current; the drag carries the tree's own items.
+    input::click(view(), item(name));
     QMimeData data;
     data.setData("application/x-qabstractitemmodeldatalist", QByteArray("x"));
     const QPoint at = target ? view()->visualItemRect(target).center() : QPoint(5, view()->viewport()->height() - 3);
-    QDragEnterEvent enter(at, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(view()->viewport(), &enter);
-    QDragMoveEvent move(at, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(view()->viewport(), &move);
-    if (!move.isAccepted()) return false;
-    QDropEvent drop(QPointF(at), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(view()->viewport(), &drop);
-    return true;
+    return input::drop(view()->viewport(), at, data);
   }
   std::vector<std::string> topLevelNames() {
     std::vector<std::string> names;
@@ -80,23 +74,27 @@ TEST_F(MapTree, RenamingTakesNamesCp932CanHoldAndRefusesOthers) {
   EXPECT_NE(item(QString::fromUtf8("宿屋")), nullptr) << "the old name is shown again";
 }
 
-TEST_F(MapTree, DragsMoveMapsButNeverOntoThemselvesOrBelowThemselves) {
+TEST_F(MapTree, DragsMoveMapsButNeverOntoThemselvesTheirAncestorsOrBelowThemselves) {
   auto inn = AddMap("inn", 4, 4, house);
+  auto shop = AddMap("shop", 4, 4, nullptr);
   form->RebuildMapTree();
   EXPECT_FALSE(drag("town", item("inn"))) << "onto its own descendant";
   EXPECT_FALSE(drag("town", item("town")));
-  EXPECT_EQ(topLevelNames(), std::vector<std::string>{"town"});
+  EXPECT_FALSE(drag("inn", item("house"))) << "onto its parent";
+  EXPECT_FALSE(drag("inn", item("town"))) << "onto its grandparent";
+  EXPECT_EQ(topLevelNames(), (std::vector<std::string>{"town", "shop"}));
   EXPECT_EQ(inn->GetParent(), house.get());
+  EXPECT_EQ(town->GetChildCount(), 1);
 
-  EXPECT_TRUE(drag("inn", item("town")));
-  EXPECT_EQ(inn->GetParent(), town.get());
-  EXPECT_EQ(town->GetChildCount(), 2);
-  EXPECT_EQ(item("inn")->parent(), item("town"));
+  EXPECT_TRUE(drag("inn", item("shop")));
+  EXPECT_EQ(inn->GetParent(), shop.get());
+  EXPECT_EQ(house->GetChildCount(), 0);
+  EXPECT_EQ(item("inn")->parent(), item("shop"));
 
   EXPECT_TRUE(drag("house", nullptr));
-  EXPECT_EQ(topLevelNames(), (std::vector<std::string>{"town", "house"}));
+  EXPECT_EQ(topLevelNames(), (std::vector<std::string>{"town", "shop", "house"}));
   EXPECT_EQ(house->GetParent(), nullptr);
-  EXPECT_EQ(view()->topLevelItemCount(), 2);
+  EXPECT_EQ(view()->topLevelItemCount(), 3);
   EXPECT_EQ(done(), 0) << "drags record no undo step";
 }
 

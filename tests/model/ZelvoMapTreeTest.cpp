@@ -405,3 +405,62 @@ TEST(MapTreeControl, TheTreeKeepsItsFolder) {
 
 }  // namespace
 }  // namespace zelvo
+
+namespace zelvo {
+namespace {
+
+// Counts the loads whose warnings arrive together.
+struct BatchingSink : IZelvoWarningSink {
+  std::vector<std::vector<std::string>> batches;
+  void Warn(const std::string& text) override { batches.push_back({text}); }
+  void WarnAll(const std::vector<std::string>& texts) override { batches.push_back(texts); }
+};
+
+TEST(MapTreeControl, TheWarningsOfOneLoadArriveTogether) {
+  Folder f;
+  Bytes file = Bytes().i32(20000);
+  for (int32_t id = 1; id <= 20000; ++id) file.i32(id);
+  fs::create_directories(f.maps);
+  test::writeFile(f.maps / "tree.map", file.vec());
+  TZelvoMapTreeControl tree(nullptr);
+  auto sink = std::make_shared<BatchingSink>();
+  tree.SetWarningSink(sink);
+  tree.LoadFromFolder(f.path);
+  ASSERT_EQ(sink->batches.size(), 1u) << "one delivery for the whole load";
+  EXPECT_EQ(sink->batches[0].size(), 20000u);
+  EXPECT_EQ(sink->batches[0], tree.GetLoadWarnings());
+  EXPECT_EQ(tree.GetRootNode()->GetChildCount(), 0);
+}
+
+// A map read from its file and changed without any flag is still written by the next save; one
+// read and left alone is not.
+TEST(MapTreeControl, ASaveWritesAMapWhoseContentChangedWithoutAFlag) {
+  Folder f;
+  {
+    TZelvoMapTreeControl tree(nullptr);
+    tree.GetRootNode()->AddTopLevelNode(node(4, 2));
+    tree.GetRootNode()->AddTopLevelNode(node(5, 2));
+    tree.SaveToFolder(f.path);
+  }
+  TZelvoMapTreeControl tree(nullptr);
+  tree.LoadFromFolder(f.path);
+  auto changed = tree.GetRootNode()->GetChild(0);
+  auto left = tree.GetRootNode()->GetChild(1);
+  changed->GetMap()->SetLoopMode(3);
+  left->GetMap();
+  EXPECT_FALSE(changed->IsModified()) << "nothing flagged it";
+  EXPECT_TRUE(changed->ChangedSinceRead());
+  EXPECT_FALSE(left->ChangedSinceRead());
+  fs::remove(f.maps / "5.map");
+  tree.SaveToFolder(f.path);
+  EXPECT_FALSE(fs::exists(f.maps / "5.map")) << "a map read and left alone is not written";
+  TZelvoMapTreeControl reread(nullptr);
+  auto sink = std::make_shared<RecordingSink>();
+  reread.SetWarningSink(sink);
+  reread.LoadFromFolder(f.path);
+  EXPECT_EQ(sink->texts.size(), 1u) << "the file removed above";
+  EXPECT_EQ(reread.GetRootNode()->GetChild(0)->GetMap()->GetLoopMode(), 3);
+}
+
+}  // namespace
+}  // namespace zelvo

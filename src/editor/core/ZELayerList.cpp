@@ -10,6 +10,7 @@
 #include "model/ZelvoMapModel.h"
 #include "model/ZelvoMapTreeNodeControl.h"
 #include "model/ZelvoModelIDManager.h"
+#include "platform/core/ClampedMath.h"
 
 namespace zelvo {
 
@@ -53,7 +54,8 @@ std::vector<std::string> TZELayerList::Rows() const {
 int32_t TZELayerList::IconOfRow(int32_t row, bool selected) const {
   int32_t floor = FloorOfRow(row);
   if (floor < 0) return -1;
-  return Map()->GetFloor(floor)->GetLayerType() + (selected ? kSelectedIconOffset : 0);
+  // The type is whatever the file holds.
+  return ClampedAdd(Map()->GetFloor(floor)->GetLayerType(), selected ? kSelectedIconOffset : 0);
 }
 
 int32_t TZELayerList::SelectedRow() {

@@ -132,7 +132,7 @@ void TZEOrdersMapPicking::Close(IZETree& mapTree) {
 
 void TZEOrdersMapPicking::UnloadOwnMap() {
   // Only a map the picker read itself, and never one with changes the user has not saved.
-  if (node_ && ownsLoad_ && !node_->IsModified()) node_->UnloadMap();
+  if (node_ && ownsLoad_ && !node_->IsModified() && !node_->ChangedSinceRead()) node_->UnloadMap();
   node_.reset();
   map_.reset();
   ownsLoad_ = false;

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <algorithm>
+#include <cstdio>
 #include <utility>
 
 namespace zelvo {
@@ -89,7 +90,12 @@ InstalledMessageBoxService::InstalledMessageBoxService() : previous_(installed) 
 
 InstalledMessageBoxService::~InstalledMessageBoxService() { installed = previous_; }
 
-MessageAnswer ScreenMessageBoxes::show(const MessageBoxRequest& request) { return showOnScreen(request); }
+MessageAnswer ScreenMessageBoxes::show(const MessageBoxRequest& request) {
+  // With no screen to show the box on, the message still reaches whoever started the program.
+  if (!somebodyCanAnswer())
+    std::fprintf(stderr, "%s: %s\n", request.caption.c_str(), DisplayText(request.text).c_str());
+  return showOnScreen(request);
+}
 
 MessageAnswer MessageBoxRecorder::show(const MessageBoxRequest& request) {
   shown.push_back(request);

@@ -5,6 +5,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "model/ZelvoMapTreeWarningSink.h"
 
@@ -15,6 +16,9 @@ class TZelvoMessageBoxWarningSink final : public IZelvoWarningSink {
   explicit TZelvoMessageBoxWarningSink(std::string caption);
   // Each text once: the same folder is read more than once while a program starts.
   void Warn(const std::string& cp932) override;
+  // One box for the lot: the first kListed of those not shown yet, and how many more there are.
+  void WarnAll(const std::vector<std::string>& cp932) override;
+  static constexpr size_t kListed = 10;
   // Shows each text again from now on, as for a game opened anew.
   void ForgetShown() { shown_.clear(); }
 

@@ -5,7 +5,11 @@
 #include "ZEMapEditorFixture.h"
 #include "ZEMapEditorHostRecorder.h"
 #include "editor/core/ZEUndoControl.h"
+#include "model/ZStream.h"
+#include "model/ZelvoMapFloorModel.h"
 #include "support/Bytes.h"
+
+#include <algorithm>
 
 namespace zelvo::test {
 namespace {
@@ -67,6 +71,28 @@ TEST_F(LayerListTest, IconIsTheLayerTypeShiftedWhenSelected) {
   EXPECT_EQ(list.IconOfRow(0, true), 5);
   EXPECT_EQ(list.IconOfRow(2, true), 3);
   EXPECT_EQ(list.IconOfRow(3, false), -1);
+}
+
+TEST_F(LayerListTest, AHostileLayerTypeGivesAnIconPastTheStripNotAnOverflow) {
+  // Only a file gives a floor such a type: the record is written, its type patched, read back.
+  const auto recordOf = [&](int32_t type) {
+    f.Layer(2)->SetLayerType(type);
+    TZStream out("", TZStream::Memory);
+    f.Layer(2)->SaveToStream(out);
+    return out.ReleaseMemory();
+  };
+  const std::vector<uint8_t> normal = recordOf(IZelvoMapFloorModel::Normal);
+  std::vector<uint8_t> hostile = recordOf(IZelvoMapFloorModel::Impassable);
+  const size_t at = size_t(std::mismatch(normal.begin(), normal.end(), hostile.begin()).first - normal.begin());
+  ASSERT_LT(at, hostile.size());
+  // The types differ in their low byte, where the little-endian field starts.
+  ASSERT_LE(at + 4, hostile.size());
+  for (size_t i = 0; i < 4; ++i) hostile[at + i] = i == 3 ? 0x7F : 0xFF;
+  TZStream in(std::move(hostile), "floor");
+  f.Layer(2)->LoadFromStream(in);
+  ASSERT_EQ(f.Layer(2)->GetLayerType(), INT32_MAX);
+  EXPECT_EQ(list.IconOfRow(0, false), INT32_MAX);
+  EXPECT_EQ(list.IconOfRow(0, true), INT32_MAX) << "no icon is drawn for it, whatever its number";
 }
 
 TEST_F(LayerListTest, ClickingARowSelectsItsFloor) {

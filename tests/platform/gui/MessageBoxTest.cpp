@@ -146,3 +146,97 @@ TEST(MessageBoxWarningSink, InstallingItSendsTheDataLayersWarningsToBoxes) {
 
 }  // namespace
 }  // namespace zelvo
+
+#include <QEvent>
+#include <QObject>
+#include <stdexcept>
+
+#include "platform/gui/GuardedApplication.h"
+
+namespace zelvo {
+namespace {
+
+TEST(MessageBoxWarningSink, AThousandsOfWarningsLoadIsOneBoxListingTheFirstFewAndHowManyMore) {
+  MessageBoxRecorder boxes;
+  TZelvoMessageBoxWarningSink sink("ZelvoEditor");
+  std::vector<std::string> missing;
+  for (int i = 1; i <= 20000; ++i) missing.push_back("/g\\Maps\\" + std::to_string(i) + ".map" + kMissingFileSuffix);
+  sink.WarnAll(missing);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  const std::string& text = boxes.shown[0].text;
+  EXPECT_NE(text.find("/g/Maps/1.mapが存在しません"), std::string::npos);
+  EXPECT_NE(text.find("/g/Maps/10.mapが存在しません"), std::string::npos);
+  EXPECT_EQ(text.find("/g/Maps/11.map"), std::string::npos) << "only the first few are listed";
+  EXPECT_NE(text.find("ほか19990件"), std::string::npos) << text;
+  EXPECT_EQ(boxes.shown[0].kind, MessageKind::Warning);
+  sink.WarnAll(missing);
+  EXPECT_EQ(boxes.shown.size(), 1u) << "what was shown is not shown again";
+}
+
+// The editor installs the screen's boxes; with no screen to show them on, the message goes to
+// stderr instead of nowhere.
+TEST(MessageBox, TheScreensBoxesWithoutAScreenWriteTheMessageToStderr) {
+  int argc = 1;
+  char name[] = "test_platform_gui";
+  char* argv[] = {name, nullptr};
+  if (!QCoreApplication::instance()) new QApplication(argc, argv);
+  ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
+  ScreenMessageBoxes boxes;
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(ShowMessage("ゲームを開けませんでした。\n/g\\Default\\Data\\Chara.Dat", "ZelvoEditor", MessageKind::Warning),
+            MessageAnswer::Ok);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "ZelvoEditor: ゲームを開けませんでした。\n/g/Default/Data/Chara.Dat\n");
+}
+
+class Throwing : public QObject {
+ public:
+  bool event(QEvent* e) override {
+    if (e->type() == QEvent::User) throw std::runtime_error("Stream生成に失敗しました！ /g/Maps/3.map");
+    return QObject::event(e);
+  }
+};
+
+// An exception escaping an event handler is reported naming what failed; the editor asks whether
+// to go on, the player says so and ends.
+TEST(GuardedApplication, AnExceptionEscapingAHandlerIsShownNamingWhatFailed) {
+  int argc = 1;
+  char name[] = "test_platform_gui";
+  char* argv[] = {name, nullptr};
+  if (!QCoreApplication::instance()) new QApplication(argc, argv);
+  Throwing receiver;
+  receiver.setObjectName("mapTree");
+  QEvent event(QEvent::User);
+  const auto deliver = [&] { return QCoreApplication::instance()->notify(&receiver, &event); };
+  struct Case {
+    bool offerToGoOn;
+    MessageAnswer answer;
+    MessageKind kind;
+    bool ends;
+  };
+  for (const Case& c : {Case{true, MessageAnswer::Yes, MessageKind::Question, false},
+                        Case{true, MessageAnswer::No, MessageKind::Question, true},
+                        Case{false, MessageAnswer::Ok, MessageKind::Error, true}}) {
+    MessageBoxRecorder boxes;
+    boxes.answers = {c.answer};
+    bool ended = false;
+    EXPECT_FALSE(TGuardedApplication::Guard(deliver, &receiver, &event, "ZelvoEditor", c.offerToGoOn,
+                                            [&] { ended = true; }));
+    EXPECT_EQ(ended, c.ends);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    const std::string& text = boxes.shown[0].text;
+    EXPECT_NE(text.find("Stream生成に失敗しました！ /g/Maps/3.map"), std::string::npos) << text;
+    EXPECT_NE(text.find("mapTree"), std::string::npos) << text;
+    EXPECT_EQ(boxes.shown[0].kind, c.kind);
+    EXPECT_EQ(boxes.shown[0].caption, "ZelvoEditor");
+  }
+  MessageBoxRecorder quiet;
+  QEvent other(QEvent::None);
+  bool ended = false;
+  EXPECT_FALSE(TGuardedApplication::Guard([&] { return QCoreApplication::instance()->notify(&receiver, &other); },
+                                          &receiver, &other, "ZelvoEditor", true, [&] { ended = true; }));
+  EXPECT_FALSE(ended);
+  EXPECT_TRUE(quiet.shown.empty()) << "an event handled without an exception shows nothing";
+}
+
+}  // namespace
+}  // namespace zelvo
