@@ -423,9 +423,9 @@ int32_t TMapEditorForm::MapHeight() const {
 // ---- canvas
 
 void TMapEditorForm::ResizeCanvas(int32_t width, int32_t height) {
-  const int32_t limit = kMaxSidePixels * 8;
-  mapScroll_->SetBitmapWidth(std::clamp(width, 0, limit));
-  mapScroll_->SetBitmapHeight(std::clamp(height, 0, limit));
+  // The scroll box draws only what is in view, so the canvas is the whole map.
+  mapScroll_->SetBitmapWidth(std::max(width, 0));
+  mapScroll_->SetBitmapHeight(std::max(height, 0));
   RepaintCanvas();
 }
 

@@ -22,11 +22,7 @@ namespace zelvo {
 namespace {
 
 // A drop position on the scroll box as a content pixel of its picture.
-QPoint contentPoint(const TQonScrollBox& box, QPoint at) {
-  const QPoint p = box.qonPaintBox->mapFrom(&box, at);
-  const int32_t power = std::max(box.Power(), 1);
-  return {int32_t(int64_t(p.x()) * 16 / power), int32_t(int64_t(p.y()) * 16 / power)};
-}
+QPoint contentPoint(const TQonScrollBox& box, QPoint at) { return box.PicturePoint(at); }
 
 }  // namespace
 

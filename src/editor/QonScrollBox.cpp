@@ -1,5 +1,7 @@
 #include "editor/QonScrollBox.h"
 
+#include <algorithm>
+
 #include <QCursor>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -172,7 +174,8 @@ void TQonScrollBox::FrameResize() {
     BottomScrollButton->setEnabled(v.Enabled);
     ScrollPanel->setGeometry(toQRect(g.ScrollPanel()));
     BasePanel->setGeometry(toQRect(g.BasePanel()));
-    qonPaintBox->setGeometry(0, 0, g.ZoomedWidth(), g.ZoomedHeight());
+    qonPaintBox->setGeometry(toQRect(g.BasePanel()));
+    qonPaintBox->SetOrigin(QPoint(g.ContentOrigin().X, g.ContentOrigin().Y));
   }
   syncing_ = false;
 }
@@ -182,7 +185,13 @@ void TQonScrollBox::GetClipCells(TRect& cells) const {
   cells = geometry_.GetClipCells({clip.left(), clip.top(), clip.right() + 1, clip.bottom() + 1});
 }
 
-void TQonScrollBox::InvalidateCells(const TRect& cells) { qonPaintBox->update(toQRect(geometry_.InvalidateCells(cells))); }
+void TQonScrollBox::InvalidateCells(const TRect& cells) { qonPaintBox->UpdateContent(toQRect(geometry_.InvalidateCells(cells))); }
+
+QPoint TQonScrollBox::PicturePoint(const QPoint& framePoint) const {
+  const QPoint p = qonPaintBox->ContentPoint(qonPaintBox->mapFrom(this, framePoint));
+  const int64_t power = std::max(Power(), 1);
+  return {int(int64_t(p.x()) * 16 / power), int(int64_t(p.y()) * 16 / power)};
+}
 
 void TQonScrollBox::resizeEvent(QResizeEvent* event) {
   QFrame::resizeEvent(event);

@@ -5,8 +5,10 @@
 // the geometry says and feeds it the events.
 //
 // Children, bottom to top: Tile, OptionButton, the four bars, the four arrow buttons, and
-// ScrollPanel (the visible window) holding BasePanel (the whole zoomed picture) holding
-// qonPaintBox. Owners paint through OnPaint on qonPaintBox's pixels (zoomed picture pixels).
+// ScrollPanel (the visible window) holding BasePanel (the part of the zoomed picture in view)
+// holding qonPaintBox. Owners paint through OnPaint in zoomed picture pixels: the paint box shows
+// the picture from the scroll offset on, so only what is in view is ever drawn and a picture of
+// any size fits.
 
 #include <cstdint>
 #include <functional>
@@ -73,6 +75,8 @@ class TQonScrollBox : public QFrame {
   // Repaints, without erasing, the cells of an inclusive range given by any two corners.
   void InvalidateCells(const TRect& cells);
   bool IsButtonDown(int32_t button) const { return geometry_.IsButtonDown(button); }
+  // The unzoomed picture pixel under a point of this frame (a drop, say).
+  QPoint PicturePoint(const QPoint& framePoint) const;
 
   const TQonScrollBoxGeometry& Geometry() const { return geometry_; }
   void ScrollTo(TQonScrollAxis axis, int32_t position) { geometry_.ScrollTo(axis, position); }

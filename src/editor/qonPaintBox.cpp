@@ -1,5 +1,7 @@
 #include "editor/qonPaintBox.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <optional>
 
 #include <QMouseEvent>
@@ -40,9 +42,32 @@ TqonPaintBox::TqonPaintBox(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
 }
 
+void TqonPaintBox::SetOrigin(const QPoint& origin) {
+  if (origin == origin_) return;
+  const QPoint shift = origin_ - origin;
+  origin_ = origin;
+  if (std::abs(int64_t(shift.x())) < width() && std::abs(int64_t(shift.y())) < height()) scroll(shift.x(), shift.y());
+  else update();
+}
+
+void TqonPaintBox::UpdateContent(const QRect& content) {
+  // In 64 bits: a content rectangle far from the view must not wrap round into it.
+  const int64_t left = std::max<int64_t>(int64_t(content.left()) - origin_.x(), 0);
+  const int64_t top = std::max<int64_t>(int64_t(content.top()) - origin_.y(), 0);
+  const int64_t right = std::min<int64_t>(int64_t(content.left()) + content.width() - origin_.x(), width());
+  const int64_t bottom = std::min<int64_t>(int64_t(content.top()) + content.height() - origin_.y(), height());
+  if (left < right && top < bottom) update(QRect(int(left), int(top), int(right - left), int(bottom - top)));
+}
+
+QPoint TqonPaintBox::ContentPoint(const QPoint& widgetPoint) const {
+  const auto add = [](int a, int b) { return int(std::clamp<int64_t>(int64_t(a) + b, INT32_MIN, INT32_MAX)); };
+  return {add(widgetPoint.x(), origin_.x()), add(widgetPoint.y(), origin_.y())};
+}
+
 void TqonPaintBox::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  paintClip_ = event->rect();
+  painter.translate(-origin_);
+  paintClip_ = event->rect().translated(origin_);
   paintContents(painter, paintClip_);
   paintClip_ = QRect();
 }
@@ -54,7 +79,7 @@ void TqonPaintBox::paintContents(QPainter& painter, const QRect& clip) {
 void TqonPaintBox::press(QMouseEvent* event, bool doubleClick) {
   const auto button = buttonOf(event->button());
   if (!button) return;
-  const QPoint p = event->position().toPoint();
+  const QPoint p = ContentPoint(event->position().toPoint());
   if (OnMouseDown) OnMouseDown(*button, QonShiftStateOf(*event, doubleClick), p.x(), p.y());
 }
 
@@ -63,14 +88,14 @@ void TqonPaintBox::mousePressEvent(QMouseEvent* event) { press(event, false); }
 void TqonPaintBox::mouseDoubleClickEvent(QMouseEvent* event) { press(event, true); }
 
 void TqonPaintBox::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
+  const QPoint p = ContentPoint(event->position().toPoint());
   if (OnMouseMove) OnMouseMove(QonShiftStateOf(*event), p.x(), p.y());
 }
 
 void TqonPaintBox::mouseReleaseEvent(QMouseEvent* event) {
   const auto button = buttonOf(event->button());
   if (!button) return;
-  const QPoint p = event->position().toPoint();
+  const QPoint p = ContentPoint(event->position().toPoint());
   if (OnMouseUp) OnMouseUp(*button, QonShiftStateOf(*event), p.x(), p.y());
 }
 

@@ -5,16 +5,20 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QWheelEvent>
 
+#include "input/UserInput.h"
 #include "platform/gui/Fonts.h"
 
 namespace zelvo {
 namespace {
+
+namespace input = test::input;
 
 class QonScrollBoxTest : public ::testing::Test {
  protected:
@@ -28,20 +32,27 @@ class QonScrollBoxTest : public ::testing::Test {
     box_.SetBitmapHeight(bh);
     box_.show();
     box_.resize(w, h);
+    QApplication::processEvents();
   }
 
-  static void mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
-                    Qt::KeyboardModifiers keys = Qt::NoModifier) {
-    QMouseEvent e(type, QPointF(at), QPointF(w->mapToGlobal(at)), button, held, keys);
-    QApplication::sendEvent(w, &e);
+  // Where a part of a scroll bar (an arrow, the page area, the handle) is drawn.
+  static QPoint partOf(QScrollBar* bar, QStyle::SubControl part) {
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.upsideDown = bar->invertedAppearance();
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
   }
 
   static QAction* action(QMenu* menu, const QString& text) {
-    for (QAction* a : menu->actions()) {
+    for (QAction* a : menu->actions())
       if (a->text() == text) return a;
-      if (a->menu())
-        if (QAction* inner = action(a->menu(), text)) return inner;
-    }
     return nullptr;
   }
 
@@ -52,8 +63,10 @@ TEST_F(QonScrollBoxTest, AResizePlacesTheVisibleWindowAndTheBars) {
   make(32, 8, 320, 320, 100, 100);
   EXPECT_TRUE(box_.isEnabled());
   EXPECT_EQ(box_.ScrollPanel->geometry(), QRect(18, 18, 64, 64));
-  EXPECT_EQ(box_.BasePanel->geometry(), QRect(0, 0, 160, 160));
-  EXPECT_EQ(box_.qonPaintBox->size(), QSize(160, 160));
+  // Only the part of the 160 x 160 zoomed picture in view is a widget.
+  EXPECT_EQ(box_.BasePanel->geometry(), QRect(0, 0, 64, 64));
+  EXPECT_EQ(box_.qonPaintBox->size(), QSize(64, 64));
+  EXPECT_EQ(box_.Geometry().ZoomedWidth(), 160);
   EXPECT_EQ(box_.ScrollClientWidth(), 64);
   EXPECT_EQ(box_.TopScrollBar->geometry(), QRect(16, 0, 68, 16));
   EXPECT_EQ(box_.RightScrollBar->geometry(), QRect(84, 16, 16, 68));
@@ -67,24 +80,27 @@ TEST_F(QonScrollBoxTest, AResizePlacesTheVisibleWindowAndTheBars) {
   EXPECT_FALSE(box_.TopScrollButton->isVisibleTo(&box_));
 
   box_.resize(40, 100);  // 8 pixels between the bars: less than one chip
+  QApplication::processEvents();
   EXPECT_FALSE(box_.isEnabled());
   box_.resize(300, 300);
+  QApplication::processEvents();
   EXPECT_TRUE(box_.isEnabled());
   EXPECT_EQ(box_.ScrollClientWidth(), 160);
   EXPECT_FALSE(box_.TopScrollBar->isEnabled());
 }
 
-TEST_F(QonScrollBoxTest, MovingABarMovesItsTwinAndThePictureAndReportsTheScroll) {
+TEST_F(QonScrollBoxTest, ClickingABarMovesItsTwinAndThePictureAndReportsTheScroll) {
   make(16, 16, 320, 320, 100, 100);
   int scrolls = 0;
   box_.OnScroll = [&] { ++scrolls; };
-  box_.TopScrollBar->setValue(3);
+  for (int i = 0; i < 3; ++i) input::click(box_.TopScrollBar, partOf(box_.TopScrollBar, QStyle::SC_ScrollBarAddLine));
+  EXPECT_EQ(box_.TopScrollBar->value(), 3);
   EXPECT_EQ(box_.BottomScrollBar->value(), 3);
-  EXPECT_EQ(box_.BasePanel->x(), -48);
-  box_.RightScrollBar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  EXPECT_EQ(box_.qonPaintBox->Origin(), QPoint(48, 0));
+  input::click(box_.RightScrollBar, partOf(box_.RightScrollBar, QStyle::SC_ScrollBarAddPage));
   EXPECT_EQ(box_.LeftScrollBar->value(), 4);
-  EXPECT_EQ(box_.BasePanel->y(), -64);
-  EXPECT_EQ(scrolls, 2);
+  EXPECT_EQ(box_.qonPaintBox->Origin(), QPoint(48, 64));
+  EXPECT_EQ(scrolls, 4);
 }
 
 TEST_F(QonScrollBoxTest, ArrowButtonsStepOneCell) {
@@ -92,49 +108,67 @@ TEST_F(QonScrollBoxTest, ArrowButtonsStepOneCell) {
   box_.SetViewType(1);
   EXPECT_TRUE(box_.RightScrollButton->isVisibleTo(&box_));
   EXPECT_FALSE(box_.BottomScrollBar->isVisibleTo(&box_));
-  box_.RightScrollButton->click();
-  box_.RightScrollButton->click();
-  box_.LeftScrollButton->click();
-  box_.BottomScrollButton->click();
+  input::click(box_.RightScrollButton);
+  input::click(box_.RightScrollButton);
+  input::click(box_.LeftScrollButton);
+  input::click(box_.BottomScrollButton);
   EXPECT_EQ(box_.Geometry().Bar(TQonScrollAxis::Horizontal).Position, 1);
   EXPECT_EQ(box_.Geometry().Bar(TQonScrollAxis::Vertical).Position, 1);
-  box_.TopScrollButton->click();
-  box_.TopScrollButton->click();
+  input::click(box_.TopScrollButton);
+  input::click(box_.TopScrollButton);
   EXPECT_EQ(box_.Geometry().Bar(TQonScrollAxis::Vertical).Position, 0);
-  EXPECT_EQ(box_.BasePanel->pos(), QPoint(-16, 0));
+  EXPECT_EQ(box_.qonPaintBox->Origin(), QPoint(16, 0));
 }
 
-TEST_F(QonScrollBoxTest, MousePressesArriveInPicturePixelsFromThePictureAndTheWallpaper) {
+TEST_F(QonScrollBoxTest, MouseInputArrivesInPicturePixelsFromThePictureAndTheWallpaper) {
   make(16, 32, 320, 320, 100, 100);
   std::vector<std::string> log;
   box_.OnMouseDown = [&](TQonMouseButton b, TQonShiftState s, int32_t x, int32_t y) {
     log.push_back("down " + std::to_string(b) + " " + std::to_string(s) + " " + std::to_string(x) + "," + std::to_string(y));
   };
-  box_.OnMouseMove = [&](TQonShiftState, int32_t x, int32_t y) { log.push_back("move " + std::to_string(x) + "," + std::to_string(y)); };
+  box_.OnMouseMove = [&](TQonShiftState s, int32_t x, int32_t y) {
+    if (s & (ssLeft | ssRight | ssMiddle)) log.push_back("move " + std::to_string(x) + "," + std::to_string(y));
+  };
   box_.OnMouseUp = [&](TQonMouseButton b, TQonShiftState, int32_t x, int32_t y) {
     log.push_back("up " + std::to_string(b) + " " + std::to_string(x) + "," + std::to_string(y));
   };
-  mouse(box_.qonPaintBox, QEvent::MouseButtonPress, {50, 50}, Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
+  QWidget* view = box_.qonPaintBox;
+  input::press(view, {50, 50}, Qt::LeftButton, Qt::ControlModifier);
   EXPECT_TRUE(box_.IsButtonDown(0));
-  mouse(box_.qonPaintBox, QEvent::MouseMove, {70, 52}, Qt::NoButton, Qt::LeftButton);
-  mouse(box_.qonPaintBox, QEvent::MouseButtonPress, {10, 10}, Qt::MiddleButton, Qt::LeftButton | Qt::MiddleButton);
+  input::move(view, {60, 52});
+  input::press(view, {10, 10}, Qt::MiddleButton);
   EXPECT_TRUE(box_.IsButtonDown(2));
-  mouse(box_.qonPaintBox, QEvent::MouseButtonRelease, {70, 52}, Qt::LeftButton, Qt::MiddleButton);
+  input::release(view, {60, 52}, Qt::LeftButton);
   EXPECT_FALSE(box_.IsButtonDown(0));
   EXPECT_TRUE(box_.IsButtonDown(2));
-  mouse(box_.qonPaintBox, QEvent::MouseButtonDblClick, {32, 33}, Qt::LeftButton, Qt::LeftButton);
-  // A wallpaper point 2 pixels left of the visible window and 4 below its top, one step scrolled.
+  input::release(view, {60, 52}, Qt::MiddleButton);
+  // Scrolled by one step of 32: the same point of the view is 16 picture pixels further right.
   box_.ScrollTo(TQonScrollAxis::Horizontal, 1);
+  input::click(view, {32, 33});
+  // A wallpaper point 2 pixels left of the visible window and 4 below its top.
   const QPoint tileAt = box_.ScrollPanel->geometry().topLeft() - box_.Tile->geometry().topLeft() + QPoint(-2, 4);
-  mouse(box_.Tile, QEvent::MouseButtonPress, tileAt, Qt::RightButton, Qt::RightButton);
+  input::press(box_.Tile, tileAt, Qt::RightButton);
+  input::release(box_.Tile, tileAt, Qt::RightButton);
+  // The pointer goes where a button is pressed or released before the button does.
   const std::vector<std::string> expected = {
-      "down 0 12 25,25",     // ssCtrl | ssLeft
-      "move 35,26", "down 2 40 5,5",  // ssLeft | ssMiddle
-      "up 0 35,26",
-      "down 0 72 16,16",  // ssLeft | ssDouble
+      "down 0 12 25,25",  // ssCtrl | ssLeft
+      "move 30,26",     "move 5,5",
+      "down 2 40 5,5",  // ssLeft | ssMiddle
+      "move 30,26",     "up 0 30,26",     "up 2 30,26",
+      "down 0 8 32,16", "up 0 32,16",
       "down 1 16 15,2",  // (32 - 2) * 16 / 32, 4 * 16 / 32
+      "up 1 15,2",
   };
   EXPECT_EQ(log, expected);
+}
+
+TEST_F(QonScrollBoxTest, ADoubleClickArrivesAsAPressWithTheDoubleFlag) {
+  make(16, 32, 320, 320, 100, 100);
+  std::vector<TQonShiftState> presses;
+  box_.OnMouseDown = [&](TQonMouseButton, TQonShiftState s, int32_t, int32_t) { presses.push_back(s); };
+  input::doubleClick(box_.qonPaintBox, {32, 33});
+  ASSERT_FALSE(presses.empty());
+  EXPECT_EQ(presses.back(), TQonShiftState(ssLeft | ssDouble));
 }
 
 TEST_F(QonScrollBoxTest, TheWheelIsLeftToTheOwner) {
@@ -148,38 +182,48 @@ TEST_F(QonScrollBoxTest, TheWheelIsLeftToTheOwner) {
   QApplication::sendEvent(box_.qonPaintBox, &wheel);
   EXPECT_FALSE(called);
   EXPECT_EQ(scrolls, 0);
-  EXPECT_EQ(box_.BasePanel->pos(), QPoint(0, 0));
+  EXPECT_EQ(box_.qonPaintBox->Origin(), QPoint(0, 0));
 }
 
 TEST_F(QonScrollBoxTest, TheOptionMenuZoomsThroughThePowerHandlerAndSwitchesTheView) {
   make(16, 16, 320, 320, 200, 200);
-  ASSERT_NE(action(box_.OptionPopup, QString::fromUtf8("拡大縮小(&P)")), nullptr);
   std::vector<int32_t> offered;
   box_.OnPowerChange = [&](int32_t& power) {
     offered.push_back(power);
     if (power == 192) power = 160;
   };
-  struct Case { const char* item; int32_t power; };
-  for (const Case c : {Case{"200%", 32}, Case{"50%", 8}, Case{"1200%", 160}}) {
-    QAction* a = action(box_.OptionPopup, c.item);
-    ASSERT_NE(a, nullptr) << c.item;
-    a->trigger();
-    EXPECT_EQ(box_.Power(), c.power) << c.item;
-  }
-  EXPECT_EQ(offered, (std::vector<int32_t>{32, 8, 192}));
-  EXPECT_EQ(box_.BasePanel->width(), 320 * 160 / 16);
   EXPECT_FALSE(box_.OptionButton->isEnabled());
   box_.SetShowCustomButton(true);
   EXPECT_TRUE(box_.OptionButton->isEnabled());
+  // The corner button opens the menu; the entry is chosen in its sub-menu.
+  const auto choose = [&](const char* group, const char* item) {
+    input::click(box_.OptionButton);
+    QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr) << item;
+    QAction* sub = action(menu, QString::fromUtf8(group));
+    ASSERT_NE(sub, nullptr) << group;
+    input::clickMenuItem(menu, sub);
+    QMenu* inner = sub->menu();
+    ASSERT_TRUE(inner->isVisible()) << group;
+    input::clickMenuItem(inner, action(inner, QString::fromUtf8(item)));
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << item;
+  };
+  struct Case { const char* item; int32_t power; };
+  for (const Case c : {Case{"200%", 32}, Case{"50%", 8}, Case{"1200%", 160}}) {
+    choose("拡大縮小(&P)", c.item);
+    EXPECT_EQ(box_.Power(), c.power) << c.item;
+  }
+  EXPECT_EQ(offered, (std::vector<int32_t>{32, 8, 192}));
+  EXPECT_EQ(box_.Geometry().ZoomedWidth(), 320 * 160 / 16);
 
-  action(box_.OptionPopup, QString::fromUtf8("４方向ボタン"))->trigger();
+  choose("表示設定(&V)", "４方向ボタン");
   EXPECT_EQ(box_.ViewType(), 1);
-  action(box_.OptionPopup, QString::fromUtf8("スクロールバー×２"))->trigger();
+  choose("表示設定(&V)", "スクロールバー×２");
   EXPECT_EQ(box_.ViewType(), 2);
   EXPECT_FALSE(box_.TopScrollBar->isVisibleTo(&box_));
   EXPECT_TRUE(box_.BottomScrollBar->isVisibleTo(&box_));
   EXPECT_EQ(box_.Tile->geometry().topLeft(), QPoint(0, 0));
-  action(box_.OptionPopup, QString::fromUtf8("スクロールバー×４"))->trigger();
+  choose("表示設定(&V)", "スクロールバー×４");
   EXPECT_EQ(box_.ViewType(), 0);
 }
 
@@ -204,48 +248,41 @@ TEST_F(QonScrollBoxTest, OwnersPaintThePictureAndLearnTheCellsOfTheClip) {
   const QRgb wall = shot.pixel(box_.Tile->geometry().topLeft() + QPoint(1, 0));
   EXPECT_TRUE(wall == qRgb(0, 255, 0) || wall == qRgb(128, 128, 128)) << std::hex << wall;
 
+  // Scrolled by two steps right and one down, a part of the view is picture pixels 64 and 32 on.
+  box_.ScrollTo(TQonScrollAxis::Horizontal, 2);
+  box_.ScrollTo(TQonScrollAxis::Vertical, 1);
   clips.clear();
   QImage part(box_.qonPaintBox->size(), QImage::Format_ARGB32);
-  box_.qonPaintBox->render(&part, QPoint(), QRegion(QRect(40, 70, 60, 10)));
+  box_.qonPaintBox->render(&part, QPoint(), QRegion(QRect(8, 6, 40, 40)));
   ASSERT_EQ(clips.size(), 1u);
-  EXPECT_EQ(clips[0], (TRect{1, 2, 3, 2}));
+  EXPECT_EQ(clips[0], (TRect{2, 1, 3, 2}));
 }
 
-TEST_F(QonScrollBoxTest, DragsReachTheOwnerUnlessTheBoxKeepsThem) {
+TEST_F(QonScrollBoxTest, DropsReachTheOwnerUnlessTheBoxKeepsThem) {
   make(16, 16, 320, 320, 100, 100);
   QMimeData data;
   data.setText("chip");
-  // A drag enters, then moves; the move reaches only a box that took the enter.
-  const auto dragOver = [&] {
-    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&box_, &enter);
-    QDragMoveEvent move(QPoint(30, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    move.ignore();
-    QApplication::sendEvent(&box_, &move);
-    return enter.isAccepted() && move.isAccepted();
-  };
-  EXPECT_FALSE(dragOver()) << "no handler refuses";
+  EXPECT_FALSE(input::drop(&box_, QPoint(30, 40), data)) << "no handler refuses";
   QPoint seen;
   box_.OnDragOver = [&](const QMimeData* d, QPoint at, bool& accept) {
     seen = at;
     accept = d->text() == "chip";
   };
-  EXPECT_TRUE(dragOver());
-  EXPECT_EQ(seen, QPoint(30, 40));
   std::string dropped;
   box_.OnDragDrop = [&](const QMimeData* d, QPoint) { dropped = d->text().toStdString(); };
-  QDropEvent drop(QPointF(30, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(&box_, &drop);
+  EXPECT_TRUE(input::drop(&box_, QPoint(30, 40), data));
+  EXPECT_EQ(seen, QPoint(30, 40));
   EXPECT_EQ(dropped, "chip");
+  box_.ScrollTo(TQonScrollAxis::Horizontal, 2);
+  EXPECT_EQ(box_.PicturePoint(QPoint(30, 40)), box_.ScrollPanel->geometry().topLeft() * -1 + QPoint(30 + 32, 40));
+
   box_.SetDragModeEx(true);
-  EXPECT_FALSE(dragOver());
   dropped.clear();
-  QDropEvent kept(QPointF(30, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(&box_, &kept);
+  EXPECT_FALSE(input::drop(&box_, QPoint(30, 40), data));
   EXPECT_EQ(dropped, "");
 }
 
-TEST_F(QonScrollBoxTest, InvalidatingCellsRepaintsOnlyTheirPixels) {
+TEST_F(QonScrollBoxTest, InvalidatingCellsRepaintsOnlyTheirPixelsInView) {
   make(16, 16, 320, 320, 200, 200);
   std::vector<QRect> painted;
   box_.OnPaint = [&](QPainter&, const QRect& clip) { painted.push_back(clip); };
@@ -255,6 +292,51 @@ TEST_F(QonScrollBoxTest, InvalidatingCellsRepaintsOnlyTheirPixels) {
   QApplication::processEvents();
   ASSERT_FALSE(painted.empty());
   EXPECT_EQ(painted.back(), QRect(16, 16, 48, 32));
+
+  // Two cells scrolled out of view on the left: only the part still in view is painted.
+  box_.ScrollTo(TQonScrollAxis::Horizontal, 2);
+  QApplication::processEvents();
+  painted.clear();
+  box_.InvalidateCells({3, 2, 1, 1});
+  QApplication::processEvents();
+  ASSERT_FALSE(painted.empty());
+  EXPECT_EQ(painted.back(), QRect(32, 16, 32, 32));
+  painted.clear();
+  box_.InvalidateCells({0, 0, 1, 5});
+  QApplication::processEvents();
+  EXPECT_TRUE(painted.empty()) << "cells out of view are not painted";
+}
+
+// A picture of 2^24 cells in a row: the bar's handle dragged to its end shows the last cell, and a
+// click on it names it.
+TEST_F(QonScrollBoxTest, TheLastCellOfAPictureOfTwoToThe24CellsCanBeScrolledToAndClicked) {
+  constexpr int32_t kCells = 1 << 24;
+  make(32, 48, kCells * 32, 64, 400, 200);
+  QScrollBar* bar = box_.BottomScrollBar;
+  ASSERT_TRUE(bar->isEnabled());
+  const QPoint handle = partOf(bar, QStyle::SC_ScrollBarSlider);
+  input::drag(bar, handle, QPoint(bar->width() - 1, handle.y()));
+  EXPECT_EQ(bar->value(), bar->maximum());
+  EXPECT_EQ(box_.TopScrollBar->value(), bar->maximum());
+  int32_t x = -1;
+  box_.OnMouseDown = [&](TQonMouseButton, TQonShiftState, int32_t px, int32_t) { x = px; };
+  input::click(box_.qonPaintBox, QPoint(box_.qonPaintBox->width() - 2, 10));
+  EXPECT_EQ(x / 32, kCells - 1);
+  // The owner draws a picture of the clip at the clip's place, 1.6 billion pixels along.
+  std::vector<TRect> cells;
+  box_.OnPaint = [&](QPainter& painter, const QRect& clip) {
+    TRect c;
+    box_.GetClipCells(c);
+    cells.push_back(c);
+    QImage picture(clip.size(), QImage::Format_RGB32);
+    picture.fill(qRgb(255, 0, 0));
+    painter.drawImage(clip.topLeft(), picture);
+  };
+  const QImage shot = box_.qonPaintBox->grab().toImage();
+  ASSERT_FALSE(cells.empty());
+  EXPECT_EQ(cells.back().Right, kCells - 1);
+  EXPECT_EQ(shot.pixel(shot.width() - 1, 10), qRgb(255, 0, 0));
+  EXPECT_EQ(shot.pixel(0, 0), qRgb(255, 0, 0));
 }
 
 }  // namespace

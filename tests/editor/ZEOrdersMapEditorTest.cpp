@@ -120,9 +120,12 @@ TEST_F(OrdersMapEditorTest, TheViewPaintsTheCellsThroughTheMapPainterThenTheMark
 
   // At 200 % the cell and the marker are twice as large.
   picker.ScrollBox()->SetPower(32);
+  picker.ScrollBox()->ScrollTo(TQonScrollAxis::Horizontal, 0);
+  picker.ScrollBox()->ScrollTo(TQonScrollAxis::Vertical, 0);
   QImage zoomed(picker.View()->size(), QImage::Format_ARGB32);
   picker.View()->render(&zoomed);
-  EXPECT_EQ(picker.View()->width(), 640);
+  EXPECT_EQ(picker.ScrollBox()->Geometry().ZoomedWidth(), 640);
+  ASSERT_GT(zoomed.height(), 3 * 64 + 40);
   EXPECT_EQ(zoomed.pixel(3 * 64 + 10, 3 * 64 + 40), red);
   EXPECT_EQ(zoomed.pixelColor(32, 60), QColor(Qt::black));
   EXPECT_EQ(zoomed.pixelColor(34, 60), QColor(Qt::white));

@@ -6,19 +6,23 @@ namespace zelvo {
 
 namespace {
 
-int32_t ceilDiv(int32_t a, int32_t b) { return (a + b - 1) / b; }
+int32_t ceilDiv(int64_t a, int64_t b) { return int32_t((a + b - 1) / b); }
+
+int32_t clamped(int64_t v) { return int32_t(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
 
 }  // namespace
 
 int32_t TQonScrollBoxGeometry::Step() const {
   if (chipSize_ == 0) return 1;
-  return std::max<int32_t>(1, static_cast<int32_t>(int64_t(chipSize_) * power_ / 16));
+  return std::clamp<int64_t>(int64_t(chipSize_) * power_ / 16, 1, INT32_MAX);
 }
 
 int32_t TQonScrollBoxGeometry::zoomed(int32_t size) const {
   if (size == 0) return 0;
-  return std::max<int32_t>(1, static_cast<int32_t>(int64_t(size) * power_ / 16));
+  return std::clamp<int64_t>(int64_t(size) * power_ / 16, 1, INT32_MAX);
 }
+
+int32_t TQonScrollBoxGeometry::toPicture(int32_t zoomedPixel) const { return clamped(int64_t(zoomedPixel) * 16 / power_); }
 
 int32_t TQonScrollBoxGeometry::ZoomedWidth() const { return zoomed(bitmapWidth_); }
 int32_t TQonScrollBoxGeometry::ZoomedHeight() const { return zoomed(bitmapHeight_); }
@@ -27,7 +31,7 @@ void TQonScrollBoxGeometry::SetPower(int32_t power) {
   if (power < 1) return;
   const int32_t oldStep = Step();
   const auto centre = [&](const TQonScrollBarState& b, int32_t visible) {
-    return b.Enabled ? (oldStep * b.Position + visible / 2) / oldStep : (visible / 2) / oldStep;
+    return b.Enabled ? int32_t((int64_t(oldStep) * b.Position + visible / 2) / oldStep) : (visible / 2) / oldStep;
   };
   const int32_t centreX = centre(horizontal_, laidOutWidth_), centreY = centre(vertical_, laidOutHeight_);
   power_ = power;
@@ -152,9 +156,17 @@ void TQonScrollBoxGeometry::applyScroll() {
   scrollPanel_.Bottom = scrollPanel_.Top + settle(vertical_, laidOutHeight_, ZoomedHeight());
 }
 
-TRect TQonScrollBoxGeometry::BasePanel() const {
-  const int32_t step = Step(), x = -step * horizontal_.Position, y = -step * vertical_.Position;
-  return {x, y, x + ZoomedWidth(), y + ZoomedHeight()};
+TRect TQonScrollBoxGeometry::BasePanel() const { return {0, 0, ScrollClientWidth(), ScrollClientHeight()}; }
+
+// A position never passes the last page, so its offset lies inside the zoomed picture.
+TPoint TQonScrollBoxGeometry::ContentOrigin() const {
+  const int64_t step = Step();
+  return {clamped(step * horizontal_.Position), clamped(step * vertical_.Position)};
+}
+
+TRect TQonScrollBoxGeometry::Picture() const {
+  const TPoint origin = ContentOrigin();
+  return {-origin.X, -origin.Y, clamped(int64_t(ZoomedWidth()) - origin.X), clamped(int64_t(ZoomedHeight()) - origin.Y)};
 }
 
 void TQonScrollBoxGeometry::ScrollTo(TQonScrollAxis axis, int32_t position) {
@@ -172,8 +184,8 @@ TRect TQonScrollBoxGeometry::GetClipCells(const TRect& clip) const {
 
 TRect TQonScrollBoxGeometry::InvalidateCells(const TRect& cells) const {
   const TRect n = TRectNormalize(cells);
-  const int32_t step = Step();
-  return {n.Left * step, n.Top * step, n.Right * step + step, n.Bottom * step + step};
+  const int64_t step = Step();
+  return {clamped(n.Left * step), clamped(n.Top * step), clamped(n.Right * step + step), clamped(n.Bottom * step + step)};
 }
 
 void TQonScrollBoxGeometry::MouseDown(TQonMouseButton button, TQonShiftState shift, int32_t x, int32_t y) {
@@ -191,8 +203,9 @@ void TQonScrollBoxGeometry::MouseUp(TQonMouseButton button, TQonShiftState shift
 }
 
 TPoint TQonScrollBoxGeometry::TileToPaintBox(int32_t x, int32_t y) const {
-  const TRect base = BasePanel();
-  return {x + tile_.Left - scrollPanel_.Left - base.Left, y + tile_.Top - scrollPanel_.Top - base.Top};
+  const TPoint origin = ContentOrigin();
+  return {clamped(int64_t(x) + tile_.Left - scrollPanel_.Left + origin.X),
+          clamped(int64_t(y) + tile_.Top - scrollPanel_.Top + origin.Y)};
 }
 
 bool TQonScrollBoxGeometry::IsButtonDown(int32_t button) const {

@@ -2,6 +2,10 @@
 // The rules of the zoomable scroll box without its widgets: the layout of bars, wallpaper and
 // visible window, scroll ranges, zoom that keeps the centre cell, the clip-to-cell arithmetic
 // and the mouse translation to unzoomed picture coordinates. TQonScrollBox shows this state.
+//
+// Scroll positions are counted in cells (steps). The zoomed picture is never a widget of its own
+// size: only the part in view is drawn, so a picture as large as the zoomed pixels can count
+// (up to INT32_MAX) is shown whole and every cell of it can be scrolled to.
 
 #include <cstdint>
 #include <functional>
@@ -67,7 +71,8 @@ class TQonScrollBoxGeometry {
 
   // The screen step: ChipSize x Power / 16, at least 1.
   int32_t Step() const;
-  // BitmapWidth x Power / 16, at least 1 unless the picture is 0 wide; the same for the height.
+  // BitmapWidth x Power / 16, at least 1 unless the picture is 0 wide, at most INT32_MAX; the same
+  // for the height.
   int32_t ZoomedWidth() const;
   int32_t ZoomedHeight() const;
 
@@ -75,7 +80,7 @@ class TQonScrollBoxGeometry {
   // position inside its new range.
   void FrameResize();
 
-  // Layout results, in frame coordinates (BasePanel in visible-window coordinates).
+  // Layout results, in frame coordinates (BasePanel and Picture in visible-window coordinates).
   bool Enabled() const { return enabled_; }
   const TRect& TopBar() const { return topBar_; }
   const TRect& BottomBar() const { return bottomBar_; }
@@ -86,7 +91,12 @@ class TQonScrollBoxGeometry {
   // The visible window, narrowed at the far end on the last page of a picture that is not a whole
   // number of steps.
   const TRect& ScrollPanel() const { return scrollPanel_; }
+  // The part of the zoomed picture in view: it fills the visible window.
   TRect BasePanel() const;
+  // The whole zoomed picture, moved by the scroll positions.
+  TRect Picture() const;
+  // The zoomed-picture pixel at the visible window's top-left: the positions times the step.
+  TPoint ContentOrigin() const;
   int32_t ScrollClientWidth() const { return TRectWidth(scrollPanel_); }
   int32_t ScrollClientHeight() const { return TRectHeight(scrollPanel_); }
   // Shown by view type: bars in 0 (all four) and 2 (bottom and right), buttons in 1.
@@ -101,17 +111,17 @@ class TQonScrollBoxGeometry {
   // The arrow buttons' step.
   void ScrollBy(TQonScrollAxis axis, int32_t delta) { ScrollTo(axis, Bar(axis).Position + delta); }
 
-  // The inclusive cell range covered by a clip rectangle of the paint box.
+  // The inclusive cell range covered by a clip rectangle of the zoomed picture.
   TRect GetClipCells(const TRect& clip) const;
-  // The paint-box rectangle to repaint for an inclusive cell range given by any two corners.
+  // The zoomed-picture rectangle to repaint for an inclusive cell range given by any two corners.
   TRect InvalidateCells(const TRect& cells) const;
 
-  // Paint-box mouse events in screen pixels, passed on in picture pixels.
+  // Paint-box mouse events in zoomed-picture pixels, passed on in picture pixels.
   void MouseDown(TQonMouseButton button, TQonShiftState shift, int32_t x, int32_t y);
   void MouseMove(TQonShiftState shift, int32_t x, int32_t y);
   void MouseUp(TQonMouseButton button, TQonShiftState shift, int32_t x, int32_t y);
-  // Wallpaper points as paint-box points: relative to the visible window, plus the scroll offset
-  // so that they name the picture pixel under the pointer.
+  // Wallpaper points as zoomed-picture points: relative to the visible window, plus the scroll
+  // offset so that they name the picture pixel under the pointer.
   TPoint TileToPaintBox(int32_t x, int32_t y) const;
   // Pressed on the paint box and not yet released; False for values other than 0, 1, 2.
   bool IsButtonDown(int32_t button) const;
@@ -131,7 +141,7 @@ class TQonScrollBoxGeometry {
   // BasePanel offset and narrowed visible size for the current positions.
   void applyScroll();
   void resetPositions() { horizontal_.Position = vertical_.Position = 0; }
-  int32_t toPicture(int32_t screen) const { return static_cast<int32_t>(int64_t(screen) * 16 / power_); }
+  int32_t toPicture(int32_t zoomedPixel) const;
 
   int32_t power_ = 16, barSize_ = 16, viewType_ = 0, viewWidth_ = 0, viewHeight_ = 0;
   int32_t bitmapWidth_ = 0, bitmapHeight_ = 0, chipSize_ = 0, hSpace_ = 0, vSpace_ = 0;

@@ -111,9 +111,12 @@ TEST(QonScrollBoxGeometry, ScrollingClampsMovesThePictureAndNarrowsTheLastPartia
   ASSERT_EQ(h.PageSize, 4);
   g.ScrollTo(Axis::Horizontal, 100);
   EXPECT_EQ(h.Position, 7);
-  EXPECT_EQ(g.BasePanel(), (TRect{-112, 0, 58, 170}));
+  EXPECT_EQ(g.Picture(), (TRect{-112, 0, 58, 170}));
+  EXPECT_EQ(g.ContentOrigin(), (TPoint{112, 0}));
   EXPECT_EQ(g.ScrollClientWidth(), 58);  // 64 - 16 + 170 mod 16
   EXPECT_EQ(g.ScrollClientHeight(), 64);
+  // Only the part in view is a panel of its own.
+  EXPECT_EQ(g.BasePanel(), (TRect{0, 0, 58, 64}));
   g.ScrollBy(Axis::Horizontal, -1);
   EXPECT_EQ(h.Position, 6);
   EXPECT_EQ(g.ScrollClientWidth(), 64);
@@ -137,7 +140,8 @@ TEST(QonScrollBoxGeometry, GrowingTheClientPullsThePositionBackIntoRange) {
   g.SetClientSize(100, 300);  // 268 pixels: 16 steps of 16 visible, 20 in all
   EXPECT_EQ(g.Bar(Axis::Vertical).PageSize, 16);
   EXPECT_EQ(g.Bar(Axis::Vertical).Position, 4);
-  EXPECT_EQ(g.BasePanel().Top, -64);
+  EXPECT_EQ(g.Picture().Top, -64);
+  EXPECT_EQ(g.ContentOrigin().Y, 64);
   EXPECT_EQ(scrolls, 1);
 }
 
@@ -155,7 +159,8 @@ TEST(QonScrollBoxGeometry, PictureSizeResetsTheBarsAndIgnoresNegativeValues) {
   for (const Case c : {Case{0, 16, 0}, Case{1, 8, 1}, Case{3, 8, 1}, Case{5, 8, 2}, Case{10, 24, 15}}) {
     g.SetPower(c.power);
     g.SetBitmapWidth(c.width);
-    EXPECT_EQ(TRectWidth(g.BasePanel()), c.zoomed) << c.width << " at " << c.power;
+    EXPECT_EQ(g.ZoomedWidth(), c.zoomed) << c.width << " at " << c.power;
+    EXPECT_EQ(TRectWidth(g.Picture()), c.zoomed) << c.width << " at " << c.power;
   }
 }
 
@@ -217,6 +222,47 @@ TEST(QonScrollBoxGeometry, WallpaperPointsIncludeTheScrollOffset) {
   EXPECT_EQ(g.TileToPaintBox(0, 70), (TPoint{-2, 68}));
   g.ScrollTo(Axis::Horizontal, 3);
   EXPECT_EQ(g.TileToPaintBox(2, 2), (TPoint{48, 0}));
+}
+
+// The largest maps: 2^24 cells in a row, 32 pixels each, shown at 50 % to 300 %. Every cell can
+// be scrolled to, named by the mouse and painted, though the zoomed picture is far wider than a
+// widget may be.
+TEST(QonScrollBoxGeometry, EveryCellOfAPictureOfTwoToThe24CellsCanBeReached) {
+  constexpr int32_t kCells = 1 << 24;
+  for (int32_t power : {8, 16, 24, 32, 40, 48}) {
+    SCOPED_TRACE(::testing::Message() << "power " << power);
+    TQonScrollBoxGeometry g = box(32, power, kCells * 32, 32, 1000, 200);
+    const int32_t step = g.Step();
+    EXPECT_EQ(g.ZoomedWidth(), int64_t(kCells) * step);
+    const TQonScrollBarState& h = g.Bar(Axis::Horizontal);
+    EXPECT_EQ(h.Max, kCells - 1);
+    g.ScrollTo(Axis::Horizontal, INT32_MAX);
+    EXPECT_EQ(h.Position, h.LastPosition());
+    const TPoint origin = g.ContentOrigin();
+    EXPECT_EQ(int64_t(origin.X) + g.ScrollClientWidth(), g.ZoomedWidth());
+    // The last pixel in view is the last pixel of the last cell.
+    int32_t x = -1;
+    g.OnMouseDown = [&](TQonMouseButton, TQonShiftState, int32_t px, int32_t) { x = px; };
+    g.MouseDown(mbLeft, ssLeft, origin.X + g.ScrollClientWidth() - 1, 5);
+    EXPECT_EQ(x / 32, kCells - 1);
+    const TRect view{origin.X, origin.Y, origin.X + g.ScrollClientWidth(), origin.Y + g.ScrollClientHeight()};
+    EXPECT_EQ(g.GetClipCells(view).Right, kCells - 1);
+    EXPECT_EQ(g.InvalidateCells({kCells - 1, 0, kCells - 1, 0}).Right, g.ZoomedWidth());
+  }
+}
+
+TEST(QonScrollBoxGeometry, AZoomedPictureBeyondInt32IsHeldThereWithoutOverflow) {
+  TQonScrollBoxGeometry g = box(32, 192, INT32_MAX, 64, 1000, 200);
+  EXPECT_EQ(g.ZoomedWidth(), INT32_MAX);
+  g.ScrollTo(Axis::Horizontal, INT32_MAX);
+  EXPECT_GE(g.ContentOrigin().X, 0);
+  EXPECT_LE(int64_t(g.ContentOrigin().X) + g.ScrollClientWidth(), int64_t(INT32_MAX) + g.Step());
+  int32_t x = 0;
+  g.OnMouseDown = [&](TQonMouseButton, TQonShiftState, int32_t px, int32_t) { x = px; };
+  g.MouseDown(mbLeft, ssLeft, INT32_MAX, 0);
+  EXPECT_EQ(x, int32_t(int64_t(INT32_MAX) * 16 / 192));
+  EXPECT_EQ(g.TileToPaintBox(INT32_MAX, 0).X, INT32_MAX);
+  EXPECT_EQ(g.InvalidateCells({INT32_MAX, 0, INT32_MAX, 0}).Right, INT32_MAX);
 }
 
 }  // namespace
