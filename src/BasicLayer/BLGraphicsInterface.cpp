@@ -98,7 +98,8 @@ void TBLGraphicsInterface::DrawTextureColored(const TRect& dest, IBLTexture* tex
   const std::shared_ptr<IDirect3DDevice9>& device = pelmora_->Device();
   if (!device) return;
   std::shared_ptr<IDirect3DTexture9> d3dTexture;
-  float w = float(dest.Right - dest.Left), h = float(dest.Bottom - dest.Top);
+  // Widened first: a rectangle may span the whole int32 range.
+  float w = float(int64_t(dest.Right) - dest.Left), h = float(int64_t(dest.Bottom) - dest.Top);
   if (texture) {
     // A texture without a picture would divide by 0; it draws nothing.
     auto* own = dynamic_cast<TBLTexture*>(texture);

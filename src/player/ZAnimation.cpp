@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "model/ZelvoPrivateTypes.h"
+#include "platform/core/ClampedMath.h"
 
 namespace zelvo {
 
@@ -30,7 +31,7 @@ void TZAnimation::SetFrameCount(int32_t count) {
 
 void TZAnimation::SetFrame(int32_t index, int32_t x, int32_t y, int32_t w, int32_t h) {
   if (index < 0 || index >= GetFrameCount()) return;
-  frames_[size_t(index)] = {x, y, x + w, y + h};
+  frames_[size_t(index)] = {x, y, ClampedAdd(x, w), ClampedAdd(y, h)};
 }
 
 void TZAnimation::LoadFromFile(const char* fileName, const std::shared_ptr<IZelvoMaterialModel>& material) {

@@ -5,6 +5,7 @@
 #include "model/ZelvoMapTreeNodeControl.h"
 #include "model/ZelvoOrderModel.h"
 #include "model/ZelvoPartyModel.h"
+#include "platform/core/ClampedMath.h"
 #include "platform/core/Errors.h"
 #include "platform/core/GameGeometry.h"
 #include "player/ZCGameModel.h"
@@ -83,8 +84,8 @@ void TZCOrderMove::Execute(const std::shared_ptr<IZelvoEventView>&, IZelvoMessag
   auto map = destinationMap(*control, *order);
   if (!map) return;
   view->SetMap(map);
-  control->SetScrollX(order->GetX() - kPlayerScreenX);
-  control->SetScrollY(order->GetY() - kPlayerScreenY);
+  control->SetScrollX(ClampedSub(order->GetX(), kPlayerScreenX));
+  control->SetScrollY(ClampedSub(order->GetY(), kPlayerScreenY));
   if (auto party = control->GetParty()) {
     party->SetMapID(order->GetMapID());
     party->SetFloorID(order->GetFloorID());

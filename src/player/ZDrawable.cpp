@@ -1,5 +1,7 @@
 #include "player/ZDrawable.h"
 
+#include "platform/core/ClampedMath.h"
+
 namespace zelvo {
 
 namespace {
@@ -18,7 +20,9 @@ void TZDrawable::DrawRect(const TRect&, const TRect&) {}
 
 void TZDrawable::Draw() {
   if (!visible_) return;
-  DrawRect({x_, y_, x_ + width_, y_ + height_}, {srcX_, srcY_, srcX_ + width_, srcY_ + height_});
+  // Positions and sizes may come from a game's files: a rectangle past the int32 range stops at it.
+  DrawRect({x_, y_, ClampedAdd(x_, width_), ClampedAdd(y_, height_)},
+           {srcX_, srcY_, ClampedAdd(srcX_, width_), ClampedAdd(srcY_, height_)});
 }
 
 }  // namespace zelvo

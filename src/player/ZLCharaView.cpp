@@ -9,6 +9,7 @@
 #include "model/ZelvoEventModel.h"
 #include "model/ZelvoPrivateTypes.h"
 #include "model/ZelvoStyleModel.h"
+#include "platform/core/ClampedMath.h"
 #include "platform/core/GameGeometry.h"
 #include "player/ZCConditionJudge.h"
 #include "player/ZLFactory.h"
@@ -23,7 +24,8 @@ bool CollisionBox(IZelvoCollisionableView& view, ZelvoCommonTypes::TRect& box) {
   auto collision = model->GetCollision();
   if (!collision) return false;
   const auto r = collision->GetRect();
-  box = {view.GetMapX() + r.Left, view.GetMapY() + r.Top, view.GetMapX() + r.Right, view.GetMapY() + r.Bottom};
+  const int32_t x = view.GetMapX(), y = view.GetMapY();
+  box = {ClampedAdd(x, r.Left), ClampedAdd(y, r.Top), ClampedAdd(x, r.Right), ClampedAdd(y, r.Bottom)};
   return true;
 }
 
@@ -67,8 +69,8 @@ void TZelvoCollisionableView::Draw() {
   for (int32_t d = 0; d < direction_; ++d)
     if (animation->GetDirectionEnabled(d)) ++rows;
   const int32_t pattern = static_cast<int32_t>((counter_ / framesPerStep) % patterns);
-  image_->SetSrcX(pattern * w);
-  image_->SetSrcY(rows * h);
+  image_->SetSrcX(ClampedMul(pattern, w));
+  image_->SetSrcY(ClampedMul(rows, h));
   image_->SetWidth(w);
   image_->SetHeight(h);
   image_->SetX(x_);
@@ -127,20 +129,20 @@ void TZelvoCollisionableViewList::DrawVisible() {
     const int64_t x = view->GetMapX(), y = view->GetMapY();
     if (x + d->GetWidth() >= scrollX_ && x < int64_t(scrollX_) + kGameScreenWidth && y + d->GetHeight() >= scrollY_ &&
         y < int64_t(scrollY_) + kGameScreenHeight)
-      view->DrawAt(view->GetMapX() - scrollX_, view->GetMapY() - scrollY_);
+      view->DrawAt(ClampedSub(view->GetMapX(), scrollX_), ClampedSub(view->GetMapY(), scrollY_));
   }
 }
 
 void TZelvoCollisionableViewList::SetScrollX(int32_t x) {
   scrollX_ = x;
   for (auto& view : views_.items())
-    if (IZDrawable* d = AsDrawable(view.get())) d->SetX(view->GetMapX() - x);
+    if (IZDrawable* d = AsDrawable(view.get())) d->SetX(ClampedSub(view->GetMapX(), x));
 }
 
 void TZelvoCollisionableViewList::SetScrollY(int32_t y) {
   scrollY_ = y;
   for (auto& view : views_.items())
-    if (IZDrawable* d = AsDrawable(view.get())) d->SetY(view->GetMapY() - y);
+    if (IZDrawable* d = AsDrawable(view.get())) d->SetY(ClampedSub(view->GetMapY(), y));
 }
 
 IZelvoCollisionableViewList::ViewPtr TZelvoCollisionableViewList::FindCollision(const ViewPtr& view) {

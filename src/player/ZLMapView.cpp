@@ -18,6 +18,7 @@
 #include "model/ZelvoPartyModel.h"
 #include "model/ZelvoPositionControl.h"
 #include "model/ZelvoPrivateTypes.h"
+#include "platform/core/ClampedMath.h"
 #include "platform/core/GameGeometry.h"
 #include "platform/core/TrueModulo.h"
 #include "player/ZCZelvoAPI.h"
@@ -119,8 +120,8 @@ void TZelvoMapFloorView::Draw() {
   if (!floor_ || !chipViews_ || widthChips_ < 1 || heightChips_ < 1) return;
   const int64_t w = int64_t(widthChips_) * kChip, h = int64_t(heightChips_) * kChip;
   // A negative scroll counts from the far edge; the stored position is the wrapped one.
-  if (x_ < 0) x_ = static_cast<int32_t>(TrueModulo(x_, w));
-  if (y_ < 0) y_ = static_cast<int32_t>(TrueModulo(y_, h));
+  if (x_ < 0) x_ = ClampToInt32(TrueModulo(x_, w));
+  if (y_ < 0) y_ = ClampToInt32(TrueModulo(y_, h));
   const int32_t shiftX = x_ % kChip, shiftY = y_ % kChip;
   const int64_t firstColumn = x_ / kChip, firstRow = y_ / kChip;
   const uint32_t opacity = static_cast<uint32_t>(std::clamp(floor_->GetGameOpacity(), 0, 255));
@@ -210,8 +211,9 @@ void TZLMapView::Draw(int32_t x, int32_t y) {
       if (chara->GetFloorID() != floorID) continue;
       d->SetVisible(true);
       const int64_t sx = int64_t(chara->GetMapX()) - x, sy = int64_t(chara->GetMapY()) - y;
-      d->SetX(static_cast<int32_t>(screenPosition(sx, x, mapW, kScreenWidth, player ? &playerX : nullptr)));
-      d->SetY(static_cast<int32_t>(screenPosition(sy, y, mapH, kScreenHeight, player ? &playerY : nullptr)));
+      // A character placed far beyond the int32 range of the screen stays off it.
+      d->SetX(ClampToInt32(screenPosition(sx, x, mapW, kScreenWidth, player ? &playerX : nullptr)));
+      d->SetY(ClampToInt32(screenPosition(sy, y, mapH, kScreenHeight, player ? &playerY : nullptr)));
       d->Draw();
     }
     if (player && floorID == player_->GetDrawFloorID()) drawPlayer();
@@ -240,8 +242,8 @@ bool TZLMapView::CheckMove(int32_t key, IZelvoCollisionableView& view) {
   const int64_t bw64 = int64_t(R) - L, bh64 = int64_t(B) - T;
   if (bw64 <= 0 || bh64 <= 0 || bw64 > kMaxBoxChips * kChip || bh64 > kMaxBoxChips * kChip) return true;
   const int32_t BW = static_cast<int32_t>(bw64), BH = static_cast<int32_t>(bh64);
-  const int32_t bx = static_cast<int32_t>((int64_t(view.GetMapX()) + L) % (int64_t(map_->GetWidth()) * kChip));
-  const int32_t by = static_cast<int32_t>((int64_t(view.GetMapY()) + T) % (int64_t(map_->GetHeight()) * kChip));
+  const int32_t bx = ClampToInt32((int64_t(view.GetMapX()) + L) % (int64_t(map_->GetWidth()) * kChip));
+  const int32_t by = ClampToInt32((int64_t(view.GetMapY()) + T) % (int64_t(map_->GetHeight()) * kChip));
   auto party = controlAPI_ ? controlAPI_->GetParty() : nullptr;
   auto start = map_->FindFloor(party ? party->GetFloorID() : 0);
   if (!start) return true;

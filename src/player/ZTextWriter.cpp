@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/core/ClampedMath.h"
 #include "platform/core/Cp932.h"
 #include "player/ZLabel.h"
 
@@ -135,8 +136,9 @@ void TZTextWriter::render() {
   canvas_->SetBrushColor(0, 0, 0);
   canvas_->FillRect(0, 0, bitmap.width(), bitmap.height());
   const int32_t p = pitch(), h = canvas_->GetFontHeight();
-  for (int32_t i = 0; i < LineCount(); ++i)
-    if (i * p + h < height_) canvas_->TextOut(0, i * p, lines_[size_t(i)].c_str());
+  // Lines below the canvas are not painted; a text of very many lines stops at its bottom.
+  for (int32_t i = 0; i < LineCount() && int64_t(i) * p + h < height_; ++i)
+    canvas_->TextOut(0, i * p, lines_[size_t(i)].c_str());
   dirty_ = false;
   texture_ = graphics_->CreateTextureFromCanvas(*canvas_);
   if (transparent_) texture_->SetColorKey(true);
@@ -151,11 +153,14 @@ int32_t TZTextWriter::alignOffset(int32_t lineWidth) {
 }
 
 void TZTextWriter::drawPart(int32_t line, int32_t w) {
+  // The text comes from the game's files: a very long line or text stops at the int32 range.
   const int32_t p = pitch(), offset = alignOffset(w);
-  graphics_->DrawTextureColored({x_ + offset, y_ + line * p, x_ + offset + w, y_ + (line + 1) * p}, texture_.get(),
-                                {0, line * p, w, (line + 1) * p}, color_);
-  cursorX_ = x_ + offset + w;
-  cursorY_ = y_ + line * p;
+  const int32_t top = ClampedMul(line, p), bottom = ClampedMul(ClampedAdd(line, 1), p);
+  const int32_t left = ClampedAdd(x_, offset), right = ClampedAdd(left, w);
+  graphics_->DrawTextureColored({left, ClampedAdd(y_, top), right, ClampedAdd(y_, bottom)}, texture_.get(),
+                                {0, top, w, bottom}, color_);
+  cursorX_ = right;
+  cursorY_ = ClampedAdd(y_, top);
 }
 
 void TZTextWriter::DrawRect(const TRect&, const TRect&) {

@@ -13,6 +13,7 @@
 #include "model/ZelvoOrderModel.h"
 #include "model/ZelvoPartyModel.h"
 #include "model/ZelvoPrivateTypes.h"
+#include "platform/core/ClampedMath.h"
 #include "platform/core/GameGeometry.h"
 #include "platform/core/TrueModulo.h"
 #include "player/ZCEventOrder.h"
@@ -75,8 +76,8 @@ TZelvoFieldControl::TZelvoFieldControl(IZelvoMessage& message) : TZelvoStateCont
   hero_ = party && party->GetCount() > 0 ? party->GetItem(0) : nullptr;
   if (tree) {
     const auto start = tree->GetStartPosition();
-    control_->SetScrollX(start.X - TZLZelvoAPI::kPlayerScreenX);
-    control_->SetScrollY(start.Y - TZLZelvoAPI::kPlayerScreenY);
+    control_->SetScrollX(ClampedSub(start.X, TZLZelvoAPI::kPlayerScreenX));
+    control_->SetScrollY(ClampedSub(start.Y, TZLZelvoAPI::kPlayerScreenY));
     if (party) party->SetFloorID(tree->GetStartFloorID());
   }
   if (party && startMap) party->SetMapID(startMap->GetID());
@@ -102,10 +103,10 @@ void TZelvoFieldControl::StepPlayer(int32_t key) {
   }
   if (!player) return;
   switch (key) {
-    case kKeyUp: scrollY_ -= kStep; player->SetDirection(0); break;
-    case kKeyDown: scrollY_ += kStep; player->SetDirection(4); break;
-    case kKeyLeft: scrollX_ -= kStep; player->SetDirection(6); break;
-    case kKeyRight: scrollX_ += kStep; player->SetDirection(2); break;
+    case kKeyUp: scrollY_ = ClampedSub(scrollY_, kStep); player->SetDirection(0); break;
+    case kKeyDown: scrollY_ = ClampedAdd(scrollY_, kStep); player->SetDirection(4); break;
+    case kKeyLeft: scrollX_ = ClampedSub(scrollX_, kStep); player->SetDirection(6); break;
+    case kKeyRight: scrollX_ = ClampedAdd(scrollX_, kStep); player->SetDirection(2); break;
     default: break;
   }
 }
@@ -115,13 +116,13 @@ void TZelvoFieldControl::WrapPosition() {
   auto map = mapView ? mapView->GetMapModel() : nullptr;
   if (!map || map->GetWidth() < 1 || map->GetHeight() < 1) return;
   const int64_t w = int64_t(map->GetWidth()) * 32, h = int64_t(map->GetHeight()) * 32;
-  scrollX_ = static_cast<int32_t>(TrueModulo(scrollX_, w));
-  scrollY_ = static_cast<int32_t>(TrueModulo(scrollY_, h));
+  scrollX_ = ClampToInt32(TrueModulo(scrollX_, w));
+  scrollY_ = ClampToInt32(TrueModulo(scrollY_, h));
   auto player = view_->GetPlayerView();
   IZDrawable* d = AsDrawable(player.get());
   if (!d) return;
-  player->SetMapX(static_cast<int32_t>(TrueModulo(int64_t(d->GetX()) + scrollX_, w)));
-  player->SetMapY(static_cast<int32_t>(TrueModulo(int64_t(d->GetY()) + scrollY_, h)));
+  player->SetMapX(ClampToInt32(TrueModulo(int64_t(d->GetX()) + scrollX_, w)));
+  player->SetMapY(ClampToInt32(TrueModulo(int64_t(d->GetY()) + scrollY_, h)));
 }
 
 void TZelvoFieldControl::tryStep() {
@@ -135,10 +136,10 @@ void TZelvoFieldControl::tryStep() {
   touchedIn_ = touched_ ? mapView : nullptr;
   if (!blocked && !touched_) return;
   switch (heldKey_) {
-    case kKeyDown: scrollY_ -= kStep; break;
-    case kKeyLeft: scrollX_ += kStep; break;
-    case kKeyRight: scrollX_ -= kStep; break;
-    case kKeyUp: scrollY_ += kStep; break;
+    case kKeyDown: scrollY_ = ClampedSub(scrollY_, kStep); break;
+    case kKeyLeft: scrollX_ = ClampedAdd(scrollX_, kStep); break;
+    case kKeyRight: scrollX_ = ClampedSub(scrollX_, kStep); break;
+    case kKeyUp: scrollY_ = ClampedAdd(scrollY_, kStep); break;
     default: break;
   }
   WrapPosition();

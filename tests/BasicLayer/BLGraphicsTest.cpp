@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cfenv>
-
+#include <limits>
 #include <stdexcept>
 
 #include "BasicLayer/BLCanvas.h"
@@ -135,6 +135,15 @@ TEST_F(BLGraphicsTest, SourceRectangleIsStretchedIntoTheDestination) {
   EXPECT_EQ(f.at(1, 1) & 0xFFFFFF, 0x00FF00u);
   EXPECT_EQ(f.at(2, 0) & 0xFFFFFF, 0x0000FFu);
   EXPECT_EQ(f.at(3, 1) & 0xFFFFFF, 0x0000FFu);
+}
+
+// A plain rectangle from one int32 limit to the other covers the whole screen.
+TEST_F(BLGraphicsTest, ARectangleAcrossTheWholeInt32RangeCoversTheScreen) {
+  constexpr int32_t kMax = std::numeric_limits<int32_t>::max(), kMin = std::numeric_limits<int32_t>::min();
+  graphics.Clear(255, 0, 0, 255);
+  graphics.DrawTextureColored({kMin, kMin, kMax, kMax}, nullptr, {0, 0, 0, 0}, 0xFF123456);
+  EXPECT_EQ(shown(0, 0) & 0xFFFFFF, 0x123456u);
+  EXPECT_EQ(shown(639, 479) & 0xFFFFFF, 0x123456u);
 }
 
 TEST_F(BLGraphicsTest, ATextureWithoutAPictureDrawsNothing) {

@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "FakeGraphics.h"
 #include "player/SLZelvoAPI.h"
 #include "player/ZDrawableContainer.h"
@@ -73,6 +75,28 @@ TEST(Drawable, DrawsOnlyWhenVisibleWithItsScreenAndSourceRectangles) {
   p.SetVisible(true);
   p.Draw();
   EXPECT_THAT(log, ElementsAre("p 10,20,40,60 from 3,4,33,44"));
+}
+
+// A position or size read from a game's file may lie at the int32 limits: the rectangle stops
+// at them instead of wrapping round onto the screen.
+TEST(Drawable, ARectanglePastTheInt32RangeStopsAtIt) {
+  constexpr int32_t kMax = std::numeric_limits<int32_t>::max(), kMin = std::numeric_limits<int32_t>::min();
+  std::vector<std::string> log;
+  auto p = probe(&log, "p");
+  p->SetX(kMax - 10);
+  p->SetY(kMin);
+  p->SetSrcX(kMax);
+  p->SetWidth(30);
+  p->SetHeight(-40);
+  p->Draw();
+  p->SetX(kMin);
+  p->SetY(-1);
+  p->SetSrcX(0);
+  p->SetWidth(kMax);
+  p->SetHeight(kMin);
+  p->Draw();
+  EXPECT_THAT(log, ElementsAre("p 2147483637,-2147483648,2147483647,-2147483648 from 2147483647,0,2147483647,-40",
+                               "p -2147483648,-1,-1,-2147483648 from 0,0,2147483647,-2147483648"));
 }
 
 TEST(Drawable, TransparentIsOnlyEverSwitchedOn) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "FakeGraphics.h"
 #include "platform/core/Cp932.h"
 
@@ -252,6 +254,23 @@ TEST_F(TextWriterTest, RedAndBlueOfTheFontSwapOnTheCanvas) {
   writer->SetFont(font);
   EXPECT_EQ(writer->GetCanvas().GetFontColor(), Canvas::pack(50, 100, 200));
   EXPECT_EQ(writer->GetCanvas().GetFontHeight(), 16);
+}
+
+// A writer placed at the int32 limits draws its lines there, each stopping at the limit.
+TEST_F(TextWriterTest, LinesAtTheInt32LimitStopAtIt) {
+  constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+  writer->SetX(kMax - 3);
+  writer->SetY(kMax - 3);
+  writer->SetText("AB\r\nCD");
+  writer->Draw();
+  ASSERT_EQ(fake->draws.size(), 2u);
+  for (const auto& draw : fake->draws) {
+    EXPECT_EQ(draw.dest.Left, kMax - 3);
+    EXPECT_EQ(draw.dest.Right, kMax);
+    EXPECT_EQ(draw.dest.Bottom, kMax);
+  }
+  EXPECT_EQ(fake->draws[0].dest.Top, kMax - 3);
+  EXPECT_EQ(fake->draws[1].dest.Top, kMax);
 }
 
 TEST_F(TextWriterTest, InvalidCp932IsDrawnNotOverrun) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "FakeGraphics.h"
 #include "platform/core/Cp932.h"
 #include "player/ZAnimation.h"
@@ -275,6 +277,18 @@ TEST(Animation, DrawsTheCurrentFrameStretchedToItsSize) {
   a.SetFrameCount(-3);
   EXPECT_EQ(a.GetFrameCount(), 0);
   EXPECT_EQ(a.GetCurrent(), 0);
+}
+
+TEST(Animation, AFrameReachingPastTheInt32RangeStopsAtIt) {
+  constexpr int32_t kMax = std::numeric_limits<int32_t>::max(), kMin = std::numeric_limits<int32_t>::min();
+  auto fake = std::make_shared<test::FakeGraphics>();
+  TZAnimation a(fake);
+  a.SetVisible(true);
+  a.SetFrameCount(1);
+  a.SetFrame(0, kMax - 4, kMin, 32, -16);
+  a.Draw();
+  ASSERT_EQ(fake->draws.size(), 1u);
+  EXPECT_EQ(fake->draws[0].source, (TRect{kMax - 4, kMin, kMax, kMin}));
 }
 
 TEST(Animation, LoadsOnlyExistingFilesAndKeepsItsSize) {

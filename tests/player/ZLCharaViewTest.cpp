@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "GameViewFixture.h"
 #include "model/ZelvoConditionModel.h"
 #include "model/ZelvoEventModel.h"
@@ -115,6 +117,8 @@ TEST(CharaView, PictureIsTransparentAndTinted) {
   EXPECT_TRUE(game.graphics->textures.back()->colorKey);
 }
 
+constexpr int32_t kInt32Max = std::numeric_limits<int32_t>::max(), kInt32Min = std::numeric_limits<int32_t>::min();
+
 struct TouchCase {
   const char* name;
   int32_t otherX, otherY, otherFloor;
@@ -149,8 +153,30 @@ INSTANTIATE_TEST_SUITE_P(Table, Touching,
                                          TouchCase{"BelowOverlapping", 100, 131, 0, true},
                                          TouchCase{"SamePlace", 100, 100, 0, true},
                                          TouchCase{"OtherFloor", 100, 100, 3, false},
-                                         TouchCase{"CornerContact", 132, 132, 0, false}),
+                                         TouchCase{"CornerContact", 132, 132, 0, false},
+                                         // Placed at the int32 limits by a game's file: far away.
+                                         TouchCase{"AtTheRightLimit", kInt32Max, 100, 0, false},
+                                         TouchCase{"AtTheLeftLimit", kInt32Min, 100, 0, false},
+                                         TouchCase{"AtTheBottomLimit", 100, kInt32Max, 0, false},
+                                         TouchCase{"AtTheTopLimit", 100, kInt32Min, 0, false}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A box whose right edge a file puts at the int32 limit reaches as far as it can, never wrapping
+// round to the left of its figure.
+TEST(CharaViewList, ABoxToTheInt32LimitTouchesWhatItCovers) {
+  ViewGame game;
+  TZelvoCollisionableViewList list;
+  auto player = charaView(game, game.figure({0, 0, kInt32Max, 32}));
+  player->SetMapX(100);
+  player->SetMapY(100);
+  auto other = charaView(game, game.figure({0, 0, 32, 32}));
+  other->SetMapX(5000);
+  other->SetMapY(100);
+  list.Add(player);
+  list.Add(other);
+  EXPECT_EQ(list.FindCollision(player), other);
+  EXPECT_EQ(list.FindCollision(other), player);
+}
 
 TEST(CharaViewList, FindsTheFirstOtherAndSkipsViewsWithoutBox) {
   ViewGame game;
