@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "model/EtcStringStream.h"
 #include "player/GameFolderChoice.h"
 #include "support/Bytes.h"
 #include "support/TempDir.h"
@@ -51,6 +52,12 @@ TEST(GameFolderChoice, FollowsGameThenGamePathThenDefault) {
       {"dots inside a name", nullptr, stored("My..Game\\"), "My..Game\\", Source::GamePathFile},
       {"nested folder", nullptr, stored("Games\\Quest\\"), "Games\\Quest\\", Source::GamePathFile},
       {"trail byte 0x5C then up", nullptr, stored("\x95\x5C..\\"), "\x95\x5C..\\", Source::GamePathFile},
+      // A name no game folder can have: refused by its length, however much the file holds.
+      {"longest name", nullptr, stored(std::string(kMaxGamePathBytes - 1, 'a') + "\\"),
+       std::string(kMaxGamePathBytes - 1, 'a') + "\\", Source::GamePathFile},
+      {"one byte too long", nullptr, stored(std::string(kMaxGamePathBytes, 'a') + "\\"), "Default\\", Source::Default},
+      {"a megabyte name", nullptr, stored(std::string(1 << 20, 'a')), "Default\\", Source::Default},
+      {"long NUL-padded name", nullptr, stored("Abc\\" + std::string(100000, '\0')), "Default\\", Source::Default},
   };
   for (const Case& c : cases) {
     test::TempDir base;
