@@ -17,9 +17,12 @@ void TEtcStringStream::WriteString(const std::string& text, ByteStream& stream) 
   w.writeByte(0);
 }
 
-std::string TEtcStringStream::ReadString(ByteStream& stream) {
+std::string TEtcStringStream::ReadString(ByteStream& stream, int32_t maxLength) {
   BinaryReader r(stream);
-  int32_t length = r.readLength();
+  const int32_t length = r.readInt32();
+  if (length < 0) r.fail("negative length " + std::to_string(length));
+  if (length > maxLength) r.fail("text of " + std::to_string(length) + " bytes, above " + std::to_string(maxLength));
+  r.requireAvailable(length, "text");
   std::string text = r.readString(length);
   if (auto nul = text.find('\0'); nul != std::string::npos) text.resize(nul);
   return text;
@@ -36,7 +39,7 @@ std::optional<std::string> TEtcStringStream::ReadFile(const std::filesystem::pat
   if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
   try {
     FileStream stream(file, FileStream::Mode::Read);
-    return ReadString(stream);
+    return ReadString(stream, kMaxGamePathBytes);
   } catch (const EZelvoError&) {
     return std::nullopt;
   }

@@ -2,6 +2,15 @@
 
 #include <sys/mman.h>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/asan_interface.h>
+#define ZELVO_POISON(at, bytes) ASAN_POISON_MEMORY_REGION(at, bytes)
+#define ZELVO_UNPOISON(at, bytes) ASAN_UNPOISON_MEMORY_REGION(at, bytes)
+#else
+#define ZELVO_POISON(at, bytes) ((void)(at), (void)(bytes))
+#define ZELVO_UNPOISON(at, bytes) ((void)(at), (void)(bytes))
+#endif
+
 #include <atomic>
 #include <mutex>
 #include <new>
@@ -40,6 +49,8 @@ void releaseBlock(BlockHeader* block) noexcept {
   gLiveBlocks.fetch_sub(1, std::memory_order_relaxed);
   char* base = reinterpret_cast<char*>(block);
   if (madvise(base + kLinkPageBytes, RecordArena::kBlockBytes - kLinkPageBytes, MADV_FREE) != 0) {
+    // Whatever is mapped here next must not inherit the poison.
+    ZELVO_UNPOISON(block, RecordArena::kBlockBytes);
     munmap(block, RecordArena::kBlockBytes);
     gMappedBlocks.fetch_sub(1, std::memory_order_relaxed);
     return;
@@ -73,10 +84,12 @@ void* mapAligned() {
 
 // Small pages on purpose: where the kernel must compact memory to find a large page, each
 // block's first touch can stall for milliseconds, and a first load paid several times over.
+// Past the header, a block is poisoned until Allocate hands a slot out.
 BlockHeader* newBlock() {
   void* at = takeSpare();
   if (!at) at = mapAligned();
   gLiveBlocks.fetch_add(1, std::memory_order_relaxed);
+  ZELVO_POISON(static_cast<char*>(at) + kHeaderBytes, RecordArena::kBlockBytes - kHeaderBytes);
   return new (at) BlockHeader{kFillingBias};
 }
 
@@ -86,7 +99,7 @@ struct ThreadArena {
   char* next = nullptr;
   char* end = nullptr;
   int64_t handedOut = 0;
-  const void* source = nullptr;
+  uint64_t source = 0;  // no stream has identity 0
   int64_t runLength = 0;
 
   ~ThreadArena() { retire(); }
@@ -113,10 +126,10 @@ thread_local ThreadArena tArena;
 
 }  // namespace
 
-bool RecordArena::Take(const void* source) noexcept {
+bool RecordArena::Take(uint64_t streamIdentity) noexcept {
   ThreadArena& arena = tArena;
-  if (source != arena.source) {
-    arena.source = source;
+  if (streamIdentity != arena.source) {
+    arena.source = streamIdentity;
     arena.runLength = 0;
   }
   return ++arena.runLength > kHeapObjectsPerRun;
@@ -132,6 +145,8 @@ void* RecordArena::Allocate(size_t bytes, size_t align) {
   if (bytes == 0 || bytes > kBlockBytes - 2 * kHeaderBytes || align == 0 || align > kHeaderBytes ||
       (align & (align - 1)) != 0)
     throw std::bad_alloc();
+  // Slots start on whole 8-byte granules, so that poisoning one never touches the next.
+  if (align < 8) align = 8;
   ThreadArena& arena = tArena;
   char* slot = arena.block ? alignUp(arena.next, align) : nullptr;
   if (!slot || slot > arena.end || static_cast<size_t>(arena.end - slot) < bytes) {
@@ -140,10 +155,12 @@ void* RecordArena::Allocate(size_t bytes, size_t align) {
   }
   arena.next = slot + bytes;
   ++arena.handedOut;
+  ZELVO_UNPOISON(slot, bytes);
   return slot;
 }
 
-void RecordArena::Release(void* object) noexcept {
+void RecordArena::Release(void* object, size_t bytes) noexcept {
+  ZELVO_POISON(object, bytes);
   BlockHeader* block = headerOf(object);
   if (block->live.fetch_sub(1, std::memory_order_acq_rel) == 1) releaseBlock(block);
 }

@@ -17,16 +17,19 @@ class RecordArena {
  public:
   static constexpr size_t kBlockBytes = size_t(2) << 20;
   // The first objects of each run of reads stay on the heap, so that a small read (a copy, an
-  // undo step) never holds a whole block.
+  // undo step, one event) never holds a whole block.
   static constexpr int64_t kHeapObjectsPerRun = 2048;
 
-  // Counts one more object read from Source on this thread and tells whether it goes in the
-  // arena. Reads from one stream form a run; a read from another stream starts a new one.
-  static bool Take(const void* source) noexcept;
+  // Counts one more object read on this thread from the stream of the given identity
+  // (ByteStream::Identity) and tells whether it goes in the arena. Reads from one stream form a
+  // run; a read from any other stream, even one made where the last one was, starts a new one.
+  static bool Take(uint64_t streamIdentity) noexcept;
   // Bytes is well under a block and Align a power of two up to 64; throws std::bad_alloc
   // otherwise and when no block can be mapped.
   static void* Allocate(size_t bytes, size_t align);
-  static void Release(void* object) noexcept;
+  // Bytes as given to Allocate. Under AddressSanitizer every byte of a block that holds no live
+  // object is poisoned, so a use after free in a block is reported as on the heap.
+  static void Release(void* object, size_t bytes) noexcept;
   // Blocks holding objects or being filled, all threads together.
   static int64_t LiveBlocks() noexcept;
   // The same and the blocks given up but kept for the next long read.
@@ -44,17 +47,17 @@ struct RecordArenaAllocator {
     if (n != 1) throw std::bad_alloc();
     return static_cast<T*>(RecordArena::Allocate(sizeof(T), alignof(T)));
   }
-  void deallocate(T* p, size_t) noexcept { RecordArena::Release(p); }
+  void deallocate(T* p, size_t) noexcept { RecordArena::Release(p, sizeof(T)); }
   template <class U>
   bool operator==(const RecordArenaAllocator<U>&) const noexcept {
     return true;
   }
 };
 
-// A fresh T built from Args, in the arena when the read from Source is a long one.
+// A fresh T built from Args, in the arena when the read from the stream is a long one.
 template <class T, class... Args>
-std::shared_ptr<T> MakeRead(const void* source, Args&&... args) {
-  if (RecordArena::Take(source))
+std::shared_ptr<T> MakeRead(uint64_t streamIdentity, Args&&... args) {
+  if (RecordArena::Take(streamIdentity))
     return std::allocate_shared<T>(RecordArenaAllocator<T>{}, std::forward<Args>(args)...);
   return std::make_shared<T>(std::forward<Args>(args)...);
 }

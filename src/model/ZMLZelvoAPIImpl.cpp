@@ -1,5 +1,6 @@
 #include "model/ZMLZelvoAPIImpl.h"
 
+#include <algorithm>
 #include <climits>
 #include <filesystem>
 #include <functional>
@@ -165,8 +166,12 @@ void TZMLZelvoAPI::loadSteps() {
   readDataFile(data + "Condition.Dat", [this](IZStream& s) { conditions_->LoadFromStream(s); });
   grossary_->LoadFromFolder(data);
   // The map tree may draw IDs while it reads (chip sets keeping their own pictures): the
-  // counter is first moved past every ID the data files hold; the tree adds its own.
-  ids_->KeepAbove(dataIDs.Highest());
+  // counter is first moved past every ID the data files hold; the tree adds its own. The
+  // folder and the shared orders the data set made itself are stored in turn when their file
+  // is missing, so their IDs count too: the counter read back above is below them. (The
+  // material root is never stored and no lookup by ID reaches it.)
+  const std::shared_ptr<IZelvoMaterialPackage> images = GetImageMaterials();
+  ids_->KeepAbove(std::max({dataIDs.Highest(), images ? images->GetID() : 0, sharedOrders_->GetID()}));
   mapTree_->LoadFromFolder(mapsFolder());
 }
 
@@ -236,10 +241,11 @@ void TZMLZelvoAPI::saveFiles() {
   add("Attribute.Dat", [this](IZStream& s) { attributes_->SaveToStream(s); });
   add("Job.Dat", [this](IZStream& s) { jobs_->SaveToStream(s); });
   add("Condition.Dat", [this](IZStream& s) { conditions_->SaveToStream(s); });
-  for (auto [kind, name] : {std::pair{0, "Capa.txt"}, {20, "Battle.txt"}, {30, "Command.txt"}}) {
-    std::string text = grossary_->GetText(kind);
-    transaction.stage(RequireNativePath(data + name, "write"),
-                      std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+  // The glossary's own bytes: its zero-terminated text would end at a NUL in a line.
+  for (int32_t kind : {kGrossaryCapability, kGrossaryBattle, kGrossaryCommand}) {
+    const std::string& bytes = grossary_->GetFileBytes(kind);
+    transaction.stage(RequireNativePath(data + TZelvoGrossaryModel::FileName(kind), "write"),
+                      std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
   }
   // The map tree's files join the same transaction.
   std::vector<std::shared_ptr<IZelvoMapTreeNodeControl>> written;

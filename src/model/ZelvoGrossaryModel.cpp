@@ -62,8 +62,11 @@ const char* TZelvoGrossaryModel::GetText(int32_t kind) {
 }
 
 void TZelvoGrossaryModel::SetText(int32_t kind, const char* text) {
+  SetLines(kind, SplitLines(text ? std::string(text) : std::string()));
+}
+
+void TZelvoGrossaryModel::SetLines(int32_t kind, std::vector<std::string> lines) {
   List& list = lists_[slot(kind)];
-  std::vector<std::string> lines = SplitLines(text ? std::string(text) : std::string());
   // Handing back the text GetText gave is no change: the file keeps its own bytes.
   if (lines == list.lines) return;
   list.bytes = joinWithCrLf(lines);

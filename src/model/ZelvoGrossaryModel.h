@@ -23,6 +23,9 @@ class IZelvoGrossaryModel {
   virtual const char* GetText(int32_t kind) = 0;
   // Replaces the chosen list by the lines of text (split at CR LF, LF or CR); nullptr empties it.
   virtual void SetText(int32_t kind, const char* text) = 0;
+  // The same with the lines themselves, which may hold any byte, NUL included. Lines equal to
+  // the list's are no change: its file keeps its own bytes.
+  virtual void SetLines(int32_t kind, std::vector<std::string> lines) = 0;
   // Writes "Capa.txt", "Battle.txt", "Command.txt" into folder (CP932, ending in "\"), in this
   // order, each replaced whole. A file that cannot be written throws EFileError; the ones before
   // it stay written.
@@ -32,15 +35,20 @@ class IZelvoGrossaryModel {
   virtual void LoadFromFolder(const std::string& folder) = 0;
   // The lines of the chosen list, without their line ends.
   virtual const std::vector<std::string>& GetLines(int32_t kind) const = 0;
+  // Every byte SaveToFolder writes for the chosen list: the file as read, or the lines each
+  // followed by CR LF once they were changed.
+  virtual const std::string& GetFileBytes(int32_t kind) const = 0;
 };
 
 class TZelvoGrossaryModel final : public IZelvoGrossaryModel {
  public:
   const char* GetText(int32_t kind) override;
   void SetText(int32_t kind, const char* text) override;
+  void SetLines(int32_t kind, std::vector<std::string> lines) override;
   void SaveToFolder(const std::string& folder) override;
   void LoadFromFolder(const std::string& folder) override;
   const std::vector<std::string>& GetLines(int32_t kind) const override { return lists_[slot(kind)].lines; }
+  const std::string& GetFileBytes(int32_t kind) const override { return lists_[slot(kind)].bytes; }
 
   // The file name in "Data\" of the list a kind chooses.
   static const char* FileName(int32_t kind);

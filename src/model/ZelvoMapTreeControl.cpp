@@ -128,8 +128,28 @@ void TZelvoMapTreeControl::ReadTreeFile(const std::string& mapsFolder) {
   startY_ = startY;
   startFloorID_ = startFloor;
   root_->ClearChildren();
-  for (int32_t id : ids) LoadTopLevel(mapsFolder, id);
+  LoadTopLevels(mapsFolder, ids);
   root_->SetModified(false);
+}
+
+void TZelvoMapTreeControl::LoadTopLevels(const std::string& mapsFolder, const std::vector<int32_t>& ids) {
+  // A map listed again names the same file and could only shadow the first node of its ID
+  // (the one lookups find and the one whose file a save writes): it is read once, so a tree
+  // file repeating one ID cannot make the maps be read, kept and searched over and over.
+  std::set<int32_t> listed, repeated;
+  int32_t firstRepeated = 0;
+  for (int32_t id : ids) {
+    if (listed.insert(id).second)
+      LoadTopLevel(mapsFolder, id);
+    else if (repeated.insert(id).second && repeated.size() == 1)
+      firstRepeated = id;
+  }
+  if (!repeated.empty()) {
+    const std::string which = repeated.size() == 1 ? "map ID " + std::to_string(firstRepeated)
+                                                   : std::to_string(repeated.size()) + " map IDs (the first " +
+                                                         std::to_string(firstRepeated) + ")";
+    WarnAbout(mapsFolder + kTreeFile, ": " + which + " listed more than once; each map is read once");
+  }
 }
 
 void TZelvoMapTreeControl::LoadTopLevel(const std::string& mapsFolder, int32_t id) {

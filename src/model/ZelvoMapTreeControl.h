@@ -117,6 +117,8 @@ class TZelvoMapTreeControl final : public IZelvoMapTreeControl {
   // A warning about a file: its path in native form, then what (CP932).
   void WarnAbout(const std::string& path, const std::string& what);
   void ReadTreeFile(const std::string& mapsFolder);
+  // Each ID once, in the order first listed; repeats are left out with one warning.
+  void LoadTopLevels(const std::string& mapsFolder, const std::vector<int32_t>& ids);
   void LoadTopLevel(const std::string& mapsFolder, int32_t id);
 
   std::shared_ptr<IZelvoMapTreeNodeControl> root_;

@@ -109,7 +109,7 @@ std::vector<IZelvoOrderModelPtr> TZelvoOrderModel::readChildren(BinaryReader& r,
   // order each time.
   const std::weak_ptr<IZelvoOrderModel> self = weak_from_this();
   for (int32_t i = 0; i < count; ++i) {
-    auto child = MakeRead<TZelvoOrderModel>(&r.stream(), ReadTag{});
+    auto child = MakeRead<TZelvoOrderModel>(r.stream().Identity(), ReadTag{});
     child->parent_ = self;
     child->readFresh(r);
     children.push_back(std::move(child));

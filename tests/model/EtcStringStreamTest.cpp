@@ -61,6 +61,30 @@ TEST(EtcStringStream, ReadStringTakesTheLengthAndStopsAtANul) {
   }
 }
 
+TEST(EtcStringStream, ALengthAboveTheLimitIsRefusedBeforeTheTextIsRead) {
+  struct Case {
+    const char* name;
+    int32_t length, limit;
+    bool reads;
+  };
+  const Case cases[] = {
+      {"at the limit", 8, 8, true},
+      {"one above", 9, 8, false},
+      {"far above", 1 << 20, 512, false},
+      {"limit 0, empty text", 0, 0, true},
+  };
+  for (const Case& c : cases) {
+    test::Bytes bytes = test::Bytes().i32(c.length).text(std::string(size_t(c.length), 'x')).u8(0);
+    MemoryStream m(bytes.vec(), "GamePath.dat");
+    if (c.reads) {
+      EXPECT_EQ(TEtcStringStream::ReadString(m, c.limit), std::string(size_t(c.length), 'x')) << c.name;
+    } else {
+      EXPECT_THROW(TEtcStringStream::ReadString(m, c.limit), EFormatError) << c.name;
+      EXPECT_EQ(m.GetPosition(), 4) << c.name << ": only the length field was read";
+    }
+  }
+}
+
 TEST(EtcStringStream, ReadStringLeavesTheTerminatorUnread) {
   MemoryStream m(test::Bytes().i32(3).text("ab\\").u8(0).vec());
   TEtcStringStream::ReadString(m);

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <new>
 #include <thread>
 
+#include "model/ZelvoActionModel.h"
+#include "model/ZelvoEventModel.h"
 #include "model/ZelvoOrderModel.h"
 #include "platform/core/Errors.h"
 #include "support/ModelTesting.h"
@@ -118,6 +121,68 @@ TEST(RecordArena, AReadThatFailsFreesWhatItRead) {
   EXPECT_EQ(RecordArena::LiveBlocks(), before);
 }
 
+// Copies, undo steps and single events each read a few orders from a stream of their own, and
+// such streams are made one after another at one address. However many came before, a kept
+// small read holds no block.
+TEST(RecordArena, SmallReadsHoldNoBlockWhateverCameBefore) {
+  auto tree = std::make_shared<TZelvoOrderModel>(1);
+  TZelvoOrderModel::CreateChild(2, tree)->SetType(OrderType::ShowText);
+  TZelvoOrderModel::CreateChild(3, tree)->SetType(OrderType::FadeOut);
+  auto event = std::make_shared<TZelvoEventModel>(4, nullptr);
+  auto page = std::make_shared<TZelvoActionModel>(5, nullptr);
+  page->SetOrder(tree);
+  event->Add(page);
+  const std::vector<uint8_t> treeSaved = saved(*tree), eventSaved = saved(*event);
+  struct Case {
+    const char* what;
+    bool longReadFirst;
+    int kind;  // 0 a copy, 1 a copy keeping its ID, 2 one event read from its own stream
+  };
+  const Case cases[] = {
+      {"copies", false, 0},
+      {"copies after a long read", true, 0},
+      {"copies keeping their IDs", false, 1},
+      {"single events", false, 2},
+      {"single events after a long read", true, 2},
+  };
+  const std::vector<uint8_t> longRead = treeBytes(20000);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const int64_t before = RecordArena::LiveBlocks();
+    std::vector<std::shared_ptr<TZelvoOrderModel>> copies;
+    std::vector<std::shared_ptr<TZelvoEventModel>> events;
+    std::thread([&] {
+      if (c.longReadFirst) {
+        TZStream in(longRead, "long");
+        TZelvoOrderModel(-1).LoadFromStream(in);
+      }
+      for (int i = 0; i < 3000; ++i) {
+        if (c.kind == 2) {
+          TZStream in(eventSaved, "event");
+          auto read = std::make_shared<TZelvoEventModel>(-1, nullptr);
+          read->LoadFromStream(in);
+          if (i % 10 == 0) events.push_back(std::move(read));
+          continue;
+        }
+        auto copy = std::make_shared<TZelvoOrderModel>(100 + i);
+        if (c.kind == 1)
+          copy->AssignKeepID(*tree);
+        else
+          copy->Assign(*tree);
+        if (i % 10 == 0) copies.push_back(std::move(copy));
+      }
+    }).join();
+    EXPECT_EQ(copies.size() + events.size(), 300u);
+    EXPECT_EQ(RecordArena::LiveBlocks(), before) << "blocks held by small reads";
+    if (!copies.empty()) {
+      EXPECT_EQ(saved(*copies.back()).size(), treeSaved.size());
+    }
+    if (!events.empty()) {
+      EXPECT_EQ(saved(*events.back()), eventSaved);
+    }
+  }
+}
+
 TEST(RecordArena, RefusesWhatNoBlockCanHold) {
   struct Case {
     size_t bytes, align;
@@ -126,8 +191,34 @@ TEST(RecordArena, RefusesWhatNoBlockCanHold) {
   for (const Case& c : cases) EXPECT_THROW(RecordArena::Allocate(c.bytes, c.align), std::bad_alloc) << c.bytes;
   void* slot = RecordArena::Allocate(48, 64);
   EXPECT_EQ(reinterpret_cast<uintptr_t>(slot) % 64, 0u);
-  RecordArena::Release(slot);
+  RecordArena::Release(slot, 48);
 }
+
+#if defined(__SANITIZE_ADDRESS__)
+// An order freed in a block is as unreachable as one freed on the heap.
+TEST(RecordArenaDeathTest, UseAfterFreeInABlockIsReported) {
+  const std::vector<uint8_t> bytes = treeBytes(5000);
+  EXPECT_DEATH(
+      {
+        TZStream in(bytes, "fixture");
+        auto root = std::make_shared<TZelvoOrderModel>(-1);
+        root->LoadFromStream(in);
+        IZelvoOrderModel* inBlock = root->GetChild(4999).get();
+        root.reset();
+        std::fprintf(stderr, "%d\n", inBlock->GetType());
+      },
+      "use-after-poison");
+}
+
+TEST(RecordArenaDeathTest, TheUnusedRestOfABlockIsPoisoned) {
+  EXPECT_DEATH(
+      {
+        char* slot = static_cast<char*>(RecordArena::Allocate(40, 8));
+        std::fprintf(stderr, "%d\n", slot[48]);
+      },
+      "use-after-poison");
+}
+#endif
 
 }  // namespace
 }  // namespace zelvo

@@ -210,6 +210,54 @@ TEST_F(DataSetTest, AfterALoadTheCounterIsAboveEveryIDInUse) {
   }
 }
 
+// A load that keeps a model of its own making (its file is missing) counts that model's ID, and
+// the game it saves then loads and saves to the same bytes.
+TEST_F(DataSetTest, ModelsTheLoadMadeItselfKeepTheCounterAboveThemAndResavesAgree) {
+  struct Case {
+    const char* what;
+    std::vector<const char*> removed;
+  };
+  const Case cases[] = {
+      {"shared orders missing", {"EventOrders.Dat"}},
+      {"image materials missing", {"Material.Dat"}},
+      {"both missing", {"EventOrders.Dat", "Material.Dat"}},
+      {"both and the counter missing", {"EventOrders.Dat", "Material.Dat", "IDDoc.rid"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove_all(game());
+    {
+      TZMLZelvoAPI api;
+      fill(api);
+      // The counter well past the IDs fill drew, as in a game edited for a while.
+      for (int i = 0; i < 60; ++i) api.GetIDManager()->NewID();
+      api.Save();
+    }
+    for (const char* name : c.removed) std::filesystem::remove(game() / "Data" / name);
+    std::map<std::string, std::vector<uint8_t>> resaved[3];
+    for (auto& snap : resaved) {
+      TZMLZelvoAPI api;
+      api.Load();
+      std::vector<int32_t> ids = idsInUse(api);
+      ids.push_back(api.GetSharedOrders()->GetID());
+      ids.push_back(api.GetImageMaterials()->GetID());
+      std::sort(ids.begin(), ids.end());
+      EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end()) << "two models share an ID";
+      EXPECT_GT(api.GetIDManager()->PeekID(), ids.back());
+      api.Save();
+      snap = snapshot();
+    }
+    const std::string counter = (std::filesystem::path("Data") / "IDDoc.rid").string();
+    EXPECT_BYTES_EQ(resaved[0][counter], resaved[1][counter]);
+    EXPECT_EQ(resaved[1], resaved[2]);
+    // Only a folder read from its file is renamed, so a folder the load made is named anew once.
+    const bool materialsKept = std::find(c.removed.begin(), c.removed.end(), std::string("Material.Dat")) == c.removed.end();
+    if (materialsKept) {
+      EXPECT_EQ(resaved[0], resaved[1]);
+    }
+  }
+}
+
 TEST_F(DataSetTest, BytesAfterTheLastRecordAreAFormatErrorNamingFileAndOffset) {
   struct Case {
     const char* file;
@@ -335,6 +383,30 @@ TEST_F(DataSetTest, SavingAgainWithoutChangesWritesTheSameBytes) {
   api.Load();
   api.Save();
   EXPECT_EQ(snapshot(), first);
+}
+
+// A NUL inside a glossary line is a byte like any other: the save keeps it and what follows.
+TEST_F(DataSetTest, GlossaryTextsKeepEveryByteThroughLoadAndSave) {
+  using namespace std::string_literals;
+  const std::string contents[] = {"Attack\r\nDe\0fense\r\nMagic\r\n"s, "\0"s, "A\r\n\0\r\nB"s, "\x97\xCD\0\x96\x82\r\n"s};
+  for (const std::string& content : contents) {
+    SCOPED_TRACE(test::hex(std::vector<uint8_t>(content.begin(), content.end())));
+    std::filesystem::remove_all(game());
+    for (const char* name : {"Capa.txt", "Battle.txt", "Command.txt"})
+      putData(name, std::vector<uint8_t>(content.begin(), content.end()));
+    TZMLZelvoAPI api;
+    api.Load();
+    api.Save();
+    // The editor's window hands its lines back as they are before the next save.
+    std::shared_ptr<IZelvoGrossaryModel> words = api.GetGrossary();
+    for (int32_t kind : {kGrossaryCapability, kGrossaryBattle, kGrossaryCommand}) {
+      std::vector<std::string> lines = words->GetLines(kind);
+      words->SetLines(kind, lines);
+    }
+    api.Save();
+    for (const char* name : {"Capa.txt", "Battle.txt", "Command.txt"})
+      EXPECT_BYTES_EQ(test::readFile(game() / "Data" / name), std::vector<uint8_t>(content.begin(), content.end())) << name;
+  }
 }
 
 TEST_F(DataSetTest, AReloadDoesNotDoubleThePartyOrThePackages) {

@@ -344,10 +344,54 @@ TEST(MapTreeControl, TopLevelMapsSharingAnIDShareOneFile) {
   tree.GetRootNode()->GetChild(0)->SetModified(true);
   tree.GetRootNode()->GetChild(1)->SetModified(true);
   tree.SaveToFolder(f.path);
+  // The file holds the first; read back, the map is there once.
   TZelvoMapTreeControl reread(nullptr);
+  reread.SetWarningSink(std::make_shared<RecordingSink>());
   reread.LoadFromFolder(f.path);
-  ASSERT_EQ(reread.GetRootNode()->GetChildCount(), 2);
-  EXPECT_EQ(reread.GetRootNode()->GetChild(1)->GetMap()->GetWidth(), 1);
+  ASSERT_EQ(reread.GetRootNode()->GetChildCount(), 1);
+  EXPECT_EQ(reread.GetRootNode()->GetChild(0)->GetMap()->GetWidth(), 1);
+}
+
+// Every listing of one map names one file: the map is read once, in the place first listed,
+// with one warning naming the tree file, and the next save lists it once.
+TEST(MapTreeControl, AMapListedMoreThanOnceIsReadOnce) {
+  Folder f;
+  {
+    TZelvoMapTreeControl tree(nullptr);
+    for (int32_t id : {4, 5}) tree.GetRootNode()->AddTopLevelNode(node(id, id));
+    tree.SaveToFolder(f.path);
+  }
+  const std::string treeFile = (f.maps / "tree.map").string();
+  struct Case {
+    const char* what;
+    std::vector<int32_t> listed;
+    std::vector<int32_t> read;
+    std::string warning;  // after the tree file's name; empty: none
+  };
+  const Case cases[] = {
+      {"each once", {5, 4}, {5, 4}, ""},
+      {"one map twice", {4, 4}, {4}, ": map ID 4 listed more than once; each map is read once"},
+      {"two maps in turn", {4, 5, 4, 5, 4}, {4, 5}, ": 2 map IDs (the first 4) listed more than once; each map is read once"},
+      {"one map thousands of times", std::vector<int32_t>(5000, 5), {5}, ": map ID 5 listed more than once; each map is read once"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Bytes file = Bytes(header(0, 4, 0, 0, 0)).i32(int32_t(c.listed.size()));
+    for (int32_t id : c.listed) file.i32(id);
+    test::writeFile(f.maps / "tree.map", file);
+    TZelvoMapTreeControl tree(nullptr);
+    auto sink = std::make_shared<RecordingSink>();
+    tree.SetWarningSink(sink);
+    tree.LoadFromFolder(f.path);
+    std::vector<int32_t> read;
+    for (int32_t i = 0; i < tree.GetRootNode()->GetChildCount(); ++i) read.push_back(tree.GetRootNode()->GetChild(i)->GetID());
+    EXPECT_EQ(read, c.read);
+    EXPECT_EQ(sink->texts, c.warning.empty() ? std::vector<std::string>{} : std::vector<std::string>{treeFile + c.warning});
+    tree.SaveToFolder(f.path);
+    Bytes expected = Bytes(header(0, 4, 0, 0, 0)).i32(int32_t(c.read.size()));
+    for (int32_t id : c.read) expected.i32(id);
+    EXPECT_BYTES_EQ(f.bytes("tree.map"), expected.vec());
+  }
 }
 
 TEST(MapTreeControl, AnUnreadableChipFileIsKept) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "model/EtcStringStream.h"
 #include "player/GameFolderChoice.h"
 #include "support/Bytes.h"
 #include "support/TempDir.h"
@@ -12,6 +13,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using Source = GameFolderChoice::Source;
+
+// Long names shown by their ends and length, so that a failure prints no megabyte.
+std::string shown(const std::string& s) {
+  return s.size() <= 80 ? s : s.substr(0, 40) + "..." + s.substr(s.size() - 8) + " (" + std::to_string(s.size()) + " bytes)";
+}
 
 test::Bytes stored(const std::string& text) { return test::Bytes().i32(static_cast<int32_t>(text.size())).text(text).u8(0); }
 
@@ -51,6 +57,12 @@ TEST(GameFolderChoice, FollowsGameThenGamePathThenDefault) {
       {"dots inside a name", nullptr, stored("My..Game\\"), "My..Game\\", Source::GamePathFile},
       {"nested folder", nullptr, stored("Games\\Quest\\"), "Games\\Quest\\", Source::GamePathFile},
       {"trail byte 0x5C then up", nullptr, stored("\x95\x5C..\\"), "\x95\x5C..\\", Source::GamePathFile},
+      // A name no game folder can have: refused by its length, however much the file holds.
+      {"longest name", nullptr, stored(std::string(kMaxGamePathBytes - 1, 'a') + "\\"),
+       std::string(kMaxGamePathBytes - 1, 'a') + "\\", Source::GamePathFile},
+      {"one byte too long", nullptr, stored(std::string(kMaxGamePathBytes, 'a') + "\\"), "Default\\", Source::Default},
+      {"a megabyte name", nullptr, stored(std::string(1 << 20, 'a')), "Default\\", Source::Default},
+      {"long NUL-padded name", nullptr, stored("Abc\\" + std::string(100000, '\0')), "Default\\", Source::Default},
   };
   for (const Case& c : cases) {
     test::TempDir base;
@@ -60,7 +72,7 @@ TEST(GameFolderChoice, FollowsGameThenGamePathThenDefault) {
       test::writeFile(base / "Editor" / "GamePath.dat", c.gamePath->vec());
     }
     GameFolderChoice choice = ChooseGameFolder(base.path());
-    EXPECT_EQ(choice.folder, c.folder) << c.name;
+    EXPECT_EQ(shown(choice.folder), shown(c.folder)) << c.name;
     EXPECT_EQ(choice.source, c.source) << c.name;
   }
 }

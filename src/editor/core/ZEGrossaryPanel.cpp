@@ -31,11 +31,8 @@ void TZEGrossaryPanel::setZMLZelvoAPI(std::shared_ptr<IZMLZelvoAPI> api) {
 void TZEGrossaryPanel::Close() {
   auto grossary = api_ ? api_->GetGrossary() : nullptr;
   if (!grossary) return;
-  for (size_t i = 0; i < kKinds.size(); ++i) {
-    std::string text;
-    for (const std::string& line : lists[i]) text += line + "\r\n";
-    grossary->SetText(kKinds[i], text.c_str());
-  }
+  // As lines, not as one zero-terminated text: a NUL inside a line would end it there.
+  for (size_t i = 0; i < kKinds.size(); ++i) grossary->SetLines(kKinds[i], lists[i]);
 }
 
 }  // namespace zelvo

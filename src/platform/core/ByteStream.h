@@ -1,6 +1,7 @@
 #pragma once
 // A seekable stream of bytes: what a file or a memory buffer offers to the readers and writers.
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -10,7 +11,17 @@ class MemoryStream;
 
 class ByteStream {
  public:
+  ByteStream() noexcept : identity_(NextIdentity()) {}
+  // A copy is another stream, with an identity of its own.
+  ByteStream(const ByteStream&) noexcept : identity_(NextIdentity()) {}
+  ByteStream& operator=(const ByteStream&) noexcept { return *this; }
   virtual ~ByteStream() = default;
+
+  // A number no other stream of the process has had or will have. Streams are often made on
+  // the stack, one after another at the same address: whoever must tell reads from one stream
+  // apart from reads from the next asks this, never the address.
+  uint64_t Identity() const noexcept { return identity_; }
+
   // Reads up to count bytes; returns how many were read (0 at the end).
   virtual int32_t Read(void* buffer, int32_t count) = 0;
   // Writes count bytes; returns how many were written.
@@ -24,6 +35,13 @@ class ByteStream {
   // The buffer behind the stream when it is one, so readers and writers can skip the virtual
   // calls per field; nullptr otherwise.
   virtual MemoryStream* AsMemoryStream() { return nullptr; }
+
+ private:
+  static uint64_t NextIdentity() noexcept {
+    static std::atomic<uint64_t> next{1};
+    return next.fetch_add(1, std::memory_order_relaxed);
+  }
+  uint64_t identity_;
 };
 
 }  // namespace zelvo

@@ -39,5 +39,18 @@ TEST_F(GrossaryPanelDataTest, LoadsEachListAndWritesItBackOnClose) {
   EXPECT_TRUE(grossary->GetLines(30).empty());
 }
 
+TEST_F(GrossaryPanelDataTest, ALineHoldingANulIsWrittenBackWhole) {
+  using namespace std::string_literals;
+  auto grossary = api->GetGrossary();
+  grossary->SetLines(20, {"Attack", "De\0fense"s, "Magic"});
+  TZEGrossaryPanel panel;
+  panel.setZMLZelvoAPI(api);
+  panel.lists[0] = {"\0"s};
+  panel.Close();
+  EXPECT_EQ(grossary->GetLines(20), (std::vector<std::string>{"Attack", "De\0fense"s, "Magic"}));
+  EXPECT_EQ(grossary->GetFileBytes(20), "Attack\r\nDe\0fense\r\nMagic\r\n"s);
+  EXPECT_EQ(grossary->GetFileBytes(0), "\0\r\n"s);
+}
+
 }  // namespace
 }  // namespace zelvo::test
