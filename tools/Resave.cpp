@@ -1,6 +1,7 @@
 #include "tools/Resave.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <system_error>
 
@@ -90,11 +91,30 @@ class SourceWalk {
   SourceTree tree_;
 };
 
-// The folders of dest the resave writes into, as they are found on disk.
-std::vector<fs::path> destFolders(const fs::path& to, const SourceTree& tree) {
+// Where a file or folder of the source goes in dest: under the name dest already has for it in
+// another case, or under one dest is given by the resave itself ("Data" before a source's "data").
+class DestNames {
+ public:
+  explicit DestNames(const fs::path& to) : to_(to) {}
+  fs::path of(const fs::path& rel) {
+    fs::path out = to_;
+    for (const fs::path& part : rel) {
+      fs::path candidate = GamePath::onDiskPath(out, part);
+      out = chosen_.try_emplace(GamePath::folded(candidate.string()), candidate).first->second;
+    }
+    return out;
+  }
+
+ private:
+  fs::path to_;
+  std::map<std::string, fs::path> chosen_;
+};
+
+// The folders of dest the resave writes into.
+std::vector<fs::path> destFolders(const fs::path& to, const SourceTree& tree, DestNames& names) {
   std::vector<fs::path> folders{to};
-  for (const char* name : kLayoutFolders) folders.push_back(GamePath::onDiskPath(to, name));
-  for (const fs::path& rel : tree.folders) folders.push_back(GamePath::onDiskPath(to, rel));
+  for (const char* name : kLayoutFolders) folders.push_back(names.of(name));
+  for (const fs::path& rel : tree.folders) folders.push_back(names.of(rel));
   return folders;
 }
 
@@ -137,11 +157,11 @@ class MadeFolders {
 };
 
 // Copies of the source's files that the data set did not write itself, into the same transaction.
-void stageCopies(const fs::path& from, const fs::path& to, const SourceTree& tree, FileTransaction& files) {
+void stageCopies(const fs::path& from, const SourceTree& tree, DestNames& names, FileTransaction& files) {
   std::set<std::string> written;
   for (const fs::path& target : files.targets()) written.insert(GamePath::folded(target.string()));
   for (const fs::path& rel : tree.files) {
-    const fs::path target = GamePath::onDiskPath(to, rel);
+    const fs::path target = names.of(rel);
     if (written.insert(GamePath::folded(target.string())).second) files.stageCopy(target, from / rel);
   }
 }
@@ -154,7 +174,8 @@ std::vector<std::string> resaveGame(const fs::path& source, const fs::path& dest
   if (within(to, from)) refuse(dest, "the destination is the source folder or lies inside it");
   if (within(from, to)) refuse(dest, "the destination holds the source folder");
   const SourceTree tree = SourceWalk(from, to, dest).walk();
-  const std::vector<fs::path> folders = destFolders(to, tree);
+  DestNames names(to);
+  const std::vector<fs::path> folders = destFolders(to, tree, names);
   refuseFoldersReachingTheSource(folders, tree, dest);
 
   GameFolderScope scope(from);
@@ -165,7 +186,7 @@ std::vector<std::string> resaveGame(const fs::path& source, const fs::path& dest
   try {
     for (const fs::path& folder : folders) made.ensure(folder);
     scope.retarget(to);
-    api.SaveTogetherWith([&](FileTransaction& files) { stageCopies(from, to, tree, files); });
+    api.SaveTogetherWith([&](FileTransaction& files) { stageCopies(from, tree, names, files); });
   } catch (...) {
     made.removeAll();
     throw;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -92,10 +93,18 @@ TEST_F(Resave, AWriteThatFailsAnywhereLeavesTheDestinationAsItWas) {
   }
 }
 
+std::string folded(std::string name) {
+  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return name;
+}
+
+// Also when the source spells its folders in another case, as a game made on Windows may: the
+// copies join the folders the data set writes into.
 TEST_F(Resave, EveryFileOfTheSourceReachesTheDestination) {
   const Files extras{{"Data/GameIDDoc.rid", test::Bytes().i32(77)},
                      {"Data/Notes.txt", test::Bytes().text("notes")},
                      {"Maps/9999.map", test::Bytes().text("not in the tree")},
+                     {"Graphics/Extra.bmp", test::Bytes().text("BM")},
                      {"Extra/deep/x.bin", {1, 2, 3}},
                      {"Other.txt", test::Bytes().text("other")}};
   for (const auto& [name, bytes] : extras) {
@@ -103,12 +112,20 @@ TEST_F(Resave, EveryFileOfTheSourceReachesTheDestination) {
     test::writeFile(source() / name, bytes);
   }
   fs::create_directories(source() / "Empty" / "Folder");
-  resaveGame(source(), dir_ / "Out");
-  const Files out = contentOf(dir_ / "Out");
-  for (const auto& [name, bytes] : contentOf(source())) EXPECT_EQ(out.count(name), 1u) << name;
-  for (const auto& [name, bytes] : extras) {
-    ASSERT_EQ(out.count(name), 1u) << name;
-    EXPECT_BYTES_EQ(out.at(name), bytes);
+  for (bool lowerCase : {false, true}) {
+    SCOPED_TRACE(lowerCase ? "lower-case folders" : "folders as made");
+    if (lowerCase)
+      for (const char* folder : {"Data", "Maps", "Graphics"}) fs::rename(source() / folder, source() / folded(folder));
+    const fs::path dest = dir_ / (lowerCase ? "Lower" : "Out");
+    resaveGame(source(), dest);
+    std::map<std::string, std::vector<uint8_t>> out;
+    for (const auto& [name, bytes] : contentOf(dest)) EXPECT_TRUE(out.emplace(folded(name), bytes).second) << name;
+    for (const auto& [name, bytes] : contentOf(source())) EXPECT_EQ(out.count(folded(name)), 1u) << name;
+    for (const auto& [name, bytes] : extras) {
+      ASSERT_EQ(out.count(folded(name)), 1u) << name;
+      EXPECT_BYTES_EQ(out.at(folded(name)), bytes);
+    }
+    for (const char* folder : {"Data", "Maps", "Graphics"}) EXPECT_TRUE(fs::is_directory(dest / folder)) << folder;
   }
 }
 
