@@ -197,20 +197,22 @@ void TZMLZelvoAPI::saveEventPackages(IZStream& stream) {
   for (int32_t i = 0; i < n; ++i) eventPackages_->GetItem(i)->SaveToStream(stream);
 }
 
-void TZMLZelvoAPI::Save() {
+void TZMLZelvoAPI::Save() { SaveTogetherWith({}); }
+
+void TZMLZelvoAPI::SaveTogetherWith(const std::function<void(FileTransaction&)>& stageMore) {
   if (loadFailed_)
     throw EZelvoError("the game was not read completely; saving it would overwrite the files on disk");
   std::vector<std::pair<IZelvoMapTreeNodeControl*, bool>> flags;
   collectFlags(*mapTree_->GetRootNode(), flags);
   try {
-    saveFiles();
+    saveFiles(stageMore);
   } catch (...) {
     for (auto [node, modified] : flags) node->SetModified(modified);
     throw;
   }
 }
 
-void TZMLZelvoAPI::saveFiles() {
+void TZMLZelvoAPI::saveFiles(const std::function<void(FileTransaction&)>& stageMore) {
   const std::string data = dataFolder();
   const std::string maps = mapsFolder();
   std::error_code ec;
@@ -254,6 +256,7 @@ void TZMLZelvoAPI::saveFiles() {
   // Made last, once every model that could draw an ID has been written, and renamed first, so
   // the counter on disk is never below an ID in use.
   transaction.stageFirst(RequireNativePath(data + "IDDoc.rid", "write"), render([this](IZStream& s) { ids_->SaveToStream(s); }));
+  if (stageMore) stageMore(transaction);
   transaction.commit();
 
   mapTree_->SavedToFolder(maps, written);

@@ -2,6 +2,7 @@
 // One game folder in memory: every list and model of the game, its factory and its ID counter,
 // read from and written to "Data\" and "Maps\" in one fixed order.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 
 namespace zelvo {
 
+class FileTransaction;
 class IZelvoStatusModel;
 class IZelvoMapTreeNodeControl;
 
@@ -45,6 +47,9 @@ class TZMLZelvoAPI : public TZelvoAPI, public virtual IZMLZelvoAPI {
   // only when all were written ("IDDoc.rid" first), so a failed save leaves the folder as it was.
   // Refused with EZelvoError after a Load that failed part-way.
   void Save() override;
+  // Save, with more files replaced together with the game's own: stageMore adds them to the
+  // same transaction once the game's files are staged, so all of them reach the disk or none.
+  void SaveTogetherWith(const std::function<void(FileTransaction&)>& stageMore);
   // Reads the game folder in its fixed order. A reload first empties the shared event packages
   // and the party, which would otherwise be appended twice. A failure names the file and leaves
   // the data set marked as not loaded until a Load succeeds.
@@ -57,7 +62,7 @@ class TZMLZelvoAPI : public TZelvoAPI, public virtual IZMLZelvoAPI {
   void loadSteps();
   void loadEventPackages(IZStream& stream);
   void saveEventPackages(IZStream& stream);
-  void saveFiles();
+  void saveFiles(const std::function<void(FileTransaction&)>& stageMore);
   std::string dataFolder() const;
   std::string mapsFolder() const;
 

@@ -6,6 +6,7 @@
 #include "editor/core/ZEGameFolderLayout.h"
 #include "model/ZMLZelvoAPIImpl.h"
 #include "model/ZelvoPrivateTypes.h"
+#include "platform/core/AtomicFile.h"
 #include "platform/core/Cp932.h"
 #include "platform/core/GamePath.h"
 
@@ -47,7 +48,7 @@ void removeQuietly(const fs::path& path) {
 
 // Plain files and real folders only: a link is never followed out of the template, and a file
 // already there is never replaced. Any failure throws, so the creation as a whole fails.
-void copyPictures(const fs::path& from, const fs::path& to) {
+void copyPictures(const fs::path& from, const fs::path& to, FileTransaction& files) {
   std::error_code ec;
   if (fs::symlink_status(from, ec).type() != fs::file_type::directory) return;
   for (const auto& entry : fs::directory_iterator(from)) {
@@ -55,9 +56,9 @@ void copyPictures(const fs::path& from, const fs::path& to) {
     const fs::path target = to / entry.path().filename();
     if (fs::is_directory(status)) {
       fs::create_directory(target);
-      copyPictures(entry.path(), target);
+      copyPictures(entry.path(), target, files);
     } else if (fs::is_regular_file(status) && !existsOnDisk(target)) {
-      fs::copy_file(entry.path(), target, fs::copy_options::none);
+      files.stageCopy(target, entry.path());
     }
   }
 }
@@ -72,7 +73,10 @@ void buildGame(const std::string& staging) {
   api.Load();
   GameFolder = staging + "\\";
   api.Save();
-  copyPictures(RequireNativePath(GameBaseDir + TZelvoGameFactory::kTemplateFolder) / "Graphics", folder / "Graphics");
+  FileTransaction pictures;
+  copyPictures(RequireNativePath(GameBaseDir + TZelvoGameFactory::kTemplateFolder) / "Graphics", folder / "Graphics",
+               pictures);
+  pictures.commit();
 }
 
 }  // namespace

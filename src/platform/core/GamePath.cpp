@@ -128,6 +128,15 @@ std::optional<std::filesystem::path> find(const std::filesystem::path& base, std
   return out;
 }
 
+std::filesystem::path onDiskPath(const std::filesystem::path& base, const std::filesystem::path& relative) {
+  std::filesystem::path out = base;
+  for (const std::filesystem::path& part : relative)
+    out /= onDisk(out.empty() ? std::filesystem::path(".") : out, part.string());
+  return out;
+}
+
+std::string folded(std::string_view name) { return foldAscii(name); }
+
 void clearCache() { cache().clear(); }
 
 }  // namespace zelvo::GamePath

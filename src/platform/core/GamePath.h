@@ -30,6 +30,13 @@ std::string prefixOf(const std::filesystem::path& folder);
 std::optional<std::filesystem::path> find(const std::filesystem::path& base, std::string_view cp932Name,
                                           std::string_view prefix = {});
 
+// The file the relative native path (UTF-8 components) stands for under base, each component
+// that exists under a different case replaced by the name on disk, as find() does.
+std::filesystem::path onDiskPath(const std::filesystem::path& base, const std::filesystem::path& relative);
+
+// A name as the lookups compare it: two names with the same folded form are one file to them.
+std::string folded(std::string_view name);
+
 // Forgets every cached folder listing (they are also refreshed whenever a lookup misses).
 void clearCache();
 

@@ -6,6 +6,7 @@
 
 #include <QImageReader>
 
+#include "platform/core/AtomicFile.h"
 #include "platform/core/BmpHeader.h"
 #include "platform/core/Errors.h"
 
@@ -108,10 +109,12 @@ std::vector<uint8_t> Bitmap::saveBmp(int bitsPerPixel) const {
 }
 
 bool Bitmap::saveToFile(const std::filesystem::path& file, int bitsPerPixel) const {
-  std::vector<uint8_t> bytes = saveBmp(bitsPerPixel);
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-  return bool(out);
+  try {
+    writeFileAtomically(file, saveBmp(bitsPerPixel));
+    return true;
+  } catch (const EFileError&) {
+    return false;
+  }
 }
 
 }  // namespace zelvo

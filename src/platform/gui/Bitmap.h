@@ -36,6 +36,7 @@ class Bitmap {
   bool loadFromFile(const std::filesystem::path& file);
   // A bottom-up, uncompressed BMP of 24 or 32 bits per pixel, as the texture loader reads it.
   std::vector<uint8_t> saveBmp(int bitsPerPixel = 32) const;
+  // Replaces file as a whole (see AtomicFile.h); false when it could not be written.
   bool saveToFile(const std::filesystem::path& file, int bitsPerPixel = 32) const;
 
   QImage& image() { return image_; }
