@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "editor/ZECp932Text.h"
 #include "editor/ZEDesktopWidget.h"
 #include "editor/ZEEditorIcons.h"
 #include "editor/ZEEditorWindows.h"
@@ -186,6 +187,9 @@ void TZEView::SummaryEdited() {
   QTextCursor cursor = summary_->textCursor();
   cursor.setPosition(std::min(position, static_cast<int>(lastGoodSummary_.size())));
   summary_->setTextCursor(cursor);
+  // Said as every window says it; the box has no OK to hold the text until it is mended, so the
+  // key that brought the character in is taken back.
+  ShowMessage(UnholdableTextMessage(ZETextKind::Text), "ZelvoEditor", MessageKind::Warning);
 }
 
 bool TZEView::OpenGame(const std::string& folder) {

@@ -199,6 +199,7 @@ TEST_F(GameOpeningTest, TheSummaryBoxRefusesWhatItsFileCannotHold) {
   input::retype(view->SummaryBox(), "abc");
   input::type(view->SummaryBox(), QString::fromUtf8("\xF0\x9F\x98\x80"));
   EXPECT_EQ(view->SummaryBox()->toPlainText(), "abc");
+  EXPECT_THAT(Texts(), ElementsAre("この文章には使えない文字が含まれています")) << "not in silence";
   input::type(view->SummaryBox(), QString::fromUtf8("漢字"));
   EXPECT_EQ(view->SummaryBox()->toPlainText(), QString::fromUtf8("abc漢字"));
 }

@@ -58,6 +58,7 @@ TEST_F(MaterialViewTest, ColourChangesAreAddedEditedAndDeleted) {
   ASSERT_EQ(view.colorChangeTree()->topLevelItemCount(), 1);
   input::click(view.colorChangeTree(), view.colorChangeTree()->topLevelItem(0));
   EXPECT_TRUE(view.conversionPanel()->isEnabled());
+  EXPECT_TRUE(view.deleteChangeButton()->isEnabled()) << "the clicked change can be deleted";
   auto entry = picture->GetColorChange(0);
   input::retype(view.sourceEdit(), QStringLiteral("00ff00ff"));
   EXPECT_EQ(entry->GetSourceColor(), 0x00FF00FF);
