@@ -79,13 +79,18 @@ void markCollision(IZMLZelvoAPI& api, int side) {
   }
 }
 
-void markAnimation(IZMLZelvoAPI& api, bool height) {
+enum class AnimationField { Width, Height, Patterns, FramesPerStep };
+
+void markAnimation(IZMLZelvoAPI& api, AnimationField field) {
   auto list = api.GetDAnimationList();
   for (int32_t i = 0; i < list->GetCount(); ++i) {
-    if (height)
-      list->GetItem(i)->SetHeight(kMark);
-    else
-      list->GetItem(i)->SetWidth(kMark);
+    auto animation = list->GetItem(i);
+    switch (field) {
+      case AnimationField::Width: animation->SetWidth(kMark); break;
+      case AnimationField::Height: animation->SetHeight(kMark); break;
+      case AnimationField::Patterns: animation->SetPatternCount(kMark); break;
+      case AnimationField::FramesPerStep: animation->SetFramesPerStep(kMark); break;
+    }
   }
 }
 
@@ -127,8 +132,10 @@ const HostileField kFields[] = {
     {"CollisionTop", [](IZMLZelvoAPI& api) { markCollision(api, 1); }},
     {"CollisionRight", [](IZMLZelvoAPI& api) { markCollision(api, 2); }},
     {"CollisionBottom", [](IZMLZelvoAPI& api) { markCollision(api, 3); }},
-    {"AnimationWidth", [](IZMLZelvoAPI& api) { markAnimation(api, false); }},
-    {"AnimationHeight", [](IZMLZelvoAPI& api) { markAnimation(api, true); }},
+    {"AnimationWidth", [](IZMLZelvoAPI& api) { markAnimation(api, AnimationField::Width); }},
+    {"AnimationHeight", [](IZMLZelvoAPI& api) { markAnimation(api, AnimationField::Height); }},
+    {"AnimationPatterns", [](IZMLZelvoAPI& api) { markAnimation(api, AnimationField::Patterns); }},
+    {"AnimationFramesPerStep", [](IZMLZelvoAPI& api) { markAnimation(api, AnimationField::FramesPerStep); }},
     {"EventX", [](IZMLZelvoAPI& api) { markEventPositions(api, false); }},
     {"EventY", [](IZMLZelvoAPI& api) { markEventPositions(api, true); }},
     {"MoveX", [](IZMLZelvoAPI& api) { markMoveOrders(api, false); }},
