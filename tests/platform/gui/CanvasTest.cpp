@@ -274,5 +274,18 @@ TEST(Bitmap, SavesABottomUpBmp) {
   EXPECT_BYTES_EQ(std::vector<uint8_t>(b32.begin() + 62, b32.begin() + 66), (std::vector<uint8_t>{0x33, 0x22, 0x11, 0x80}));
 }
 
+// A picture saved over a link replaces the link; the file it pointed at keeps its bytes.
+TEST(Bitmap, SavingOverALinkLeavesTheFileItPointsAt) {
+  test::TempDir dir;
+  test::writeFile(dir / "other.bmp", test::Bytes().text("other"));
+  std::filesystem::create_symlink(dir / "other.bmp", dir / "p.bmp");
+  Bitmap bitmap(2, 2);
+  ASSERT_TRUE(bitmap.saveToFile(dir / "p.bmp", 24));
+  EXPECT_FALSE(std::filesystem::is_symlink(dir / "p.bmp"));
+  EXPECT_BYTES_EQ(test::readFile(dir / "p.bmp"), bitmap.saveBmp(24));
+  EXPECT_BYTES_EQ(test::readFile(dir / "other.bmp"), test::Bytes().text("other").vec());
+  EXPECT_FALSE(Bitmap(1, 1).saveToFile(dir / "missing" / "p.bmp", 24));
+}
+
 }  // namespace
 }  // namespace zelvo
