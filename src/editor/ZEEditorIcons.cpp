@@ -286,19 +286,19 @@ void capability(QPainter& p) {  // 23: bars of strength
   }
 }
 
-void attribute(QPainter& p) {  // 24: a flame beside a drop
-  shape(p, QColor(0xF0, 0x70, 0x20));
-  QPainterPath flame;
-  flame.moveTo(7, 2);
-  flame.cubicTo(13, 9, 12, 21, 7, 21);
-  flame.cubicTo(1, 21, 1, 10, 7, 2);
-  p.drawPath(flame);
-  shape(p, QColor(0x40, 0x90, 0xE0));
+// A drop pointed at the top, round at the bottom (y = 21); `lean` pulls its sides up.
+void teardrop(QPainter& p, const QColor& colour, qreal x, qreal top, qreal halfWidth, qreal lean) {
+  shape(p, colour);
   QPainterPath drop;
-  drop.moveTo(17, 6);
-  drop.cubicTo(22, 13, 22, 21, 17, 21);
-  drop.cubicTo(12, 21, 12, 13, 17, 6);
+  drop.moveTo(x, top);
+  drop.cubicTo(x + halfWidth, top + lean, x + halfWidth, 21, x, 21);
+  drop.cubicTo(x - halfWidth, 21, x - halfWidth, top + lean, x, top);
   p.drawPath(drop);
+}
+
+void attribute(QPainter& p) {  // 24: a flame beside a drop
+  teardrop(p, QColor(0xF0, 0x70, 0x20), 7, 2, 6, 7);
+  teardrop(p, QColor(0x40, 0x90, 0xE0), 17, 6, 5, 7);
 }
 
 void condition(QPainter& p) {  // 25: a fork in the road

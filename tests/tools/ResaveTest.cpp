@@ -51,6 +51,33 @@ class Resave : public ::testing::Test {
   }
   void TearDown() override { FileFaults::reset(); }
   fs::path source() const { return dir_ / "Source"; }
+  // Makes the n-th file operation of one kind fail, for n = 1, 2, ... until a resave gets
+  // through: dest is left exactly as it was each time, whether it held an older resave or did
+  // not exist. Returns how many operations the resave that got through needed.
+  void expectEveryFailureLeavesTheDestination(void (*failNumber)(int), const char* what) {
+    const fs::path older = dir_ / "Older";
+    resaveGame(source(), older);
+    moveOn(source());
+    test::writeFile(source() / "Graphics" / "Extra.bmp", test::Bytes().text("BM"));
+    for (const fs::path& dest : {older, dir_ / "Fresh"}) {
+      SCOPED_TRACE(dest.string());
+      const Files before = contentOf(dest);
+      int failing = 1;
+      for (;; ++failing) {
+        failNumber(failing);
+        try {
+          resaveGame(source(), dest);
+          break;
+        } catch (const EFileError&) {
+        }
+        ASSERT_EQ(contentOf(dest), before) << what << " " << failing;
+      }
+      FileFaults::reset();
+      EXPECT_GT(failing, 20) << "the plain copies and the data set's files were all tried";
+      EXPECT_EQ(contentOf(dest / "Graphics"), contentOf(source() / "Graphics"));
+      EXPECT_BYTES_EQ(test::readFile(dest / "Data" / "Party.Dat"), test::readFile(source() / "Data" / "Party.Dat"));
+    }
+  }
   test::TempDir dir_;
 };
 
@@ -66,31 +93,9 @@ TEST_F(Resave, ADestinationThatIsOrLiesInsideTheSourceIsRefusedBeforeAnythingIsW
   EXPECT_EQ(FileFaults::writesSoFar(), writes);
 }
 
-// Every file write of a resave fails once in turn: dest is left exactly as it was each time,
-// whether it held an older resave or did not exist.
+// Every file write of a resave fails once in turn.
 TEST_F(Resave, AWriteThatFailsAnywhereLeavesTheDestinationAsItWas) {
-  const fs::path older = dir_ / "Older";
-  resaveGame(source(), older);
-  moveOn(source());
-  test::writeFile(source() / "Graphics" / "Extra.bmp", test::Bytes().text("BM"));
-  for (const fs::path& dest : {older, dir_ / "Fresh"}) {
-    SCOPED_TRACE(dest.string());
-    const Files before = contentOf(dest);
-    int failing = 1;
-    for (;; ++failing) {
-      FileFaults::failWriteNumber(failing);
-      try {
-        resaveGame(source(), dest);
-        break;
-      } catch (const EFileError&) {
-      }
-      ASSERT_EQ(contentOf(dest), before) << "write " << failing;
-    }
-    FileFaults::reset();
-    EXPECT_GT(failing, 20);  // the plain copies and the data set's files were all tried
-    EXPECT_EQ(contentOf(dest / "Graphics"), contentOf(source() / "Graphics"));
-    EXPECT_BYTES_EQ(test::readFile(dest / "Data" / "Party.Dat"), test::readFile(source() / "Data" / "Party.Dat"));
-  }
+  expectEveryFailureLeavesTheDestination(&FileFaults::failWriteNumber, "write");
 }
 
 std::string folded(std::string name) {
@@ -149,27 +154,7 @@ TEST_F(Resave, ATargetThatCannotBeReplacedLeavesTheDestinationAsItWas) {
 
 // Every rename of a resave fails once in turn: what was already renamed is put back each time.
 TEST_F(Resave, ARenameThatFailsAnywhereLeavesTheDestinationAsItWas) {
-  const fs::path older = dir_ / "Older";
-  resaveGame(source(), older);
-  moveOn(source());
-  test::writeFile(source() / "Graphics" / "Extra.bmp", test::Bytes().text("BM"));
-  for (const fs::path& dest : {older, dir_ / "Fresh"}) {
-    SCOPED_TRACE(dest.string());
-    const Files before = contentOf(dest);
-    int failing = 1;
-    for (;; ++failing) {
-      FileFaults::failRenameNumber(failing);
-      try {
-        resaveGame(source(), dest);
-        break;
-      } catch (const EFileError&) {
-      }
-      ASSERT_EQ(contentOf(dest), before) << "rename " << failing;
-    }
-    FileFaults::reset();
-    EXPECT_GT(failing, 20);
-    EXPECT_BYTES_EQ(test::readFile(dest / "Data" / "Party.Dat"), test::readFile(source() / "Data" / "Party.Dat"));
-  }
+  expectEveryFailureLeavesTheDestination(&FileFaults::failRenameNumber, "rename");
 }
 
 // Links that make a folder of one game lie inside the other: refused before anything is written,
