@@ -5,16 +5,17 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QWheelEvent>
 
+#include "input/UserInput.h"
 #include "platform/gui/Fonts.h"
 
 namespace zelvo {
 namespace {
+
+namespace input = test::input;
 
 class QonScrollBoxTest : public ::testing::Test {
  protected:
@@ -30,10 +31,18 @@ class QonScrollBoxTest : public ::testing::Test {
     box_.resize(w, h);
   }
 
-  static void mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
-                    Qt::KeyboardModifiers keys = Qt::NoModifier) {
-    QMouseEvent e(type, QPointF(at), QPointF(w->mapToGlobal(at)), button, held, keys);
-    QApplication::sendEvent(w, &e);
+  // An entry of one of the option pop-up's menus, opened by the option button.
+  void optionCommand(const char* menu, const char* entry) {
+    input::click(box_.OptionButton);
+    ASSERT_TRUE(box_.OptionPopup->isVisible()) << "the option button opened nothing";
+    QAction* group = action(box_.OptionPopup, QString::fromUtf8(menu));
+    ASSERT_TRUE(group && group->menu()) << menu;
+    input::clickMenuItem(box_.OptionPopup, group);
+    ASSERT_TRUE(group->menu()->isVisible()) << menu;
+    QAction* item = action(group->menu(), QString::fromUtf8(entry));
+    ASSERT_NE(item, nullptr) << entry;
+    input::clickMenuItem(group->menu(), item);
+    EXPECT_FALSE(box_.OptionPopup->isVisible());
   }
 
   static QAction* action(QMenu* menu, const QString& text) {
@@ -78,13 +87,13 @@ TEST_F(QonScrollBoxTest, MovingABarMovesItsTwinAndThePictureAndReportsTheScroll)
   make(16, 16, 320, 320, 100, 100);
   int scrolls = 0;
   box_.OnScroll = [&] { ++scrolls; };
-  box_.TopScrollBar->setValue(3);
+  for (int i = 0; i < 3; ++i) input::clickScrollBar(box_.TopScrollBar, QAbstractSlider::SliderSingleStepAdd);
   EXPECT_EQ(box_.BottomScrollBar->value(), 3);
   EXPECT_EQ(box_.BasePanel->x(), -48);
-  box_.RightScrollBar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  input::clickScrollBar(box_.RightScrollBar, QAbstractSlider::SliderPageStepAdd);
   EXPECT_EQ(box_.LeftScrollBar->value(), 4);
   EXPECT_EQ(box_.BasePanel->y(), -64);
-  EXPECT_EQ(scrolls, 2);
+  EXPECT_EQ(scrolls, 4);
 }
 
 TEST_F(QonScrollBoxTest, ArrowButtonsStepOneCell) {
@@ -92,14 +101,14 @@ TEST_F(QonScrollBoxTest, ArrowButtonsStepOneCell) {
   box_.SetViewType(1);
   EXPECT_TRUE(box_.RightScrollButton->isVisibleTo(&box_));
   EXPECT_FALSE(box_.BottomScrollBar->isVisibleTo(&box_));
-  box_.RightScrollButton->click();
-  box_.RightScrollButton->click();
-  box_.LeftScrollButton->click();
-  box_.BottomScrollButton->click();
+  input::click(box_.RightScrollButton);
+  input::click(box_.RightScrollButton);
+  input::click(box_.LeftScrollButton);
+  input::click(box_.BottomScrollButton);
   EXPECT_EQ(box_.Geometry().Bar(TQonScrollAxis::Horizontal).Position, 1);
   EXPECT_EQ(box_.Geometry().Bar(TQonScrollAxis::Vertical).Position, 1);
-  box_.TopScrollButton->click();
-  box_.TopScrollButton->click();
+  input::click(box_.TopScrollButton);
+  input::click(box_.TopScrollButton);
   EXPECT_EQ(box_.Geometry().Bar(TQonScrollAxis::Vertical).Position, 0);
   EXPECT_EQ(box_.BasePanel->pos(), QPoint(-16, 0));
 }
@@ -114,25 +123,36 @@ TEST_F(QonScrollBoxTest, MousePressesArriveInPicturePixelsFromThePictureAndTheWa
   box_.OnMouseUp = [&](TQonMouseButton b, TQonShiftState, int32_t x, int32_t y) {
     log.push_back("up " + std::to_string(b) + " " + std::to_string(x) + "," + std::to_string(y));
   };
-  mouse(box_.qonPaintBox, QEvent::MouseButtonPress, {50, 50}, Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
+  QWidget* paint = box_.qonPaintBox;
+  input::move(paint, {50, 50});
+  input::press(paint, {50, 50}, Qt::LeftButton, Qt::ControlModifier);
   EXPECT_TRUE(box_.IsButtonDown(0));
-  mouse(box_.qonPaintBox, QEvent::MouseMove, {70, 52}, Qt::NoButton, Qt::LeftButton);
-  mouse(box_.qonPaintBox, QEvent::MouseButtonPress, {10, 10}, Qt::MiddleButton, Qt::LeftButton | Qt::MiddleButton);
+  input::move(paint, {70, 52});
+  input::move(paint, {10, 10});
+  input::press(paint, {10, 10}, Qt::MiddleButton);
   EXPECT_TRUE(box_.IsButtonDown(2));
-  mouse(box_.qonPaintBox, QEvent::MouseButtonRelease, {70, 52}, Qt::LeftButton, Qt::MiddleButton);
+  input::move(paint, {70, 52});
+  input::release(paint, {70, 52}, Qt::LeftButton);
   EXPECT_FALSE(box_.IsButtonDown(0));
   EXPECT_TRUE(box_.IsButtonDown(2));
-  mouse(box_.qonPaintBox, QEvent::MouseButtonDblClick, {32, 33}, Qt::LeftButton, Qt::LeftButton);
+  input::release(paint, {70, 52}, Qt::MiddleButton);
+  input::move(paint, {32, 33});
+  input::doubleClick(paint, {32, 33});
   // A wallpaper point 2 pixels left of the visible window and 4 below its top, one step scrolled.
   box_.ScrollTo(TQonScrollAxis::Horizontal, 1);
   const QPoint tileAt = box_.ScrollPanel->geometry().topLeft() - box_.Tile->geometry().topLeft() + QPoint(-2, 4);
-  mouse(box_.Tile, QEvent::MouseButtonPress, tileAt, Qt::RightButton, Qt::RightButton);
+  input::move(box_.Tile, tileAt);
+  input::click(box_.Tile, tileAt, Qt::RightButton);
   const std::vector<std::string> expected = {
-      "down 0 12 25,25",     // ssCtrl | ssLeft
-      "move 35,26", "down 2 40 5,5",  // ssLeft | ssMiddle
-      "up 0 35,26",
-      "down 0 72 16,16",  // ssLeft | ssDouble
-      "down 1 16 15,2",  // (32 - 2) * 16 / 32, 4 * 16 / 32
+      "move 25,25",      "down 0 12 25,25",  // ssCtrl | ssLeft
+      "move 35,26",      "move 5,5",
+      "down 2 40 5,5",  // ssLeft | ssMiddle
+      "move 35,26",      "up 0 35,26",       "up 2 35,26",
+      "move 16,16",      "down 0 8 16,16",   "up 0 16,16",
+      "down 0 72 16,16",  // the second press of a double click: ssLeft | ssDouble
+      "up 0 16,16",
+      "move 15,2",       "down 1 16 15,2",   // (32 - 2) * 16 / 32, 4 * 16 / 32
+      "up 1 15,2",
   };
   EXPECT_EQ(log, expected);
 }
@@ -143,9 +163,7 @@ TEST_F(QonScrollBoxTest, TheWheelIsLeftToTheOwner) {
   box_.OnMouseWheel = [&](TQonShiftState, int32_t, int32_t, int32_t, bool&) { called = true; };
   int scrolls = 0;
   box_.OnScroll = [&] { ++scrolls; };
-  QWheelEvent wheel(QPointF(10, 10), QPointF(box_.qonPaintBox->mapToGlobal(QPoint(10, 10))), QPoint(), QPoint(0, -120),
-                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-  QApplication::sendEvent(box_.qonPaintBox, &wheel);
+  input::wheel(box_.qonPaintBox, {10, 10}, {0, -120});
   EXPECT_FALSE(called);
   EXPECT_EQ(scrolls, 0);
   EXPECT_EQ(box_.BasePanel->pos(), QPoint(0, 0));
@@ -159,27 +177,25 @@ TEST_F(QonScrollBoxTest, TheOptionMenuZoomsThroughThePowerHandlerAndSwitchesTheV
     offered.push_back(power);
     if (power == 192) power = 160;
   };
+  EXPECT_FALSE(box_.OptionButton->isEnabled());
+  box_.SetShowCustomButton(true);
+  EXPECT_TRUE(box_.OptionButton->isEnabled());
   struct Case { const char* item; int32_t power; };
   for (const Case c : {Case{"200%", 32}, Case{"50%", 8}, Case{"1200%", 160}}) {
-    QAction* a = action(box_.OptionPopup, c.item);
-    ASSERT_NE(a, nullptr) << c.item;
-    a->trigger();
+    optionCommand("拡大縮小(&P)", c.item);
     EXPECT_EQ(box_.Power(), c.power) << c.item;
   }
   EXPECT_EQ(offered, (std::vector<int32_t>{32, 8, 192}));
   EXPECT_EQ(box_.BasePanel->width(), 320 * 160 / 16);
-  EXPECT_FALSE(box_.OptionButton->isEnabled());
-  box_.SetShowCustomButton(true);
-  EXPECT_TRUE(box_.OptionButton->isEnabled());
 
-  action(box_.OptionPopup, QString::fromUtf8("４方向ボタン"))->trigger();
+  optionCommand("表示設定(&V)", "４方向ボタン");
   EXPECT_EQ(box_.ViewType(), 1);
-  action(box_.OptionPopup, QString::fromUtf8("スクロールバー×２"))->trigger();
+  optionCommand("表示設定(&V)", "スクロールバー×２");
   EXPECT_EQ(box_.ViewType(), 2);
   EXPECT_FALSE(box_.TopScrollBar->isVisibleTo(&box_));
   EXPECT_TRUE(box_.BottomScrollBar->isVisibleTo(&box_));
   EXPECT_EQ(box_.Tile->geometry().topLeft(), QPoint(0, 0));
-  action(box_.OptionPopup, QString::fromUtf8("スクロールバー×４"))->trigger();
+  optionCommand("表示設定(&V)", "スクロールバー×４");
   EXPECT_EQ(box_.ViewType(), 0);
 }
 
@@ -215,33 +231,28 @@ TEST_F(QonScrollBoxTest, DragsReachTheOwnerUnlessTheBoxKeepsThem) {
   make(16, 16, 320, 320, 100, 100);
   QMimeData data;
   data.setText("chip");
-  // A drag enters, then moves; the move reaches only a box that took the enter.
-  const auto dragOver = [&] {
-    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&box_, &enter);
-    QDragMoveEvent move(QPoint(30, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    move.ignore();
-    QApplication::sendEvent(&box_, &move);
-    return enter.isAccepted() && move.isAccepted();
-  };
-  EXPECT_FALSE(dragOver()) << "no handler refuses";
+  // The drop lands on the picture; the box, which takes drops for it, hears it in its own points.
+  const QPoint at(30, 40);
+  ASSERT_EQ(box_.childAt(at), box_.qonPaintBox);
+  EXPECT_FALSE(input::drop(&box_, at, data, Qt::CopyAction)) << "no handler refuses";
   QPoint seen;
-  box_.OnDragOver = [&](const QMimeData* d, QPoint at, bool& accept) {
-    seen = at;
+  std::vector<std::string> asked;
+  box_.OnDragOver = [&](const QMimeData* d, QPoint where, bool& accept) {
+    seen = where;
+    asked.push_back(d->text().toStdString());
     accept = d->text() == "chip";
   };
-  EXPECT_TRUE(dragOver());
-  EXPECT_EQ(seen, QPoint(30, 40));
+  EXPECT_FALSE(input::drop(&box_, at, data, Qt::CopyAction)) << "taken over, but no one to drop it on";
+  EXPECT_EQ(seen, at);
   std::string dropped;
   box_.OnDragDrop = [&](const QMimeData* d, QPoint) { dropped = d->text().toStdString(); };
-  QDropEvent drop(QPointF(30, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(&box_, &drop);
+  EXPECT_TRUE(input::drop(&box_, at, data, Qt::CopyAction));
   EXPECT_EQ(dropped, "chip");
   box_.SetDragModeEx(true);
-  EXPECT_FALSE(dragOver());
+  asked.clear();
   dropped.clear();
-  QDropEvent kept(QPointF(30, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(&box_, &kept);
+  EXPECT_FALSE(input::drop(&box_, at, data, Qt::CopyAction));
+  EXPECT_TRUE(asked.empty());
   EXPECT_EQ(dropped, "");
 }
 

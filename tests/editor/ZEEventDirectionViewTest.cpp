@@ -4,6 +4,7 @@
 #include <QToolButton>
 
 #include "ZEEventWindowsFixture.h"
+#include "input/UserInput.h"
 #include "model/ZelvoEventPositionModel.h"
 
 namespace zelvo {
@@ -27,9 +28,9 @@ TEST_F(EventDirectionViewTest, ShowsTheDirectionAndOkStoresTheClickedOne) {
   view.SetTarget(position);
   test::whenShown([&] {
     EXPECT_EQ(checked(), std::vector<int32_t>{4});
-    view.DirectionButton(2)->click();
+    test::input::click(view.DirectionButton(2));
     EXPECT_EQ(checked(), std::vector<int32_t>{2});
-    view.OkButton()->click();
+    test::input::click(view.OkButton());
   });
   view.exec();
   EXPECT_EQ(position->GetDirection(), 2);
@@ -40,7 +41,7 @@ TEST_F(EventDirectionViewTest, ADirectionWithoutAButtonPressesNoneAndOkKeepsIt) 
   view.SetTarget(position);
   test::whenShown([&] {
     EXPECT_TRUE(checked().empty());
-    view.OkButton()->click();
+    test::input::click(view.OkButton());
   });
   view.exec();
   EXPECT_EQ(position->GetDirection(), 8);
@@ -51,8 +52,8 @@ TEST_F(EventDirectionViewTest, CancelChangesNothing) {
   view.SetTarget(position);
   test::whenShown([&] {
     EXPECT_EQ(checked(), std::vector<int32_t>{8});
-    view.DirectionButton(0)->click();
-    view.CancelButton()->click();
+    test::input::click(view.DirectionButton(0));
+    test::input::click(view.CancelButton());
   });
   view.exec();
   EXPECT_EQ(position->GetDirection(), 9);

@@ -281,5 +281,18 @@ TEST_F(StartUpTest, TheActivationCounterFollowsTheApplication) {
   EXPECT_EQ(view->ActivationCounter(), 1);
 }
 
+// Coming to the front and leaving it reach the counter as the window system reports them.
+TEST_F(StartUpTest, TheActivationCounterHearsTheWindowSystem) {
+  Start();
+  input::applicationState(Qt::ApplicationInactive);
+  EXPECT_EQ(qApp->applicationState(), Qt::ApplicationInactive);
+  const int away = view->ActivationCounter();
+  input::applicationState(Qt::ApplicationActive);
+  EXPECT_EQ(view->ActivationCounter(), 1);
+  input::applicationState(Qt::ApplicationInactive);
+  EXPECT_EQ(view->ActivationCounter(), 0);
+  EXPECT_LE(away, 0);
+}
+
 }  // namespace
 }  // namespace zelvo::test

@@ -4,12 +4,17 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
@@ -135,6 +140,14 @@ void doubleClick(QWidget* widget, QPoint pos, Qt::MouseButton button) {
   mouse(QTest::MouseDClick, widget, pos, button, {});
 }
 
+void wheel(QWidget* widget, QPoint pos, QPoint angle, Qt::KeyboardModifiers modifiers) {
+  const Target target = targetOf(widget, pos);
+  if (!target.window) return;
+  QWindowSystemInterface::handleWheelEvent(target.window, target.at, target.window->mapToGlobal(target.at), QPoint(),
+                                           angle, modifiers);
+  QWindowSystemInterface::flushWindowSystemEvents();
+}
+
 void drag(QWidget* widget, QPoint from, QPoint to, Qt::MouseButton button) {
   press(widget, from, button);
   constexpr int kSteps = 4;
@@ -168,6 +181,39 @@ void click(QAbstractButton* button) {
   click(static_cast<QWidget*>(button), boxed && button ? QPoint(std::min(8, button->width() / 2), button->height() / 2) : QPoint());
 }
 
+void clickScrollBar(QScrollBar* bar, QAbstractSlider::SliderAction step) {
+  QStyle::SubControl part = QStyle::SC_None;
+  switch (step) {
+    case QAbstractSlider::SliderSingleStepAdd: part = QStyle::SC_ScrollBarAddLine; break;
+    case QAbstractSlider::SliderSingleStepSub: part = QStyle::SC_ScrollBarSubLine; break;
+    case QAbstractSlider::SliderPageStepAdd: part = QStyle::SC_ScrollBarAddPage; break;
+    case QAbstractSlider::SliderPageStepSub: part = QStyle::SC_ScrollBarSubPage; break;
+    default: ADD_FAILURE() << "a scroll bar has no part to click for step " << step; return;
+  }
+  if (!bar) {
+    ADD_FAILURE() << "no scroll bar";
+    return;
+  }
+  // The option the bar paints itself with, so the part is where the style draws it.
+  QStyleOptionSlider option;
+  option.initFrom(bar);
+  option.orientation = bar->orientation();
+  if (bar->orientation() == Qt::Horizontal) option.state |= QStyle::State_Horizontal;
+  option.minimum = bar->minimum();
+  option.maximum = bar->maximum();
+  option.sliderPosition = bar->sliderPosition();
+  option.sliderValue = bar->value();
+  option.singleStep = bar->singleStep();
+  option.pageStep = bar->pageStep();
+  option.upsideDown = bar->invertedAppearance();
+  const QRect rect = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+  if (rect.isEmpty()) {
+    ADD_FAILURE() << "the scroll bar shows no such part";
+    return;
+  }
+  click(bar, rect.center());
+}
+
 void clickTab(QTabBar* bar, int index, Qt::MouseButton button) {
   if (!bar || index < 0 || index >= bar->count()) {
     ADD_FAILURE() << "no tab " << index;
@@ -187,6 +233,35 @@ void clickMenuItem(QMenu* menu, QAction* action) {
     return;
   }
   click(menu, rect.center());
+}
+
+void clickMenuBarItem(QMenuBar* bar, QAction* action) {
+  if (!bar || !action) {
+    ADD_FAILURE() << "no menu bar or no entry to click";
+    return;
+  }
+  for (QAction* title : bar->actions()) {
+    QMenu* menu = title->menu();
+    if (!menu || !menu->actions().contains(action)) continue;
+    click(bar, bar->actionGeometry(title).center());
+    if (!menu->isVisible()) {
+      ADD_FAILURE() << "the menu " << title->text().toStdString() << " did not open";
+      return;
+    }
+    clickMenuItem(menu, action);
+    return;
+  }
+  ADD_FAILURE() << "no menu of the bar holds " << action->text().toStdString();
+}
+
+void choose(QComboBox* box, int index) {
+  if (!box || index < 0 || index >= box->count()) {
+    ADD_FAILURE() << "no entry " << index << " to choose";
+    return;
+  }
+  const int steps = index - box->currentIndex();
+  for (int i = 0; i < std::abs(steps); ++i) key(box, steps > 0 ? Qt::Key_Down : Qt::Key_Up);
+  if (box->currentIndex() != index) ADD_FAILURE() << "the arrow keys did not reach entry " << index;
 }
 
 void key(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers) {
@@ -214,6 +289,11 @@ void retype(QWidget* widget, const QString& text) {
     key(widget, Qt::Key_Delete);
   else
     type(widget, text);
+}
+
+void applicationState(Qt::ApplicationState state) {
+  QWindowSystemInterface::handleApplicationStateChanged(state);
+  QWindowSystemInterface::flushWindowSystemEvents();
 }
 
 bool drop(QWidget* widget, QPoint pos, const QMimeData& data, Qt::DropAction action) {
