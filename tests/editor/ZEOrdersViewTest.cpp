@@ -176,6 +176,41 @@ TEST_F(OrdersViewTest, TheMapPickerWorksOnTheStoredWorkingCopy) {
   EXPECT_EQ(move->GetX(), 0);
 }
 
+// The keyboard reaches the buttons as the mouse does: Alt+O and Return in a field decide, Alt+C and
+// Escape cancel; Return in the text is a new line, not a decision.
+TEST_F(OrdersViewTest, KeysDecideAndCancelAsTheButtonsDo) {
+  struct Case {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int tag;
+  };
+  for (const Case c : {Case{Qt::Key_O, Qt::AltModifier, 1}, Case{Qt::Key_Return, Qt::NoModifier, 1},
+                       Case{Qt::Key_C, Qt::AltModifier, 0}, Case{Qt::Key_Escape, Qt::NoModifier, 0}}) {
+    auto number = order(OrderType::SetVariable);
+    number->SetNumber(3);
+    EXPECT_EQ(edit(number,
+                   [&] {
+                     test::input::retype(view.NumberField(), "8");
+                     test::input::key(view.NumberField(), c.key, c.modifiers);
+                   }),
+              c.tag)
+        << c.key;
+    EXPECT_EQ(number->GetNumber(), c.tag ? 8 : 3) << c.key;
+  }
+
+  auto text = order(OrderType::ShowText);
+  EXPECT_EQ(edit(text,
+                 [&] {
+                   test::input::type(view.TextInput(), QString::fromUtf8("上"));
+                   test::input::key(view.TextInput(), Qt::Key_Return);
+                   test::input::type(view.TextInput(), QString::fromUtf8("下"));
+                   EXPECT_TRUE(view.isVisible());
+                   test::input::key(view.TextInput(), Qt::Key_O, Qt::AltModifier);
+                 }),
+            1);
+  EXPECT_EQ(test::u8(text->GetText()), "上\r\n下");
+}
+
 // A text CP932 cannot hold is refused at "決定(&O)" with a word, not dropped in silence: the view
 // stays open with the text as typed, and the order keeps what it had.
 TEST_F(OrdersViewTest, ATextTheFileCannotHoldIsRefusedWithAWord) {
