@@ -153,6 +153,22 @@ TEST_F(AnimeEditorViewTest, ClickingAnAnimeFillsTheListsFieldsAndFrameView) {
   EXPECT_TRUE(view_.DeleteAnimeAction->isEnabled());
 }
 
+// The arrow keys choose in the tree and the lists as clicks do.
+TEST_F(AnimeEditorViewTest, TheArrowKeysChooseAnimesFramesAndPictures) {
+  openAnime(1);
+  input::key(view_.AnimeTree, Qt::Key_Up);
+  EXPECT_EQ(view_.Editor().CurrentAnimeIndex(), 0);
+  EXPECT_EQ(view_.BaseSpeedEdit->text(), "60");
+  ASSERT_EQ(view_.FrameList->count(), 2);
+  clickRow(view_.FrameList, 0);
+  input::key(view_.FrameList, Qt::Key_Down);
+  EXPECT_EQ(view_.DisplayTimeEdit->text(), "20");
+  EXPECT_TRUE(view_.FrameDeleteAction->isEnabled());
+  clickRow(view_.ImageList, 0);
+  input::key(view_.ImageList, Qt::Key_Down);
+  EXPECT_EQ(view_.ImageScroll->BitmapWidth(), 32);
+}
+
 TEST_F(AnimeEditorViewTest, TypedFieldsChangeTheModelsOnlyWithValidNumbers) {
   openAnime(0);
   clickRow(view_.FrameList, 1);
@@ -204,6 +220,23 @@ TEST_F(AnimeEditorViewTest, ASelectionDraggedOnThePictureBecomesANewFrame) {
   dragSelection({40, 4}, {47, 19});
   input::click(view_.UpdateFrameButton);
   EXPECT_EQ(anime_->GetFrame(0)->GetSourceRect(), (TRect{40, 4, 48, 20}));
+}
+
+// A right click while selecting gives back the selection from before and ends the selecting.
+TEST_F(AnimeEditorViewTest, ARightClickCancelsASelectionBeingDragged) {
+  openAnime(0);
+  clickRow(view_.ImageList, 0);
+  input::choose(view_.ImageGridBox, 3);
+  dragSelection({3, 3}, {20, 9});
+  ASSERT_EQ(view_.Editor().Selection(), (TRect{0, 0, 24, 16}));
+  QWidget* box = view_.ImageScroll->qonPaintBox;
+  input::click(box, {33, 1});
+  input::move(box, {50, 20});
+  EXPECT_EQ(view_.Editor().Selection(), (TRect{32, 0, 56, 24}));
+  input::click(box, {50, 20}, Qt::RightButton);
+  EXPECT_EQ(view_.Editor().Selection(), (TRect{0, 0, 24, 16}));
+  input::move(box, {60, 30});
+  EXPECT_EQ(view_.Editor().Selection(), (TRect{0, 0, 24, 16})) << "no longer selecting";
 }
 
 TEST_F(AnimeEditorViewTest, DraggingInTheFrameViewMovesTheFrameAndItsLabel) {
