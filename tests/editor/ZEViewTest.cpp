@@ -269,6 +269,31 @@ TEST_F(StartUpTest, ToolBarButtonsFilterTheTree) {
   EXPECT_TRUE(view->ToolButton(0)->isChecked());
 }
 
+// The skin dialog opens from the menu, takes a click on a skin and its OK, and gives the main
+// window back its input when it closes.
+TEST_F(StartUpTest, TheSkinIsChosenFromTheMenuByMouse) {
+  tools::writeDefaultSkin(base / "Skin" / "Blue");
+  Start();
+  ShowActive();
+  bool chosen = false;
+  input::whenModalOpens([&](QWidget* modal) {
+    auto* list = modal->findChild<QListWidget*>();
+    ASSERT_NE(list, nullptr) << modal->windowTitle().toStdString();
+    EXPECT_EQ(modal->windowTitle(), QString::fromUtf8("外観の設定"));
+    const auto blue = list->findItems("Blue", Qt::MatchExactly);
+    ASSERT_EQ(blue.size(), 1);
+    input::click(list, blue[0]);
+    for (QPushButton* button : modal->findChildren<QPushButton*>())
+      if (button->text() == QString::fromUtf8("OK(&O)")) input::click(button);
+    chosen = !modal->isVisible();
+  });
+  input::clickMenuBarItem(view->menuBar(), view->SkinAction());
+  EXPECT_TRUE(chosen);
+  EXPECT_EQ(SkinFolder, "Skin\\Blue\\");
+  input::retype(view->NameEdit(), "typed");
+  EXPECT_EQ(view->NameEdit()->text(), "typed") << "the main window takes keys again";
+}
+
 TEST_F(StartUpTest, TheActivationCounterFollowsTheApplication) {
   Start();
   QEvent activate(QEvent::ApplicationActivate), deactivate(QEvent::ApplicationDeactivate);

@@ -23,6 +23,7 @@
 #include <QWindow>
 #include <qpa/qplatformdrag.h>
 #include <qpa/qwindowsysteminterface.h>
+#include <vector>
 
 namespace zelvo::test::input {
 namespace {
@@ -235,20 +236,39 @@ void clickMenuItem(QMenu* menu, QAction* action) {
   click(menu, rect.center());
 }
 
+namespace {
+
+// The menus from `menu` down to the one that holds `action`, empty when none does.
+std::vector<QMenu*> pathTo(QMenu* menu, QAction* action) {
+  if (!menu) return {};
+  if (menu->actions().contains(action)) return {menu};
+  for (QAction* entry : menu->actions()) {
+    std::vector<QMenu*> below = pathTo(entry->menu(), action);
+    if (below.empty()) continue;
+    below.insert(below.begin(), menu);
+    return below;
+  }
+  return {};
+}
+
+}  // namespace
+
 void clickMenuBarItem(QMenuBar* bar, QAction* action) {
   if (!bar || !action) {
     ADD_FAILURE() << "no menu bar or no entry to click";
     return;
   }
   for (QAction* title : bar->actions()) {
-    QMenu* menu = title->menu();
-    if (!menu || !menu->actions().contains(action)) continue;
+    const std::vector<QMenu*> path = pathTo(title->menu(), action);
+    if (path.empty()) continue;
     click(bar, bar->actionGeometry(title).center());
-    if (!menu->isVisible()) {
-      ADD_FAILURE() << "the menu " << title->text().toStdString() << " did not open";
-      return;
+    for (size_t i = 0; i < path.size(); ++i) {
+      if (!path[i]->isVisible()) {
+        ADD_FAILURE() << "the menu " << path[i]->title().toStdString() << " did not open";
+        return;
+      }
+      clickMenuItem(path[i], i + 1 < path.size() ? path[i + 1]->menuAction() : action);
     }
-    clickMenuItem(menu, action);
     return;
   }
   ADD_FAILURE() << "no menu of the bar holds " << action->text().toStdString();

@@ -54,7 +54,8 @@ void clickScrollBar(QScrollBar* bar, QAbstractSlider::SliderAction step);
 void clickTab(QTabBar* bar, int index, Qt::MouseButton button = Qt::LeftButton);
 // Clicks the action's entry in a menu that is open (a pop-up or a menu bar's drop-down).
 void clickMenuItem(QMenu* menu, QAction* action);
-// Opens the menu bar's drop-down that holds `action` by a click on its title and clicks the entry.
+// Opens the menu bar's drop-down that holds `action` by a click on its title (and the sub-menus on
+// the way by clicks on their entries) and clicks the entry.
 void clickMenuBarItem(QMenuBar* bar, QAction* action);
 // Makes entry `index` the box's choice with the arrow keys, the list closed. (A click into the open
 // list is ignored by Qt for a double-click time after the click that opened it.)
