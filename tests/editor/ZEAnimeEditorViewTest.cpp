@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
+#include <functional>
 
 #include "editor/QonScrollBox.h"
 #include "editor/ZEPopupTreeView.h"
@@ -294,14 +295,19 @@ TEST_F(AnimeEditorViewTest, ThePlayButtonStaysUpWithoutFramesAndClosingStopsPlay
   input::click(view_.PlayButton);
   EXPECT_FALSE(view_.PlayButton->isChecked());
   EXPECT_FALSE(view_.PlayTimer->isActive());
-  openAnime(0);
-  input::click(view_.PlayButton);
-  EXPECT_TRUE(view_.PlayTimer->isActive());
-  view_.hide();
-  EXPECT_FALSE(view_.PlayTimer->isActive());
-  EXPECT_FALSE(view_.Editor().Playing());
-  view_.show();
-  EXPECT_FALSE(view_.PlayButton->isChecked());
+  const std::function<void()> closings[] = {[&] { input::key(view_.BaseSpeedEdit, Qt::Key_Escape); },
+                                            [&] { input::closeWindow(&view_); }};
+  for (const auto& close : closings) {
+    openAnime(0);
+    input::click(view_.PlayButton);
+    EXPECT_TRUE(view_.PlayTimer->isActive());
+    close();
+    ASSERT_FALSE(view_.isVisible());
+    EXPECT_FALSE(view_.PlayTimer->isActive());
+    EXPECT_FALSE(view_.Editor().Playing());
+    view_.show();
+    EXPECT_FALSE(view_.PlayButton->isChecked());
+  }
 }
 
 TEST_F(AnimeEditorViewTest, PlaybackStopsWhenTheAnimeChangesOrIsDeleted) {

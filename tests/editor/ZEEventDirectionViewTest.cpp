@@ -58,7 +58,8 @@ TEST_F(EventDirectionViewTest, ADirectionWithoutAButtonPressesNoneAndOkKeepsIt) 
 TEST_F(EventDirectionViewTest, CancelChangesNothing) {
   const std::function<void()> cancels[] = {[&] { test::input::click(view.CancelButton()); },
                                            [&] { test::input::key(view.DirectionButton(0), Qt::Key_Escape); },
-                                           [&] { test::input::key(view.DirectionButton(0), Qt::Key_C, Qt::AltModifier); }};
+                                           [&] { test::input::key(view.DirectionButton(0), Qt::Key_C, Qt::AltModifier); },
+                                           [&] { test::input::closeWindow(&view); }};
   for (const auto& cancel : cancels) {
     position->SetDirection(9);
     view.SetTarget(position);

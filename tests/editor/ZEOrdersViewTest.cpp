@@ -177,7 +177,7 @@ TEST_F(OrdersViewTest, TheMapPickerWorksOnTheStoredWorkingCopy) {
 }
 
 // The keyboard reaches the buttons as the mouse does: Alt+O and Return in a field decide, Alt+C and
-// Escape cancel; Return in the text is a new line, not a decision.
+// Escape cancel, as the title bar's close button does; Return in the text is a new line.
 TEST_F(OrdersViewTest, KeysDecideAndCancelAsTheButtonsDo) {
   struct Case {
     Qt::Key key;
@@ -185,13 +185,17 @@ TEST_F(OrdersViewTest, KeysDecideAndCancelAsTheButtonsDo) {
     int tag;
   };
   for (const Case c : {Case{Qt::Key_O, Qt::AltModifier, 1}, Case{Qt::Key_Return, Qt::NoModifier, 1},
-                       Case{Qt::Key_C, Qt::AltModifier, 0}, Case{Qt::Key_Escape, Qt::NoModifier, 0}}) {
+                       Case{Qt::Key_C, Qt::AltModifier, 0}, Case{Qt::Key_Escape, Qt::NoModifier, 0},
+                       Case{Qt::Key_unknown, Qt::NoModifier, 0}}) {
     auto number = order(OrderType::SetVariable);
     number->SetNumber(3);
     EXPECT_EQ(edit(number,
                    [&] {
                      test::input::retype(view.NumberField(), "8");
-                     test::input::key(view.NumberField(), c.key, c.modifiers);
+                     if (c.key == Qt::Key_unknown)
+                       test::input::closeWindow(&view);  // the title bar's close button
+                     else
+                       test::input::key(view.NumberField(), c.key, c.modifiers);
                    }),
               c.tag)
         << c.key;

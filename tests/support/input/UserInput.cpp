@@ -311,6 +311,13 @@ void retype(QWidget* widget, const QString& text) {
     type(widget, text);
 }
 
+void closeWindow(QWidget* widget) {
+  const Target target = targetOf(widget, {});
+  if (!target.window) return;
+  QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(target.window);
+  QApplication::processEvents();
+}
+
 void applicationState(Qt::ApplicationState state) {
   QWindowSystemInterface::handleApplicationStateChanged(state);
   QWindowSystemInterface::flushWindowSystemEvents();

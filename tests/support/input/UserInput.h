@@ -68,6 +68,9 @@ void type(QWidget* widget, const QString& text);
 // Selects all the text of the focused field and types `text` in its place.
 void retype(QWidget* widget, const QString& text);
 
+// The close button of the title bar of the window that holds `widget`.
+void closeWindow(QWidget* widget);
+
 // The application comes to the front or leaves it, as when the user switches to another program.
 void applicationState(Qt::ApplicationState state);
 
