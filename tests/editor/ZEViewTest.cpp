@@ -16,8 +16,10 @@
 #include "EditorProgramFixture.h"
 #include "input/UserInput.h"
 #include "editor/MapChipSetEditorForm.h"
+#include "editor/ZEAnimeEditorView.h"
 #include "editor/ZEEventEditorView2.h"
 #include "editor/ZEOrderLView.h"
+#include "editor/ZEPopupTreeView.h"
 #include "model/ZMLZelvoAPIImpl.h"
 #include "model/ZelvoCharaModelList.h"
 #include "platform/core/Cp932.h"
@@ -292,6 +294,42 @@ TEST_F(StartUpTest, TheSkinIsChosenFromTheMenuByMouse) {
   EXPECT_EQ(SkinFolder, "Skin\\Blue\\");
   input::retype(view->NameEdit(), "typed");
   EXPECT_EQ(view->NameEdit()->text(), "typed") << "the main window takes keys again";
+}
+
+// Opened by a double click on its node, the animation editor takes clicks on its menu and tree,
+// and the picture picker it opens over itself takes them too: a picture is added by mouse alone.
+TEST_F(StartUpTest, TheAnimationEditorAndItsPickerTakeClicksWhenOpenedFromTheTree) {
+  Start();
+  ShowActive();
+  QTreeWidgetItem* node = findNode(*view->EditorTree(), "アニメ");
+  ASSERT_NE(node, nullptr);
+  int pictures = -1;
+  bool closed = false;
+  input::whenModalOpens([&](QWidget* modal) {
+    auto* anime = dynamic_cast<TZEAnimeEditorView*>(modal);
+    ASSERT_NE(anime, nullptr) << modal->windowTitle().toStdString();
+    input::clickMenuBarItem(anime->MainMenu, anime->NewAnimeAction);
+    ASSERT_GT(anime->AnimeTree->topLevelItemCount(), 0);
+    input::click(anime->AnimeTree, anime->AnimeTree->topLevelItem(0));
+    EXPECT_EQ(anime->BaseSpeedEdit->text(), "60");
+    input::whenModalOpens([&](QWidget* opened) {
+      auto* picker = dynamic_cast<TZEPopupTreeView*>(opened);
+      ASSERT_NE(picker, nullptr) << opened->windowTitle().toStdString();
+      QTreeWidgetItem* folder = picker->TreeWidget()->topLevelItem(0);
+      ASSERT_TRUE(folder && folder->childCount() > 0);
+      input::click(picker->TreeWidget(), folder);
+      input::key(picker->TreeWidget(), Qt::Key_Right);  // opens the folder
+      input::click(picker->TreeWidget(), folder->child(0));
+      input::click(picker->OkButton());
+    });
+    input::click(anime->AddImageButton);
+    pictures = anime->ImageList->count();
+    input::key(anime->AnimeTree, Qt::Key_Escape);
+    closed = !modal->isVisible();
+  });
+  input::doubleClick(view->EditorTree(), node);
+  EXPECT_EQ(pictures, 1);
+  EXPECT_TRUE(closed);
 }
 
 TEST_F(StartUpTest, TheActivationCounterFollowsTheApplication) {
