@@ -157,6 +157,33 @@ TEST_F(QonScrollBoxTest, MousePressesArriveInPicturePixelsFromThePictureAndTheWa
   EXPECT_EQ(log, expected);
 }
 
+// A press keeps the mouse for the picture until its release, whichever button: the moves and the
+// release out over the wallpaper still reach the picture's handlers.
+TEST_F(QonScrollBoxTest, EveryButtonKeepsTheMouseForThePictureUntilItsRelease) {
+  make(16, 16, 320, 320, 100, 100);
+  for (Qt::MouseButton button : {Qt::LeftButton, Qt::MiddleButton, Qt::RightButton}) {
+    std::vector<std::string> log;
+    box_.OnMouseMove = [&](TQonShiftState, int32_t x, int32_t y) {
+      log.push_back("move " + std::to_string(x) + "," + std::to_string(y));
+    };
+    box_.OnMouseUp = [&](TQonMouseButton b, TQonShiftState, int32_t x, int32_t y) {
+      log.push_back("up " + std::to_string(b) + " " + std::to_string(x) + "," + std::to_string(y));
+    };
+    QWidget* paint = box_.qonPaintBox;
+    input::move(paint, {10, 10});
+    input::press(paint, {10, 10}, button);
+    log.clear();
+    const QPoint outside = paint->mapFrom(&box_, box_.Tile->geometry().topLeft() + QPoint(1, 1));
+    ASSERT_LT(outside.x(), 0);
+    input::move(paint, outside);
+    input::release(paint, outside, button);
+    const std::string at = std::to_string(outside.x()) + "," + std::to_string(outside.y());
+    const int code = button == Qt::LeftButton ? 0 : button == Qt::RightButton ? 1 : 2;
+    EXPECT_EQ(log, (std::vector<std::string>{"move " + at, "up " + std::to_string(code) + " " + at})) << button;
+    EXPECT_FALSE(box_.IsButtonDown(code));
+  }
+}
+
 TEST_F(QonScrollBoxTest, TheWheelIsLeftToTheOwner) {
   make(16, 16, 320, 320, 100, 100);
   bool called = false;
