@@ -332,6 +332,8 @@ TEST_F(StartUpTest, TheAnimationEditorAndItsPickerTakeClicksWhenOpenedFromTheTre
   EXPECT_TRUE(closed);
 }
 
+// The counter's arithmetic, with the application's events sent straight to it: Qt reports a state
+// once, so a second deactivation in a row cannot be made through the window system.
 TEST_F(StartUpTest, TheActivationCounterFollowsTheApplication) {
   Start();
   QEvent activate(QEvent::ApplicationActivate), deactivate(QEvent::ApplicationDeactivate);
