@@ -253,6 +253,8 @@ TEST_F(AnimeEditorViewTest, DraggingInTheFrameViewMovesTheFrameAndItsLabel) {
   EXPECT_EQ(anime_->GetFrame(0)->GetOffset(), (TPoint{0, 16}));
   input::move(box, {200, 200});  // no button held
   EXPECT_EQ(anime_->GetFrame(0)->GetOffset(), (TPoint{0, 16}));
+  input::drag(box, {200, 200}, {40, 40}, Qt::RightButton);  // only the left button moves the frame
+  EXPECT_EQ(anime_->GetFrame(0)->GetOffset(), (TPoint{0, 16}));
   anime_->GetFrame(1)->SetImageIndex(5);  // past the pictures
   clickRow(view_.FrameList, 1);
   EXPECT_EQ(view_.OffsetLabel->text(), utf("指定された画像が利用できません"));
