@@ -5,7 +5,6 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QStyle>
-#include <QStyleOptionSlider>
 
 #include "MapEditorFormFixture.h"
 #include "model/ZelvoStyleModel.h"
@@ -56,16 +55,7 @@ class MapEditorCanvas : public MapEditorFormTest {
   // Drags the handle of a bar to its far end.
   static void dragToEnd(QScrollBar* bar) {
     if (!bar->isEnabled()) return;
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.pageStep = bar->pageStep();
-    const QPoint handle =
-        bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar).center();
+    const QPoint handle = input::scrollBarPart(bar, QStyle::SC_ScrollBarSlider).center();
     const QPoint end = bar->orientation() == Qt::Horizontal ? QPoint(bar->width() - 1, handle.y())
                                                             : QPoint(handle.x(), bar->height() - 1);
     input::drag(bar, handle, end);

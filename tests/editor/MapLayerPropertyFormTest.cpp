@@ -106,6 +106,25 @@ TEST_F(LayerPropertyFormTest, AMistypedNumberIsReportedAndNothingChanges) {
   EXPECT_EQ(applied, 0);
 }
 
+// A name CP932 cannot hold is refused with one warning: the dialog stays open with the name as
+// typed, and nothing of the other fields reaches the layer either.
+TEST_F(LayerPropertyFormTest, ANameTheFileCannotHoldIsRefusedWhole) {
+  MessageBoxRecorder messages;
+  const auto height = layer->GetBaseHeight();
+  input::retype(form.NameEdit(), QString::fromUtf8("空€"));
+  input::retype(form.BaseHeight(), "-10000");
+  input::click(form.OkButton());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "この名前には使えない文字が含まれています");
+  EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(form.NameEdit()->text(), QString::fromUtf8("空€"));
+  EXPECT_EQ(layer->GetNameBytes(), "Ground");
+  EXPECT_EQ(layer->GetBaseHeight(), height);
+  EXPECT_TRUE(host.calls.empty());
+  EXPECT_EQ(applied, 0);
+}
+
 TEST_F(LayerPropertyFormTest, CancelChangesNothing) {
   input::retype(form.NameEdit(), "Other");
   input::click(form.CancelButton());

@@ -8,9 +8,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionSlider>
-#include <QWheelEvent>
 
 #include "input/UserInput.h"
 #include "platform/gui/Fonts.h"
@@ -35,20 +32,6 @@ class QonScrollBoxTest : public ::testing::Test {
     QApplication::processEvents();
   }
 
-  // Where a part of a scroll bar (an arrow, the page area, the handle) is drawn.
-  static QPoint partOf(QScrollBar* bar, QStyle::SubControl part) {
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.upsideDown = bar->invertedAppearance();
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
-  }
 
   static QAction* action(QMenu* menu, const QString& text) {
     for (QAction* a : menu->actions())
@@ -93,11 +76,11 @@ TEST_F(QonScrollBoxTest, ClickingABarMovesItsTwinAndThePictureAndReportsTheScrol
   make(16, 16, 320, 320, 100, 100);
   int scrolls = 0;
   box_.OnScroll = [&] { ++scrolls; };
-  for (int i = 0; i < 3; ++i) input::click(box_.TopScrollBar, partOf(box_.TopScrollBar, QStyle::SC_ScrollBarAddLine));
+  for (int i = 0; i < 3; ++i) input::clickScrollBar(box_.TopScrollBar, QAbstractSlider::SliderSingleStepAdd);
   EXPECT_EQ(box_.TopScrollBar->value(), 3);
   EXPECT_EQ(box_.BottomScrollBar->value(), 3);
   EXPECT_EQ(box_.qonPaintBox->Origin(), QPoint(48, 0));
-  input::click(box_.RightScrollBar, partOf(box_.RightScrollBar, QStyle::SC_ScrollBarAddPage));
+  input::clickScrollBar(box_.RightScrollBar, QAbstractSlider::SliderPageStepAdd);
   EXPECT_EQ(box_.LeftScrollBar->value(), 4);
   EXPECT_EQ(box_.qonPaintBox->Origin(), QPoint(48, 64));
   EXPECT_EQ(scrolls, 4);
@@ -162,6 +145,33 @@ TEST_F(QonScrollBoxTest, MouseInputArrivesInPicturePixelsFromThePictureAndTheWal
   EXPECT_EQ(log, expected);
 }
 
+// A press keeps the mouse for the picture until its release, whichever button: the moves and the
+// release out over the wallpaper still reach the picture's handlers.
+TEST_F(QonScrollBoxTest, EveryButtonKeepsTheMouseForThePictureUntilItsRelease) {
+  make(16, 16, 320, 320, 100, 100);
+  for (Qt::MouseButton button : {Qt::LeftButton, Qt::MiddleButton, Qt::RightButton}) {
+    std::vector<std::string> log;
+    box_.OnMouseMove = [&](TQonShiftState, int32_t x, int32_t y) {
+      log.push_back("move " + std::to_string(x) + "," + std::to_string(y));
+    };
+    box_.OnMouseUp = [&](TQonMouseButton b, TQonShiftState, int32_t x, int32_t y) {
+      log.push_back("up " + std::to_string(b) + " " + std::to_string(x) + "," + std::to_string(y));
+    };
+    QWidget* paint = box_.qonPaintBox;
+    input::move(paint, {10, 10});
+    input::press(paint, {10, 10}, button);
+    log.clear();
+    const QPoint outside = paint->mapFrom(&box_, box_.Tile->geometry().topLeft() + QPoint(1, 1));
+    ASSERT_LT(outside.x(), 0);
+    input::move(paint, outside);
+    input::release(paint, outside, button);
+    const std::string at = std::to_string(outside.x()) + "," + std::to_string(outside.y());
+    const int code = button == Qt::LeftButton ? 0 : button == Qt::RightButton ? 1 : 2;
+    EXPECT_EQ(log, (std::vector<std::string>{"move " + at, "up " + std::to_string(code) + " " + at})) << button;
+    EXPECT_FALSE(box_.IsButtonDown(code));
+  }
+}
+
 TEST_F(QonScrollBoxTest, ADoubleClickArrivesAsAPressWithTheDoubleFlag) {
   make(16, 32, 320, 320, 100, 100);
   std::vector<TQonShiftState> presses;
@@ -177,9 +187,7 @@ TEST_F(QonScrollBoxTest, TheWheelIsLeftToTheOwner) {
   box_.OnMouseWheel = [&](TQonShiftState, int32_t, int32_t, int32_t, bool&) { called = true; };
   int scrolls = 0;
   box_.OnScroll = [&] { ++scrolls; };
-  QWheelEvent wheel(QPointF(10, 10), QPointF(box_.qonPaintBox->mapToGlobal(QPoint(10, 10))), QPoint(), QPoint(0, -120),
-                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-  QApplication::sendEvent(box_.qonPaintBox, &wheel);
+  input::wheel(box_.qonPaintBox, {10, 10}, {0, -120});
   EXPECT_FALSE(called);
   EXPECT_EQ(scrolls, 0);
   EXPECT_EQ(box_.qonPaintBox->Origin(), QPoint(0, 0));
@@ -314,7 +322,7 @@ TEST_F(QonScrollBoxTest, TheLastCellOfAPictureOfTwoToThe24CellsCanBeScrolledToAn
   make(32, 48, kCells * 32, 64, 400, 200);
   QScrollBar* bar = box_.BottomScrollBar;
   ASSERT_TRUE(bar->isEnabled());
-  const QPoint handle = partOf(bar, QStyle::SC_ScrollBarSlider);
+  const QPoint handle = input::scrollBarPart(bar, QStyle::SC_ScrollBarSlider).center();
   input::drag(bar, handle, QPoint(bar->width() - 1, handle.y()));
   EXPECT_EQ(bar->value(), bar->maximum());
   EXPECT_EQ(box_.TopScrollBar->value(), bar->maximum());

@@ -1,16 +1,23 @@
 // The input helper delivers as a window system does: a modal window blocks the others, a click
 // makes an item current before it selects it, a double click arrives as one, keys reach the focus
-// widget and its window's shortcuts, and drops reach only windows that are not blocked.
+// widget and its window's shortcuts, drops, the wheel and the title bar's close button reach only
+// windows that are not blocked, and menus, combo boxes and scroll bars answer as they are drawn.
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
 #include <QDialog>
 #include <QDropEvent>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <memory>
@@ -127,6 +134,88 @@ TEST(UserInput, AModalWindowIsAnsweredOnceItOpens) {
   input::whenModalOpens([](QWidget* dialog) { input::click(dialog->findChild<QPushButton*>()); });
   input::click(button);
   EXPECT_EQ(result, QDialog::Accepted);
+}
+
+class Closable : public QWidget {
+ public:
+  bool keepOpen = false;
+  int wheeled = 0;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    if (keepOpen) event->ignore();
+    else event->accept();
+  }
+  void wheelEvent(QWheelEvent* event) override { wheeled += event->angleDelta().y(); }
+};
+
+TEST(UserInput, TheWheelAndTheTitleBarReachOnlyAWindowThatIsNotBlocked) {
+  Closable window;
+  window.resize(100, 100);
+  window.show();
+  input::wheel(&window, {10, 10}, {0, -120});
+  EXPECT_EQ(window.wheeled, -120);
+  window.keepOpen = true;
+  input::closeWindow(&window);
+  EXPECT_TRUE(window.isVisible()) << "the window refused";
+  window.keepOpen = false;
+
+  QDialog modal;
+  modal.setModal(true);
+  modal.show();
+  input::wheel(&window, {10, 10}, {0, -120});
+  input::closeWindow(&window);
+  EXPECT_EQ(window.wheeled, -120);
+  EXPECT_TRUE(window.isVisible());
+  modal.hide();
+  input::closeWindow(&window);
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST(UserInput, MenuBarEntriesAreReachedThroughTheirMenusAndOnlyWhenEnabled) {
+  QMainWindow window;
+  QMenu* file = window.menuBar()->addMenu("File");
+  QMenu* inner = file->addMenu("More");
+  QAction* deep = inner->addAction("Deep");
+  QAction* off = file->addAction("Off");
+  off->setEnabled(false);
+  window.resize(200, 200);
+  window.show();
+  int deepRuns = 0, offRuns = 0;
+  QObject::connect(deep, &QAction::triggered, [&] { ++deepRuns; });
+  QObject::connect(off, &QAction::triggered, [&] { ++offRuns; });
+  input::clickMenuBarItem(window.menuBar(), deep);
+  input::clickMenuBarItem(window.menuBar(), off);
+  EXPECT_EQ(deepRuns, 1);
+  EXPECT_EQ(offRuns, 0);
+  if (QWidget* open = QApplication::activePopupWidget()) open->close();
+}
+
+TEST(UserInput, ComboBoxesAndScrollBarsAnswerTheKeysAndPartsOfAPerson) {
+  QWidget window;
+  auto* box = new QComboBox(&window);
+  box->addItems({"a", "b", "c"});
+  auto* bar = new QScrollBar(Qt::Horizontal, &window);
+  bar->setRange(0, 10);
+  bar->setPageStep(4);
+  auto* layout = new QVBoxLayout(&window);
+  layout->addWidget(box);
+  layout->addWidget(bar);
+  window.resize(200, 100);
+  window.show();
+  std::vector<int> chosen;
+  QObject::connect(box, &QComboBox::currentIndexChanged, [&](int index) { chosen.push_back(index); });
+  input::choose(box, 2);
+  input::choose(box, 1);
+  EXPECT_EQ(chosen, (std::vector<int>{1, 2, 1}));
+
+  input::clickScrollBar(bar, QAbstractSlider::SliderSingleStepAdd);
+  EXPECT_EQ(bar->value(), 1);
+  input::clickScrollBar(bar, QAbstractSlider::SliderPageStepAdd);
+  EXPECT_EQ(bar->value(), 5);
+  input::clickScrollBar(bar, QAbstractSlider::SliderPageStepSub);
+  input::clickScrollBar(bar, QAbstractSlider::SliderSingleStepSub);
+  EXPECT_EQ(bar->value(), 0);
 }
 
 }  // namespace

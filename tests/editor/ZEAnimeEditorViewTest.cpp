@@ -10,14 +10,16 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <QTreeWidget>
+#include <functional>
 
 #include "editor/QonScrollBox.h"
 #include "editor/ZEPopupTreeView.h"
 #include "editor/core/ZEAnimeEditorTesting.h"
 #include "editor/core/ZEPlainTree.h"
+#include "input/UserInput.h"
 #include "model/ZelvoStylePackage.h"
 #include "platform/core/Cp932.h"
 #include "platform/gui/Fonts.h"
@@ -25,6 +27,7 @@
 namespace zelvo {
 namespace {
 
+namespace input = test::input;
 using test::MakeAnime;
 using test::PictureMaterial;
 
@@ -53,23 +56,22 @@ class AnimeEditorViewTest : public ::testing::Test {
   void TearDown() override { view_.hide(); }
 
   void openAnime(int index) {
-    view_.AnimeTree->setCurrentItem(view_.AnimeTree->topLevelItem(index));
+    input::click(view_.AnimeTree, view_.AnimeTree->topLevelItem(index));
     ASSERT_EQ(view_.Editor().CurrentAnimeIndex(), index);
   }
-  static void mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
-    QMouseEvent e(type, QPointF(at), QPointF(w->mapToGlobal(at)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-  }
-  static void press(QWidget* w, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
-    mouse(w, QEvent::MouseButtonPress, at, button, button);
-    mouse(w, QEvent::MouseButtonRelease, at, button, Qt::NoButton);
-  }
-  // A selection dragged out on the picture view as a user does it: press, move, press again.
+  static void clickRow(QListWidget* list, int row) { input::click(list, list->item(row)); }
+  // A selection dragged out on the picture view as a user does it: click, move, click again.
   void dragSelection(QPoint from, QPoint to) {
     QWidget* box = view_.ImageScroll->qonPaintBox;
-    press(box, from);
-    mouse(box, QEvent::MouseMove, to, Qt::NoButton, Qt::NoButton);
-    press(box, to);
+    input::click(box, from);
+    input::move(box, to);
+    input::click(box, to);
+  }
+  // The entry of a list's pop-up, opened by a right click on the row.
+  static void popupCommand(QListWidget* list, int row, QMenu* popup, QAction* entry) {
+    input::click(list, list->item(row), Qt::RightButton);
+    ASSERT_TRUE(popup->isVisible()) << "no pop-up";
+    input::clickMenuItem(popup, entry);
   }
   // A point of the list's viewport below its last item.
   static QPoint emptySpace(QListWidget* list) {
@@ -152,74 +154,109 @@ TEST_F(AnimeEditorViewTest, ClickingAnAnimeFillsTheListsFieldsAndFrameView) {
   EXPECT_TRUE(view_.DeleteAnimeAction->isEnabled());
 }
 
+// The arrow keys choose in the tree and the lists as clicks do.
+TEST_F(AnimeEditorViewTest, TheArrowKeysChooseAnimesFramesAndPictures) {
+  openAnime(1);
+  input::key(view_.AnimeTree, Qt::Key_Up);
+  EXPECT_EQ(view_.Editor().CurrentAnimeIndex(), 0);
+  EXPECT_EQ(view_.BaseSpeedEdit->text(), "60");
+  ASSERT_EQ(view_.FrameList->count(), 2);
+  clickRow(view_.FrameList, 0);
+  input::key(view_.FrameList, Qt::Key_Down);
+  EXPECT_EQ(view_.DisplayTimeEdit->text(), "20");
+  EXPECT_TRUE(view_.FrameDeleteAction->isEnabled());
+  clickRow(view_.ImageList, 0);
+  input::key(view_.ImageList, Qt::Key_Down);
+  EXPECT_EQ(view_.ImageScroll->BitmapWidth(), 32);
+}
+
 TEST_F(AnimeEditorViewTest, TypedFieldsChangeTheModelsOnlyWithValidNumbers) {
   openAnime(0);
-  view_.FrameList->setCurrentRow(1);
+  clickRow(view_.FrameList, 1);
   EXPECT_EQ(view_.DisplayTimeEdit->text(), "20");
   EXPECT_TRUE(view_.DisplayTimeEdit->isEnabled());
-  view_.DisplayTimeEdit->setText("0");
+  input::retype(view_.DisplayTimeEdit, "0");
   EXPECT_EQ(anime_->GetFrame(1)->GetDisplayTime(), 20);
   EXPECT_EQ(view_.DisplayTimeEdit->text(), "0");  // what was typed stays
-  view_.DisplayTimeEdit->setText("45");
+  input::retype(view_.DisplayTimeEdit, "45");
   EXPECT_EQ(anime_->GetFrame(1)->GetDisplayTime(), 45);
-  view_.BaseSpeedEdit->clear();
+  input::retype(view_.BaseSpeedEdit, "");
   EXPECT_EQ(anime_->GetBaseSpeed(), 60);
-  view_.BaseSpeedEdit->setText("0");
+  input::type(view_.BaseSpeedEdit, "0");
   EXPECT_EQ(anime_->GetBaseSpeed(), 60);
-  view_.BaseSpeedEdit->setText("30");
+  input::retype(view_.BaseSpeedEdit, "30");
   EXPECT_EQ(anime_->GetBaseSpeed(), 30);
-  view_.FrameList->setCurrentRow(0);
+  clickRow(view_.FrameList, 0);
   EXPECT_EQ(view_.DisplayTimeEdit->text(), "10");
   EXPECT_EQ(anime_->GetFrame(0)->GetDisplayTime(), 10);  // showing a frame's time does not write it
 }
 
 TEST_F(AnimeEditorViewTest, ASelectionDraggedOnThePictureBecomesANewFrame) {
   openAnime(0);
-  view_.ImageList->setCurrentRow(0);
+  clickRow(view_.ImageList, 0);
   EXPECT_EQ(view_.ImageScroll->BitmapWidth(), 64);
   EXPECT_EQ(view_.ImageScroll->BitmapHeight(), 32);
   EXPECT_TRUE(view_.CreateFrameButton->isEnabled());
   EXPECT_FALSE(view_.UpdateFrameButton->isEnabled());
-  view_.ImageGridBox->setCurrentIndex(3);
+  input::choose(view_.ImageGridBox, 3);
   dragSelection({3, 3}, {20, 9});
   EXPECT_EQ(view_.Editor().Selection(), (TRect{0, 0, 24, 16}));
-  view_.CreateFrameButton->click();
+  input::click(view_.CreateFrameButton);
   ASSERT_EQ(anime_->GetFrameCount(), 3);
   EXPECT_EQ(anime_->GetFrame(2)->GetSourceRect(), (TRect{0, 0, 24, 16}));
   EXPECT_EQ(anime_->GetFrame(2)->GetImageIndex(), 0);
   EXPECT_EQ(view_.FrameList->count(), 3);
 
   // The outline of the selection, on the blue picture.
-  view_.ImageList->setCurrentRow(1);
+  clickRow(view_.ImageList, 1);
   EXPECT_EQ(shownAt(view_.ImageScroll->qonPaintBox, 0, 0), qRgb(255, 0, 0));
   EXPECT_EQ(shownAt(view_.ImageScroll->qonPaintBox, 23, 10), qRgb(255, 0, 0));
   EXPECT_EQ(shownAt(view_.ImageScroll->qonPaintBox, 10, 10), rgb(0x0000FF));
   EXPECT_EQ(shownAt(view_.ImageScroll->qonPaintBox, 30, 10), rgb(0x0000FF));
 
-  view_.ImageList->setCurrentRow(0);
-  view_.FrameList->setCurrentRow(0);
+  clickRow(view_.ImageList, 0);
+  clickRow(view_.FrameList, 0);
   EXPECT_TRUE(view_.UpdateFrameButton->isEnabled());
-  view_.ImageGridBox->setCurrentIndex(0);
+  input::choose(view_.ImageGridBox, 0);
   dragSelection({40, 4}, {47, 19});
-  view_.UpdateFrameButton->click();
+  input::click(view_.UpdateFrameButton);
   EXPECT_EQ(anime_->GetFrame(0)->GetSourceRect(), (TRect{40, 4, 48, 20}));
+}
+
+// A right click while selecting gives back the selection from before and ends the selecting.
+TEST_F(AnimeEditorViewTest, ARightClickCancelsASelectionBeingDragged) {
+  openAnime(0);
+  clickRow(view_.ImageList, 0);
+  input::choose(view_.ImageGridBox, 3);
+  dragSelection({3, 3}, {20, 9});
+  ASSERT_EQ(view_.Editor().Selection(), (TRect{0, 0, 24, 16}));
+  QWidget* box = view_.ImageScroll->qonPaintBox;
+  input::click(box, {33, 1});
+  input::move(box, {50, 20});
+  EXPECT_EQ(view_.Editor().Selection(), (TRect{32, 0, 56, 24}));
+  input::click(box, {50, 20}, Qt::RightButton);
+  EXPECT_EQ(view_.Editor().Selection(), (TRect{0, 0, 24, 16}));
+  input::move(box, {60, 30});
+  EXPECT_EQ(view_.Editor().Selection(), (TRect{0, 0, 24, 16})) << "no longer selecting";
 }
 
 TEST_F(AnimeEditorViewTest, DraggingInTheFrameViewMovesTheFrameAndItsLabel) {
   openAnime(0);
-  view_.FrameList->setCurrentRow(0);
-  view_.FrameGridBox->setCurrentIndex(3);
+  clickRow(view_.FrameList, 0);
+  input::choose(view_.FrameGridBox, 3);
   QWidget* box = view_.FrameScroll->qonPaintBox;
-  mouse(box, QEvent::MouseButtonPress, {141, 97}, Qt::LeftButton, Qt::LeftButton);
+  input::press(box, {141, 97});
   EXPECT_EQ(anime_->GetFrame(0)->GetOffset(), (TPoint{8, -32}));
   EXPECT_EQ(view_.OffsetLabel->text(), utf("座標 X=   8 Y= -32"));
-  mouse(box, QEvent::MouseMove, {130, 150}, Qt::NoButton, Qt::LeftButton);
-  mouse(box, QEvent::MouseButtonRelease, {130, 150}, Qt::LeftButton, Qt::NoButton);
+  input::move(box, {130, 150});
+  input::release(box, {130, 150});
   EXPECT_EQ(anime_->GetFrame(0)->GetOffset(), (TPoint{0, 16}));
-  mouse(box, QEvent::MouseMove, {200, 200}, Qt::NoButton, Qt::NoButton);  // no button held
+  input::move(box, {200, 200});  // no button held
+  EXPECT_EQ(anime_->GetFrame(0)->GetOffset(), (TPoint{0, 16}));
+  input::drag(box, {200, 200}, {40, 40}, Qt::RightButton);  // only the left button moves the frame
   EXPECT_EQ(anime_->GetFrame(0)->GetOffset(), (TPoint{0, 16}));
   anime_->GetFrame(1)->SetImageIndex(5);  // past the pictures
-  view_.FrameList->setCurrentRow(1);
+  clickRow(view_.FrameList, 1);
   EXPECT_EQ(view_.OffsetLabel->text(), utf("指定された画像が利用できません"));
 }
 
@@ -231,10 +268,10 @@ TEST_F(AnimeEditorViewTest, ThePreviewShowsTheFramesAsTheClockRuns) {
   const QRgb blue = rgb(test::Blended(0xFF0000FFu, TZEAnimePreview::kNoTileColor));
   const QRgb black = qRgb(0, 0, 0);
   EXPECT_EQ(shownAt(box, 140, 140), black);  // no frame is current
-  view_.FrameList->setCurrentRow(0);
+  clickRow(view_.FrameList, 0);
   EXPECT_EQ(shownAt(box, 140, 140), red);
 
-  view_.PlayButton->click();
+  input::click(view_.PlayButton);
   EXPECT_TRUE(view_.PlayButton->isChecked());
   EXPECT_TRUE(view_.PlayTimer->isActive());
   EXPECT_EQ(view_.PlayTimer->interval(), 4);
@@ -248,31 +285,36 @@ TEST_F(AnimeEditorViewTest, ThePreviewShowsTheFramesAsTheClockRuns) {
   shownAt(box, 0, 0);
   EXPECT_EQ(shownAt(box, 140, 140), red);
 
-  view_.PlayButton->click();
+  input::click(view_.PlayButton);
   EXPECT_FALSE(view_.PlayButton->isChecked());
   EXPECT_FALSE(view_.PlayTimer->isActive());
 }
 
 TEST_F(AnimeEditorViewTest, ThePlayButtonStaysUpWithoutFramesAndClosingStopsPlaying) {
-  view_.PlayButton->click();
+  input::click(view_.PlayButton);
   EXPECT_FALSE(view_.PlayButton->isChecked());
   openAnime(1);
-  view_.PlayButton->click();
+  input::click(view_.PlayButton);
   EXPECT_FALSE(view_.PlayButton->isChecked());
   EXPECT_FALSE(view_.PlayTimer->isActive());
-  openAnime(0);
-  view_.PlayButton->click();
-  EXPECT_TRUE(view_.PlayTimer->isActive());
-  view_.hide();
-  EXPECT_FALSE(view_.PlayTimer->isActive());
-  EXPECT_FALSE(view_.Editor().Playing());
-  view_.show();
-  EXPECT_FALSE(view_.PlayButton->isChecked());
+  const std::function<void()> closings[] = {[&] { input::key(view_.BaseSpeedEdit, Qt::Key_Escape); },
+                                            [&] { input::closeWindow(&view_); }};
+  for (const auto& close : closings) {
+    openAnime(0);
+    input::click(view_.PlayButton);
+    EXPECT_TRUE(view_.PlayTimer->isActive());
+    close();
+    ASSERT_FALSE(view_.isVisible());
+    EXPECT_FALSE(view_.PlayTimer->isActive());
+    EXPECT_FALSE(view_.Editor().Playing());
+    view_.show();
+    EXPECT_FALSE(view_.PlayButton->isChecked());
+  }
 }
 
 TEST_F(AnimeEditorViewTest, PlaybackStopsWhenTheAnimeChangesOrIsDeleted) {
   openAnime(0);
-  view_.PlayButton->click();
+  input::click(view_.PlayButton);
   ASSERT_TRUE(view_.PlayTimer->isActive());
   openAnime(1);
   EXPECT_FALSE(view_.Editor().Playing());
@@ -280,9 +322,9 @@ TEST_F(AnimeEditorViewTest, PlaybackStopsWhenTheAnimeChangesOrIsDeleted) {
   EXPECT_FALSE(view_.PlayTimer->isActive());
 
   openAnime(0);
-  view_.PlayButton->click();
+  input::click(view_.PlayButton);
   ASSERT_TRUE(view_.PlayTimer->isActive());
-  view_.DeleteAnimeAction->trigger();  // the next anime takes the deleted one's place
+  input::clickMenuBarItem(view_.MainMenu, view_.DeleteAnimeAction);  // the next anime takes its place
   ASSERT_EQ(data_->animes->GetCount(), 1);
   EXPECT_EQ(view_.Editor().CurrentAnimeIndex(), 0);
   EXPECT_FALSE(view_.Editor().Playing());
@@ -291,14 +333,15 @@ TEST_F(AnimeEditorViewTest, PlaybackStopsWhenTheAnimeChangesOrIsDeleted) {
 }
 
 TEST_F(AnimeEditorViewTest, NewAndDeleteFromTheMenuEditTheAnimeList) {
-  view_.NewAnimeAction->trigger();
+  input::clickMenuBarItem(view_.MainMenu, view_.NewAnimeAction);
   ASSERT_EQ(data_->animes->GetCount(), 3);
   ASSERT_EQ(view_.AnimeTree->topLevelItemCount(), 3);
   EXPECT_TRUE(view_.AnimeTree->topLevelItem(2)->isSelected());
   EXPECT_EQ(view_.Editor().CurrentAnimeIndex(), 2);
   EXPECT_TRUE(view_.DeleteAnimeAction->isEnabled());
-  view_.AnimeTree->setCurrentItem(view_.AnimeTree->topLevelItem(0));
-  view_.DeleteAnimeAction->trigger();
+  input::click(view_.AnimeTree, view_.AnimeTree->topLevelItem(0), Qt::RightButton);
+  ASSERT_TRUE(view_.AnimePopup->isVisible());
+  input::clickMenuItem(view_.AnimePopup, view_.DeleteAnimeAction);
   ASSERT_EQ(data_->animes->GetCount(), 2);
   EXPECT_EQ(data_->animes->GetItem(0)->GetID(), 6);
   EXPECT_EQ(view_.AnimeTree->topLevelItemCount(), 2);
@@ -307,7 +350,7 @@ TEST_F(AnimeEditorViewTest, NewAndDeleteFromTheMenuEditTheAnimeList) {
 
   const QPoint below(4, view_.AnimeTree->viewport()->height() - 2);
   ASSERT_EQ(view_.AnimeTree->itemAt(below), nullptr);
-  press(view_.AnimeTree->viewport(), below);
+  input::click(view_.AnimeTree->viewport(), below);
   EXPECT_TRUE(view_.AnimeTree->selectedItems().isEmpty());
   EXPECT_FALSE(view_.DeleteAnimeAction->isEnabled());
 }
@@ -315,26 +358,25 @@ TEST_F(AnimeEditorViewTest, NewAndDeleteFromTheMenuEditTheAnimeList) {
 TEST_F(AnimeEditorViewTest, ThePopUpsDeleteOnlyWithAListSelection) {
   openAnime(0);
   EXPECT_FALSE(view_.FrameDeleteAction->isEnabled());
-  view_.FrameList->setCurrentRow(1);
+  clickRow(view_.FrameList, 1);
   EXPECT_TRUE(view_.FrameDeleteAction->isEnabled());
-  press(view_.FrameList->viewport(), emptySpace(view_.FrameList));
+  input::click(view_.FrameList->viewport(), emptySpace(view_.FrameList));
   EXPECT_FALSE(view_.FrameDeleteAction->isEnabled());
   EXPECT_TRUE(view_.FrameList->selectedItems().isEmpty());
-  view_.FrameList->setCurrentRow(1);
-  view_.FrameDeleteAction->trigger();
+  popupCommand(view_.FrameList, 1, view_.FramePopup, view_.FrameDeleteAction);
   EXPECT_EQ(anime_->GetFrameCount(), 1);
   EXPECT_EQ(view_.FrameList->count(), 1);
   EXPECT_EQ(view_.FrameList->currentRow(), 0);  // the one before the deleted last
 
-  view_.ImageList->setCurrentRow(0);
+  clickRow(view_.ImageList, 0);
   EXPECT_TRUE(view_.ImageDeleteAction->isEnabled());
-  view_.ImageDeleteAction->trigger();
+  popupCommand(view_.ImageList, 0, view_.ImagePopup, view_.ImageDeleteAction);
   ASSERT_EQ(view_.ImageList->count(), 1);
   EXPECT_EQ(view_.ImageList->item(0)->text(), "blue.bmp");
   EXPECT_EQ(view_.ImageList->currentRow(), 0);
   EXPECT_EQ(view_.ImageScroll->BitmapWidth(), 32);  // blue took its place
   EXPECT_EQ(anime_->GetFrame(0)->GetImageIndex(), -1);
-  press(view_.ImageList->viewport(), emptySpace(view_.ImageList));
+  input::click(view_.ImageList->viewport(), emptySpace(view_.ImageList));
   EXPECT_FALSE(view_.ImageDeleteAction->isEnabled());
 }
 
@@ -352,13 +394,13 @@ TEST_F(AnimeEditorViewTest, AddingAPictureGoesThroughThePickerOverTheMaterialTre
     return tree.GetTopLevel(0)->GetChild(0)->GetData();
   });
   openAnime(1);
-  view_.AddImageButton->click();
+  input::click(view_.AddImageButton);
   EXPECT_EQ(caption, utf("追加する画像ファイルを選択して下さい"));
   ASSERT_EQ(view_.ImageList->count(), 1);
   EXPECT_EQ(view_.ImageList->item(0)->text(), "blue.bmp");
   EXPECT_EQ(data_->animes->GetItem(1)->GetImageList()->GetItem(0), blue);
   cancel = true;
-  view_.AddImageButton->click();
+  input::click(view_.AddImageButton);
   EXPECT_EQ(view_.ImageList->count(), 1);
 }
 
@@ -381,11 +423,15 @@ TEST_F(AnimeEditorViewTest, WithoutAnotherPickerThePopUpOffersTheMaterialTree) {
     caption = popup->windowTitle();
     QTreeWidgetItem* folder = popup->TreeWidget()->topLevelItem(0);
     offered = folder ? folder->childCount() : 0;
-    if (choose && offered == 2) popup->TreeWidget()->setCurrentItem(folder->child(1));
-    (choose ? popup->OkButton() : popup->CancelButton())->click();
+    if (choose && offered == 2) {
+      input::click(popup->TreeWidget(), folder);
+      input::key(popup->TreeWidget(), Qt::Key_Right);  // opens the folder
+      input::click(popup->TreeWidget(), folder->child(1));
+    }
+    input::click(choose ? popup->OkButton() : popup->CancelButton());
   };
-  QTimer::singleShot(0, &view_, answer);
-  view_.AddImageButton->click();
+  input::whenModalOpens([&](QWidget*) { answer(); });
+  input::click(view_.AddImageButton);
   EXPECT_EQ(caption, utf("追加する画像ファイルを選択して下さい"));
   EXPECT_EQ(offered, 2);
   ASSERT_EQ(view_.ImageList->count(), 1);
@@ -393,8 +439,8 @@ TEST_F(AnimeEditorViewTest, WithoutAnotherPickerThePopUpOffersTheMaterialTree) {
   EXPECT_EQ(view_.PickerView->TreeWidget()->topLevelItemCount(), 0);  // emptied on closing
 
   choose = false;
-  QTimer::singleShot(0, &view_, answer);
-  view_.AddImageButton->click();
+  input::whenModalOpens([&](QWidget*) { answer(); });
+  input::click(view_.AddImageButton);
   EXPECT_EQ(view_.ImageList->count(), 1);
 }
 

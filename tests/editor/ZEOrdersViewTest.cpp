@@ -60,10 +60,10 @@ TEST_F(OrdersViewTest, TypedTextIsStoredWithWindowsLineEnds) {
   EXPECT_EQ(edit(text,
                  [&] {
                    EXPECT_EQ(view.StatusBar()->currentMessage(), QString::fromUtf8("前\n"));
-                   view.TextInput()->moveCursor(QTextCursor::End);
-                   view.TextInput()->insertPlainText(QString::fromUtf8("後\n終"));
+                   test::input::key(view.TextInput(), Qt::Key_End, Qt::ControlModifier);
+                   test::input::type(view.TextInput(), QString::fromUtf8("後\n終"));
                    EXPECT_EQ(view.TextCopy()->toPlainText(), QString::fromUtf8("前\n後\n終"));
-                   view.OkButton()->click();
+                   test::input::click(view.OkButton());
                  }),
             1);
   EXPECT_EQ(test::u8(text->GetText()), "前\r\n後\r\n終");
@@ -75,11 +75,11 @@ TEST_F(OrdersViewTest, NumbersAreStoredAndBadOnesFallBack) {
   edit(move, [&] {
     EXPECT_EQ(view.MapIDField()->text(), "3");
     EXPECT_TRUE(view.ShowMapButton()->isEnabled());
-    view.MapIDField()->setText("x");
-    view.XField()->setText("64");
-    view.YField()->setText("");
-    view.FloorIDField()->setText("2");
-    view.OkButton()->click();
+    test::input::retype(view.MapIDField(), "x");
+    test::input::retype(view.XField(), "64");
+    test::input::retype(view.YField(), "");
+    test::input::retype(view.FloorIDField(), "2");
+    test::input::click(view.OkButton());
   });
   EXPECT_EQ(move->GetMapID(), -1);
   EXPECT_EQ(move->GetX(), 64);
@@ -88,9 +88,9 @@ TEST_F(OrdersViewTest, NumbersAreStoredAndBadOnesFallBack) {
 
   auto variable = order(OrderType::SetVariable);
   edit(variable, [&] {
-    view.NumberField()->setText("12");
-    view.ValueField()->setText("-40");
-    view.OkButton()->click();
+    test::input::retype(view.NumberField(), "12");
+    test::input::retype(view.ValueField(), "-40");
+    test::input::click(view.OkButton());
   });
   EXPECT_EQ(variable->GetNumber(), 12);
   EXPECT_EQ(variable->GetValue(), -40);
@@ -106,10 +106,10 @@ TEST_F(OrdersViewTest, ABadColourIsReportedAndTheViewStaysOpen) {
                  [&] {
                    EXPECT_EQ(view.RedField()->text(), "16");
                    EXPECT_EQ(view.StepsLabel()->text(), QString::fromUtf8("段階: 4"));
-                   view.GreenField()->setText("abc");
-                   view.OkButton()->click();
+                   test::input::retype(view.GreenField(), "abc");
+                   test::input::click(view.OkButton());
                    stillOpen += view.isVisible();
-                   view.CancelButton()->click();
+                   test::input::click(view.CancelButton());
                  }),
             0);
   EXPECT_EQ(stillOpen, 1);
@@ -121,12 +121,13 @@ TEST_F(OrdersViewTest, ABadColourIsReportedAndTheViewStaysOpen) {
 TEST_F(OrdersViewTest, GridAndTrackBarSetTheEffect) {
   auto fade = order(OrderType::FadeIn);
   edit(fade, [&] {
-    view.ColorCell(9)->click();  // red
+    test::input::click(view.ColorCell(9));  // red
     EXPECT_EQ(view.RedField()->text(), "255");
     EXPECT_EQ(view.GreenField()->text(), "0");
-    view.StepsBar()->setValue(12);
+    test::input::key(view.StepsBar(), Qt::Key_End);
+    for (int i = 0; i < 4; ++i) test::input::key(view.StepsBar(), Qt::Key_Left);
     EXPECT_EQ(view.StepsLabel()->text(), QString::fromUtf8("段階:12"));
-    view.OkButton()->click();
+    test::input::click(view.OkButton());
   });
   EXPECT_EQ(static_cast<uint32_t>(fade->GetFadeColor()), 0x00FF0000u);
   EXPECT_EQ(fade->GetFadeSteps(), 12);
@@ -138,15 +139,15 @@ TEST_F(OrdersViewTest, CancelLeavesTheOrderAndOkKeepsItsChildren) {
   const auto before = test::saved(*root);
   EXPECT_EQ(edit(outer,
                  [&] {
-                   view.NumberField()->setText("77");
-                   view.CancelButton()->click();
+                   test::input::retype(view.NumberField(), "77");
+                   test::input::click(view.CancelButton());
                  }),
             0);
   EXPECT_BYTES_EQ(test::saved(*root), before);
   EXPECT_EQ(edit(outer,
                  [&] {
-                   view.NumberField()->setText("77");
-                   view.OkButton()->click();
+                   test::input::retype(view.NumberField(), "77");
+                   test::input::click(view.OkButton());
                  }),
             1);
   EXPECT_EQ(outer->GetNumber(), 77);
@@ -165,14 +166,53 @@ TEST_F(OrdersViewTest, TheMapPickerWorksOnTheStoredWorkingCopy) {
   });
   EXPECT_EQ(edit(move,
                  [&] {
-                   view.XField()->setText("5");
-                   view.ShowMapButton()->click();
+                   test::input::retype(view.XField(), "5");
+                   test::input::click(view.ShowMapButton());
                    EXPECT_EQ(view.XField()->text(), "96");
                    EXPECT_EQ(move->GetX(), 0);
-                   view.CancelButton()->click();
+                   test::input::click(view.CancelButton());
                  }),
             0);
   EXPECT_EQ(move->GetX(), 0);
+}
+
+// The keyboard reaches the buttons as the mouse does: Alt+O and Return in a field decide, Alt+C and
+// Escape cancel, as the title bar's close button does; Return in the text is a new line.
+TEST_F(OrdersViewTest, KeysDecideAndCancelAsTheButtonsDo) {
+  struct Case {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int tag;
+  };
+  for (const Case c : {Case{Qt::Key_O, Qt::AltModifier, 1}, Case{Qt::Key_Return, Qt::NoModifier, 1},
+                       Case{Qt::Key_C, Qt::AltModifier, 0}, Case{Qt::Key_Escape, Qt::NoModifier, 0},
+                       Case{Qt::Key_unknown, Qt::NoModifier, 0}}) {
+    auto number = order(OrderType::SetVariable);
+    number->SetNumber(3);
+    EXPECT_EQ(edit(number,
+                   [&] {
+                     test::input::retype(view.NumberField(), "8");
+                     if (c.key == Qt::Key_unknown)
+                       test::input::closeWindow(&view);  // the title bar's close button
+                     else
+                       test::input::key(view.NumberField(), c.key, c.modifiers);
+                   }),
+              c.tag)
+        << c.key;
+    EXPECT_EQ(number->GetNumber(), c.tag ? 8 : 3) << c.key;
+  }
+
+  auto text = order(OrderType::ShowText);
+  EXPECT_EQ(edit(text,
+                 [&] {
+                   test::input::type(view.TextInput(), QString::fromUtf8("上"));
+                   test::input::key(view.TextInput(), Qt::Key_Return);
+                   test::input::type(view.TextInput(), QString::fromUtf8("下"));
+                   EXPECT_TRUE(view.isVisible());
+                   test::input::key(view.TextInput(), Qt::Key_O, Qt::AltModifier);
+                 }),
+            1);
+  EXPECT_EQ(test::u8(text->GetText()), "上\r\n下");
 }
 
 // A text CP932 cannot hold is refused at "決定(&O)" with a word, not dropped in silence: the view

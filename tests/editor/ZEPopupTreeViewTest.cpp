@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "ZEEventWindowsFixture.h"
+#include "input/UserInput.h"
 #include "model/ZelvoOrderModel.h"
 
 namespace zelvo {
@@ -23,8 +24,8 @@ TEST_F(PopupTreeViewTest, OkGivesTheChosenNodesModelAndEmptiesTheTree) {
   EXPECT_EQ(popup.windowTitle(), "ZEPopupTreeView");
   fill();
   test::whenShown([&] {
-    popup.Tree().SetSelected(popup.Tree().GetTopLevel(1));
-    popup.OkButton()->click();
+    test::input::click(popup.TreeWidget(), popup.TreeWidget()->topLevelItem(1));
+    test::input::click(popup.OkButton());
   });
   EXPECT_EQ(popup.Execute(), QDialog::Accepted);
   EXPECT_EQ(popup.GetSelection().As<IZelvoOrderModel>(), second);
@@ -32,14 +33,14 @@ TEST_F(PopupTreeViewTest, OkGivesTheChosenNodesModelAndEmptiesTheTree) {
 }
 
 TEST_F(PopupTreeViewTest, CancelAndOkWithoutSelectionBothGiveNothing) {
-  const std::function<void()> endings[] = {[&] { popup.CancelButton()->click(); },
-                                           [&] { popup.OkButton()->click(); }};
+  const std::function<void()> endings[] = {[&] { test::input::click(popup.CancelButton()); },
+                                           [&] { test::input::click(popup.OkButton()); }};
   for (const auto& end : endings) {
     fill();
     // A choice from an earlier showing does not survive the next one.
     test::whenShown([&] {
-      popup.Tree().SetSelected(popup.Tree().GetTopLevel(0));
-      popup.OkButton()->click();
+      test::input::click(popup.TreeWidget(), popup.TreeWidget()->topLevelItem(0));
+      test::input::click(popup.OkButton());
     });
     popup.Execute();
     ASSERT_EQ(popup.GetSelection().As<IZelvoOrderModel>(), first);
@@ -48,6 +49,23 @@ TEST_F(PopupTreeViewTest, CancelAndOkWithoutSelectionBothGiveNothing) {
     popup.Execute();
     EXPECT_TRUE(popup.GetSelection().Empty());
     EXPECT_EQ(popup.Tree().GetTopLevelCount(), 0);
+  }
+}
+
+// A double click on a node, and Return on the node the arrow keys reached, each choose it as OK does.
+TEST_F(PopupTreeViewTest, ADoubleClickOrReturnChoosesTheNode) {
+  const std::function<void()> choices[] = {
+      [&] { test::input::doubleClick(popup.TreeWidget(), popup.TreeWidget()->topLevelItem(1)); },
+      [&] {
+        test::input::click(popup.TreeWidget(), popup.TreeWidget()->topLevelItem(0));
+        test::input::key(popup.TreeWidget(), Qt::Key_Down);
+        test::input::key(popup.TreeWidget(), Qt::Key_Return);
+      }};
+  for (const auto& choose : choices) {
+    fill();
+    test::whenShown(choose);
+    EXPECT_EQ(popup.Execute(), QDialog::Accepted);
+    EXPECT_EQ(popup.GetSelection().As<IZelvoOrderModel>(), second);
   }
 }
 

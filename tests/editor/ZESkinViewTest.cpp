@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "input/UserInput.h"
 #include "model/ZelvoPrivateTypes.h"
 #include "platform/core/AtomicFile.h"
 #include "platform/gui/MessageBox.h"
@@ -101,8 +102,8 @@ TEST_F(ZESkinViewTest, OkAppliesTheSelectedSkinAndRemembersIt) {
   ZESkinView view(settings_);
   calls_.clear();
   view.show();
-  view.SkinList()->setCurrentRow(0);
-  view.OkButton()->click();
+  test::input::click(view.SkinList(), view.SkinList()->item(0));
+  test::input::click(view.OkButton());
   EXPECT_EQ(view.result(), QDialog::Accepted);
   EXPECT_FALSE(view.isVisible());
   EXPECT_EQ(SkinFolder, "Skin\\Blue\\");
@@ -114,8 +115,13 @@ TEST_F(ZESkinViewTest, OkWithNothingSelectedDoesNothing) {
   ZESkinView view(settings_);
   calls_.clear();
   view.show();
-  view.SkinList()->clearSelection();
-  view.OkButton()->click();
+  QListWidget* list = view.SkinList();
+  ASSERT_TRUE(list->currentItem() && list->currentItem()->isSelected());
+  // Control and a click take the selection off the item.
+  test::input::click(list->viewport(), list->visualItemRect(list->currentItem()).center(), Qt::LeftButton,
+                     Qt::ControlModifier);
+  ASSERT_TRUE(list->selectedItems().isEmpty());
+  test::input::click(view.OkButton());
   EXPECT_TRUE(view.isVisible());
   expectNothingChanged();
 }
@@ -124,8 +130,8 @@ TEST_F(ZESkinViewTest, CancelChangesNothing) {
   ZESkinView view(settings_);
   calls_.clear();
   view.show();
-  view.SkinList()->setCurrentRow(0);
-  view.CancelButton()->click();
+  test::input::click(view.SkinList(), view.SkinList()->item(0));
+  test::input::click(view.CancelButton());
   EXPECT_EQ(view.result(), QDialog::Rejected);
   expectNothingChanged();
 }
@@ -147,9 +153,9 @@ TEST_F(ZESkinViewTest, FailedRememberingIsShown) {
   ZESkinView view(settings_);
   calls_.clear();
   view.show();
-  view.SkinList()->setCurrentRow(0);
+  test::input::click(view.SkinList(), view.SkinList()->item(0));
   FileFaults::failWriteNumber(1);
-  view.OkButton()->click();
+  test::input::click(view.OkButton());
   EXPECT_EQ(SkinFolder, "Skin\\Blue\\");
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].kind, MessageKind::Error);

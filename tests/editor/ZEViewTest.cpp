@@ -16,8 +16,10 @@
 #include "EditorProgramFixture.h"
 #include "input/UserInput.h"
 #include "editor/MapChipSetEditorForm.h"
+#include "editor/ZEAnimeEditorView.h"
 #include "editor/ZEEventEditorView2.h"
 #include "editor/ZEOrderLView.h"
+#include "editor/ZEPopupTreeView.h"
 #include "model/ZMLZelvoAPIImpl.h"
 #include "model/ZelvoCharaModelList.h"
 #include "platform/core/Cp932.h"
@@ -269,6 +271,69 @@ TEST_F(StartUpTest, ToolBarButtonsFilterTheTree) {
   EXPECT_TRUE(view->ToolButton(0)->isChecked());
 }
 
+// The skin dialog opens from the menu, takes a click on a skin and its OK, and gives the main
+// window back its input when it closes.
+TEST_F(StartUpTest, TheSkinIsChosenFromTheMenuByMouse) {
+  tools::writeDefaultSkin(base / "Skin" / "Blue");
+  Start();
+  ShowActive();
+  bool chosen = false;
+  input::whenModalOpens([&](QWidget* modal) {
+    auto* list = modal->findChild<QListWidget*>();
+    ASSERT_NE(list, nullptr) << modal->windowTitle().toStdString();
+    EXPECT_EQ(modal->windowTitle(), QString::fromUtf8("外観の設定"));
+    const auto blue = list->findItems("Blue", Qt::MatchExactly);
+    ASSERT_EQ(blue.size(), 1);
+    input::click(list, blue[0]);
+    for (QPushButton* button : modal->findChildren<QPushButton*>())
+      if (button->text() == QString::fromUtf8("OK(&O)")) input::click(button);
+    chosen = !modal->isVisible();
+  });
+  input::clickMenuBarItem(view->menuBar(), view->SkinAction());
+  EXPECT_TRUE(chosen);
+  EXPECT_EQ(SkinFolder, "Skin\\Blue\\");
+  input::retype(view->NameEdit(), "typed");
+  EXPECT_EQ(view->NameEdit()->text(), "typed") << "the main window takes keys again";
+}
+
+// Opened by a double click on its node, the animation editor takes clicks on its menu and tree,
+// and the picture picker it opens over itself takes them too: a picture is added by mouse alone.
+TEST_F(StartUpTest, TheAnimationEditorAndItsPickerTakeClicksWhenOpenedFromTheTree) {
+  Start();
+  ShowActive();
+  QTreeWidgetItem* node = findNode(*view->EditorTree(), "アニメ");
+  ASSERT_NE(node, nullptr);
+  int pictures = -1;
+  bool closed = false;
+  input::whenModalOpens([&](QWidget* modal) {
+    auto* anime = dynamic_cast<TZEAnimeEditorView*>(modal);
+    ASSERT_NE(anime, nullptr) << modal->windowTitle().toStdString();
+    input::clickMenuBarItem(anime->MainMenu, anime->NewAnimeAction);
+    ASSERT_GT(anime->AnimeTree->topLevelItemCount(), 0);
+    input::click(anime->AnimeTree, anime->AnimeTree->topLevelItem(0));
+    EXPECT_EQ(anime->BaseSpeedEdit->text(), "60");
+    input::whenModalOpens([&](QWidget* opened) {
+      auto* picker = dynamic_cast<TZEPopupTreeView*>(opened);
+      ASSERT_NE(picker, nullptr) << opened->windowTitle().toStdString();
+      QTreeWidgetItem* folder = picker->TreeWidget()->topLevelItem(0);
+      ASSERT_TRUE(folder && folder->childCount() > 0);
+      input::click(picker->TreeWidget(), folder);
+      input::key(picker->TreeWidget(), Qt::Key_Right);  // opens the folder
+      input::click(picker->TreeWidget(), folder->child(0));
+      input::click(picker->OkButton());
+    });
+    input::click(anime->AddImageButton);
+    pictures = anime->ImageList->count();
+    input::key(anime->AnimeTree, Qt::Key_Escape);
+    closed = !modal->isVisible();
+  });
+  input::doubleClick(view->EditorTree(), node);
+  EXPECT_EQ(pictures, 1);
+  EXPECT_TRUE(closed);
+}
+
+// The counter's arithmetic, with the application's events sent straight to it: Qt reports a state
+// once, so a second deactivation in a row cannot be made through the window system.
 TEST_F(StartUpTest, TheActivationCounterFollowsTheApplication) {
   Start();
   QEvent activate(QEvent::ApplicationActivate), deactivate(QEvent::ApplicationDeactivate);
@@ -279,6 +344,19 @@ TEST_F(StartUpTest, TheActivationCounterFollowsTheApplication) {
   EXPECT_EQ(view->ActivationCounter(), -1);
   QCoreApplication::sendEvent(qApp, &activate);
   EXPECT_EQ(view->ActivationCounter(), 1);
+}
+
+// Coming to the front and leaving it reach the counter as the window system reports them.
+TEST_F(StartUpTest, TheActivationCounterHearsTheWindowSystem) {
+  Start();
+  input::applicationState(Qt::ApplicationInactive);
+  EXPECT_EQ(qApp->applicationState(), Qt::ApplicationInactive);
+  const int away = view->ActivationCounter();
+  input::applicationState(Qt::ApplicationActive);
+  EXPECT_EQ(view->ActivationCounter(), 1);
+  input::applicationState(Qt::ApplicationInactive);
+  EXPECT_EQ(view->ActivationCounter(), 0);
+  EXPECT_LE(away, 0);
 }
 
 }  // namespace

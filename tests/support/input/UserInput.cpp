@@ -4,12 +4,17 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
@@ -18,6 +23,7 @@
 #include <QWindow>
 #include <qpa/qplatformdrag.h>
 #include <qpa/qwindowsysteminterface.h>
+#include <vector>
 
 namespace zelvo::test::input {
 namespace {
@@ -135,6 +141,14 @@ void doubleClick(QWidget* widget, QPoint pos, Qt::MouseButton button) {
   mouse(QTest::MouseDClick, widget, pos, button, {});
 }
 
+void wheel(QWidget* widget, QPoint pos, QPoint angle, Qt::KeyboardModifiers modifiers) {
+  const Target target = targetOf(widget, pos);
+  if (!target.window) return;
+  QWindowSystemInterface::handleWheelEvent(target.window, target.at, target.window->mapToGlobal(target.at), QPoint(),
+                                           angle, modifiers);
+  QWindowSystemInterface::flushWindowSystemEvents();
+}
+
 void drag(QWidget* widget, QPoint from, QPoint to, Qt::MouseButton button) {
   press(widget, from, button);
   constexpr int kSteps = 4;
@@ -168,6 +182,43 @@ void click(QAbstractButton* button) {
   click(static_cast<QWidget*>(button), boxed && button ? QPoint(std::min(8, button->width() / 2), button->height() / 2) : QPoint());
 }
 
+QRect scrollBarPart(QScrollBar* bar, QStyle::SubControl part) {
+  // The option the bar paints itself with, so the part is where the style draws it.
+  QStyleOptionSlider option;
+  option.initFrom(bar);
+  option.orientation = bar->orientation();
+  if (bar->orientation() == Qt::Horizontal) option.state |= QStyle::State_Horizontal;
+  option.minimum = bar->minimum();
+  option.maximum = bar->maximum();
+  option.sliderPosition = bar->sliderPosition();
+  option.sliderValue = bar->value();
+  option.singleStep = bar->singleStep();
+  option.pageStep = bar->pageStep();
+  option.upsideDown = bar->invertedAppearance();
+  return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+}
+
+void clickScrollBar(QScrollBar* bar, QAbstractSlider::SliderAction step) {
+  QStyle::SubControl part = QStyle::SC_None;
+  switch (step) {
+    case QAbstractSlider::SliderSingleStepAdd: part = QStyle::SC_ScrollBarAddLine; break;
+    case QAbstractSlider::SliderSingleStepSub: part = QStyle::SC_ScrollBarSubLine; break;
+    case QAbstractSlider::SliderPageStepAdd: part = QStyle::SC_ScrollBarAddPage; break;
+    case QAbstractSlider::SliderPageStepSub: part = QStyle::SC_ScrollBarSubPage; break;
+    default: ADD_FAILURE() << "a scroll bar has no part to click for step " << step; return;
+  }
+  if (!bar) {
+    ADD_FAILURE() << "no scroll bar";
+    return;
+  }
+  const QRect rect = scrollBarPart(bar, part);
+  if (rect.isEmpty()) {
+    ADD_FAILURE() << "the scroll bar shows no such part";
+    return;
+  }
+  click(bar, rect.center());
+}
+
 void clickTab(QTabBar* bar, int index, Qt::MouseButton button) {
   if (!bar || index < 0 || index >= bar->count()) {
     ADD_FAILURE() << "no tab " << index;
@@ -187,6 +238,54 @@ void clickMenuItem(QMenu* menu, QAction* action) {
     return;
   }
   click(menu, rect.center());
+}
+
+namespace {
+
+// The menus from `menu` down to the one that holds `action`, empty when none does.
+std::vector<QMenu*> pathTo(QMenu* menu, QAction* action) {
+  if (!menu) return {};
+  if (menu->actions().contains(action)) return {menu};
+  for (QAction* entry : menu->actions()) {
+    std::vector<QMenu*> below = pathTo(entry->menu(), action);
+    if (below.empty()) continue;
+    below.insert(below.begin(), menu);
+    return below;
+  }
+  return {};
+}
+
+}  // namespace
+
+void clickMenuBarItem(QMenuBar* bar, QAction* action) {
+  if (!bar || !action) {
+    ADD_FAILURE() << "no menu bar or no entry to click";
+    return;
+  }
+  for (QAction* title : bar->actions()) {
+    const std::vector<QMenu*> path = pathTo(title->menu(), action);
+    if (path.empty()) continue;
+    click(bar, bar->actionGeometry(title).center());
+    for (size_t i = 0; i < path.size(); ++i) {
+      if (!path[i]->isVisible()) {
+        ADD_FAILURE() << "the menu " << path[i]->title().toStdString() << " did not open";
+        return;
+      }
+      clickMenuItem(path[i], i + 1 < path.size() ? path[i + 1]->menuAction() : action);
+    }
+    return;
+  }
+  ADD_FAILURE() << "no menu of the bar holds " << action->text().toStdString();
+}
+
+void choose(QComboBox* box, int index) {
+  if (!box || index < 0 || index >= box->count()) {
+    ADD_FAILURE() << "no entry " << index << " to choose";
+    return;
+  }
+  const int steps = index - box->currentIndex();
+  for (int i = 0; i < std::abs(steps); ++i) key(box, steps > 0 ? Qt::Key_Down : Qt::Key_Up);
+  if (box->currentIndex() != index) ADD_FAILURE() << "the arrow keys did not reach entry " << index;
 }
 
 void key(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers) {
@@ -214,6 +313,18 @@ void retype(QWidget* widget, const QString& text) {
     key(widget, Qt::Key_Delete);
   else
     type(widget, text);
+}
+
+void closeWindow(QWidget* widget) {
+  const Target target = targetOf(widget, {});
+  if (!target.window) return;
+  QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(target.window);
+  QApplication::processEvents();
+}
+
+void applicationState(Qt::ApplicationState state) {
+  QWindowSystemInterface::handleApplicationStateChanged(state);
+  QWindowSystemInterface::flushWindowSystemEvents();
 }
 
 bool drop(QWidget* widget, QPoint pos, const QMimeData& data, Qt::DropAction action) {

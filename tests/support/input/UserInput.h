@@ -5,17 +5,23 @@
 // it when a modal window blocks the target. Window tests click, drag and type through these;
 // setCurrentItem() and trigger() are for set-up only.
 
+#include <QAbstractSlider>
 #include <QPoint>
+#include <QRect>
+#include <QStyle>
 #include <QString>
 #include <Qt>
 #include <functional>
 
 class QAbstractButton;
 class QAction;
+class QComboBox;
 class QListWidget;
 class QListWidgetItem;
 class QMenu;
+class QMenuBar;
 class QMimeData;
+class QScrollBar;
 class QTabBar;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -32,6 +38,9 @@ void move(QWidget* widget, QPoint pos);
 void click(QWidget* widget, QPoint pos = {}, Qt::MouseButton button = Qt::LeftButton,
            Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void doubleClick(QWidget* widget, QPoint pos = {}, Qt::MouseButton button = Qt::LeftButton);
+// One turn of the wheel at `pos`: `angle` in eighths of a degree, 120 a notch (negative: towards
+// the user).
+void wheel(QWidget* widget, QPoint pos, QPoint angle, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // Press at `from`, move in steps to `to` with the button held, release there.
 void drag(QWidget* widget, QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton);
 
@@ -41,9 +50,20 @@ void doubleClick(QTreeWidget* tree, QTreeWidgetItem* item);
 void click(QListWidget* list, QListWidgetItem* item, Qt::MouseButton button = Qt::LeftButton);
 void doubleClick(QListWidget* list, QListWidgetItem* item);
 void click(QAbstractButton* button);
+// Clicks the part of a scroll bar that does `step`: an arrow (single steps) or the groove beside
+// the handle (page steps).
+void clickScrollBar(QScrollBar* bar, QAbstractSlider::SliderAction step);
+// Where the style draws a part of a scroll bar (an arrow, the groove, the handle), in its points.
+QRect scrollBarPart(QScrollBar* bar, QStyle::SubControl part);
 void clickTab(QTabBar* bar, int index, Qt::MouseButton button = Qt::LeftButton);
 // Clicks the action's entry in a menu that is open (a pop-up or a menu bar's drop-down).
 void clickMenuItem(QMenu* menu, QAction* action);
+// Opens the menu bar's drop-down that holds `action` by a click on its title (and the sub-menus on
+// the way by clicks on their entries) and clicks the entry.
+void clickMenuBarItem(QMenuBar* bar, QAction* action);
+// Makes entry `index` the box's choice with the arrow keys, the list closed. (A click into the open
+// list is ignored by Qt for a double-click time after the click that opened it.)
+void choose(QComboBox* box, int index);
 
 // Keys go to the focus widget of the window that holds `widget`; `widget` takes the focus first,
 // as after a click into it.
@@ -51,6 +71,12 @@ void key(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoM
 void type(QWidget* widget, const QString& text);
 // Selects all the text of the focused field and types `text` in its place.
 void retype(QWidget* widget, const QString& text);
+
+// The close button of the title bar of the window that holds `widget`.
+void closeWindow(QWidget* widget);
+
+// The application comes to the front or leaves it, as when the user switches to another program.
+void applicationState(Qt::ApplicationState state);
 
 // Drags `data` over `widget` at `pos` and drops it there, as a drag from another widget arrives;
 // true when the target accepted the drop.
