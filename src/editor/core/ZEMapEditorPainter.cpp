@@ -528,9 +528,19 @@ const uint32_t* TZEMapEditorPainter::TileOf(const Scene& scene, int32_t x, int32
     ComposeTop(scene, {}, x, y);
   }
   uint32_t* tile = tiles_.Add(key);
+  if (int32_t(sampled_.size()) != step) {
+    sampled_.resize(size_t(step));
+    for (int32_t i = 0; i < step; ++i) sampled_[size_t(i)] = i * kChip / step;
+  }
   for (int32_t j = 0; j < step; ++j) {
-    const auto* in = reinterpret_cast<const uint32_t*>(std::as_const(work).image().constScanLine(j * kChip / step));
-    for (int32_t i = 0; i < step; ++i) tile[size_t(j) * size_t(step) + size_t(i)] = 0xFF000000u | in[i * kChip / step];
+    uint32_t* out = tile + size_t(j) * size_t(step);
+    // Zoomed in, neighbouring rows sample the same work row.
+    if (j > 0 && sampled_[size_t(j)] == sampled_[size_t(j - 1)]) {
+      std::copy(out - step, out, out);
+      continue;
+    }
+    const auto* in = reinterpret_cast<const uint32_t*>(std::as_const(work).image().constScanLine(sampled_[size_t(j)]));
+    for (int32_t i = 0; i < step; ++i) out[i] = 0xFF000000u | in[sampled_[size_t(i)]];
   }
   return tile;
 }

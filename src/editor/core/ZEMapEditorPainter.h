@@ -125,6 +125,8 @@ class TZEMapEditorPainter {
   TZEMapEditorTiles tiles_;
   // The layers of a cell composed and veiled, unzoomed, for the overlay modes' tiles.
   TZEMapEditorTiles bases_;
+  // For each pixel of a tile's side, the work pixel it samples at the tiles' step.
+  std::vector<int32_t> sampled_;
   uint64_t generation_ = 0;
 };
 
