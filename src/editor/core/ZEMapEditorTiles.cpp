@@ -12,7 +12,8 @@ void TZEMapEditorTiles::Prepare(const std::vector<uint64_t>& scene, int32_t step
 
 void TZEMapEditorTiles::Clear() {
   index_.clear();
-  blocks_.clear();
+  // The blocks stay for the next tiles: fresh memory costs a page fault per page at first touch.
+  filled_ = 0;
   used_ = 0;
   scene_.clear();
   prepared_ = false;
@@ -34,17 +35,17 @@ const uint32_t* TZEMapEditorTiles::Find(const Key& key) const {
 
 uint32_t* TZEMapEditorTiles::Add(const Key& key) {
   const size_t pixels = size_t(step_) * size_t(step_);
-  if (blocks_.empty() || used_ + pixels > kBlockPixels) {
-    if ((blocks_.size() + 1) * kBlockPixels > kBudgetPixels) {
+  if (filled_ == 0 || used_ + pixels > kBlockPixels) {
+    if ((filled_ + 1) * kBlockPixels > kBudgetPixels) {
       // Past the budget the tiles start over; the ones in view come back on the next paints.
       index_.clear();
-      blocks_.resize(1);
-    } else {
-      blocks_.push_back(std::make_unique_for_overwrite<uint32_t[]>(kBlockPixels));
+      filled_ = 0;
     }
+    if (filled_ == blocks_.size()) blocks_.push_back(std::make_unique_for_overwrite<uint32_t[]>(kBlockPixels));
+    ++filled_;
     used_ = 0;
   }
-  uint32_t* tile = blocks_.back().get() + used_;
+  uint32_t* tile = blocks_[filled_ - 1].get() + used_;
   used_ += pixels;
   index_[key] = tile;
   return tile;

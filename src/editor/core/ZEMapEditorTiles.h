@@ -35,6 +35,7 @@ class TZEMapEditorTiles {
   // Keeps the tiles when the scene is the one they were made under; otherwise drops them and
   // starts over with tiles of step x step pixels.
   void Prepare(const std::vector<uint64_t>& scene, int32_t step);
+  // Drops every tile; their memory is kept for the next ones, within the budget.
   void Clear();
   int32_t Step() const { return step_; }
   size_t Count() const { return index_.size(); }
@@ -56,7 +57,8 @@ class TZEMapEditorTiles {
   int32_t step_ = 0;
   std::unordered_map<Key, uint32_t*, KeyHash> index_;
   std::vector<std::unique_ptr<uint32_t[]>> blocks_;
-  size_t used_ = 0;  // pixels taken in the last block
+  size_t filled_ = 0;  // blocks holding tiles, the last of them being filled
+  size_t used_ = 0;    // pixels taken in that block
 };
 
 }  // namespace zelvo
