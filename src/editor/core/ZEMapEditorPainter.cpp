@@ -275,7 +275,7 @@ const TBitmap32& TZEMapEditorPainter::ComposeCell(int32_t x, int32_t y) {
 
 void TZEMapEditorPainter::Compose(const Scene& scene, const std::vector<const Piece*>& pieces, int32_t x, int32_t y) {
   ComposeBase(scene, x, y);
-  ComposeTop(scene, pieces, x, y);
+  ComposeTop(scene, CurrentOverlay(scene, x, y), pieces, x, y);
 }
 
 // The layers, veiled outside the chip mode: what cells with the same chips share in every mode.
@@ -287,9 +287,9 @@ void TZEMapEditorPainter::ComposeBase(const Scene& scene, int32_t x, int32_t y) 
   if (scene.mode != TZEMapEditor::ModeChip) work_.FillRect(kCellArea, kVeil);
 }
 
-void TZEMapEditorPainter::ComposeTop(const Scene& scene, const std::vector<const Piece*>& pieces, int32_t x, int32_t y) {
-  if (scene.mode != TZEMapEditor::ModeChip && scene.currentLayer >= 0)
-    DrawOverlay(scene, OverlayOf(scene, scene.current->GetCell(x, y), x, y));
+void TZEMapEditorPainter::ComposeTop(const Scene& scene, const Overlay& overlay, const std::vector<const Piece*>& pieces,
+                                     int32_t x, int32_t y) {
+  DrawOverlay(scene, overlay);
   if (scene.mode == TZEMapEditor::ModeEvent) DrawEventMode(pieces, x, y);
 }
 
@@ -308,6 +308,10 @@ void TZEMapEditorPainter::DrawLayers(const Scene& scene, int32_t x, int32_t y) {
     else
       work_.FillRect(kCellArea, uint32_t(layer.opacity) << 24);
   }
+}
+
+TZEMapEditorPainter::Overlay TZEMapEditorPainter::CurrentOverlay(const Scene& scene, int32_t x, int32_t y) const {
+  return scene.currentLayer < 0 ? Overlay{} : OverlayOf(scene, scene.current->GetCell(x, y), x, y);
 }
 
 // What the mode's overlay shows for a cell of the current layer: nothing unless the layer's chip
@@ -445,7 +449,7 @@ std::vector<uint64_t> TZEMapEditorPainter::SceneKey(const Scene& scene, int32_t 
   return key;
 }
 
-TZEMapEditorTiles::Key TZEMapEditorPainter::CellKey(const Scene& scene, int32_t x, int32_t y) const {
+TZEMapEditorTiles::Key TZEMapEditorPainter::CellKey(const Scene& scene, int32_t x, int32_t y, Overlay& overlay) const {
   TZEMapEditorTiles::Key key;
   TZelvoMapCell current;
   for (size_t i = 0; i < scene.layers.size(); ++i) {
@@ -457,8 +461,7 @@ TZEMapEditorTiles::Key TZEMapEditorPainter::CellKey(const Scene& scene, int32_t 
                                                         : ~0ull;
   }
   // The overlay is drawn from exactly these: whether it shows, whose value it is, the value.
-  if (scene.currentLayer < 0) return key;
-  const Overlay overlay = OverlayOf(scene, current, x, y);
+  overlay = scene.currentLayer < 0 ? Overlay{} : OverlayOf(scene, current, x, y);
   if (overlay.shown) key.overlay = uint64_t(1) << 40 | uint64_t(overlay.own) << 32 | uint32_t(overlay.value);
   return key;
 }
@@ -510,7 +513,8 @@ void copyIntoWork(const uint32_t* from, Bitmap& work) {
 }  // namespace
 
 const uint32_t* TZEMapEditorPainter::TileOf(const Scene& scene, int32_t x, int32_t y, int32_t step) {
-  const TZEMapEditorTiles::Key key = CellKey(scene, x, y);
+  Overlay overlay;
+  const TZEMapEditorTiles::Key key = CellKey(scene, x, y, overlay);
   if (const uint32_t* tile = tiles_.Find(key)) return tile;
   Bitmap& work = work_.GetBitmap();
   if (!key.overlay) {
@@ -525,7 +529,7 @@ const uint32_t* TZEMapEditorPainter::TileOf(const Scene& scene, int32_t x, int32
       ComposeBase(scene, x, y);
       copyWork(work, bases_.Add(stack));
     }
-    ComposeTop(scene, {}, x, y);
+    ComposeTop(scene, overlay, {}, x, y);
   }
   uint32_t* tile = tiles_.Add(key);
   if (int32_t(sampled_.size()) != step) {

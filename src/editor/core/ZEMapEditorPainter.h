@@ -99,8 +99,10 @@ class TZEMapEditorPainter {
   void AddEventPieces(Scene& scene);
   void Compose(const Scene& scene, const std::vector<const Piece*>& pieces, int32_t x, int32_t y);
   void ComposeBase(const Scene& scene, int32_t x, int32_t y);
-  void ComposeTop(const Scene& scene, const std::vector<const Piece*>& pieces, int32_t x, int32_t y);
+  void ComposeTop(const Scene& scene, const Overlay& overlay, const std::vector<const Piece*>& pieces, int32_t x,
+                  int32_t y);
   void DrawLayers(const Scene& scene, int32_t x, int32_t y);
+  Overlay CurrentOverlay(const Scene& scene, int32_t x, int32_t y) const;
   // cell is the current layer's cell (x, y).
   Overlay OverlayOf(const Scene& scene, const TZelvoMapCell& cell, int32_t x, int32_t y) const;
   void DrawOverlay(const Scene& scene, const Overlay& overlay);
@@ -114,7 +116,8 @@ class TZEMapEditorPainter {
   bool TilesFit(const Scene& scene, int64_t step) const;
   // mode -1 stands for the scene's own.
   std::vector<uint64_t> SceneKey(const Scene& scene, int32_t power, int32_t mode = -1) const;
-  TZEMapEditorTiles::Key CellKey(const Scene& scene, int32_t x, int32_t y) const;
+  // Also gives the overlay the key was made from.
+  TZEMapEditorTiles::Key CellKey(const Scene& scene, int32_t x, int32_t y, Overlay& overlay) const;
   const uint32_t* TileOf(const Scene& scene, int32_t x, int32_t y, int32_t step);
   void DrawZoomedPiece(const void* zoomed, const Piece& piece, const TRect& cellArea);
 
