@@ -1,6 +1,7 @@
 #include "editor/core/ZEMapEditorPainter.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "editor/core/EtcBitmapList.h"
 #include "editor/core/PixelLanes.h"
@@ -108,6 +109,7 @@ struct TZEMapEditorPainter::Scene {
     int32_t id;
     std::shared_ptr<IZelvoMapChipSetModel> model;
     const TBitmap32* picture;
+    int32_t width, height;  // in chips; nothing changes them during a paint
   };
   struct Layer {
     std::shared_ptr<IZelvoMapFloorModel> floor;
@@ -121,6 +123,7 @@ struct TZEMapEditorPainter::Scene {
   std::vector<ChipSet> chipSets;
   std::vector<Layer> layers;
   std::shared_ptr<IZelvoMapFloorModel> current;
+  int32_t currentLayer = -1;  // the current layer's place in layers; -1 when it is none of them
   int32_t mode = 0;
   std::vector<Piece> pieces;
 
@@ -132,7 +135,7 @@ struct TZEMapEditorPainter::Scene {
   // The cell's chip set when it is one of the map's and holds the cell's chip.
   const ChipSet* ChipOf(const TZelvoMapCell& cell) const {
     const ChipSet* c = Find(cell.ChipSetID);
-    return c && cell.Column < c->model->GetWidth() && cell.Row < c->model->GetHeight() ? c : nullptr;
+    return c && cell.Column < c->width && cell.Row < c->height ? c : nullptr;
   }
 };
 
@@ -192,7 +195,8 @@ std::unique_ptr<TZEMapEditorPainter::Scene> TZEMapEditorPainter::MakeScene() {
     for (int32_t i = 0; i < ids->GetCount(); ++i) {
       auto chipSet = ids->GetChipSet(i);
       if (!chipSet) continue;
-      scene->chipSets.push_back({chipSet->GetID(), chipSet, list ? list->FindByID(chipSet->GetID()) : nullptr});
+      scene->chipSets.push_back({chipSet->GetID(), chipSet, list ? list->FindByID(chipSet->GetID()) : nullptr,
+                                 chipSet->GetWidth(), chipSet->GetHeight()});
     }
   }
   for (int32_t i = 0; i < scene->map->GetFloorCount(); ++i) {
@@ -210,6 +214,8 @@ std::unique_ptr<TZEMapEditorPainter::Scene> TZEMapEditorPainter::MakeScene() {
     scene->layers.push_back(std::move(layer));
   }
   scene->current = engine_.GetCurrentLayer();
+  for (size_t i = 0; i < scene->layers.size(); ++i)
+    if (scene->layers[i].floor == scene->current) scene->currentLayer = int32_t(i);
   if (scene->mode == TZEMapEditor::ModeEvent) {
     AddStartMarker(*scene);
     AddEventPieces(*scene);
@@ -268,14 +274,22 @@ const TBitmap32& TZEMapEditorPainter::ComposeCell(int32_t x, int32_t y) {
 }
 
 void TZEMapEditorPainter::Compose(const Scene& scene, const std::vector<const Piece*>& pieces, int32_t x, int32_t y) {
+  ComposeBase(scene, x, y);
+  ComposeTop(scene, CurrentOverlay(scene, x, y), pieces, x, y);
+}
+
+// The layers, veiled outside the chip mode: what cells with the same chips share in every mode.
+void TZEMapEditorPainter::ComposeBase(const Scene& scene, int32_t x, int32_t y) {
   // The background's keyed pixels show this, not whatever the previous cell left.
   work_.GetBitmap().fill(0xFF000000u);
   work_.CopyDraw(kCellArea, skin_.Empty, kCellArea, kEmptyKey);
   DrawLayers(scene, x, y);
-  if (scene.mode != TZEMapEditor::ModeChip) {
-    work_.FillRect(kCellArea, kVeil);
-    DrawOverlay(scene, x, y);
-  }
+  if (scene.mode != TZEMapEditor::ModeChip) work_.FillRect(kCellArea, kVeil);
+}
+
+void TZEMapEditorPainter::ComposeTop(const Scene& scene, const Overlay& overlay, const std::vector<const Piece*>& pieces,
+                                     int32_t x, int32_t y) {
+  DrawOverlay(scene, overlay);
   if (scene.mode == TZEMapEditor::ModeEvent) DrawEventMode(pieces, x, y);
 }
 
@@ -296,39 +310,52 @@ void TZEMapEditorPainter::DrawLayers(const Scene& scene, int32_t x, int32_t y) {
   }
 }
 
-void TZEMapEditorPainter::DrawOverlay(const Scene& scene, int32_t x, int32_t y) {
-  if (!scene.current) return;
-  const TZelvoMapCell cell = scene.current->GetCell(x, y);
+TZEMapEditorPainter::Overlay TZEMapEditorPainter::CurrentOverlay(const Scene& scene, int32_t x, int32_t y) const {
+  return scene.currentLayer < 0 ? Overlay{} : OverlayOf(scene, scene.current->GetCell(x, y), x, y);
+}
+
+// What the mode's overlay shows for a cell of the current layer: nothing unless the layer's chip
+// there is usable; otherwise the value shown and whether it is the cell's own or the chip's.
+TZEMapEditorPainter::Overlay TZEMapEditorPainter::OverlayOf(const Scene& scene, const TZelvoMapCell& cell, int32_t x,
+                                                             int32_t y) const {
+  if (scene.mode == TZEMapEditor::ModeChip || scene.mode == TZEMapEditor::ModeEvent) return {};
   const Scene::ChipSet* chipSet = scene.ChipOf(cell);
-  if (!chipSet) return;
-  const TZelvoChipAttributes chip = chipSet->model->GetChip(cell.Column, cell.Row);
+  if (!chipSet) return {};
+  const auto chip = [&] { return chipSet->model->GetChip(cell.Column, cell.Row); };
   switch (scene.mode) {
-    case TZEMapEditor::ModeHeight: {
-      const bool own = cell.Height != TZelvoMapCell::kChipHeight;
-      const int32_t height = own ? cell.Height : chip.Height;
-      work_.FillRect(kCellArea, HeightColor(height));
-      work_.DrawNumber(height, kNumberX, kNumberY, own ? 1 : 0, skin_.Digits);
-      break;
-    }
-    case TZEMapEditor::ModeEncounter: {
-      const bool own = cell.Encounter != TZelvoMapCell::kChipValue;
-      work_.DrawNumber(own ? cell.Encounter : chip.EncounterRate, kNumberX, kNumberY, own ? 1 : 0, skin_.Digits);
-      break;
-    }
-    case TZEMapEditor::ModePassability: {
-      const bool own = cell.Passability != TZelvoMapCell::kChipValue;
-      DrawPassability(own ? cell.Passability : chip.Passability, own ? kEditorGlyphs : 0);
-      break;
-    }
-    case TZEMapEditor::ModeMoveGraph:
-      DrawMoveGraph(MoveGraphFlags(x, y));
-      break;
+    case TZEMapEditor::ModeHeight:
+      if (cell.Height != TZelvoMapCell::kChipHeight) return {true, true, cell.Height};
+      return {true, false, chip().Height};
+    case TZEMapEditor::ModeEncounter:
+      if (cell.Encounter != TZelvoMapCell::kChipValue) return {true, true, cell.Encounter};
+      return {true, false, chip().EncounterRate};
+    case TZEMapEditor::ModePassability:
+      if (cell.Passability != TZelvoMapCell::kChipValue) return {true, true, cell.Passability};
+      return {true, false, chip().Passability};
+    case TZEMapEditor::ModeMoveGraph: return {true, false, MoveGraphFlags(x, y)};
     case TZEMapEditor::ModeGroundType:
-      if (cell.GroundKind == TZelvoMapCell::kChipValue) DrawGroundType(chip.GroundKind, kChipGroundShade);
-      else DrawGroundType(cell.GroundKind, kOwnGroundShade);
+      if (cell.GroundKind != TZelvoMapCell::kChipValue) return {true, true, cell.GroundKind};
+      return {true, false, chip().GroundKind};
+    default: return {};
+  }
+}
+
+void TZEMapEditorPainter::DrawOverlay(const Scene& scene, const Overlay& overlay) {
+  if (!overlay.shown) return;
+  switch (scene.mode) {
+    case TZEMapEditor::ModeHeight:
+      work_.FillRect(kCellArea, HeightColor(overlay.value));
+      work_.DrawNumber(overlay.value, kNumberX, kNumberY, overlay.own ? 1 : 0, skin_.Digits);
       break;
-    default:
+    case TZEMapEditor::ModeEncounter:
+      work_.DrawNumber(overlay.value, kNumberX, kNumberY, overlay.own ? 1 : 0, skin_.Digits);
       break;
+    case TZEMapEditor::ModePassability: DrawPassability(overlay.value, overlay.own ? kEditorGlyphs : 0); break;
+    case TZEMapEditor::ModeMoveGraph: DrawMoveGraph(overlay.value); break;
+    case TZEMapEditor::ModeGroundType:
+      DrawGroundType(overlay.value, overlay.own ? kOwnGroundShade : kChipGroundShade);
+      break;
+    default: break;
   }
 }
 
@@ -391,12 +418,11 @@ void TZEMapEditorPainter::DrawPiece(const Piece& piece, const TRect& cell) {
 void TZEMapEditorPainter::InvalidateTiles() {
   ++generation_;
   tiles_.Clear();
+  bases_.Clear();
 }
 
-// Overlays and picture layers depend on more than the cell's chips; those cells are composed
-// one by one.
+// A picture layer shows another piece in every cell, so its cells are composed one by one.
 bool TZEMapEditorPainter::TilesFit(const Scene& scene, int64_t step) const {
-  if (scene.mode != TZEMapEditor::ModeChip && scene.mode != TZEMapEditor::ModeEvent) return false;
   if (step <= 0 || step > TZEMapEditorTiles::kMaxStep) return false;
   if (scene.layers.size() > size_t(TZEMapEditorTiles::kMaxLayers)) return false;
   for (const Scene::Layer& layer : scene.layers)
@@ -405,11 +431,14 @@ bool TZEMapEditorPainter::TilesFit(const Scene& scene, int64_t step) const {
 }
 
 // Everything besides the cells' chips that a tile is made from.
-std::vector<uint64_t> TZEMapEditorPainter::SceneKey(const Scene& scene, int32_t power) const {
+std::vector<uint64_t> TZEMapEditorPainter::SceneKey(const Scene& scene, int32_t power, int32_t mode) const {
   const auto address = [](const void* p) { return uint64_t(reinterpret_cast<uintptr_t>(p)); };
-  std::vector<uint64_t> key{generation_, uint64_t(uint32_t(power)), uint64_t(uint32_t(scene.mode)),
-                            uint64_t(GridVisible), uint64_t(uint32_t(EventGrid)), address(&skin_.Empty),
-                            uint64_t(uint32_t(skin_.Empty.Width())) << 32 | uint32_t(skin_.Empty.Height())};
+  std::vector<uint64_t> key{generation_, uint64_t(uint32_t(power)), uint64_t(uint32_t(mode < 0 ? scene.mode : mode)),
+                            uint64_t(GridVisible), uint64_t(uint32_t(EventGrid))};
+  for (const TBitmap32* sheet : {&skin_.Empty, &skin_.Traffic, &skin_.GroundType, &skin_.Digits}) {
+    key.push_back(address(sheet));
+    key.push_back(uint64_t(uint32_t(sheet->Width())) << 32 | uint32_t(sheet->Height()));
+  }
   for (const Scene::Layer& layer : scene.layers) key.push_back(uint64_t(uint32_t(layer.opacity)));
   for (const Scene::ChipSet& c : scene.chipSets) {
     key.push_back(uint64_t(uint32_t(c.id)) << 32 | uint32_t(c.model->GetWidth()));
@@ -420,29 +449,21 @@ std::vector<uint64_t> TZEMapEditorPainter::SceneKey(const Scene& scene, int32_t 
   return key;
 }
 
-TZEMapEditorTiles::Key TZEMapEditorPainter::CellKey(const Scene& scene, int32_t x, int32_t y) const {
+TZEMapEditorTiles::Key TZEMapEditorPainter::CellKey(const Scene& scene, int32_t x, int32_t y, Overlay& overlay) const {
   TZEMapEditorTiles::Key key;
-  for (const Scene::Layer& layer : scene.layers) {
-    const TZelvoMapCell cell = layer.floor->GetCell(x, y);
+  TZelvoMapCell current;
+  for (size_t i = 0; i < scene.layers.size(); ++i) {
+    const TZelvoMapCell cell = scene.layers[i].floor->GetCell(x, y);
+    if (int32_t(i) == scene.currentLayer) current = cell;
     // Only a drawable chip shows; every other cell of a layer draws nothing.
     key.layers[size_t(key.count++)] = scene.ChipOf(cell) ? uint64_t(uint32_t(cell.ChipSetID)) << 32 |
                                                               uint64_t(cell.Column) << 16 | cell.Row
                                                         : ~0ull;
   }
+  // The overlay is drawn from exactly these: whether it shows, whose value it is, the value.
+  overlay = scene.currentLayer < 0 ? Overlay{} : OverlayOf(scene, current, x, y);
+  if (overlay.shown) key.overlay = uint64_t(1) << 40 | uint64_t(overlay.own) << 32 | uint32_t(overlay.value);
   return key;
-}
-
-const uint32_t* TZEMapEditorPainter::TileOf(const Scene& scene, int32_t x, int32_t y, int32_t step) {
-  const TZEMapEditorTiles::Key key = CellKey(scene, x, y);
-  if (const uint32_t* tile = tiles_.Find(key)) return tile;
-  Compose(scene, {}, x, y);
-  uint32_t* tile = tiles_.Add(key);
-  const Bitmap& work = work_.GetBitmap();
-  for (int32_t j = 0; j < step; ++j) {
-    const auto* in = reinterpret_cast<const uint32_t*>(work.image().constScanLine(j * kChip / step));
-    for (int32_t i = 0; i < step; ++i) tile[size_t(j) * size_t(step) + size_t(i)] = 0xFF000000u | in[i * kChip / step];
-  }
-  return tile;
 }
 
 namespace {
@@ -450,28 +471,87 @@ namespace {
 using lanes::blend;
 using lanes::fill;
 
+// The target's pixels, addressed in paint-box pixels.
+struct Surface {
+  uint32_t* bits;
+  size_t stride;
+  TPoint origin;
+  uint32_t* Row(int32_t y) const { return bits + size_t(y - origin.Y) * stride - origin.X; }
+};
+
 // A cell at the zoom on the target: its place in paint-box pixels and the part of it to write.
 struct ZoomedCell {
+  const Surface& surface;
   TRect place;  // step x step
   TRect drawn;  // place clipped to the clip and the target
   int32_t step;
 };
 
-void copyTile(Bitmap& target, const TPoint& origin, const ZoomedCell& cell, const uint32_t* tile) {
+void copyTile(const ZoomedCell& cell, const uint32_t* tile) {
   const int32_t w = TRectWidth(cell.drawn);
   for (int32_t y = cell.drawn.Top; y < cell.drawn.Bottom; ++y) {
     const uint32_t* in = tile + size_t(y - cell.place.Top) * size_t(cell.step) + size_t(cell.drawn.Left - cell.place.Left);
-    auto* out = reinterpret_cast<uint32_t*>(target.image().scanLine(y - origin.Y)) + (cell.drawn.Left - origin.X);
-    std::copy(in, in + w, out);
+    std::copy(in, in + w, cell.surface.Row(y) + cell.drawn.Left);
+  }
+}
+
+// The work picture's pixels row after row, or pixels laid out so into it.
+void copyWork(const Bitmap& work, uint32_t* to) {
+  for (int32_t y = 0; y < kChip; ++y) {
+    const auto* in = reinterpret_cast<const uint32_t*>(work.image().constScanLine(y));
+    std::copy(in, in + kChip, to + size_t(y) * kChip);
+  }
+}
+
+void copyIntoWork(const uint32_t* from, Bitmap& work) {
+  for (int32_t y = 0; y < kChip; ++y) {
+    const uint32_t* in = from + size_t(y) * kChip;
+    std::copy(in, in + kChip, reinterpret_cast<uint32_t*>(work.image().scanLine(y)));
   }
 }
 
 }  // namespace
 
+const uint32_t* TZEMapEditorPainter::TileOf(const Scene& scene, int32_t x, int32_t y, int32_t step) {
+  Overlay overlay;
+  const TZEMapEditorTiles::Key key = CellKey(scene, x, y, overlay);
+  if (const uint32_t* tile = tiles_.Find(key)) return tile;
+  Bitmap& work = work_.GetBitmap();
+  if (!key.overlay) {
+    Compose(scene, {}, x, y);
+  } else {
+    // The overlay modes show many values over few chip stacks: the stack is composed once.
+    TZEMapEditorTiles::Key stack = key;
+    stack.overlay = 0;
+    if (const uint32_t* base = bases_.Find(stack)) {
+      copyIntoWork(base, work);
+    } else {
+      ComposeBase(scene, x, y);
+      copyWork(work, bases_.Add(stack));
+    }
+    ComposeTop(scene, overlay, {}, x, y);
+  }
+  uint32_t* tile = tiles_.Add(key);
+  if (int32_t(sampled_.size()) != step) {
+    sampled_.resize(size_t(step));
+    for (int32_t i = 0; i < step; ++i) sampled_[size_t(i)] = i * kChip / step;
+  }
+  for (int32_t j = 0; j < step; ++j) {
+    uint32_t* out = tile + size_t(j) * size_t(step);
+    // Zoomed in, neighbouring rows sample the same work row.
+    if (j > 0 && sampled_[size_t(j)] == sampled_[size_t(j - 1)]) {
+      std::copy(out - step, out, out);
+      continue;
+    }
+    const auto* in = reinterpret_cast<const uint32_t*>(std::as_const(work).image().constScanLine(sampled_[size_t(j)]));
+    for (int32_t i = 0; i < step; ++i) out[i] = 0xFF000000u | in[sampled_[size_t(i)]];
+  }
+  return tile;
+}
+
 // A piece as DrawPiece would draw it into the cell's work picture, but onto the zoomed cell: each
 // target pixel takes the work pixel its stretch samples.
-void TZEMapEditorPainter::DrawZoomedPiece(Bitmap& target, const TPoint& origin, const void* zoomed, const Piece& piece,
-                                          const TRect& cellArea) {
+void TZEMapEditorPainter::DrawZoomedPiece(const void* zoomed, const Piece& piece, const TRect& cellArea) {
   const ZoomedCell& cell = *static_cast<const ZoomedCell*>(zoomed);
   const TRect overlap = TRectClip(piece.place, cellArea);
   if (TRectWidth(overlap) <= 0 || TRectHeight(overlap) <= 0) return;
@@ -486,7 +566,7 @@ void TZEMapEditorPainter::DrawZoomedPiece(Bitmap& target, const TPoint& origin, 
     const int64_t sy = offsetY + v;
     if (picture && (sy < 0 || sy >= picture->height())) continue;
     const auto* in = picture ? reinterpret_cast<const uint32_t*>(picture->image().constScanLine(int32_t(sy))) : nullptr;
-    auto* out = reinterpret_cast<uint32_t*>(target.image().scanLine(y - origin.Y)) - origin.X;
+    uint32_t* out = cell.surface.Row(y);
     for (int32_t x = cell.drawn.Left; x < cell.drawn.Right; ++x) {
       const int32_t u = int32_t(int64_t(x - cell.place.Left) * kChip / cell.step);
       if (u < dest.Left || u >= dest.Right) continue;
@@ -509,8 +589,14 @@ void TZEMapEditorPainter::PaintCanvas(Bitmap& target, const TPoint& origin, cons
   const TRect cells = CellsUnder(clip, power, scene->map->GetWidth(), scene->map->GetHeight());
   const int64_t step = int64_t(kChip) * power / 16;
   const bool tiled = TilesFit(*scene, step);
-  if (tiled) tiles_.Prepare(SceneKey(*scene, power), int32_t(step));
+  if (tiled) {
+    tiles_.Prepare(SceneKey(*scene, power), int32_t(step));
+    // The stacks do not depend on the zoom or on which overlay is shown.
+    bases_.Prepare(SceneKey(*scene, 0, TZEMapEditor::ModeHeight), kChip);
+  }
   const TRect area = onTarget(target, origin, clip);
+  const Surface surface{TRectWidth(area) > 0 ? reinterpret_cast<uint32_t*>(target.image().bits()) : nullptr,
+                        size_t(target.image().bytesPerLine()) / sizeof(uint32_t), origin};
   std::vector<const Piece*> pieces;
   for (int32_t y = cells.Top; y <= cells.Bottom; ++y) {
     // Only the markers that reach into this row of cells are tried on its cells.
@@ -525,11 +611,11 @@ void TZEMapEditorPainter::PaintCanvas(Bitmap& target, const TPoint& origin, cons
         stretchOpaque(target, origin, clip, place, work_.GetBitmap(), kCellArea);
         continue;
       }
-      const ZoomedCell zoomed{place, TRectClip(place, area), int32_t(step)};
+      const ZoomedCell zoomed{surface, place, TRectClip(place, area), int32_t(step)};
       if (TRectWidth(zoomed.drawn) <= 0 || TRectHeight(zoomed.drawn) <= 0) continue;
-      copyTile(target, origin, zoomed, TileOf(*scene, x, y, int32_t(step)));
+      copyTile(zoomed, TileOf(*scene, x, y, int32_t(step)));
       const TRect cellArea = sized(int64_t(x) * kChip, int64_t(y) * kChip, kChip, kChip);
-      for (const Piece* piece : pieces) DrawZoomedPiece(target, origin, &zoomed, *piece, cellArea);
+      for (const Piece* piece : pieces) DrawZoomedPiece(&zoomed, *piece, cellArea);
     }
   }
 }

@@ -4,8 +4,8 @@
 // passability, move graph, ground type) or, in the event mode, the grid, the start marker and
 // the event positions; then stretched onto the canvas at the scroll box's zoom. Also the chip
 // palette. Only the cells under the clip rectangle are composed, so a large map costs what its
-// visible part costs; in the chip and event modes composed cells are kept at the zoom as tiles
-// and reused for every cell with the same chips, the event pieces drawn over them at the zoom.
+// visible part costs. Composed cells are kept at the zoom as tiles and reused for every cell with
+// the same chips and the same overlay value, the event pieces drawn over them at the zoom.
 
 #include <cstdint>
 #include <memory>
@@ -24,6 +24,7 @@ class IZelvoMapModel;
 class TZEMapEditor;
 class TZEMapEditorPictures;
 class TZEMapEditorSkin;
+struct TZelvoMapCell;
 
 class TZEMapEditorPainter {
  public:
@@ -86,13 +87,25 @@ class TZEMapEditorPainter {
  private:
   struct Scene;
   struct Piece;
+  // The value the mode's overlay shows in a cell, and whether it is the cell's own or the chip's.
+  struct Overlay {
+    bool shown = false;
+    bool own = false;
+    int32_t value = 0;
+  };
 
   std::unique_ptr<Scene> MakeScene();
   void AddStartMarker(Scene& scene) const;
   void AddEventPieces(Scene& scene);
   void Compose(const Scene& scene, const std::vector<const Piece*>& pieces, int32_t x, int32_t y);
+  void ComposeBase(const Scene& scene, int32_t x, int32_t y);
+  void ComposeTop(const Scene& scene, const Overlay& overlay, const std::vector<const Piece*>& pieces, int32_t x,
+                  int32_t y);
   void DrawLayers(const Scene& scene, int32_t x, int32_t y);
-  void DrawOverlay(const Scene& scene, int32_t x, int32_t y);
+  Overlay CurrentOverlay(const Scene& scene, int32_t x, int32_t y) const;
+  // cell is the current layer's cell (x, y).
+  Overlay OverlayOf(const Scene& scene, const TZelvoMapCell& cell, int32_t x, int32_t y) const;
+  void DrawOverlay(const Scene& scene, const Overlay& overlay);
   void DrawPassability(int32_t bits, int32_t offset);
   void DrawMoveGraph(int32_t flags);
   void DrawHalves(int32_t bits, int32_t glyphs);
@@ -101,17 +114,22 @@ class TZEMapEditorPainter {
   void DrawPiece(const Piece& piece, const TRect& cell);
   void DrawGlyph(const TRect& source, int32_t atX, int32_t atY);
   bool TilesFit(const Scene& scene, int64_t step) const;
-  std::vector<uint64_t> SceneKey(const Scene& scene, int32_t power) const;
-  TZEMapEditorTiles::Key CellKey(const Scene& scene, int32_t x, int32_t y) const;
+  // mode -1 stands for the scene's own.
+  std::vector<uint64_t> SceneKey(const Scene& scene, int32_t power, int32_t mode = -1) const;
+  // Also gives the overlay the key was made from.
+  TZEMapEditorTiles::Key CellKey(const Scene& scene, int32_t x, int32_t y, Overlay& overlay) const;
   const uint32_t* TileOf(const Scene& scene, int32_t x, int32_t y, int32_t step);
-  void DrawZoomedPiece(Bitmap& target, const TPoint& origin, const void* zoomed, const Piece& piece,
-                       const TRect& cellArea);
+  void DrawZoomedPiece(const void* zoomed, const Piece& piece, const TRect& cellArea);
 
   const TZEMapEditor& engine_;
   const TZEMapEditorSkin& skin_;
   TZEMapEditorPictures& pictures_;
   TBitmap32 work_;
   TZEMapEditorTiles tiles_;
+  // The layers of a cell composed and veiled, unzoomed, for the overlay modes' tiles.
+  TZEMapEditorTiles bases_;
+  // For each pixel of a tile's side, the work pixel it samples at the tiles' step.
+  std::vector<int32_t> sampled_;
   uint64_t generation_ = 0;
 };
 

@@ -1,5 +1,8 @@
-// The canvas drawn from kept tiles is the canvas composed cell by cell: at every zoom, in the chip
-// and the event mode, with events over the cells, and after cells and settings change.
+// The canvas drawn from kept tiles is the canvas composed cell by cell: at every zoom, in every
+// mode, with events over the cells, with cells whose own values differ from their chip's, on both
+// layers, at the map's edges, and after cells, chips and settings change.
+
+#include <functional>
 
 #include "ZEMapEditorPainterFixture.h"
 #include "editor/core/ZEMapEditorTiles.h"
@@ -53,6 +56,33 @@ class TilesTest : public PainterFixture, public ::testing::Test {
     painter.PaintCanvas(b, origin, {origin.X, origin.Y, origin.X + w, origin.Y + h}, power);
     return b;
   }
+  // Chips with overlay values of their own, and cells on both layers that override some of them,
+  // among them heights outside the colour range and passability bits beyond the four directions.
+  void GiveOverlayValues() {
+    for (int16_t c = 0; c < 3; ++c)
+      for (int16_t r = 0; r < 2; ++r)
+        SetChip(kPlainSet, c, r,
+                {.Height = int16_t(c * 5 - 3 + r), .GroundKind = int16_t((c + r) % 9),
+                 .Passability = int16_t((c * 5 + r * 3) % 16), .EncounterRate = int16_t(10 * c + r)});
+    for (int16_t r = 0; r < 2; ++r)
+      SetChip(kCoastSet, 9, r, {.Height = int16_t(r * 2), .GroundKind = 7, .Passability = int16_t(15 - r), .EncounterRate = 55});
+    const int16_t heights[] = {-3, 7, 100, -1000, 15, -15};
+    for (int32_t layer = 0; layer < 2; ++layer)
+      for (int32_t y = 0; y < 8; ++y)
+        for (int32_t x = 0; x < 8; ++x) {
+          TZelvoMapCell cell = Layer(layer)->GetCell(x, y);
+          const int32_t n = x * 3 + y * 5 + layer;
+          if (n % 4 == 0) cell.Height = heights[n % 6];
+          if (n % 3 == 0) cell.Encounter = int16_t(n % 101);
+          if (n % 5 == 1) cell.Passability = int16_t(n % 7 == 0 ? 0x30 | (n % 16) : n % 16);
+          if (n % 4 == 2) cell.GroundKind = int16_t(n % 9);
+          Layer(layer)->SetCell(x, y, cell);
+        }
+  }
+  std::string Compared(const TPoint& origin, int32_t w, int32_t h, int32_t power) {
+    return Difference(Painted(origin, w, h, power), Reference(origin, w, h, power));
+  }
+
   // The first differing pixel, or an empty text.
   static std::string Difference(const Bitmap& a, const Bitmap& b) {
     for (int32_t y = 0; y < a.height(); ++y)
@@ -71,6 +101,68 @@ TEST_F(TilesTest, TiledPaintsMatchTheCellByCellRuleAtEveryZoom) {
       EXPECT_EQ(Difference(Painted(origin, w, h, power), Reference(origin, w, h, power)), "")
           << "mode " << mode << " power " << power;
     }
+}
+
+TEST_F(TilesTest, EveryModeMatchesTheCellByCellRuleWithOwnValuesOnBothLayersToTheEdges) {
+  GiveOverlayValues();
+  for (int32_t layer : {0, 1})
+    for (int32_t mode = TZEMapEditor::ModeChip; mode <= TZEMapEditor::ModeEvent; ++mode)
+      for (int32_t power : {8, 16, 24, 48}) {
+        engine.SetLayerIndex(layer);
+        engine.SetMode(mode);
+        // From inside the first cell to past the right and bottom edges of the map.
+        const int32_t step = 32 * power / 16;
+        const TPoint origin{step / 3, 5};
+        EXPECT_EQ(Compared(origin, 9 * step, 9 * step, power), "") << "layer " << layer << " mode " << mode << " power " << power;
+      }
+}
+
+TEST_F(TilesTest, TheMoveGraphOfALoopedMapMatchesTheCellByCellRule) {
+  GiveOverlayValues();
+  map->SetLoopMode(3);
+  engine.SetMode(TZEMapEditor::ModeMoveGraph);
+  for (int32_t layer : {0, 1})
+    for (int32_t power : {8, 40}) {
+      engine.SetLayerIndex(layer);
+      const int32_t step = 32 * power / 16;
+      EXPECT_EQ(Compared({0, 0}, 8 * step, 8 * step, power), "") << "layer " << layer << " power " << power;
+    }
+}
+
+// A tile is kept for the value its overlay shows, so a change of a cell's own value or of the
+// chip's value is seen at the next paint, and cells showing the same share one tile.
+TEST_F(TilesTest, OverlayTilesAreReusedAndFollowChangesOfCellAndChipValues) {
+  GiveOverlayValues();
+  struct Case {
+    int32_t mode;
+    std::function<void(TZelvoMapCell&)> own;
+    std::function<void(TZelvoChipAttributes&)> chip;
+  };
+  const Case cases[] = {
+      {TZEMapEditor::ModeHeight, [](TZelvoMapCell& c) { c.Height = 12; }, [](TZelvoChipAttributes& a) { a.Height = -9; }},
+      {TZEMapEditor::ModeEncounter, [](TZelvoMapCell& c) { c.Encounter = 77; }, [](TZelvoChipAttributes& a) { a.EncounterRate = 3; }},
+      {TZEMapEditor::ModePassability, [](TZelvoMapCell& c) { c.Passability = 6; }, [](TZelvoChipAttributes& a) { a.Passability = 9; }},
+      {TZEMapEditor::ModeMoveGraph, [](TZelvoMapCell& c) { c.Passability = 0; }, [](TZelvoChipAttributes& a) { a.Passability = 15; }},
+      {TZEMapEditor::ModeGroundType, [](TZelvoMapCell& c) { c.GroundKind = 4; }, [](TZelvoChipAttributes& a) { a.GroundKind = 8; }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "mode " << c.mode);
+    engine.SetMode(c.mode);
+    Painted({0, 0}, 256, 256, 16);
+    const size_t kept = painter.Tiles().Count();
+    EXPECT_LT(kept, 64u) << "cells showing the same share a tile";
+    Painted({0, 0}, 256, 256, 16);
+    EXPECT_EQ(painter.Tiles().Count(), kept);
+    TZelvoMapCell cell = Layer(0)->GetCell(2, 3);
+    c.own(cell);
+    Layer(0)->SetCell(2, 3, cell);
+    EXPECT_EQ(Compared({0, 0}, 256, 256, 16), "") << "a cell's own value";
+    // Chip (0, 0) of the plain set is under cells that show the chip's value.
+    TZelvoChipAttributes chip = ChipSet(kPlainSet)->GetChip(0, 0);
+    c.chip(chip);
+    SetChip(kPlainSet, 0, 0, chip);
+    EXPECT_EQ(Compared({0, 0}, 256, 256, 16), "") << "a chip's value";
+  }
 }
 
 TEST_F(TilesTest, TilesAreReusedAndFollowChangesOfCellsAndSettings) {
