@@ -5,11 +5,14 @@
 #include <fstream>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
-#include <QTimer>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -27,6 +30,7 @@ namespace zelvo {
 namespace {
 
 using test::ChipSetFormEvents;
+namespace input = test::input;
 
 constexpr uint32_t iconColour(int i) { return 0xFF000000u | uint32_t(0x20 * (i + 1)) << 8; }
 
@@ -67,6 +71,18 @@ class MapChipSetEditorFormTest : public ::testing::Test, public test::ChipSetEdi
   QWidget* picture() const { return form->PictureScroll->qonPaintBox; }
   void chooseSet(int index) { ChipSetFormEvents::Click(treeView(), itemAt(index)); }
   void chooseChip(int column, int row) { ChipSetFormEvents::Click(picture(), QPoint(column * 32 + 5, row * 32 + 5)); }
+  // The chip's way toggles lie on the second page of the fields.
+  void showWayPage() { input::clickTab(form->FieldTabs->tabBar(), 1); }
+  // Opens the window's menu by its title in the menu bar; the menu when it opened.
+  QMenu* openChipSetMenu() {
+    input::click(form->MainMenu, form->MainMenu->actionGeometry(form->ChipSetMenu->menuAction()).center());
+    if (!form->ChipSetMenu->isVisible()) ADD_FAILURE() << "the chip-set menu did not open";
+    return form->ChipSetMenu->isVisible() ? form->ChipSetMenu : nullptr;
+  }
+  // Chooses a command from the window's menu.
+  void choose(QAction* command) {
+    if (QMenu* menu = openChipSetMenu()) input::clickMenuItem(menu, command);
+  }
   uint32_t iconPixel(int index, QIcon::Mode mode) const {
     const QIcon icon = form->ChipSetTree->topLevelItem(index)->icon(0);
     return icon.pixmap(16, 16, mode).toImage().pixel(8, 8);
@@ -148,6 +164,7 @@ TEST_F(MapChipSetEditorFormTest, TheGroundListAndTheWayTogglesWriteTheChosenChip
   ChipSetFormEvents::Key(form->GroundTypeList, Qt::Key_Down);
   ChipSetFormEvents::Key(form->GroundTypeList, Qt::Key_Down);
   EXPECT_EQ(first->GetChip(2, 0).GroundKind, 2);
+  showWayPage();
   ChipSetFormEvents::Click(form->PassButtons[1]);
   ChipSetFormEvents::Click(form->PassButtons[2]);
   EXPECT_EQ(first->GetChip(2, 0).Passability, PassBits::Down | PassBits::Left);
@@ -162,6 +179,7 @@ TEST_F(MapChipSetEditorFormTest, TheGroundListAndTheWayTogglesWriteTheChosenChip
 TEST_F(MapChipSetEditorFormTest, WithoutAChosenChipTheFieldsWriteNothingAndStayEmpty) {
   chooseSet(0);
   ChipSetFormEvents::Type(form->HeightEdit, "7");
+  showWayPage();
   ChipSetFormEvents::Click(form->PassButtons[0]);
   EXPECT_FALSE(form->PassButtons[0]->isChecked());
   ChipSetFormEvents::Click(form->AllWaysButton);
@@ -187,14 +205,20 @@ TEST_F(MapChipSetEditorFormTest, TheChosenChipIsOutlinedByInvertingThePicture) {
 TEST_F(MapChipSetEditorFormTest, AtTwiceTheZoomTheChipUnderThePointerIsChosenAndOutlined) {
   chooseSet(0);
   form->PictureScroll->SetPower(32);
-  ChipSetFormEvents::Click(picture(), QPoint(100, 70));
-  EXPECT_EQ(form->Control().SelectedChip(), (ZelvoCommonTypes::TPoint{1, 1}));
+  // The zoom keeps the middle of the view in place, so the chip aimed at is one in the middle of
+  // what is shown now; a point off the chip's centre would fall in another chip at the old zoom.
+  const QRect shown = picture()->visibleRegion().boundingRect();
+  ASSERT_FALSE(shown.isEmpty());
+  const int32_t column = shown.center().x() / 64, row = shown.center().y() / 64;
+  ChipSetFormEvents::Click(picture(), QPoint(column * 64 + 40, row * 64 + 6));
+  EXPECT_EQ(form->Control().SelectedChip(), (ZelvoCommonTypes::TPoint{column, row}));
   const QImage shot = picture()->grab().toImage();
   ASSERT_GE(shot.width(), 512);
-  EXPECT_EQ(shot.pixel(64, 64) & 0xFFFFFFu, 0xFFFFFFu);
-  EXPECT_EQ(shot.pixel(127, 127) & 0xFFFFFFu, 0xFFFFFFu);
-  EXPECT_EQ(shot.pixel(128, 64) & 0xFFFFFFu, 0u);
-  EXPECT_EQ(shot.pixel(65, 65) & 0xFFFFFFu, 0u);
+  const int left = column * 64, top = row * 64;
+  EXPECT_EQ(shot.pixel(left, top) & 0xFFFFFFu, 0xFFFFFFu);
+  EXPECT_EQ(shot.pixel(left + 63, top + 63) & 0xFFFFFFu, 0xFFFFFFu);
+  EXPECT_EQ(shot.pixel(left + 64, top) & 0xFFFFFFu, 0u);
+  EXPECT_EQ(shot.pixel(left + 1, top + 1) & 0xFFFFFFu, 0u);
 }
 
 TEST_F(MapChipSetEditorFormTest, TheViewButtonsLayTheirOverlay) {
@@ -213,15 +237,15 @@ TEST_F(MapChipSetEditorFormTest, TheViewButtonsLayTheirOverlay) {
 
 TEST_F(MapChipSetEditorFormTest, NewAndDeleteCommandsChangeTheListAndTheNodes) {
   const int32_t next = data->ids->PeekID();
-  form->NewAction->trigger();
+  choose(form->NewAction);
   ASSERT_EQ(form->ChipSetTree->topLevelItemCount(), 3);
   EXPECT_EQ(tree->GetChipSetList()->GetItem(2)->GetID(), next);
   chooseSet(2);
-  form->DeleteAction->trigger();
+  choose(form->DeleteAction);
   EXPECT_TRUE(tree->GetChipSetList()->GetItem(2)->GetDeleted());
   EXPECT_EQ(iconPixel(2, QIcon::Normal), iconColour(5));
   EXPECT_EQ(form->DeleteAction->text(), QString::fromUtf8("チップセットの削除を取り消し(&U)"));
-  form->DeleteAction->trigger();
+  choose(form->DeleteAction);
   EXPECT_FALSE(tree->GetChipSetList()->GetItem(2)->GetDeleted());
   EXPECT_EQ(iconPixel(2, QIcon::Normal), iconColour(0));
   EXPECT_EQ(form->DeleteAction->text(), QString::fromUtf8("チップセットをを削除(&D))"));
@@ -242,9 +266,9 @@ TEST_F(MapChipSetEditorFormTest, EditingANodesTextRenamesItsSet) {
 TEST_F(MapChipSetEditorFormTest, ADoubleClickOpensThePropertiesAndOkAppliesThem) {
   CountingLink link;
   form->SetMapEditorLink(&link);
-  QTimer::singleShot(0, form.get(), [this] {
+  input::whenModalOpens([this](QWidget* modal) {
     TMapChipSetPropertyForm* dialog = form->PropertyForm();
-    ASSERT_TRUE(dialog->isVisible());
+    ASSERT_EQ(modal, dialog);
     EXPECT_EQ(dialog->WidthEdit->text(), "8");
     ChipSetFormEvents::SelectAllAndType(dialog->NameEdit, "Renamed");
     ChipSetFormEvents::SelectAllAndType(dialog->WidthEdit, "5");
@@ -262,12 +286,15 @@ TEST_F(MapChipSetEditorFormTest, ADoubleClickOpensThePropertiesAndOkAppliesThem)
 
 TEST_F(MapChipSetEditorFormTest, CancelInThePropertiesChangesNothing) {
   chooseSet(0);
-  QTimer::singleShot(0, form.get(), [this] {
-    ChipSetFormEvents::SelectAllAndType(form->PropertyForm()->WidthEdit, "3");
-    ChipSetFormEvents::Click(form->PropertyForm()->CancelButton);
-    if (form->PropertyForm()->isVisible()) form->PropertyForm()->reject();
+  input::whenModalOpens([this](QWidget* modal) {
+    TMapChipSetPropertyForm* dialog = form->PropertyForm();
+    ASSERT_EQ(modal, dialog);
+    ChipSetFormEvents::SelectAllAndType(dialog->WidthEdit, "3");
+    ChipSetFormEvents::Click(dialog->CancelButton);
+    if (dialog->isVisible()) dialog->reject();
   });
-  form->PropertyAction->trigger();
+  choose(form->PropertyAction);
+  EXPECT_FALSE(form->PropertyForm()->isVisible());
   EXPECT_EQ(first->GetWidth(), 8);
 }
 
@@ -275,15 +302,17 @@ TEST_F(MapChipSetEditorFormTest, UseAddsTheSetToTheMapOpenInTheMapEditor) {
   CountingLink link;
   form->SetMapEditorLink(&link);
   chooseSet(1);
-  form->ChipSetMenu->aboutToShow();
+  // With no map open the command is off.
+  ASSERT_NE(openChipSetMenu(), nullptr);
   EXPECT_FALSE(form->UseAction->isEnabled());
+  input::key(form->ChipSetMenu, Qt::Key_Escape);
   auto node = std::make_shared<TZelvoMapTreeNodeControl>(30, data.get());
   tree->GetRootNode()->AddTopLevelNode(node);
   node->NewMap();
   link.open = node;
-  form->ChipSetMenu->aboutToShow();
+  ASSERT_NE(openChipSetMenu(), nullptr);
   ASSERT_TRUE(form->UseAction->isEnabled());
-  form->UseAction->trigger();
+  input::clickMenuItem(form->ChipSetMenu, form->UseAction);
   EXPECT_EQ(node->GetMap()->GetChipSetIDList()->GetCount(), 1);
   EXPECT_EQ(node->GetMap()->GetChipSetIDList()->GetID(0), 11);
   EXPECT_EQ(link.tabs, 1);
