@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTabBar>
@@ -75,7 +76,9 @@ TEST_F(EmptyPalette, ARightClickOnThePaletteOffersToAddAChipSetWhichThenShowsAtO
 }
 
 TEST_F(EmptyPalette, AChipSetDraggedInFromTheChipSetEditorShowsAtOnce) {
-  form->ChipSetEditorAction()->trigger();
+  auto* bar = form->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+  ASSERT_NE(bar, nullptr);
+  input::click(bar, bar->actionGeometry(form->ChipSetEditorAction()).center());
   TMapChipSetEditorForm* chipSets = form->ChipSetForm();
   ASSERT_TRUE(chipSets->isVisible());
   auto found = chipSets->ChipSetTree->findItems("plain", Qt::MatchExactly | Qt::MatchRecursive);

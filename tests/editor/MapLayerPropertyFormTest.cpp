@@ -8,15 +8,38 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTreeWidget>
 
 #include "LayerWindowTesting.h"
+#include "input/UserInput.h"
 #include "model/ZelvoMapPicture.h"
 #include "model/ZelvoMaterialModel.h"
 #include "platform/gui/MessageBox.h"
 
 namespace zelvo::test {
 namespace {
+
+// A click on the box of a check box, where a person aims, whatever width the layout gives it.
+void clickBox(QCheckBox* box) {
+  QStyleOptionButton option;
+  option.initFrom(box);
+  input::click(box, box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).center());
+}
+
+// Moves a slider to `value` by keys: to its start, then by pages and single steps.
+void slideTo(QSlider* slider, int value) {
+  input::key(slider, Qt::Key_Home);
+  for (int i = 0; i < (value - slider->minimum()) / slider->pageStep(); ++i) input::key(slider, Qt::Key_PageUp);
+  while (slider->value() < value) input::key(slider, Qt::Key_Right);
+}
+
+// Chooses a combo box entry by the arrow keys, as from the keyboard.
+void chooseEntry(QComboBox* box, int index) {
+  while (box->currentIndex() < index) input::key(box, Qt::Key_Down);
+  while (box->currentIndex() > index) input::key(box, Qt::Key_Up);
+}
 
 class LayerPropertyFormTest : public ::testing::Test {
  protected:
@@ -35,6 +58,7 @@ class LayerPropertyFormTest : public ::testing::Test {
     form.SetOnApplied([this] { ++applied; });
     form.setZMLZelvoAPI(&f.data);
     form.LoadLayer();
+    form.show();
   }
 
   EditorFixture f;
@@ -59,20 +83,22 @@ TEST_F(LayerPropertyFormTest, ShowsTheCurrentLayer) {
 TEST_F(LayerPropertyFormTest, OKAppliesTheFieldsAndTellsTheMapEditor) {
   ASSERT_EQ(form.PictureTree()->topLevelItemCount(), 1);
   QTreeWidgetItem* folder = form.PictureTree()->topLevelItem(0);
-  form.PictureTree()->setCurrentItem(folder);
+  input::click(form.PictureTree(), folder);
   EXPECT_TRUE(form.PictureFile()->text().isEmpty());
-  form.PictureTree()->setCurrentItem(folder->child(0));
+  input::key(form.PictureTree(), Qt::Key_Right);  // opens the folder
+  input::click(form.PictureTree(), folder->child(0));
   EXPECT_EQ(form.PictureFile()->text(), "Graphics\\sky.bmp");
 
-  form.NameEdit()->setText(QString::fromUtf8("空"));
-  form.BaseHeight()->setText("-10000");
-  form.GameOpacity()->setValue(99);
-  form.LayerType()->setCurrentIndex(2);
-  form.PictureEnabled()->setChecked(true);
-  form.PictureWidth()->setText("320");
-  form.PictureHeight()->setText("240");
-  form.DrawType()->setCurrentIndex(2);
-  form.OkButton()->click();
+  input::retype(form.NameEdit(), QString::fromUtf8("空"));
+  input::retype(form.BaseHeight(), "-10000");
+  slideTo(form.GameOpacity(), 99);
+  chooseEntry(form.LayerType(), 2);
+  clickBox(form.PictureEnabled());
+  ASSERT_TRUE(form.PictureEnabled()->isChecked());
+  input::retype(form.PictureWidth(), "320");
+  input::retype(form.PictureHeight(), "240");
+  chooseEntry(form.DrawType(), 2);
+  input::click(form.OkButton());
 
   EXPECT_EQ(form.result(), QDialog::Accepted);
   EXPECT_EQ(layer->GetNameBytes(), Cp932::fromUtf8("空"));
@@ -92,9 +118,9 @@ TEST_F(LayerPropertyFormTest, OKAppliesTheFieldsAndTellsTheMapEditor) {
 
 TEST_F(LayerPropertyFormTest, AMistypedNumberIsReportedAndNothingChanges) {
   MessageBoxRecorder messages;
-  form.NameEdit()->setText("Other");
-  form.PictureWidth()->setText("12a");
-  form.OkButton()->click();
+  input::retype(form.NameEdit(), "Other");
+  input::retype(form.PictureWidth(), "12a");
+  input::click(form.OkButton());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
   EXPECT_NE(form.result(), QDialog::Accepted);
@@ -104,8 +130,8 @@ TEST_F(LayerPropertyFormTest, AMistypedNumberIsReportedAndNothingChanges) {
 }
 
 TEST_F(LayerPropertyFormTest, CancelChangesNothing) {
-  form.NameEdit()->setText("Other");
-  form.CancelButton()->click();
+  input::retype(form.NameEdit(), "Other");
+  input::click(form.CancelButton());
   EXPECT_EQ(form.result(), QDialog::Rejected);
   EXPECT_EQ(layer->GetNameBytes(), "Ground");
 }
