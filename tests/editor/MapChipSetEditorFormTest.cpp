@@ -320,7 +320,8 @@ TEST_F(MapChipSetEditorFormTest, UseAddsTheSetToTheMapOpenInTheMapEditor) {
 
 TEST_F(MapChipSetEditorFormTest, ClosingEmptiesThePictureAndShowingAgainRebuildsTheTree) {
   chooseSet(0);
-  form->close();
+  input::key(form->ChipSetTree, Qt::Key_Escape);  // closes the window, as from the keyboard
+  ASSERT_FALSE(form->isVisible());
   EXPECT_EQ(form->Control().AreaWidth(), 0);
   EXPECT_EQ(form->Control().Picture().Width(), 0);
   AddChipSet(12, 2, 2);
