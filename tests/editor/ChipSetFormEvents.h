@@ -1,13 +1,13 @@
 #pragma once
-// Real input for the chip-set windows' tests: mouse presses, moves and releases, clicks and
-// typed keys, sent to a widget as the window system would deliver them.
+// Input for the chip-set and map windows' tests: mouse presses, moves and releases, clicks and
+// typed keys, sent through the platform into the widget's window as a window system delivers
+// them (zelvo::test::input), so Qt's modal blocking and its order of events apply.
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
+#include <QEvent>
 #include <QString>
 #include <QWidget>
 
+#include "input/UserInput.h"
 #include "platform/gui/Fonts.h"
 
 namespace zelvo::test {
@@ -16,45 +16,35 @@ class ChipSetFormEvents {
  public:
   static void EnsureApplication() { Fonts::ensureGuiApplication(); }
 
+  // A press, release, double click or move. A move carries the buttons still held from the
+  // presses before it, as a window system's does, whatever `held` says.
   static void Mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton,
                     Qt::MouseButtons held = Qt::NoButton) {
-    QMouseEvent e(type, QPointF(at), QPointF(w->mapToGlobal(at)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
+    (void)held;
+    switch (type) {
+      case QEvent::MouseButtonPress: input::press(w, at, button); break;
+      case QEvent::MouseButtonRelease: input::release(w, at, button); break;
+      case QEvent::MouseButtonDblClick: input::doubleClick(w, at, button); break;
+      default: input::move(w, at); break;
+    }
   }
-  static void Press(QWidget* w, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
-    Mouse(w, QEvent::MouseButtonPress, at, button, button);
-  }
-  static void MoveHeld(QWidget* w, QPoint at) { Mouse(w, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton); }
+  static void Press(QWidget* w, QPoint at, Qt::MouseButton button = Qt::LeftButton) { input::press(w, at, button); }
+  static void MoveHeld(QWidget* w, QPoint at) { input::move(w, at); }
   static void Release(QWidget* w, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
-    Mouse(w, QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+    input::release(w, at, button);
   }
-  static void Click(QWidget* w, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
-    Press(w, at, button);
-    Release(w, at, button);
-  }
-  static void Click(QWidget* w) { Click(w, w->rect().center()); }
-  static void DoubleClick(QWidget* w, QPoint at) {
-    Click(w, at);
-    Mouse(w, QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
-    Release(w, at);
-  }
+  static void Click(QWidget* w, QPoint at, Qt::MouseButton button = Qt::LeftButton) { input::click(w, at, button); }
+  static void Click(QWidget* w) { input::click(w); }
+  static void DoubleClick(QWidget* w, QPoint at) { input::doubleClick(w, at); }
 
+  // A key with its text goes in as typed; a key without text as that key.
   static void Key(QWidget* w, int key, const QString& text = {}) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &release);
+    if (key == 0) input::type(w, text);
+    else input::key(w, Qt::Key(key));
   }
   // Each character as a key of its own.
-  static void Type(QWidget* w, const QString& text) {
-    for (QChar c : text) Key(w, 0, QString(c));
-  }
-  static void SelectAllAndType(QWidget* w, const QString& text) {
-    QKeyEvent all(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier);
-    QApplication::sendEvent(w, &all);
-    Key(w, Qt::Key_Backspace);
-    Type(w, text);
-  }
+  static void Type(QWidget* w, const QString& text) { input::type(w, text); }
+  static void SelectAllAndType(QWidget* w, const QString& text) { input::retype(w, text); }
 };
 
 }  // namespace zelvo::test

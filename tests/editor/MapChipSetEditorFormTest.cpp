@@ -5,11 +5,14 @@
 #include <fstream>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
-#include <QTimer>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -27,6 +30,7 @@ namespace zelvo {
 namespace {
 
 using test::ChipSetFormEvents;
+namespace input = test::input;
 
 constexpr uint32_t iconColour(int i) { return 0xFF000000u | uint32_t(0x20 * (i + 1)) << 8; }
 
@@ -67,6 +71,18 @@ class MapChipSetEditorFormTest : public ::testing::Test, public test::ChipSetEdi
   QWidget* picture() const { return form->PictureScroll->qonPaintBox; }
   void chooseSet(int index) { ChipSetFormEvents::Click(treeView(), itemAt(index)); }
   void chooseChip(int column, int row) { ChipSetFormEvents::Click(picture(), QPoint(column * 32 + 5, row * 32 + 5)); }
+  // The chip's way toggles lie on the second page of the fields.
+  void showWayPage() { input::clickTab(form->FieldTabs->tabBar(), 1); }
+  // Opens the window's menu by its title in the menu bar; the menu when it opened.
+  QMenu* openChipSetMenu() {
+    input::click(form->MainMenu, form->MainMenu->actionGeometry(form->ChipSetMenu->menuAction()).center());
+    if (!form->ChipSetMenu->isVisible()) ADD_FAILURE() << "the chip-set menu did not open";
+    return form->ChipSetMenu->isVisible() ? form->ChipSetMenu : nullptr;
+  }
+  // Chooses a command from the window's menu.
+  void choose(QAction* command) {
+    if (QMenu* menu = openChipSetMenu()) input::clickMenuItem(menu, command);
+  }
   uint32_t iconPixel(int index, QIcon::Mode mode) const {
     const QIcon icon = form->ChipSetTree->topLevelItem(index)->icon(0);
     return icon.pixmap(16, 16, mode).toImage().pixel(8, 8);
@@ -148,6 +164,7 @@ TEST_F(MapChipSetEditorFormTest, TheGroundListAndTheWayTogglesWriteTheChosenChip
   ChipSetFormEvents::Key(form->GroundTypeList, Qt::Key_Down);
   ChipSetFormEvents::Key(form->GroundTypeList, Qt::Key_Down);
   EXPECT_EQ(first->GetChip(2, 0).GroundKind, 2);
+  showWayPage();
   ChipSetFormEvents::Click(form->PassButtons[1]);
   ChipSetFormEvents::Click(form->PassButtons[2]);
   EXPECT_EQ(first->GetChip(2, 0).Passability, PassBits::Down | PassBits::Left);
@@ -162,6 +179,7 @@ TEST_F(MapChipSetEditorFormTest, TheGroundListAndTheWayTogglesWriteTheChosenChip
 TEST_F(MapChipSetEditorFormTest, WithoutAChosenChipTheFieldsWriteNothingAndStayEmpty) {
   chooseSet(0);
   ChipSetFormEvents::Type(form->HeightEdit, "7");
+  showWayPage();
   ChipSetFormEvents::Click(form->PassButtons[0]);
   EXPECT_FALSE(form->PassButtons[0]->isChecked());
   ChipSetFormEvents::Click(form->AllWaysButton);
@@ -218,15 +236,15 @@ TEST_F(MapChipSetEditorFormTest, TheViewButtonsLayTheirOverlay) {
 
 TEST_F(MapChipSetEditorFormTest, NewAndDeleteCommandsChangeTheListAndTheNodes) {
   const int32_t next = data->ids->PeekID();
-  form->NewAction->trigger();
+  choose(form->NewAction);
   ASSERT_EQ(form->ChipSetTree->topLevelItemCount(), 3);
   EXPECT_EQ(tree->GetChipSetList()->GetItem(2)->GetID(), next);
   chooseSet(2);
-  form->DeleteAction->trigger();
+  choose(form->DeleteAction);
   EXPECT_TRUE(tree->GetChipSetList()->GetItem(2)->GetDeleted());
   EXPECT_EQ(iconPixel(2, QIcon::Normal), iconColour(5));
   EXPECT_EQ(form->DeleteAction->text(), QString::fromUtf8("チップセットの削除を取り消し(&U)"));
-  form->DeleteAction->trigger();
+  choose(form->DeleteAction);
   EXPECT_FALSE(tree->GetChipSetList()->GetItem(2)->GetDeleted());
   EXPECT_EQ(iconPixel(2, QIcon::Normal), iconColour(0));
   EXPECT_EQ(form->DeleteAction->text(), QString::fromUtf8("チップセットをを削除(&D))"));
@@ -247,9 +265,9 @@ TEST_F(MapChipSetEditorFormTest, EditingANodesTextRenamesItsSet) {
 TEST_F(MapChipSetEditorFormTest, ADoubleClickOpensThePropertiesAndOkAppliesThem) {
   CountingLink link;
   form->SetMapEditorLink(&link);
-  QTimer::singleShot(0, form.get(), [this] {
+  input::whenModalOpens([this](QWidget* modal) {
     TMapChipSetPropertyForm* dialog = form->PropertyForm();
-    ASSERT_TRUE(dialog->isVisible());
+    ASSERT_EQ(modal, dialog);
     EXPECT_EQ(dialog->WidthEdit->text(), "8");
     ChipSetFormEvents::SelectAllAndType(dialog->NameEdit, "Renamed");
     ChipSetFormEvents::SelectAllAndType(dialog->WidthEdit, "5");
@@ -267,12 +285,15 @@ TEST_F(MapChipSetEditorFormTest, ADoubleClickOpensThePropertiesAndOkAppliesThem)
 
 TEST_F(MapChipSetEditorFormTest, CancelInThePropertiesChangesNothing) {
   chooseSet(0);
-  QTimer::singleShot(0, form.get(), [this] {
-    ChipSetFormEvents::SelectAllAndType(form->PropertyForm()->WidthEdit, "3");
-    ChipSetFormEvents::Click(form->PropertyForm()->CancelButton);
-    if (form->PropertyForm()->isVisible()) form->PropertyForm()->reject();
+  input::whenModalOpens([this](QWidget* modal) {
+    TMapChipSetPropertyForm* dialog = form->PropertyForm();
+    ASSERT_EQ(modal, dialog);
+    ChipSetFormEvents::SelectAllAndType(dialog->WidthEdit, "3");
+    ChipSetFormEvents::Click(dialog->CancelButton);
+    if (dialog->isVisible()) dialog->reject();
   });
-  form->PropertyAction->trigger();
+  choose(form->PropertyAction);
+  EXPECT_FALSE(form->PropertyForm()->isVisible());
   EXPECT_EQ(first->GetWidth(), 8);
 }
 
@@ -280,15 +301,17 @@ TEST_F(MapChipSetEditorFormTest, UseAddsTheSetToTheMapOpenInTheMapEditor) {
   CountingLink link;
   form->SetMapEditorLink(&link);
   chooseSet(1);
-  form->ChipSetMenu->aboutToShow();
+  // With no map open the command is off.
+  ASSERT_NE(openChipSetMenu(), nullptr);
   EXPECT_FALSE(form->UseAction->isEnabled());
+  input::key(form->ChipSetMenu, Qt::Key_Escape);
   auto node = std::make_shared<TZelvoMapTreeNodeControl>(30, data.get());
   tree->GetRootNode()->AddTopLevelNode(node);
   node->NewMap();
   link.open = node;
-  form->ChipSetMenu->aboutToShow();
+  ASSERT_NE(openChipSetMenu(), nullptr);
   ASSERT_TRUE(form->UseAction->isEnabled());
-  form->UseAction->trigger();
+  input::clickMenuItem(form->ChipSetMenu, form->UseAction);
   EXPECT_EQ(node->GetMap()->GetChipSetIDList()->GetCount(), 1);
   EXPECT_EQ(node->GetMap()->GetChipSetIDList()->GetID(0), 11);
   EXPECT_EQ(link.tabs, 1);
@@ -296,7 +319,8 @@ TEST_F(MapChipSetEditorFormTest, UseAddsTheSetToTheMapOpenInTheMapEditor) {
 
 TEST_F(MapChipSetEditorFormTest, ClosingEmptiesThePictureAndShowingAgainRebuildsTheTree) {
   chooseSet(0);
-  form->close();
+  input::key(form->ChipSetTree, Qt::Key_Escape);  // closes the window, as from the keyboard
+  ASSERT_FALSE(form->isVisible());
   EXPECT_EQ(form->Control().AreaWidth(), 0);
   EXPECT_EQ(form->Control().Picture().Width(), 0);
   AddChipSet(12, 2, 2);

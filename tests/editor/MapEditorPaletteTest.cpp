@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTabBar>
@@ -41,6 +42,28 @@ class EmptyPalette : public MapEditorFormTest {
     EXPECT_EQ(form->ChipScroll()->BitmapHeight(), chipSet->GetHeight() * 32);
   }
 
+  // Opens the chip-set editor from the map editor's menu bar and clicks the chip set named `name`.
+  TMapChipSetEditorForm* openChipSetEditorOn(const char* name) {
+    auto* bar = form->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!bar) {
+      ADD_FAILURE() << "the map editor has no menu bar";
+      return nullptr;
+    }
+    input::click(bar, bar->actionGeometry(form->ChipSetEditorAction()).center());
+    TMapChipSetEditorForm* chipSets = form->ChipSetForm();
+    if (!chipSets->isVisible()) {
+      ADD_FAILURE() << "the chip-set editor did not open";
+      return nullptr;
+    }
+    auto found = chipSets->ChipSetTree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+    if (found.size() != 1) {
+      ADD_FAILURE() << "the chip-set editor lists no one chip set " << name;
+      return nullptr;
+    }
+    input::click(chipSets->ChipSetTree, found.front());
+    return chipSets;
+  }
+
   std::shared_ptr<IZelvoMapTreeNodeControl> bare;
 };
 
@@ -75,16 +98,23 @@ TEST_F(EmptyPalette, ARightClickOnThePaletteOffersToAddAChipSetWhichThenShowsAtO
 }
 
 TEST_F(EmptyPalette, AChipSetDraggedInFromTheChipSetEditorShowsAtOnce) {
-  form->ChipSetEditorAction()->trigger();
-  TMapChipSetEditorForm* chipSets = form->ChipSetForm();
-  ASSERT_TRUE(chipSets->isVisible());
-  auto found = chipSets->ChipSetTree->findItems("plain", Qt::MatchExactly | Qt::MatchRecursive);
-  ASSERT_EQ(found.size(), 1);
-  input::click(chipSets->ChipSetTree, found.front());
+  ASSERT_NE(openChipSetEditorOn("plain"), nullptr);
   QMimeData data;
   data.setData("application/x-qabstractitemmodeldatalist", QByteArray("x"));
   EXPECT_TRUE(input::drop(form->ChipScroll(), form->ChipScroll()->rect().center(), data));
   expectShown(plain);
+}
+
+TEST_F(EmptyPalette, AChipSetUsedFromTheChipSetEditorsMenuShowsAtOnce) {
+  TMapChipSetEditorForm* chipSets = openChipSetEditorOn("other");
+  ASSERT_NE(chipSets, nullptr);
+  QMenuBar* bar = chipSets->MainMenu;
+  input::click(bar, bar->actionGeometry(chipSets->ChipSetMenu->menuAction()).center());
+  ASSERT_TRUE(chipSets->ChipSetMenu->isVisible());
+  ASSERT_TRUE(chipSets->UseAction->isEnabled());
+  input::clickMenuItem(chipSets->ChipSetMenu, chipSets->UseAction);
+  EXPECT_EQ(bare->GetMap()->GetChipSetIDList()->GetCount(), 1);
+  expectShown(other);
 }
 
 }  // namespace

@@ -141,6 +141,9 @@ TEST_F(SkinUsersTest, TheMapEditorOpensTheWindowSetsChipSetEditorWithTheSkin) {
 
 TEST_F(SkinUsersTest, TheChipSetEditorKeepsOnePlaceInTheDesktopFile) {
   Start();
+  // The window the map editor opens is there too, and goes after the window set's; a second
+  // window of the same name would then write its own place over the one the author gave.
+  ASSERT_NE(windows->mapEditor->ChipSetForm(), nullptr);
   windows->chipSetEditor->setGeometry(123, 145, 456, 321);
   const QRect placed = windows->chipSetEditor->geometry();
   Stop();

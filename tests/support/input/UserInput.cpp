@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionSlider>
 #include <QRadioButton>
 #include <QTabBar>
@@ -177,9 +178,18 @@ void doubleClick(QListWidget* list, QListWidgetItem* item) {
 }
 
 void click(QAbstractButton* button) {
-  // A check box or radio button takes a click on its box or its text, not anywhere on its row.
-  const bool boxed = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
-  click(static_cast<QWidget*>(button), boxed && button ? QPoint(std::min(8, button->width() / 2), button->height() / 2) : QPoint());
+  // A check box or radio button takes a click on its box or its text, not anywhere on its row:
+  // aim at the box where the style draws it.
+  QStyle::SubElement box = QStyle::SE_CustomBase;
+  if (qobject_cast<QCheckBox*>(button)) box = QStyle::SE_CheckBoxIndicator;
+  if (qobject_cast<QRadioButton*>(button)) box = QStyle::SE_RadioButtonIndicator;
+  if (!button || box == QStyle::SE_CustomBase) {
+    click(static_cast<QWidget*>(button), QPoint());
+    return;
+  }
+  QStyleOptionButton option;
+  option.initFrom(button);
+  click(static_cast<QWidget*>(button), button->style()->subElementRect(box, &option, button).center());
 }
 
 QRect scrollBarPart(QScrollBar* bar, QStyle::SubControl part) {
