@@ -8,12 +8,14 @@
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <QWindow>
 #include <qpa/qplatformdrag.h>
@@ -240,6 +242,29 @@ void whenModalOpens(std::function<void(QWidget*)> act) {
 void whenPopupOpens(std::function<void(QMenu*)> act) {
   whenOpens([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); },
             [act = std::move(act)](QWidget* popup) { act(static_cast<QMenu*>(popup)); });
+}
+
+void choose(QAction* action) {
+  if (!action) {
+    ADD_FAILURE() << "no command to choose";
+    return;
+  }
+  for (QObject* owner : action->associatedObjects())
+    if (auto* bar = qobject_cast<QToolBar*>(owner); bar && bar->isVisible()) {
+      click(bar->widgetForAction(action));
+      return;
+    }
+  for (QObject* owner : action->associatedObjects()) {
+    auto* menu = qobject_cast<QMenu*>(owner);
+    if (!menu) continue;
+    for (QObject* holder : menu->menuAction()->associatedObjects())
+      if (auto* bar = qobject_cast<QMenuBar*>(holder); bar && bar->isVisible()) {
+        click(bar, bar->actionGeometry(menu->menuAction()).center());
+        clickMenuItem(menu, action);
+        return;
+      }
+  }
+  ADD_FAILURE() << "no shown tool bar or menu bar holds " << action->text().toStdString();
 }
 
 }  // namespace zelvo::test::input
