@@ -473,10 +473,13 @@ void TZEEventEditorView2::ShowOrderList() {
   orderList_->raise();
 }
 
-void TZEEventEditorView2::showEvent(QShowEvent* event) {
+void TZEEventEditorView2::setVisible(bool visible) {
+  QDialog::setVisible(visible);
+  if (!visible || !isVisible()) return;
+  // Only now: a window shown before its modal owner is up counts as blocked by the window that
+  // was modal until then (the opener), and Qt never looks at it again.
   orderList_->setZMLZelvoAPI(editing_.getZMLZelvoAPI());
   orderList_->show();
-  QDialog::showEvent(event);
 }
 
 void TZEEventEditorView2::done(int result) {

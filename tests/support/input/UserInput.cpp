@@ -45,10 +45,18 @@ Target targetOf(QWidget* widget, QPoint pos) {
   return {window, window->mapFromGlobal(widget->mapToGlobal(pos))};
 }
 
+// Where the last button went down: a window system sends its release there.
+QPointer<QWindow> pressedWindow;
+QPoint pressedAt;
+
 void mouse(QTest::MouseAction action, QWidget* widget, QPoint pos, Qt::MouseButton button,
            Qt::KeyboardModifiers modifiers) {
   const Target target = targetOf(widget, pos);
   if (!target.window) return;
+  if (action != QTest::MouseMove) {
+    pressedWindow = target.window;
+    pressedAt = target.at;
+  }
   QTest::mouseEvent(action, target.window, button, modifiers, target.at);
 }
 
@@ -93,6 +101,16 @@ Qt::Key keyOf(QChar ch) {
   return Qt::Key_unknown;
 }
 
+// A window or menu that opens on a press (a context menu) or a double click opens before the
+// button is let go; a person lets go before acting on it, and Qt would otherwise send the next
+// clicks to the widget the button went down on.
+void letGo() {
+  if (!pressedWindow) return;
+  for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+    if (QGuiApplication::mouseButtons() & button)
+      QTest::mouseEvent(QTest::MouseRelease, pressedWindow, button, Qt::NoModifier, pressedAt);
+}
+
 // Polls for what opens next; the modal loop that shows it runs the timer.
 void whenOpens(std::function<QWidget*()> opened, std::function<void(QWidget*)> act) {
   auto* timer = new QTimer(qApp);
@@ -106,6 +124,7 @@ void whenOpens(std::function<QWidget*()> opened, std::function<void(QWidget*)> a
       timer->stop();
       timer->deleteLater();
       delete elapsed;
+      letGo();
       act(now);
     } else if (elapsed->elapsed() > 20000) {
       timer->stop();
