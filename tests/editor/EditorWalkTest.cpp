@@ -184,8 +184,11 @@ class EditorWalk : public EditorProgramTest {
     for (QTreeWidgetItem* item : itemsOf(*editing.OrderTree()))
       if (item->text(0).contains(u(caption))) node = item;
     ASSERT_NE(node, nullptr) << "no order " << caption;
-    input::click(editing.OrderTree(), otherThanCurrent(*editing.OrderTree()) ? otherThanCurrent(*editing.OrderTree()) : node);
+    // From another order, so that the click changes the choice.
+    if (QTreeWidgetItem* other = otherThanCurrent(*editing.OrderTree()); other && other != node)
+      input::click(editing.OrderTree(), other);
     input::click(editing.OrderTree(), node);
+    EXPECT_TRUE(node->isSelected());
     EXPECT_TRUE(editing.EditOrderAction()->isEnabled()) << "処理の編集 after a click on an order";
     EXPECT_TRUE(editing.DeleteOrderAction()->isEnabled()) << "処理の削除 after a click on an order";
   }
@@ -320,7 +323,7 @@ void walkCharas(EditorWalk&, QWidget& window) {
   // Delete acts on the clicked chara.
   input::click(charas.deleteButton());
   EXPECT_EQ(charas.charaTree()->topLevelItemCount(), count - 1);
-  EXPECT_TRUE(findNode(*charas.charaTree(), kept) == nullptr || kept == charas.charaTree()->topLevelItem(0)->text(0));
+  EXPECT_EQ(findNode(*charas.charaTree(), kept), nullptr) << "the clicked chara is the one deleted";
   for (int i = 0; i < 3; ++i) {
     input::click(charas.partsChoice(i));
     EXPECT_TRUE(charas.partsChoice(i)->isChecked());
@@ -333,13 +336,7 @@ void walkCharas(EditorWalk&, QWidget& window) {
 
 void walkAnimes(EditorWalk&, QWidget& window) {
   auto& animes = static_cast<TZEAnimeEditorView&>(window);
-  if (animes.AnimeTree->topLevelItemCount() == 0) {
-    for (QObject* owner : animes.NewAnimeAction->associatedObjects())
-      if (qobject_cast<QMenu*>(owner)) {
-        input::choose(animes.NewAnimeAction);
-        break;
-      }
-  }
+  if (animes.AnimeTree->topLevelItemCount() == 0) input::choose(animes.NewAnimeAction);
   ASSERT_GT(animes.AnimeTree->topLevelItemCount(), 0);
   QTreeWidgetItem* anime = animes.AnimeTree->topLevelItem(animes.AnimeTree->topLevelItemCount() - 1);
   input::click(animes.AnimeTree, anime);
@@ -545,6 +542,49 @@ TEST_F(EditorWalk, TestPlayFromTheTreeStartsThePlayerBesideTheEditor) {
 }
 
 // ---- the event editing window and the order list
+
+class SharedEventWalk : public EditorWalk {
+ protected:
+  // In the shared event editor: a new event (or shared list) double-clicked, `act` in the
+  // event editing window it opens.
+  void EditNew(bool sharedList, const std::function<void(TZEEventEditorView2&)>& act) {
+    TZEEventEditorView& editor = *windows->eventEditorView;
+    QWidget* shown = OpenFromTree("共有イベント", [&](QWidget&) {
+      QTreeWidget* tree = sharedList ? editor.OrderTree() : editor.EventTree();
+      if (sharedList) {
+        input::choose(editor.NewSharedOrderAction());
+      } else {
+        input::choose(editor.NewPackageAction());
+        input::choose(editor.NewEventAction());
+      }
+      std::vector<QTreeWidgetItem*> items = itemsOf(*tree);
+      ASSERT_FALSE(items.empty());
+      QTreeWidgetItem* node = items.back();
+      input::click(tree, node);
+      edited = sharedList ? TZESharedEventEditing::SelectedSharedOrder(editor.SharedOrders()) : nullptr;
+      event = sharedList ? nullptr : TZESharedEventEditing::SelectedEvent(editor.Events());
+      ASSERT_TRUE(edited || event) << "the click selected the new node";
+      QWidget* editing = InModal([&] { input::doubleClick(tree, node); },
+                                 [&](QWidget& window) { act(static_cast<TZEEventEditorView2&>(window)); });
+      EXPECT_EQ(editing, editor.EventEditor()) << "a double click opens the event editing window";
+    });
+    EXPECT_EQ(shown, &editor);
+  }
+  std::shared_ptr<IZelvoOrderModel> edited;
+  std::shared_ptr<IZelvoEventModel> event;
+};
+
+TEST_F(SharedEventWalk, TheOrderListTakesKeysToo) {
+  EditNew(true, [&](TZEEventEditorView2& editing) {
+    TZEOrderLView& list = *editing.OrderList();
+    input::key(editing.OrderTree(), Qt::Key_W, Qt::ControlModifier);
+    EXPECT_TRUE(list.isVisible());
+    QTreeWidgetItem* group = list.TemplateTree()->topLevelItem(0);
+    input::click(list.TemplateTree(), group);
+    input::key(list.TemplateTree(), Qt::Key_Down);
+    EXPECT_NE(list.TemplateTree()->currentItem(), group) << "the arrow key reached the order list";
+  });
+}
 
 }  // namespace
 }  // namespace zelvo::test
