@@ -56,7 +56,7 @@ TZECollisionView::TZECollisionView(QWidget* parent)
   fields->addWidget(referenceName_, 7, 1);
   placeListBeside(this, tree_, new_, delete_, fields);
 
-  connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { selectionChanged(item); });
+  adapter_.WhenSelectionChanges(this, [this] { selectionChanged(ChosenItem(*tree_)); });
   connect(new_, &QPushButton::clicked, this, [this] {
     readFields();
     panel_.NewModel();

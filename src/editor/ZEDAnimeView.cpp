@@ -42,9 +42,9 @@ TZEDAnimeView::TZEDAnimeView(QWidget* parent)
   form->addRow(preview_);
   placeListBeside(this, tree_, new_, delete_, form);
 
-  connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+  adapter_.WhenSelectionChanges(this, [this] {
     readFields();
-    panel_.Select(adapter_.NodeOf(item));
+    panel_.Select(adapter_.GetSelected());
     showFields();
   });
   connect(new_, &QPushButton::clicked, this, [this] {
