@@ -184,7 +184,7 @@ TZEEventEditorView2::TZEEventEditorView2(QWidget* parent)
   connect(editOrder_, &QAction::triggered, this, [this] { EditSelectedOrder(); });
   connect(deleteOrder_, &QAction::triggered, this, [this] { DeleteOrderClick(); });
   connect(orderWidget_, &QTreeWidget::itemDoubleClicked, this, [this] { EditSelectedOrder(); });
-  connect(orderWidget_, &QTreeWidget::currentItemChanged, this, [this] { UpdateOrderActions(); });
+  orders_.WhenSelectionChanges(this, [this] { UpdateOrderActions(); });
   connect(newAction_, &QPushButton::clicked, this, [this] { NewActionClick(); });
   connect(deleteAction_, &QPushButton::clicked, this, [this] { DeleteActionClick(); });
   connect(showWindow_, &QPushButton::clicked, this, [this] { ShowOrderList(); });
