@@ -433,6 +433,20 @@ void walkJobs(EditorWalk&, QWidget& window) {
   EXPECT_TRUE(attribute->text(0).contains(jobs.attributeName()->text())) << jobs.attributeName()->text().toStdString();
 }
 
+void walkMoveTypes(EditorWalk&, QWidget& window) {
+  auto& types = static_cast<TMoveTypeView&>(window);
+  input::choose(types.CreateAction());
+  input::choose(types.CreateAction());
+  ASSERT_GE(types.Tree()->topLevelItemCount(), 2);
+  QTreeWidgetItem* item = otherThanCurrent(*types.Tree());
+  ASSERT_NE(item, nullptr);
+  input::click(types.Tree(), item);
+  EXPECT_TRUE(item->isSelected());
+  EXPECT_EQ(types.NameEdit()->text(), item->text(0)) << "the clicked move type's name is shown";
+  EXPECT_TRUE(types.DeleteAction()->isEnabled());
+  EXPECT_TRUE(types.Grid()->isVisible() && types.Grid()->width() > 0) << "the clicked move type's grid is shown";
+}
+
 void walkAttributes(EditorWalk&, QWidget& window) {
   auto& attributes = static_cast<TZEAttributeView&>(window);
   input::click(attributes.newButton());
@@ -489,6 +503,7 @@ void walkChipSets(EditorWalk&, QWidget& window) {
 const std::vector<EditorVisit>& Visits() {
   static const std::vector<EditorVisit> visits = {
       {"MapEditor", "マップ", [](TZEEditorWindows& w) -> QWidget* { return w.mapEditor.get(); }, walkMapEditor},
+      {"MoveTypes", "移動タイプの設定", [](TZEEditorWindows& w) -> QWidget* { return w.moveTypeView.get(); }, walkMoveTypes},
       {"ChipSets", "マップチップ", [](TZEEditorWindows& w) -> QWidget* { return w.chipSetEditor.get(); }, walkChipSets},
       {"SharedEvents", "共有イベント", [](TZEEditorWindows& w) -> QWidget* { return w.eventEditorView.get(); }, walkSharedEvents},
       {"Charas", "キャラ", [](TZEEditorWindows& w) -> QWidget* { return w.charaView.get(); }, walkCharas},
@@ -507,6 +522,14 @@ const std::vector<EditorVisit>& Visits() {
       {"Glossary", "用語エディタ", [](TZEEditorWindows& w) -> QWidget* { return w.grossaryEditor.get(); }, walkGlossary},
   };
   return visits;
+}
+
+// The tree's nodes that open no window of the editor: groups, and test play, which starts the player.
+const std::set<QString>& WithoutWindow() {
+  static const std::set<QString> nodes = {u("シナリオ"), u("アイテム"),     u("スキル"),
+                                          u("戦闘シーン"), u("その他"), u("プラグインの追加削除"),
+                                          u("テストプレー")};
+  return nodes;
 }
 
 class EveryEditor : public EditorWalk, public ::testing::WithParamInterface<size_t> {};
@@ -529,6 +552,16 @@ INSTANTIATE_TEST_SUITE_P(Walk, EveryEditor, ::testing::Range<size_t>(0, Visits()
                            return std::string(Visits()[info.param].id);
                          });
 
+TEST_F(EditorWalk, TheWalkVisitsEveryEditorTheTreeOffers) {
+  std::set<QString> visited;
+  for (const EditorVisit& visit : Visits()) visited.insert(u(visit.node));
+  for (QTreeWidgetItem* item : itemsOf(*view->EditorTree())) {
+    const QString caption = item->text(0);
+    EXPECT_TRUE(visited.count(caption) || WithoutWindow().count(caption))
+        << "the walk does not visit " << caption.toStdString();
+  }
+}
+
 TEST_F(EditorWalk, TestPlayFromTheTreeStartsThePlayerBesideTheEditor) {
   writeFile(base / TZEEditorMediator::kPlayerProgram, std::vector<uint8_t>{0});
   QString started;
@@ -542,6 +575,35 @@ TEST_F(EditorWalk, TestPlayFromTheTreeStartsThePlayerBesideTheEditor) {
 }
 
 // ---- the event editing window and the order list
+
+TEST_F(EditorWalk, TheMapEditorsEventTakesAnOrderFromTheOrderList) {
+  TMapEditorForm& form = *windows->mapEditor;
+  int before = -1, after = -1;
+  QWidget* shown = OpenFromTree("マップ", [&](QWidget&) {
+    before = countOfType(ordersOfMap(form), OrderType::ShowText);
+    input::choose(form.ModeButton(TZEMapEditor::ModeEvent));
+    QTreeWidget* events = form.EventTreeView();
+    ASSERT_TRUE(events->isVisible());
+    QTreeWidgetItem* event = nullptr;
+    for (QTreeWidgetItem* item : itemsOf(*events))
+      if (item->childCount() == 0 && item->parent()) event = item;
+    ASSERT_NE(event, nullptr);
+    input::click(events, event);
+    QWidget* editing = nullptr;
+    InPopup([&] { input::click(events, event, Qt::RightButton); }, [&](QMenu& menu) {
+      editing = InModal([&] { input::clickMenuItem(&menu, form.TreeEditEventAction()); }, [&](QWidget& window) {
+        auto& editor = static_cast<TZEEventEditorView2&>(window);
+        AddOrderByMouse(editor, "文章の表示", WriteText);
+        ExpectOrderCommandsAfterClick(editor, "文章の表示");
+        input::click(editor.OkButton());
+      });
+    });
+    EXPECT_EQ(editing, form.EventEditor()) << "イベントの編集 opens the event editing window";
+    after = countOfType(ordersOfMap(form), OrderType::ShowText);
+  });
+  EXPECT_EQ(shown, &form);
+  EXPECT_EQ(after, before + 1) << "OK stored the order in the map's event";
+}
 
 class SharedEventWalk : public EditorWalk {
  protected:
@@ -574,6 +636,31 @@ class SharedEventWalk : public EditorWalk {
   std::shared_ptr<IZelvoEventModel> event;
 };
 
+TEST_F(SharedEventWalk, ASharedEventTakesAnOrderFromTheOrderList) {
+  EditNew(false, [&](TZEEventEditorView2& editing) {
+    // A new event has no action yet for orders to go into.
+    ASSERT_EQ(editing.Tabs()->count(), 0);
+    input::click(editing.NewActionButton());
+    ASSERT_EQ(editing.Tabs()->count(), 1);
+    AddOrderByMouse(editing, "文章の表示", WriteText);
+    ExpectOrderCommandsAfterClick(editing, "文章の表示");
+    input::click(editing.OkButton());
+  });
+  ASSERT_NE(event, nullptr);
+  ASSERT_GT(event->GetCount(), 0);
+  EXPECT_EQ(countOfType(event->GetItem(0)->GetOrder(), OrderType::ShowText), 1) << "OK stored the order";
+}
+
+TEST_F(SharedEventWalk, ASharedOrderListTakesAnOrderFromTheOrderList) {
+  EditNew(true, [&](TZEEventEditorView2& editing) {
+    AddOrderByMouse(editing, "文章の表示", WriteText);
+    ExpectOrderCommandsAfterClick(editing, "文章の表示");
+    input::click(editing.OkButton());
+  });
+  ASSERT_NE(edited, nullptr);
+  EXPECT_EQ(countOfType(edited, OrderType::ShowText), 1) << "OK stored the order";
+}
+
 TEST_F(SharedEventWalk, TheOrderListTakesKeysToo) {
   EditNew(true, [&](TZEEventEditorView2& editing) {
     TZEOrderLView& list = *editing.OrderList();
@@ -583,6 +670,84 @@ TEST_F(SharedEventWalk, TheOrderListTakesKeysToo) {
     input::click(list.TemplateTree(), group);
     input::key(list.TemplateTree(), Qt::Key_Down);
     EXPECT_NE(list.TemplateTree()->currentItem(), group) << "the arrow key reached the order list";
+  });
+}
+
+// ---- a move order's destination, picked with the mouse
+
+TEST_F(EditorWalk, AMoveOrdersDestinationIsPickedOnTheMapPicker) {
+  TMapEditorForm& form = *windows->mapEditor;
+  std::vector<std::shared_ptr<IZelvoOrderModel>> stored;
+  int32_t mapID = -1, floorID = -1;
+  const QPoint cell(3, 2);
+  OpenFromTree("マップ", [&](QWidget&) {
+    input::choose(form.ModeButton(TZEMapEditor::ModeEvent));
+    QTreeWidget* events = form.EventTreeView();
+    QTreeWidgetItem* event = nullptr;
+    for (QTreeWidgetItem* item : itemsOf(*events))
+      if (item->childCount() == 0 && item->parent()) event = item;
+    ASSERT_NE(event, nullptr);
+    InModal([&] { input::doubleClick(events, event); }, [&](QWidget& window) {
+      auto& editing = static_cast<TZEEventEditorView2&>(window);
+      AddOrderByMouse(editing, "場所の移動", [&](TZEOrdersView& orders) {
+        QWidget* picker = InModal([&] { input::click(orders.ShowMapButton()); }, [&](QWidget& modal) {
+          auto& maps = static_cast<TZEOrdersMapEditor&>(modal);
+          ASSERT_GT(maps.MapTree()->topLevelItemCount(), 0);
+          QTreeWidgetItem* map = maps.MapTree()->topLevelItem(0);
+          input::click(maps.MapTree(), map);
+          EXPECT_TRUE(map->isSelected());
+          ASSERT_NE(maps.Picking().GetMap(), nullptr) << "the clicked map is shown";
+          mapID = maps.Picking().GetMapID();
+          ASSERT_GT(maps.LayerList()->count(), 0) << "the clicked map's layers are listed";
+          const int layer = maps.LayerList()->count() - 1;
+          input::click(maps.LayerList(), maps.LayerList()->item(layer));
+          floorID = maps.Picking().GetFloorID();
+          const int32_t power = maps.ScrollBox()->Power();
+          // Just inside the cell's corner: the marker snaps to the grid there.
+          const QPoint at((cell.x() * 32 + 4) * power / 16, (cell.y() * 32 + 4) * power / 16);
+          input::click(maps.View(), at);
+          EXPECT_EQ(maps.Picking().GetX(), cell.x() * 32);
+          EXPECT_EQ(maps.Picking().GetY(), cell.y() * 32);
+          input::click(maps.OkButton());
+        });
+        EXPECT_NE(picker, nullptr) << "地図の表示 opens the map picker";
+        EXPECT_EQ(orders.MapIDField()->text(), QString::number(mapID));
+        EXPECT_EQ(orders.FloorIDField()->text(), QString::number(floorID));
+        EXPECT_EQ(orders.XField()->text(), QString::number(cell.x() * 32));
+        EXPECT_EQ(orders.YField()->text(), QString::number(cell.y() * 32));
+        input::click(orders.OkButton());
+      });
+      input::click(editing.OkButton());
+    });
+    stored = ordersOfMap(form);
+  });
+  EXPECT_NE(mapID, 0);
+  const auto picked = [&](const std::shared_ptr<IZelvoOrderModel>& order) {
+    return order->GetType() == OrderType::MoveToPlace && order->GetMapID() == mapID && order->GetFloorID() == floorID &&
+           order->GetX() == cell.x() * 32 && order->GetY() == cell.y() * 32;
+  };
+  EXPECT_EQ(std::count_if(stored.begin(), stored.end(), picked), 1) << "OK stored the picked destination";
+}
+
+// ---- a move type's grid in the skin's pictures
+
+TEST_F(EditorWalk, AMoveTypesGridShowsTheSkinsPictures) {
+  TMoveTypeView& types = *windows->moveTypeView;
+  OpenFromTree("移動タイプの設定", [&](QWidget&) {
+    input::choose(types.CreateAction());
+    ASSERT_GT(types.Tree()->topLevelItemCount(), 0);
+    QTreeWidgetItem* item = types.Tree()->topLevelItem(types.Tree()->topLevelItemCount() - 1);
+    if (types.Tree()->currentItem() == item && types.Tree()->topLevelItemCount() > 1)
+      input::click(types.Tree(), types.Tree()->topLevelItem(0));
+    input::click(types.Tree(), item);
+    ASSERT_GT(types.Grid()->width(), 0) << "the clicked move type's grid is shown";
+    QImage shown(types.Grid()->size(), QImage::Format_RGB32);
+    shown.fill(Qt::black);
+    types.Grid()->render(&shown);
+    int lit = 0;
+    for (int y = 0; y < shown.height(); y += 2)
+      for (int x = 0; x < shown.width(); x += 2) lit += (shown.pixel(x, y) & 0xFFFFFF) != 0;
+    EXPECT_GT(lit, shown.width() * shown.height() / 16) << "the grid is drawn from the skin, not left black";
   });
 }
 
