@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QToolBar>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +17,12 @@
 #include "editor/MoveTypeView.h"
 #include "editor/QonScrollBox.h"
 #include "editor/ZEEventEditorView2.h"
+#include "editor/ZEOrderLView.h"
+#include "editor/ZEOrdersView.h"
+#include "editor/ZETreeWidgetAdapter.h"
+#include "model/ZelvoActionModel.h"
+#include "model/ZelvoEventModel.h"
+#include "model/ZelvoOrderModel.h"
 #include "editor/core/ZEMapEditor.h"
 #include "editor/qonPaintBox.h"
 #include "model/ZelvoEventPositionList.h"
@@ -161,10 +168,31 @@ TEST_F(EndToEndTest, MakeOpenEditSaveAndPlay) {
     for (int32_t x = 2; x <= 8; ++x) painted.push_back(form.Engine().GetCurrentMap()->GetFloor(0)->GetCell(x, 4));
     map.pressTool(form.ModeButton(TZEMapEditor::ModeEvent));
     map.rightClick(8, 6);
+    // The new event gets a "文章の表示" order through the order list window beside it.
     QWidget* eventWindow = ModalShownBy([&] { choose(form.NewEventAction()); }, [&](QWidget& window) {
+      TZEEventEditorView2& editor = *form.EventEditor();
+      TZEOrderLView& orderList = *editor.OrderList();
+      auto* text = dynamic_cast<TZETreeWidgetItem*>(orderList.Templates().GetTopLevel(0)->GetChild(2));
+      input::click(orderList.TemplateTree(), text);
+      input::whenModalOpens([&](QWidget*) {
+        input::type(editor.OrdersView()->TextInput(), "hi");
+        input::click(editor.OrdersView()->OkButton());
+      });
+      input::whenPopupOpens([&](QMenu* menu) { input::clickMenuItem(menu, orderList.AddAction()); });
+      input::click(orderList.TemplateTree(), text, Qt::RightButton);
+      EXPECT_EQ(editor.Orders().GetTopLevelCount(), 1);
       if (QPushButton* ok = buttonCalled(window, "OK(&O)")) input::click(ok);
     });
     EXPECT_EQ(eventWindow, form.EventEditor());
+    auto positions = form.Engine().GetCurrentMap()->GetEventPositionList();
+    ASSERT_GT(positions->GetCount(), 0);
+    auto placed = positions->GetItem(positions->GetCount() - 1)->GetEvent();
+    ASSERT_NE(placed, nullptr);
+    ASSERT_GT(placed->GetCount(), 0);
+    auto orders = placed->GetItem(0)->GetOrder();
+    ASSERT_NE(orders, nullptr);
+    ASSERT_EQ(orders->GetChildCount(), 1);
+    EXPECT_STREQ(orders->GetChild(0)->GetText(), "hi");
     map.rightClick(5, 5);
     choose(form.StartPositionAction());
   });
