@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "editor/ZETreeWidgetAdapter.h"
 #include "editor/core/ZEMapEditor.h"
 #include "editor/core/ZEMapEditorHost.h"
 #include "model/ZMLZelvoAPI.h"
@@ -80,7 +81,7 @@ TMapLayerPropertyForm::TMapLayerPropertyForm(TZEMapEditor& editor, IZEMapEditorH
 
   connect(ok_, &QPushButton::clicked, this, [this] { OkClick(); });
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-  connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { NodeSelected(item); });
+  WhenChoiceChanges(*tree_, this, [this] { NodeSelected(ChosenItem(*tree_)); });
 }
 
 void TMapLayerPropertyForm::setZMLZelvoAPI(IZMLZelvoAPI* api) {

@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "editor/ZETreeWidgetAdapter.h"
 #include "editor/core/ZEMapEditorHost.h"
 #include "editor/core/ZEMoveTypeEditor.h"
 #include "editor/core/ZESkinPictures.h"
@@ -91,17 +92,14 @@ TMoveTypeView::TMoveTypeView(TZEMoveTypeEditor& editor, IZEMapEditorHost* host, 
   layout->setMenuBar(menuBar);
   layout->addLayout(body);
 
-  connect(tree_, &QTreeWidget::currentItemChanged, this, [this] { NodeSelected(); });
-  connect(tree_, &QTreeWidget::itemSelectionChanged, this, [this] {
-    if (tree_->selectedItems().isEmpty() && editor_.GetSelectedIndex() != -1) NodeSelected();
-  });
+  WhenChoiceChanges(*tree_, this, [this] { NodeSelected(); });
   connect(tree_, &QTreeWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { menu_->exec(tree_->viewport()->mapToGlobal(at)); });
   connect(height_, &QSlider::valueChanged, this, [this](int value) { editor_.SetMaxStep(value); });
   StoreCp932Edits(name_, [this](const std::string& name) {
     if (!editor_.GetSelected()) return;
     editor_.Rename(name);
-    if (auto* item = tree_->currentItem()) item->setText(0, Text::fromCp932(name));
+    if (auto* item = ChosenItem(*tree_)) item->setText(0, Text::fromCp932(name));
   });
 }
 
@@ -142,9 +140,8 @@ void TMoveTypeView::RebuildLists() {
 }
 
 void TMoveTypeView::NodeSelected() {
-  QTreeWidgetItem* item = tree_->currentItem();
-  bool chosen = item && item->isSelected();
-  editor_.SetSelectedIndex(chosen ? tree_->indexOfTopLevelItem(item) : -1);
+  QTreeWidgetItem* item = ChosenItem(*tree_);
+  editor_.SetSelectedIndex(item ? tree_->indexOfTopLevelItem(item) : -1);
   delete_->setEnabled(editor_.GetSelected() != nullptr);
   auto moveType = editor_.GetSelected();
   QSignalBlocker blockHeight(height_);

@@ -200,7 +200,7 @@ void TZEAnimeEditorView::makeMenus() {
 void TZEAnimeEditorView::wire() {
   editor_.OnChange = [this](uint32_t changes) { changed(changes); };
 
-  connect(AnimeTree, &QTreeWidget::itemSelectionChanged, this, [this] {
+  treeAdapter_.WhenSelectionChanges(this, [this] {
     if (IZETreeNode* node = treeAdapter_.GetSelected()) act([&] { editor_.ClickAnimeNode(node); });
   });
   connect(FrameList, &QListWidget::currentRowChanged, this,

@@ -27,9 +27,9 @@ TZEAttributeView::TZEAttributeView(QWidget* parent)
   }
   placeListBeside(this, tree_, new_, delete_, grid);
 
-  connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+  adapter_.WhenSelectionChanges(this, [this] {
     readFields();
-    panel_.Select(adapter_.NodeOf(item));
+    panel_.Select(adapter_.GetSelected());
     showFields();
   });
   connect(tree_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) {

@@ -35,9 +35,9 @@ TZEConditionDetailView::TZEConditionDetailView(QWidget* parent)
   layout->addLayout(fields);
   layout->addWidget(templateTree_);
 
-  connect(itemTree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+  items_.WhenSelectionChanges(this, [this] {
     readFields();
-    panel_.Select(items_.NodeOf(item));
+    panel_.Select(items_.GetSelected());
     showFields();
   });
   connect(templateTree_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {

@@ -184,7 +184,7 @@ TZEEventEditorView2::TZEEventEditorView2(QWidget* parent)
   connect(editOrder_, &QAction::triggered, this, [this] { EditSelectedOrder(); });
   connect(deleteOrder_, &QAction::triggered, this, [this] { DeleteOrderClick(); });
   connect(orderWidget_, &QTreeWidget::itemDoubleClicked, this, [this] { EditSelectedOrder(); });
-  connect(orderWidget_, &QTreeWidget::currentItemChanged, this, [this] { UpdateOrderActions(); });
+  orders_.WhenSelectionChanges(this, [this] { UpdateOrderActions(); });
   connect(newAction_, &QPushButton::clicked, this, [this] { NewActionClick(); });
   connect(deleteAction_, &QPushButton::clicked, this, [this] { DeleteActionClick(); });
   connect(showWindow_, &QPushButton::clicked, this, [this] { ShowOrderList(); });
@@ -473,10 +473,13 @@ void TZEEventEditorView2::ShowOrderList() {
   orderList_->raise();
 }
 
-void TZEEventEditorView2::showEvent(QShowEvent* event) {
+void TZEEventEditorView2::setVisible(bool visible) {
+  QDialog::setVisible(visible);
+  if (!visible || !isVisible()) return;
+  // Only now: a window shown before its modal owner is up counts as blocked by the window that
+  // was modal until then (the opener), and Qt never looks at it again.
   orderList_->setZMLZelvoAPI(editing_.getZMLZelvoAPI());
   orderList_->show();
-  QDialog::showEvent(event);
 }
 
 void TZEEventEditorView2::done(int result) {

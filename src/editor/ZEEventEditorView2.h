@@ -78,9 +78,8 @@ class TZEEventEditorView2 final : public QDialog {
   bool EditSelectedOrder();
 
   void done(int result) override;
-
- protected:
-  void showEvent(QShowEvent* event) override;
+  // Showing the window shows the order list window beside it.
+  void setVisible(bool visible) override;
 
  private:
   void FillDAnimationCombo();

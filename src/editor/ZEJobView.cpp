@@ -48,8 +48,8 @@ TZEJobView::TZEJobView(QWidget* parent)
   layout->addWidget(attributeName_, 1, 2);
   layout->addWidget(effectPanel(this), 0, 3, 3, 1);
 
-  connect(jobTree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-    panel_.Select(jobs_.NodeOf(item));
+  jobs_.WhenSelectionChanges(this, [this] {
+    panel_.Select(jobs_.GetSelected());
     showNames();
   });
   connect(jobTree_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) {

@@ -71,13 +71,13 @@ TZEMaterialView::TZEMaterialView(QWidget* parent)
     showView();
   });
   connect(addPicture_, &QPushButton::clicked, this, [] { TZEMaterialPanel::AddPictureMaterial(); });
-  connect(materialTree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+  materials_.WhenSelectionChanges(this, [this] {
     const QSignalBlocker blocker(colorTree_);
-    panel_.SelectMaterial(materials_.NodeOf(item));
+    panel_.SelectMaterial(materials_.GetSelected());
     showView();
   });
-  connect(colorTree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-    panel_.SelectColorChange(colorChanges_.NodeOf(item));
+  colorChanges_.WhenSelectionChanges(this, [this] {
+    panel_.SelectColorChange(colorChanges_.GetSelected());
     showView();
   });
   connect(addChange_, &QPushButton::clicked, this, [this] {

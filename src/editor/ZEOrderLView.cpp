@@ -30,7 +30,7 @@ TZEOrderLView::TZEOrderLView(QWidget* parent)
   connect(add_, &QAction::triggered, this, [this] { AddOrder(false); });
   connect(addChild_, &QAction::triggered, this, [this] { AddOrder(true); });
   connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { AddOrder(false); });
-  connect(tree_, &QTreeWidget::currentItemChanged, this, [this] { UpdateActions(); });
+  adapter_.WhenSelectionChanges(this, [this] { UpdateActions(); });
   UpdateActions();
   LoadWidgetPosition(*this);
 }

@@ -64,7 +64,7 @@ TZEOrdersMapEditor::TZEOrdersMapEditor(QWidget* parent)
   layout->addLayout(right, 3);
   resize(720, 480);
 
-  connect(tree_, &QTreeWidget::currentItemChanged, this, [this] { SelectMap(); });
+  maps_.WhenSelectionChanges(this, [this] { SelectMap(); });
   connect(layers_, &QListWidget::currentRowChanged, this, [this](int row) { picking_.SelectLayer(row); });
   connect(grid_, &QLineEdit::textChanged, this, [this](const QString& t) { picking_.SetGridText(t.toStdString()); });
   connect(ok_, &QPushButton::clicked, this, [this] {

@@ -105,16 +105,25 @@ void TZETreeWidgetAdapter::Delete(IZETreeNode* node) {
   TZETreeWidgetItem* item = own(node);
   if (!item) return;
   bool selectionGoes = false;
-  for (QTreeWidgetItem* at = widget_.currentItem(); at; at = at->parent()) selectionGoes |= at == item;
+  for (QTreeWidgetItem* from : {ChosenItem(widget_), widget_.currentItem()})
+    for (QTreeWidgetItem* at = from; at; at = at->parent()) selectionGoes |= at == item;
   delete item;
   // Qt would move the selection to a neighbour; the tree's rule is that none is left.
   if (selectionGoes) SetSelected(nullptr);
 }
 
-IZETreeNode* TZETreeWidgetAdapter::GetSelected() const {
-  QTreeWidgetItem* current = widget_.currentItem();
-  return current && current->isSelected() ? NodeOf(current) : nullptr;
+QTreeWidgetItem* ChosenItem(const QTreeWidget& tree) {
+  QTreeWidgetItem* current = tree.currentItem();
+  if (current && current->isSelected()) return current;
+  const QList<QTreeWidgetItem*> selected = tree.selectedItems();
+  return selected.isEmpty() ? nullptr : selected.front();
 }
+
+void WhenChoiceChanges(QTreeWidget& tree, QObject* context, std::function<void()> changed) {
+  QObject::connect(&tree, &QTreeWidget::itemSelectionChanged, context, std::move(changed));
+}
+
+IZETreeNode* TZETreeWidgetAdapter::GetSelected() const { return NodeOf(ChosenItem(widget_)); }
 
 void TZETreeWidgetAdapter::SetSelected(IZETreeNode* node) {
   TZETreeWidgetItem* item = own(node);

@@ -40,6 +40,14 @@ class TZETreeWidgetItem final : public QTreeWidgetItem, public IZETreeNode {
   const std::function<QIcon(int32_t)>* icons_;
 };
 
+// The item chosen in a tree: the one Qt's selection holds (the current one when several are), or
+// null. A click makes an item current before Qt selects it, so the current item alone does not
+// say what the user chose, and a handler of currentItemChanged may run before the choice.
+QTreeWidgetItem* ChosenItem(const QTreeWidget& tree);
+// Runs `changed` whenever the chosen item may have changed, by mouse, key or code, after Qt has
+// selected it; this is how the editor's windows learn of a choice.
+void WhenChoiceChanges(QTreeWidget& tree, QObject* context, std::function<void()> changed);
+
 class TZETreeWidgetAdapter final : public IZETree {
  public:
   explicit TZETreeWidgetAdapter(QTreeWidget& widget) : widget_(widget) {}
@@ -58,7 +66,11 @@ class TZETreeWidgetAdapter final : public IZETree {
   IZETreeNode* AddChild(IZETreeNode* parent, const std::string& cp932Caption) override;
   IZETreeNode* InsertAfter(IZETreeNode* sibling, const std::string& cp932Caption) override;
   void Delete(IZETreeNode* node) override;
+  // The node of the chosen item (ChosenItem).
   IZETreeNode* GetSelected() const override;
+  void WhenSelectionChanges(QObject* context, std::function<void()> changed) {
+    WhenChoiceChanges(widget_, context, std::move(changed));
+  }
   void SetSelected(IZETreeNode* node) override;
   std::shared_ptr<IZelvoOrderModel> GetTag() const override { return tag_; }
   void SetTag(std::shared_ptr<IZelvoOrderModel> order) override { tag_ = std::move(order); }

@@ -6,15 +6,23 @@
 #include <gmock/gmock.h>
 
 #include <QAction>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QToolBar>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "EditorProgramFixture.h"
-#include "ChipSetFormEvents.h"
 #include "editor/MapEditorForm.h"
 #include "editor/MoveTypeView.h"
 #include "editor/QonScrollBox.h"
 #include "editor/ZEEventEditorView2.h"
+#include "editor/ZEOrderLView.h"
+#include "editor/ZEOrdersView.h"
+#include "editor/ZETreeWidgetAdapter.h"
+#include "model/ZelvoActionModel.h"
+#include "model/ZelvoEventModel.h"
+#include "model/ZelvoOrderModel.h"
 #include "editor/core/ZEMapEditor.h"
 #include "editor/qonPaintBox.h"
 #include "model/ZelvoEventPositionList.h"
@@ -36,6 +44,8 @@ namespace zelvo::test {
 namespace {
 
 using ::testing::ElementsAre;
+namespace input = test::input;
+
 // Keeps the data layer's warnings while it lives.
 class WarningRecorder final : public IZelvoWarningSink {
  public:
@@ -59,7 +69,21 @@ std::shared_ptr<TZMLZelvoAPI> stored(const std::string& folder) {
   return api;
 }
 
-// What the author does in the map editor, with the mouse on its canvas and palette.
+// The tool bar button that shows an action.
+QWidget* buttonOf(QAction* action) {
+  for (QObject* o : action->associatedObjects())
+    if (auto* bar = qobject_cast<QToolBar*>(o)) return bar->widgetForAction(action);
+  return nullptr;
+}
+
+// Chooses an entry of the pop-up menu that is open.
+void choose(QAction* entry) {
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr) << "no pop-up menu is open";
+  input::clickMenuItem(menu, entry);
+}
+
+// What the author does in the map editor, with the mouse on its canvas, palette and tool bar.
 struct MapSession {
   TMapEditorForm& form;
   QWidget* canvas() const { return form.MapScroll()->qonPaintBox; }
@@ -67,18 +91,24 @@ struct MapSession {
     const int32_t power = form.MapScroll()->Power();
     return {(x * 32 + 16) * power / 16, (y * 32 + 16) * power / 16};
   }
+  // A right click on the cell, which opens the canvas's pop-up menu.
   void rightClick(int32_t x, int32_t y) const {
-    ChipSetFormEvents::Mouse(canvas(), QEvent::MouseMove, cell(x, y), Qt::NoButton, Qt::NoButton);
-    ChipSetFormEvents::Click(canvas(), cell(x, y), Qt::RightButton);
+    input::move(canvas(), cell(x, y));
+    input::click(canvas(), cell(x, y), Qt::RightButton);
+  }
+  void pressTool(QAction* action) const {
+    QWidget* button = buttonOf(action);
+    ASSERT_NE(button, nullptr) << action->text().toStdString();
+    input::click(button);
   }
   // A pencil stroke from (x0, y) to (x1, y) with chip (column, row) of the first chip set.
   void paintRow(int32_t column, int32_t row, int32_t x0, int32_t x1, int32_t y) const {
-    form.ModeButton(TZEMapEditor::ModeChip)->trigger();
-    form.ToolButton(TZEMapEditor::ToolPencil)->trigger();
-    ChipSetFormEvents::Click(form.ChipScroll()->qonPaintBox, QPoint(column * 32 + 5, row * 32 + 5));
-    ChipSetFormEvents::Press(canvas(), cell(x0, y));
-    for (int32_t x = x0 + 1; x <= x1; ++x) ChipSetFormEvents::MoveHeld(canvas(), cell(x, y));
-    ChipSetFormEvents::Release(canvas(), cell(x1, y));
+    pressTool(form.ModeButton(TZEMapEditor::ModeChip));
+    pressTool(form.ToolButton(TZEMapEditor::ToolPencil));
+    input::click(form.ChipScroll()->qonPaintBox, QPoint(column * 32 + 5, row * 32 + 5));
+    input::press(canvas(), cell(x0, y));
+    for (int32_t x = x0 + 1; x <= x1; ++x) input::move(canvas(), cell(x, y));
+    input::release(canvas(), cell(x1, y));
   }
 };
 
@@ -111,8 +141,8 @@ d3d9::Frame fieldFrame(const std::filesystem::path& startFolder, Played* played)
 TEST_F(EndToEndTest, MakeOpenEditSaveAndPlay) {
   Start();
   ShowActive();
-  view->NameEdit()->setText("Test1");
-  QTest::mouseClick(view->CreateButton(), Qt::LeftButton);
+  input::retype(view->NameEdit(), "Test1");
+  input::click(view->CreateButton());
   const int row = view->GameList()->count() - 1;
   ASSERT_EQ(view->GameList()->item(row)->text(), "[Test1]");
   // The template's pictures come with it, so the new game plays as it stands.
@@ -123,7 +153,6 @@ TEST_F(EndToEndTest, MakeOpenEditSaveAndPlay) {
 
   // The map editor from the tree: a row of chips, an event, and the start position.
   TMapEditorForm& form = *windows->mapEditor;
-  form.PopupMenu = [](QMenu*, QPoint) {};
   int32_t mapID = -1, floorID = -1, positionsBefore = -1;
   std::vector<TZelvoMapCell> original, painted;
   QWidget* shown = ModalShownBy([&] { doubleClickNode(*view->EditorTree(), findNode(*view->EditorTree(), "マップ")); },
@@ -137,14 +166,35 @@ TEST_F(EndToEndTest, MakeOpenEditSaveAndPlay) {
     map.paintRow(2, 0, 3, 7, 4);
     // The painted chips and the coast lines drawn around them.
     for (int32_t x = 2; x <= 8; ++x) painted.push_back(form.Engine().GetCurrentMap()->GetFloor(0)->GetCell(x, 4));
-    form.ModeButton(TZEMapEditor::ModeEvent)->trigger();
+    map.pressTool(form.ModeButton(TZEMapEditor::ModeEvent));
     map.rightClick(8, 6);
-    QWidget* eventWindow = ModalShownBy([&] { form.NewEventAction()->trigger(); }, [&](QWidget& window) {
-      if (QPushButton* ok = buttonCalled(window, "OK(&O)")) ok->click();
+    // The new event gets a "文章の表示" order through the order list window beside it.
+    QWidget* eventWindow = ModalShownBy([&] { choose(form.NewEventAction()); }, [&](QWidget& window) {
+      TZEEventEditorView2& editor = *form.EventEditor();
+      TZEOrderLView& orderList = *editor.OrderList();
+      auto* text = dynamic_cast<TZETreeWidgetItem*>(orderList.Templates().GetTopLevel(0)->GetChild(2));
+      input::click(orderList.TemplateTree(), text);
+      input::whenModalOpens([&](QWidget*) {
+        input::type(editor.OrdersView()->TextInput(), "hi");
+        input::click(editor.OrdersView()->OkButton());
+      });
+      input::whenPopupOpens([&](QMenu* menu) { input::clickMenuItem(menu, orderList.AddAction()); });
+      input::click(orderList.TemplateTree(), text, Qt::RightButton);
+      EXPECT_EQ(editor.Orders().GetTopLevelCount(), 1);
+      if (QPushButton* ok = buttonCalled(window, "OK(&O)")) input::click(ok);
     });
     EXPECT_EQ(eventWindow, form.EventEditor());
+    auto positions = form.Engine().GetCurrentMap()->GetEventPositionList();
+    ASSERT_GT(positions->GetCount(), 0);
+    auto placed = positions->GetItem(positions->GetCount() - 1)->GetEvent();
+    ASSERT_NE(placed, nullptr);
+    ASSERT_GT(placed->GetCount(), 0);
+    auto orders = placed->GetItem(0)->GetOrder();
+    ASSERT_NE(orders, nullptr);
+    ASSERT_EQ(orders->GetChildCount(), 1);
+    EXPECT_STREQ(orders->GetChild(0)->GetText(), "hi");
     map.rightClick(5, 5);
-    form.StartPositionAction()->trigger();
+    choose(form.StartPositionAction());
   });
   EXPECT_EQ(shown, &form);
 
@@ -152,13 +202,18 @@ TEST_F(EndToEndTest, MakeOpenEditSaveAndPlay) {
   QTreeWidgetItem* node = findNode(*view->EditorTree(), QString::fromUtf8("移動タイプの設定"));
   ASSERT_NE(node, nullptr);
   shown = ModalShownBy([&] { doubleClickNode(*view->EditorTree(), node); },
-                       [&](QWidget&) { windows->moveTypeView->CreateAction()->trigger(); });
+                       [&](QWidget&) {
+                         TMoveTypeView& moveTypes = *windows->moveTypeView;
+                         QWidget* space = moveTypes.Tree()->viewport();
+                         input::whenPopupOpens([&](QMenu* menu) { input::clickMenuItem(menu, moveTypes.CreateAction()); });
+                         input::click(space, QPoint(5, space->height() - 3), Qt::RightButton);
+                       });
   EXPECT_EQ(shown, windows->moveTypeView.get());
 
   // The main window is active again once the modal windows are gone.
   QApplication::setActiveWindow(view);
   boxes.shown.clear();
-  QTest::keyClick(view->EditorTree(), Qt::Key_S, Qt::ControlModifier);
+  input::key(view->EditorTree(), Qt::Key_S, Qt::ControlModifier);
   EXPECT_THAT(Texts(), ElementsAre("保存が完了しました！"));
 
   const auto saved = stored("Test1\\");

@@ -6,8 +6,6 @@
 
 #include <QApplication>
 #include <QListWidget>
-#include <QMouseEvent>
-#include <QTest>
 #include <QTreeWidget>
 #include <QTimer>
 #include <filesystem>
@@ -17,6 +15,7 @@
 #include <vector>
 
 #include "editor/ZEEditorProgram.h"
+#include "input/UserInput.h"
 #include "model/ZelvoPrivateTypes.h"
 #include "platform/core/GamePath.h"
 #include "platform/gui/MessageBox.h"
@@ -32,25 +31,20 @@ inline QTreeWidgetItem* findNode(QTreeWidget& tree, const QString& caption) {
   return found.isEmpty() ? nullptr : found.front();
 }
 
-// A real double click as the window system delivers it: press, release, double click, release.
-inline void doubleClickAt(QWidget* target, QPoint at) {
-  const QPointF local(at), global(target->mapToGlobal(at));
-  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
-                            QEvent::MouseButtonRelease}) {
-    const bool down = type != QEvent::MouseButtonRelease;
-    QMouseEvent event(type, local, global, Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-  }
+// A double click on a node or a row, sent through the platform to its window, which is shown and
+// made active first as a person would see it.
+inline void showForInput(QWidget& widget) {
+  QWidget* window = widget.window();
+  if (!window->isVisible()) window->show();
+  QApplication::setActiveWindow(window);
 }
-
 inline void doubleClickNode(QTreeWidget& tree, QTreeWidgetItem* item) {
-  tree.scrollToItem(item);
-  doubleClickAt(tree.viewport(), tree.visualItemRect(item).center());
+  showForInput(tree);
+  input::doubleClick(&tree, item);
 }
-
 inline void doubleClickRow(QListWidget& list, int row) {
-  list.scrollToItem(list.item(row));
-  doubleClickAt(list.viewport(), list.visualItemRect(list.item(row)).center());
+  showForInput(list);
+  input::doubleClick(&list, list.item(row));
 }
 
 // A data file cut short in the middle of its records.

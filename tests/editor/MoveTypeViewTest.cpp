@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QMenu>
 #include <QLineEdit>
 #include <QSlider>
 #include <QTreeWidget>
@@ -10,12 +12,15 @@
 #include "LayerWindowTesting.h"
 #include "input/UserInput.h"
 #include "editor/core/ZEMoveTypeEditor.h"
+#include "input/UserInput.h"
 #include "model/ZelvoMoveTypeList.h"
 #include "model/ZelvoMoveTypeModel.h"
 #include "platform/gui/MessageBox.h"
 
 namespace zelvo::test {
 namespace {
+
+namespace input = test::input;
 
 // A data set that has move types.
 class MoveTypeGame : public TestGameData {
@@ -34,10 +39,18 @@ class MoveTypeViewTest : public ::testing::Test {
       data.moveTypes->Add(moveType);
     }
     view.setZMLZelvoAPI(&data);
-    view.OpenView();
+    view.show();  // opens the view
+    QApplication::setActiveWindow(&view);
   }
+  void TearDown() override { view.close(); }
 
-  void Select(int index) { view.Tree()->setCurrentItem(view.Tree()->topLevelItem(index)); }
+  void Select(int index) { input::click(view.Tree(), view.Tree()->topLevelItem(index)); }
+  // The tree's pop-up menu, opened by a right click at `at` in the tree.
+  void fromPopup(QAction* action, QPoint at) {
+    input::whenPopupOpens([action](QMenu* menu) { input::clickMenuItem(menu, action); });
+    input::click(view.Tree()->viewport(), at, Qt::RightButton);
+  }
+  QPoint itemPoint(int index) const { return view.Tree()->visualItemRect(view.Tree()->topLevelItem(index)).center(); }
 
   MoveTypeGame data;
   HostRecorder host;
@@ -65,7 +78,7 @@ TEST_F(MoveTypeViewTest, OpeningListsTheMoveTypesHereAndInTheMapEditor) {
   EXPECT_EQ(view.Grid()->width(), 0);
 }
 
-TEST_F(MoveTypeViewTest, SelectingShowsTheGridAndTheValues) {
+TEST_F(MoveTypeViewTest, AClickOrAKeyShowsTheGridAndTheValues) {
   data.moveTypes->GetItem(1)->SetMaxStep(2);
   Select(1);
   EXPECT_EQ(editor.GetSelectedIndex(), 1);
@@ -74,35 +87,39 @@ TEST_F(MoveTypeViewTest, SelectingShowsTheGridAndTheValues) {
   EXPECT_EQ(view.HeightBar()->value(), 2);
   EXPECT_EQ(view.NameEdit()->text(), "Ship");
   EXPECT_TRUE(view.DeleteAction()->isEnabled());
+  input::key(view.Tree(), Qt::Key_Up);
+  EXPECT_EQ(editor.GetSelectedIndex(), 0);
+  EXPECT_EQ(view.NameEdit()->text(), "Walk");
+  // A click on the tree's empty space clears the choice.
+  input::click(view.Tree()->viewport(), QPoint(5, view.Tree()->viewport()->height() - 3));
+  EXPECT_EQ(editor.GetSelectedIndex(), -1);
+  EXPECT_EQ(view.Grid()->width(), 0);
+  EXPECT_TRUE(view.NameEdit()->text().isEmpty());
 }
 
 TEST_F(MoveTypeViewTest, ALeftClickTogglesTheKindUnderIt) {
   Select(0);
   auto walk = data.moveTypes->GetItem(0);
-  view.PressGrid(100, 250, Qt::LeftButton);
+  input::click(view.Grid(), QPoint(100, 250));
   EXPECT_TRUE(walk->IsKindAllowed(31));
-  view.PressGrid(128, 0, Qt::LeftButton);
-  view.PressGrid(0, 0, Qt::RightButton);
+  input::click(view.Grid(), QPoint(0, 0), Qt::RightButton);
   EXPECT_EQ(walk->GetKinds(), int32_t(0x80000000u));
 }
 
 TEST_F(MoveTypeViewTest, TheBarAndTheNameEditTheSelectedMoveType) {
   Select(0);
-  view.HeightBar()->setValue(3);
+  input::key(view.HeightBar(), Qt::Key_End);
   EXPECT_EQ(data.moveTypes->GetItem(0)->GetMaxStep(), 3);
-  emit view.NameEdit()->textEdited(QString::fromUtf8("徒歩"));
+  input::retype(view.NameEdit(), QString::fromUtf8("徒歩"));
   EXPECT_EQ(data.moveTypes->GetItem(0)->GetNameBytes(), Cp932::fromUtf8("徒歩"));
   EXPECT_EQ(view.Tree()->topLevelItem(0)->text(0), QString::fromUtf8("徒歩"));
 }
 
 TEST_F(MoveTypeViewTest, CreatingAndDeletingTheLast) {
-  view.CreateAction()->trigger();
+  fromPopup(view.CreateAction(), QPoint(5, view.Tree()->viewport()->height() - 3));
   ASSERT_EQ(data.moveTypes->GetCount(), 3);
   EXPECT_EQ(host.moveTypeNames.size(), 3u);
-  for (int i = 0; i < 3; ++i) {
-    Select(0);
-    view.DeleteAction()->trigger();
-  }
+  for (int i = 0; i < 3; ++i) fromPopup(view.DeleteAction(), itemPoint(0));
   EXPECT_EQ(data.moveTypes->GetCount(), 0);
   EXPECT_EQ(editor.GetSelectedIndex(), -1);
   EXPECT_EQ(view.Grid()->width(), 0);
@@ -112,7 +129,6 @@ TEST_F(MoveTypeViewTest, CreatingAndDeletingTheLast) {
 }
 
 TEST_F(MoveTypeViewTest, ClosingLetsGoOfTheList) {
-  view.show();
   view.close();
   EXPECT_EQ(editor.GetList(), nullptr);
 }

@@ -37,6 +37,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using MediatorTest = EditorProgramTest;
+namespace input = test::input;
 
 TEST_F(MediatorTest, EachCodeOpensItsWindowModallyOrNothing) {
   Start();
@@ -87,7 +88,7 @@ TEST_F(MediatorTest, TheCharaEditorOpensFurtherEditorsThroughTheSameMediator) {
   QWidget* nested = nullptr;
   QWidget* shown = ModalShownBy([&] { view->Mediator().OpenEditor(3); }, [&](QWidget&) {
     TZECharaView& charas = *windows->charaView;
-    charas.partsChoice(1)->click();  // "あたり判定"
+    input::click(charas.partsChoice(1));  // "あたり判定"
     QTreeWidget& parts = *charas.partTree();
     ASSERT_GT(parts.topLevelItemCount(), 0);
     nested = ModalShownBy([&] { doubleClickNode(parts, parts.topLevelItem(0)); });

@@ -1,10 +1,12 @@
 #include "editor/ZEEventEditorView2.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -15,6 +17,7 @@
 #include "editor/ZEOrdersView.h"
 #include "editor/ZEPopupTreeView.h"
 #include "editor/ZETreeWidgetAdapter.h"
+#include "input/UserInput.h"
 #include "model/ZelvoActionModel.h"
 #include "model/ZelvoCollisionModel.h"
 #include "model/ZelvoConditionModel.h"
@@ -28,6 +31,16 @@
 
 namespace zelvo {
 namespace {
+
+namespace input = test::input;
+
+QTreeWidgetItem* itemOf(IZETreeNode* node) { return dynamic_cast<TZETreeWidgetItem*>(node); }
+
+// Right-clicks the item and chooses the action from the tree's pop-up menu.
+void fromPopup(QTreeWidget* tree, QTreeWidgetItem* item, QAction* action) {
+  input::whenPopupOpens([action](QMenu* menu) { input::clickMenuItem(menu, action); });
+  input::click(tree, item, Qt::RightButton);
+}
 
 class EventEditorView2Test : public test::EventWindowsTest {
  protected:
@@ -59,10 +72,11 @@ class EventEditorView2Test : public test::EventWindowsTest {
   // Runs the window on the event with step inside it.
   void run(std::function<void()> step) {
     view->EditEvent(event);
-    test::whenShown(std::move(step));
+    input::whenModalOpens([step = std::move(step)](QWidget*) { step(); });
     view->exec();
   }
-  void selectOrder(int32_t index) { view->Orders().SetSelected(view->Orders().GetTopLevel(index)); }
+  QTreeWidgetItem* order(int32_t index) { return itemOf(view->Orders().GetTopLevel(index)); }
+  void clickOrder(int32_t index) { input::click(view->OrderTree(), order(index)); }
   std::vector<QString> tabs() const {
     std::vector<QString> out;
     for (int i = 0; i < view->Tabs()->count(); ++i) out.push_back(view->Tabs()->tabText(i));
@@ -86,7 +100,11 @@ TEST_F(EventEditorView2Test, ShowsTheEventWithItsTabsAndFirstAction) {
     EXPECT_EQ(view->OrderTree()->topLevelItemCount(), 1);
     EXPECT_EQ(view->SharingLabel()->text(), QString::fromUtf8("この命令リストは共有されていません"));
     EXPECT_TRUE(view->OrderList()->isVisible());
-    view->CancelButton()->click();
+    // Lost from view, the order list comes back with Ctrl+W.
+    view->OrderList()->hide();
+    input::key(view->OrderTree(), Qt::Key_W, Qt::ControlModifier);
+    EXPECT_TRUE(view->OrderList()->isVisible());
+    input::click(view->CancelButton());
   });
   EXPECT_EQ(view->Tag(), 0);
   EXPECT_FALSE(view->OrderList()->isVisible());
@@ -95,15 +113,16 @@ TEST_F(EventEditorView2Test, ShowsTheEventWithItsTabsAndFirstAction) {
 TEST_F(EventEditorView2Test, CancelLeavesTheEventByteIdentical) {
   const auto before = test::saved(*event);
   run([&] {
-    view->NameField()->selectAll();
-    test::typeInto(view->NameField(), "abc");
-    test::typeInto(view->ActionNameField(), "x");
+    input::retype(view->NameField(), "abc");
+    input::key(view->ActionNameField(), Qt::Key_End);
+    input::type(view->ActionNameField(), "x");
     EXPECT_EQ(view->Tabs()->tabText(0), QString::fromUtf8("話すx"));
-    view->DAnimationCombo()->activated(1);
-    view->NewActionButton()->click();
-    selectOrder(0);
-    view->DeleteOrderAction()->trigger();
-    view->CancelButton()->click();
+    input::key(view->DAnimationCombo(), Qt::Key_Down);
+    EXPECT_EQ(view->Editing().CurrentAction()->GetDAnimation(), api->dAnimations->GetItem(0));
+    fromPopup(view->OrderTree(), order(0), view->DeleteOrderAction());
+    EXPECT_EQ(view->OrderTree()->topLevelItemCount(), 0);
+    input::click(view->NewActionButton());
+    input::click(view->CancelButton());
   });
   EXPECT_EQ(view->Tag(), 0);
   EXPECT_BYTES_EQ(test::saved(*event), before);
@@ -111,15 +130,14 @@ TEST_F(EventEditorView2Test, CancelLeavesTheEventByteIdentical) {
 
 TEST_F(EventEditorView2Test, OkWritesTheEditsBack) {
   run([&] {
-    view->NameField()->selectAll();
-    test::typeInto(view->NameField(), "abc");
-    view->DAnimationCombo()->activated(1);
-    view->NewActionButton()->click();
+    input::retype(view->NameField(), "abc");
+    input::key(view->DAnimationCombo(), Qt::Key_Down);
+    input::click(view->NewActionButton());
     EXPECT_EQ(view->Tabs()->count(), 3);
     EXPECT_EQ(view->Tabs()->currentIndex(), 1);
-    view->Tabs()->setCurrentIndex(2);
-    view->DeleteActionButton()->click();
-    view->OkButton()->click();
+    input::clickTab(view->Tabs(), 2);
+    input::click(view->DeleteActionButton());
+    input::click(view->OkButton());
   });
   EXPECT_EQ(view->Tag(), 1);
   EXPECT_STREQ(event->GetName(), "abc");
@@ -131,13 +149,13 @@ TEST_F(EventEditorView2Test, OkWritesTheEditsBack) {
 TEST_F(EventEditorView2Test, SharingAsksAndPutsTheListIntoTheGame) {
   messages.answers = {MessageAnswer::Cancel, MessageAnswer::Ok};
   run([&] {
-    view->ShareButton()->click();
+    input::click(view->ShareButton());
     EXPECT_EQ(api->sharedOrders->GetChildCount(), 0);
-    view->ShareButton()->click();
+    input::click(view->ShareButton());
     EXPECT_EQ(view->SharingLabel()->text(), QString::fromUtf8("命令リスト「話す@村人の処理」を共有中"));
     EXPECT_EQ(view->ShareButton()->text(), QString::fromUtf8("共有解除(&S)"));
     EXPECT_EQ(api->sharedOrders->GetChildCount(), 1);  // the game's at once, while the window is open
-    view->CancelButton()->click();
+    input::click(view->CancelButton());
   });
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[1].text, "このアクションの処理内容を\n\r他のアクションと共有できるようにしますか？");
@@ -147,8 +165,8 @@ TEST_F(EventEditorView2Test, SharingAsksAndPutsTheListIntoTheGame) {
 TEST_F(EventEditorView2Test, SharingIsKeptByOk) {
   messages.answers = {MessageAnswer::Ok};
   run([&] {
-    view->ShareButton()->click();
-    view->OkButton()->click();
+    input::click(view->ShareButton());
+    input::click(view->OkButton());
   });
   ASSERT_EQ(api->sharedOrders->GetChildCount(), 1);
   EXPECT_EQ(api->sharedOrders->GetChild(0)->GetID(), event->GetItem(0)->GetOrder()->GetID());
@@ -159,16 +177,16 @@ TEST_F(EventEditorView2Test, LinkingAsksThenTakesTheChosenList) {
   list->SetName("common");
   messages.answers = {MessageAnswer::Ok};
   run([&] {
-    test::whenShown([&] {
+    input::whenModalOpens([&](QWidget*) {
       TZEPopupTreeView* popup = view->PopupTree();
       ASSERT_EQ(popup->Tree().GetTopLevelCount(), 1);
-      popup->Tree().SetSelected(popup->Tree().GetTopLevel(0));
-      popup->OkButton()->click();
+      input::click(popup->TreeWidget(), itemOf(popup->Tree().GetTopLevel(0)));
+      input::click(popup->OkButton());
     });
-    view->LinkButton()->click();
+    input::click(view->LinkButton());
     EXPECT_EQ(view->SharingLabel()->text(), QString::fromUtf8("命令リスト「common」を共有中"));
     EXPECT_EQ(view->OrderTree()->topLevelItemCount(), 0);
-    view->OkButton()->click();
+    input::click(view->OkButton());
   });
   EXPECT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(event->GetItem(0)->GetOrder(), list);
@@ -176,15 +194,15 @@ TEST_F(EventEditorView2Test, LinkingAsksThenTakesTheChosenList) {
 
 TEST_F(EventEditorView2Test, CancellingThePicturePickerRemovesThePicture) {
   run([&] {
-    test::whenShown([&] {
+    input::whenModalOpens([&](QWidget*) {
       EXPECT_EQ(view->PopupTree()->windowTitle(), QString::fromUtf8("使用する画像を選んでください"));
       EXPECT_EQ(view->PopupTree()->Tree().GetTopLevelCount(), 1);
-      view->PopupTree()->CancelButton()->click();
+      input::click(view->PopupTree()->CancelButton());
     });
-    view->PictureButton()->click();
+    input::click(view->PictureButton());
     EXPECT_EQ(view->Editing().CurrentAction()->GetMaterial(), nullptr);
     EXPECT_FALSE(view->Preview()->pixmap().isNull());
-    view->OkButton()->click();
+    input::click(view->OkButton());
   });
   EXPECT_EQ(event->GetItem(0)->GetMaterial(), nullptr);
   EXPECT_EQ(event->GetItem(1)->GetMaterial(), picture);
@@ -234,7 +252,7 @@ TEST_F(EventEditorView2Test, ThePreviewDrawsWithTheGamesReaderAndTheColourChange
   QImage shown;
   run([&] {
     shown = view->Preview()->pixmap().toImage();
-    view->CancelButton()->click();
+    input::click(view->CancelButton());
   });
   ASSERT_FALSE(shown.isNull());
   EXPECT_EQ(shown.pixel(64, 58) & 0xFFFFFFu, 0x00FF00u) << "the colour change is applied";
@@ -246,25 +264,28 @@ TEST_F(EventEditorView2Test, AnOrderAddedFromTheListIsKeptOnlyWhenConfirmed) {
   run([&] {
     TZEOrderLView* list = view->OrderList();
     IZETree& templates = list->Templates();
-    list->TemplateTree()->setCurrentItem(nullptr);
+    QTreeWidget* tree = list->TemplateTree();
     EXPECT_FALSE(list->AddAction()->isEnabled());
-    IZETreeNode* text = templates.GetTopLevel(0)->GetChild(2);  // "文章の表示"
-    templates.SetSelected(text);
+    input::click(tree, itemOf(templates.GetTopLevel(0)));
+    EXPECT_FALSE(list->AddAction()->isEnabled()) << "a group is no template";
+    QTreeWidgetItem* text = itemOf(templates.GetTopLevel(0)->GetChild(2));  // "文章の表示"
+    input::click(tree, text);
     EXPECT_TRUE(list->AddAction()->isEnabled());
+    EXPECT_TRUE(list->AddChildAction()->isEnabled());
 
-    selectOrder(0);
-    test::whenShown([&] { view->OrdersView()->CancelButton()->click(); });
-    list->AddAction()->trigger();
+    clickOrder(0);
+    input::whenModalOpens([&](QWidget*) { input::click(view->OrdersView()->CancelButton()); });
+    fromPopup(tree, text, list->AddAction());
     EXPECT_EQ(view->Orders().GetTopLevelCount(), 1);
 
-    selectOrder(0);
-    test::whenShown([&] {
-      view->OrdersView()->TextInput()->setPlainText("hello");
-      view->OrdersView()->OkButton()->click();
+    clickOrder(0);
+    input::whenModalOpens([&](QWidget*) {
+      input::type(view->OrdersView()->TextInput(), "hello");
+      input::click(view->OrdersView()->OkButton());
     });
-    list->AddChildAction()->trigger();
+    fromPopup(tree, text, list->AddChildAction());
     ASSERT_EQ(view->Orders().GetTopLevel(0)->GetChildCount(), 1);
-    view->OkButton()->click();
+    input::click(view->OkButton());
   });
   auto root = event->GetItem(0)->GetOrder();
   ASSERT_EQ(root->GetChildCount(), 1);
@@ -276,13 +297,21 @@ TEST_F(EventEditorView2Test, AnOrderAddedFromTheListIsKeptOnlyWhenConfirmed) {
 TEST_F(EventEditorView2Test, EditingAnOrderDescribesItAgain) {
   run([&] {
     EXPECT_FALSE(view->EditOrderAction()->isEnabled());
-    selectOrder(0);
+    clickOrder(0);
     EXPECT_TRUE(view->EditOrderAction()->isEnabled());
-    test::whenShown([&] { view->OrdersView()->OkButton()->click(); });
-    EXPECT_TRUE(view->EditSelectedOrder());
-    test::pressKey(view->OrderTree(), Qt::Key_Delete);
+    EXPECT_TRUE(view->DeleteOrderAction()->isEnabled());
+    const QString before = order(0)->text(0);
+    view->Orders().GetTopLevel(0)->GetData().As<IZelvoOrderModel>()->SetName("renamed");
+    input::whenModalOpens([&](QWidget*) { input::click(view->OrdersView()->OkButton()); });
+    fromPopup(view->OrderTree(), order(0), view->EditOrderAction());
+    EXPECT_NE(order(0)->text(0), before) << "described again from the order";
+    input::whenModalOpens([&](QWidget*) { input::click(view->OrdersView()->CancelButton()); });
+    input::doubleClick(view->OrderTree(), order(0));
+    EXPECT_EQ(QApplication::activeModalWidget(), view.get()) << "a double click edits the order";
+    input::key(view->OrderTree(), Qt::Key_Delete);
     EXPECT_EQ(view->Orders().GetTopLevelCount(), 0);
-    view->OkButton()->click();
+    EXPECT_FALSE(view->EditOrderAction()->isEnabled());
+    input::click(view->OkButton());
   });
   EXPECT_EQ(event->GetItem(0)->GetOrder()->GetChildCount(), 0);
 }
@@ -293,25 +322,24 @@ TEST_F(EventEditorView2Test, ASharedListIsEditedOnItsOwn) {
   factory.CreateOrderModel(list);
   const auto before = test::saved(*list);
   view->EditSharedOrders(list);
-  test::whenShown([&] {
+  input::whenModalOpens([&](QWidget*) {
     EXPECT_EQ(view->windowTitle(), QString::fromUtf8("共有処理の編集ウィンドウ"));
     EXPECT_EQ(tabs(), std::vector<QString>{QString::fromUtf8("処理の編集")});
     EXPECT_FALSE(view->CharaGroup()->isVisible());
     EXPECT_FALSE(view->ShareButton()->isVisible());
     EXPECT_TRUE(view->SharingLabel()->text().isEmpty());
     EXPECT_EQ(view->OrderTree()->topLevelItemCount(), 1);
-    selectOrder(0);
-    view->DeleteOrderAction()->trigger();
-    view->CancelButton()->click();
+    fromPopup(view->OrderTree(), order(0), view->DeleteOrderAction());
+    EXPECT_EQ(view->OrderTree()->topLevelItemCount(), 0);
+    input::click(view->CancelButton());
   });
   view->exec();
   EXPECT_BYTES_EQ(test::saved(*list), before);
 
   view->EditSharedOrders(list);
-  test::whenShown([&] {
-    view->NameField()->selectAll();
-    test::typeInto(view->NameField(), "renamed");
-    view->OkButton()->click();
+  input::whenModalOpens([&](QWidget*) {
+    input::retype(view->NameField(), "renamed");
+    input::click(view->OkButton());
   });
   view->exec();
   EXPECT_STREQ(list->GetName(), "renamed");
@@ -326,12 +354,12 @@ TEST_F(EventEditorView2Test, TheConditionButtonsOpenTheEditorOrSayItIsNotThere) 
   });
   run([&] {
     EXPECT_EQ(view->ConditionTree()->topLevelItemCount(), 0);
-    view->ConditionEditorButton()->click();
+    input::click(view->ConditionEditorButton());
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], view->Editing().CurrentAction()->GetCondition());
     EXPECT_EQ(view->ConditionTree()->topLevelItemCount(), 1);
-    view->ConditionListButton()->click();
-    view->CancelButton()->click();
+    input::click(view->ConditionListButton());
+    input::click(view->CancelButton());
   });
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "申し訳ありません。\n\rまだ未実装です。");
@@ -347,7 +375,7 @@ TEST_F(EventEditorView2Test, AnEventOfOneActionShowsItsTab) {
     EXPECT_GT(tab.width(), 0);
     EXPECT_TRUE(view->Tabs()->rect().contains(tab.center())) << "tab bar " << view->Tabs()->width() << "x"
                                                               << view->Tabs()->height();
-    view->CancelButton()->click();
+    input::click(view->CancelButton());
   });
 }
 
@@ -355,14 +383,14 @@ TEST_F(EventEditorView2Test, AnEventWithoutActionsGetsItsFirstFromTheLists) {
   event->Clear();
   run([&] {
     EXPECT_FALSE(view->Tabs()->isVisible());
-    view->NewActionButton()->click();
+    input::click(view->NewActionButton());
     EXPECT_EQ(view->Tabs()->count(), 1);
     EXPECT_EQ(view->Tabs()->tabText(0), QString::fromUtf8("アクション1"));
-    view->DeleteActionButton()->click();
+    input::click(view->DeleteActionButton());
     EXPECT_EQ(view->Tabs()->count(), 0);
-    view->DeleteActionButton()->click();
-    view->NewActionButton()->click();
-    view->OkButton()->click();
+    EXPECT_FALSE(view->DeleteActionButton()->isEnabled());
+    input::click(view->NewActionButton());
+    input::click(view->OkButton());
   });
   ASSERT_EQ(event->GetCount(), 1);
   EXPECT_EQ(event->GetItem(0)->GetDAnimation(), api->dAnimations->GetItem(0));

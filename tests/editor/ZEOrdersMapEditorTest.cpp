@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 
 #include "ZEEventWindowsFixture.h"
@@ -23,14 +22,15 @@
 #include "model/ZelvoMapTreeControl.h"
 #include "model/ZelvoMapTreeNodeControl.h"
 #include "model/ZelvoOrderModel.h"
+#include "input/UserInput.h"
 
 namespace zelvo {
 namespace {
 
-void dragTo(QWidget* view, QPoint at) {
-  QMouseEvent press(QEvent::MouseButtonPress, at, view->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(view, &press);
-}
+namespace input = test::input;
+
+// The left button held from a cell's corner to `at`, as an author drags the marker.
+void dragTo(QWidget* view, QPoint at) { input::drag(view, QPoint(1, 1), at); }
 
 class OrdersMapEditorTest : public test::EventWindowsTest {
  protected:
@@ -54,6 +54,26 @@ class OrdersMapEditorTest : public test::EventWindowsTest {
     order->SetX(16);
     order->SetY(16);
   }
+  // A map of its own beside the village, with layers of its own.
+  std::shared_ptr<IZelvoMapTreeNodeControl> addCastle() {
+    auto castle = game->GetFactory()->CreateMapTreeNode();
+    castle->SetName("castle");
+    game->GetMapTree()->GetRootNode()->AddTopLevelNode(castle);
+    castle->NewMap();
+    castle->GetMap()->SetSize(6, 5);
+    while (castle->GetMap()->GetFloorCount() > 0) castle->GetMap()->DeleteFloor(0);
+    for (const char* name : {"hall", "tower", "cellar"}) {
+      auto floor = game->GetFactory()->CreateMapFloor();
+      floor->SetName(name);
+      castle->GetMap()->AddFloor(floor);
+    }
+    return castle;
+  }
+  QTreeWidgetItem* mapItem(TZEOrdersMapEditor& picker, const char* name) {
+    auto found = picker.MapTree()->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.front();
+  }
+
   std::shared_ptr<TZMLZelvoAPI> game = std::make_shared<TZMLZelvoAPI>();
   std::shared_ptr<IZelvoMapTreeNodeControl> village;
   std::shared_ptr<IZelvoOrderModel> order;
@@ -63,16 +83,15 @@ TEST_F(OrdersMapEditorTest, ADragAndOkGiveTheOrderAGridPosition) {
   TZEOrdersMapEditor picker;
   picker.setZMLZelvoAPI(game);
   picker.LoadOrder(*order);
-  picker.show();  // the view takes its size once laid out
-  EXPECT_EQ(picker.PositionLabel()->text(), "X:16 Y:16");
-  ASSERT_EQ(picker.LayerList()->count(), 2);
-  EXPECT_EQ(picker.LayerList()->currentRow(), 0);
-  EXPECT_EQ(picker.View()->width(), 320);
-  test::whenShown([&] {
-    picker.LayerList()->setCurrentRow(1);
-    picker.GridField()->setText("128");
+  input::whenModalOpens([&](QWidget*) {
+    EXPECT_EQ(picker.PositionLabel()->text(), "X:16 Y:16");
+    ASSERT_EQ(picker.LayerList()->count(), 2);
+    EXPECT_EQ(picker.LayerList()->currentRow(), 0);
+    EXPECT_EQ(picker.View()->width(), 320);
+    input::click(picker.LayerList(), picker.LayerList()->item(1));
+    input::retype(picker.GridField(), "0");  // out of range: the grid stays 16
     dragTo(picker.View(), QPoint(47, 70));
-    picker.OkButton()->click();
+    input::click(picker.OkButton());
   });
   picker.exec();
   EXPECT_EQ(order->GetX(), 32);
@@ -136,10 +155,10 @@ TEST_F(OrdersMapEditorTest, CancelLeavesTheOrder) {
   TZEOrdersMapEditor picker;
   picker.setZMLZelvoAPI(game);
   picker.LoadOrder(*order);
-  test::whenShown([&] {
-    picker.GridField()->setText("8");
+  input::whenModalOpens([&](QWidget*) {
+    input::retype(picker.GridField(), "8");
     dragTo(picker.View(), QPoint(47, 70));
-    picker.CancelButton()->click();
+    input::click(picker.CancelButton());
   });
   picker.exec();
   EXPECT_EQ(order->GetX(), 16);
@@ -150,22 +169,49 @@ TEST_F(OrdersMapEditorTest, TheOrderViewShowsThePickedPlace) {
   TZEOrdersView view;
   view.setZMLZelvoAPI(game);
   view.EditOrder(order);
-  test::whenShown([&] {
-    test::whenShown([&] {
-      auto* picker = QApplication::activeModalWidget();
+  input::whenModalOpens([&](QWidget*) {
+    input::whenModalOpens([&](QWidget* picker) {
       auto* map = dynamic_cast<TZEOrdersMapEditor*>(picker);
       ASSERT_NE(map, nullptr);
       dragTo(map->View(), QPoint(100, 40));
-      map->OkButton()->click();
+      input::click(map->OkButton());
     });
-    view.ShowMapButton()->click();
+    input::click(view.ShowMapButton());
     EXPECT_EQ(view.XField()->text(), "96");
     EXPECT_EQ(view.YField()->text(), "32");
-    view.OkButton()->click();
+    input::click(view.OkButton());
   });
   view.exec();
   EXPECT_EQ(order->GetX(), 96);
   EXPECT_EQ(order->GetY(), 32);
+}
+
+// A new move order has no map yet; the author clicks one, then a layer, then drags the marker.
+TEST_F(OrdersMapEditorTest, AClickedMapShowsItsLayersAndOkStoresIt) {
+  auto castle = addCastle();
+  auto fresh = game->GetFactory()->CreateOrderModel(nullptr);
+  fresh->SetType(OrderType::MoveToPlace);
+  TZEOrdersMapEditor picker;
+  picker.setZMLZelvoAPI(game);
+  picker.LoadOrder(*fresh);
+  input::whenModalOpens([&](QWidget*) {
+    EXPECT_EQ(picker.LayerList()->count(), 0);
+    input::click(picker.MapTree(), mapItem(picker, "village"));
+    EXPECT_EQ(picker.LayerList()->count(), 2);
+    input::click(picker.MapTree(), mapItem(picker, "castle"));
+    ASSERT_EQ(picker.LayerList()->count(), 3);
+    EXPECT_EQ(picker.LayerList()->item(2)->text(), "cellar");
+    EXPECT_EQ(picker.View()->width(), 6 * 32);
+    EXPECT_EQ(picker.View()->height(), 5 * 32);
+    input::click(picker.LayerList(), picker.LayerList()->item(2));
+    dragTo(picker.View(), QPoint(70, 40));
+    input::click(picker.OkButton());
+  });
+  picker.exec();
+  EXPECT_EQ(fresh->GetMapID(), castle->GetID());
+  EXPECT_EQ(fresh->GetFloorID(), castle->GetMap()->GetFloor(2)->GetID());
+  EXPECT_EQ(fresh->GetX(), 64);
+  EXPECT_EQ(fresh->GetY(), 32);
 }
 
 }  // namespace

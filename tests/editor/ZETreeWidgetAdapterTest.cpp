@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPixmap>
 
 #include "editor/core/ZETreeDesigner.h"
+#include "input/UserInput.h"
 #include "model/ZMLFactory.h"
 #include "model/ZMLZelvoAPIImpl.h"
 #include "model/ZelvoEventModel.h"
@@ -136,6 +138,46 @@ TEST_F(TreeWidgetTest, EditedTextIsTheNodesCaption) {
   other.Delete(node);
   EXPECT_EQ(widget.topLevelItemCount(), 1);
   EXPECT_EQ(tree.NodeOf(new QTreeWidgetItem(&widget)), nullptr);
+}
+
+// Windows learn the chosen node one way, whether it was clicked, reached by a key or set by code:
+// the handler runs once Qt has selected the node, and the node it reads is the one shown chosen.
+TEST_F(TreeWidgetTest, TheChosenNodeIsTheSameForMouseKeysAndCode) {
+  QTreeWidget widget;
+  TZETreeWidgetAdapter tree(widget);
+  for (const char* caption : {"a", "b", "c"}) tree.AddChild(nullptr, caption);
+  IZETreeNode* child = tree.AddChild(tree.GetTopLevel(0), "a1");
+  widget.expandAll();
+  std::vector<IZETreeNode*> seen;
+  QObject context;
+  tree.WhenSelectionChanges(&context, [&] { seen.push_back(tree.GetSelected()); });
+  widget.resize(200, 200);
+  widget.show();
+  auto item = [&](IZETreeNode* node) { return dynamic_cast<TZETreeWidgetItem*>(node); };
+
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    IZETreeNode* chosen;
+  };
+  const Step steps[] = {
+      {"a click", [&] { test::input::click(&widget, item(tree.GetTopLevel(1))); }, tree.GetTopLevel(1)},
+      {"the down key", [&] { test::input::key(&widget, Qt::Key_Down); }, tree.GetTopLevel(2)},
+      {"the up keys", [&] { for (int i = 0; i < 2; ++i) test::input::key(&widget, Qt::Key_Up); }, child},
+      {"code", [&] { tree.SetSelected(tree.GetTopLevel(0)); }, tree.GetTopLevel(0)},
+      {"a click on empty space", [&] { test::input::click(widget.viewport(), QPoint(5, widget.viewport()->height() - 3)); },
+       nullptr},
+      {"a click on a child", [&] { test::input::click(&widget, item(child)); }, child},
+      {"deleting it", [&] { tree.Delete(child); }, nullptr},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    seen.clear();
+    step.act();
+    EXPECT_EQ(tree.GetSelected(), step.chosen);
+    ASSERT_FALSE(seen.empty()) << "the window hears of the choice";
+    EXPECT_EQ(seen.back(), step.chosen);
+  }
 }
 
 }  // namespace

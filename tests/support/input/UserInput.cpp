@@ -20,6 +20,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <QWindow>
 #include <qpa/qplatformdrag.h>
@@ -50,10 +51,18 @@ Target targetOf(QWidget* widget, QPoint pos) {
   return {window, window->mapFromGlobal(widget->mapToGlobal(pos))};
 }
 
+// Where the last button went down: a window system sends its release there.
+QPointer<QWindow> pressedWindow;
+QPoint pressedAt;
+
 void mouse(QTest::MouseAction action, QWidget* widget, QPoint pos, Qt::MouseButton button,
            Qt::KeyboardModifiers modifiers) {
   const Target target = targetOf(widget, pos);
   if (!target.window) return;
+  if (action != QTest::MouseMove) {
+    pressedWindow = target.window;
+    pressedAt = target.at;
+  }
   QTest::mouseEvent(action, target.window, button, modifiers, target.at);
 }
 
@@ -98,6 +107,16 @@ Qt::Key keyOf(QChar ch) {
   return Qt::Key_unknown;
 }
 
+// A window or menu that opens on a press (a context menu) or a double click opens before the
+// button is let go; a person lets go before acting on it, and Qt would otherwise send the next
+// clicks to the widget the button went down on.
+void letGo() {
+  if (!pressedWindow) return;
+  for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+    if (QGuiApplication::mouseButtons() & button)
+      QTest::mouseEvent(QTest::MouseRelease, pressedWindow, button, Qt::NoModifier, pressedAt);
+}
+
 // Polls for what opens next; the modal loop that shows it runs the timer.
 void whenOpens(std::function<QWidget*()> opened, std::function<void(QWidget*)> act) {
   auto* timer = new QTimer(qApp);
@@ -111,6 +130,7 @@ void whenOpens(std::function<QWidget*()> opened, std::function<void(QWidget*)> a
       timer->stop();
       timer->deleteLater();
       delete elapsed;
+      letGo();
       act(now);
     } else if (elapsed->elapsed() > 20000) {
       timer->stop();
@@ -243,8 +263,10 @@ void clickMenuItem(QMenu* menu, QAction* action) {
     return;
   }
   const QRect rect = menu->actionGeometry(action);
-  if (!rect.isValid()) {
-    ADD_FAILURE() << "the menu has no entry " << action->text().toStdString();
+  if (!rect.isValid() || !action->isEnabled()) {
+    // A greyed entry takes no click and the menu would stay open, holding up the test.
+    ADD_FAILURE() << "the menu has no entry that can be clicked: " << action->text().toStdString();
+    menu->close();
     return;
   }
   click(menu, rect.center());
@@ -361,6 +383,29 @@ void whenModalOpens(std::function<void(QWidget*)> act) {
 void whenPopupOpens(std::function<void(QMenu*)> act) {
   whenOpens([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); },
             [act = std::move(act)](QWidget* popup) { act(static_cast<QMenu*>(popup)); });
+}
+
+void choose(QAction* action) {
+  if (!action) {
+    ADD_FAILURE() << "no command to choose";
+    return;
+  }
+  for (QObject* owner : action->associatedObjects())
+    if (auto* bar = qobject_cast<QToolBar*>(owner); bar && bar->isVisible()) {
+      click(bar->widgetForAction(action));
+      return;
+    }
+  for (QObject* owner : action->associatedObjects()) {
+    auto* menu = qobject_cast<QMenu*>(owner);
+    if (!menu) continue;
+    for (QObject* holder : menu->menuAction()->associatedObjects())
+      if (auto* bar = qobject_cast<QMenuBar*>(holder); bar && bar->isVisible()) {
+        click(bar, bar->actionGeometry(menu->menuAction()).center());
+        clickMenuItem(menu, action);
+        return;
+      }
+  }
+  ADD_FAILURE() << "no shown tool bar or menu bar holds " << action->text().toStdString();
 }
 
 }  // namespace zelvo::test::input

@@ -87,4 +87,8 @@ bool drop(QWidget* widget, QPoint pos, const QMimeData& data, Qt::DropAction act
 void whenModalOpens(std::function<void(QWidget*)> act);
 void whenPopupOpens(std::function<void(QMenu*)> act);
 
+// Runs a command the way a person does: a click on its tool-bar button, or on its entry in the
+// menu bar's drop-down, opened by a click on the menu's title.
+void choose(QAction* action);
+
 }  // namespace zelvo::test::input
