@@ -159,8 +159,7 @@ void TMapEditorForm::connectControls() {
   connect(chipTabs_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
     addChipSet_->setEnabled(engine_->GetCurrentMap() != nullptr);
     stopChipSet_->setEnabled(chipTabs_->currentIndex() >= 0);
-    if (PopupMenu) PopupMenu(tabPopup_, chipTabs_->mapToGlobal(at));
-    else tabPopup_->popup(chipTabs_->mapToGlobal(at));
+    tabPopup_->popup(chipTabs_->mapToGlobal(at));
   });
   connect(mapTreeView_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) { RenameItem(item); });
   connect(mapTreeView_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { SelectMap(NodeOf(item)); });

@@ -11,6 +11,7 @@
 
 #include "EditorProgramFixture.h"
 #include "ChipSetFormEvents.h"
+#include "input/UserInput.h"
 #include "editor/MapEditorForm.h"
 #include "editor/MoveTypeView.h"
 #include "editor/QonScrollBox.h"
@@ -123,7 +124,6 @@ TEST_F(EndToEndTest, MakeOpenEditSaveAndPlay) {
 
   // The map editor from the tree: a row of chips, an event, and the start position.
   TMapEditorForm& form = *windows->mapEditor;
-  form.PopupMenu = [](QMenu*, QPoint) {};
   int32_t mapID = -1, floorID = -1, positionsBefore = -1;
   std::vector<TZelvoMapCell> original, painted;
   QWidget* shown = ModalShownBy([&] { doubleClickNode(*view->EditorTree(), findNode(*view->EditorTree(), "マップ")); },
@@ -139,12 +139,12 @@ TEST_F(EndToEndTest, MakeOpenEditSaveAndPlay) {
     for (int32_t x = 2; x <= 8; ++x) painted.push_back(form.Engine().GetCurrentMap()->GetFloor(0)->GetCell(x, 4));
     form.ModeButton(TZEMapEditor::ModeEvent)->trigger();
     map.rightClick(8, 6);
-    QWidget* eventWindow = ModalShownBy([&] { form.NewEventAction()->trigger(); }, [&](QWidget& window) {
+    QWidget* eventWindow = ModalShownBy([&] { input::clickMenuItem(input::openPopup(), form.NewEventAction()); }, [&](QWidget& window) {
       if (QPushButton* ok = buttonCalled(window, "OK(&O)")) ok->click();
     });
     EXPECT_EQ(eventWindow, form.EventEditor());
     map.rightClick(5, 5);
-    form.StartPositionAction()->trigger();
+    input::clickMenuItem(input::openPopup(), form.StartPositionAction());
   });
   EXPECT_EQ(shown, &form);
 

@@ -4,11 +4,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -156,7 +158,15 @@ void doubleClick(QListWidget* list, QListWidgetItem* item) {
   if (item) doubleClick(list->viewport(), at);
 }
 
-void click(QAbstractButton* button) { click(static_cast<QWidget*>(button)); }
+void click(QAbstractButton* button) {
+  // A check box or radio button takes a click on its box or its label, not on the room a layout
+  // gave it beyond them: aim at the box, at its left end.
+  if (qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button)) {
+    click(button, QPoint(std::min(8, button->width() / 2), button->height() / 2));
+    return;
+  }
+  click(static_cast<QWidget*>(button));
+}
 
 void clickTab(QTabBar* bar, int index, Qt::MouseButton button) {
   if (!bar || index < 0 || index >= bar->count()) {
@@ -189,8 +199,13 @@ void type(QWidget* widget, const QString& text) {
   focus(widget);
   const Target target = targetOf(widget, {});
   if (!target.window) return;
-  for (QChar ch : text)
-    QTest::sendKeyEvent(QTest::Click, target.window, keyOf(ch), QString(ch), Qt::NoModifier);
+  // One key a character: the two halves of a character past the 16-bit range come as one.
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    QString typed(text[i]);
+    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) typed += text[++i];
+    const Qt::Key key = typed.size() == 1 ? keyOf(typed[0]) : Qt::Key_unknown;
+    QTest::sendKeyEvent(QTest::Click, target.window, key, typed, Qt::NoModifier);
+  }
 }
 
 void retype(QWidget* widget, const QString& text) {
@@ -216,6 +231,16 @@ bool drop(QWidget* widget, QPoint pos, const QMimeData& data, Qt::DropAction act
       target.window, &data, target.at, action, Qt::LeftButton, Qt::NoModifier);
   QApplication::processEvents();
   return dropped.isAccepted();
+}
+
+void closeWindow(QWidget* window) {
+  const Target target = targetOf(window, {});
+  if (target.window) QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(target.window);
+}
+
+QMenu* openPopup() {
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  return menu && menu->isVisible() ? menu : nullptr;
 }
 
 void whenModalOpens(std::function<void(QWidget*)> act) {
