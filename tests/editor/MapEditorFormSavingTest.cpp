@@ -304,22 +304,6 @@ TEST_F(Saving, TheEventTreeShowsTheMapReadBackSoItsOwnEventIsDeleted) {
   EXPECT_EQ(eventItem("guard"), nullptr);
 }
 
-TEST_F(Saving, AnOwnEventDroppedAfterASaveIsPlacedAsTheMapsOwn) {
-  PlaceTwoEvents();
-  save();
-  chooseMode(TZEMapEditor::ModeEvent);
-  input::click(form->EventTreeView(), eventItem("merchant"));
-  QMimeData data;
-  data.setData("application/x-qabstractitemmodeldatalist", QByteArray("x"));
-  ASSERT_TRUE(input::drop(canvas(), cell(5, 5), data, Qt::CopyAction));
-  auto positions = engine().GetCurrentMap()->GetEventPositionList();
-  ASSERT_EQ(positions->GetCount(), 2);
-  auto dropped = positions->GetItem(1);
-  EXPECT_EQ(dropped->GetPackageID(), -1) << "the map's own package";
-  ASSERT_NE(dropped->GetEvent(), nullptr);
-  EXPECT_EQ(dropped->GetEvent()->GetNameBytes(), "merchant");
-}
-
 TEST_F(Saving, AMoveBegunOnOneMapEndsWhenAnotherIsChosen) {
   PlaceTwoEvents();
   auto position = engine().GetCurrentMap()->GetEventPositionList()->GetItem(0);
