@@ -174,8 +174,7 @@ void TMapEditorForm::connectControls() {
   connect(chipPage, &QWidget::customContextMenuRequested, this, [this, chipPage](const QPoint& at) {
     addChipSet_->setEnabled(engine_->GetCurrentMap() != nullptr);
     stopChipSet_->setEnabled(chipTabs_->currentIndex() >= 0);
-    if (PopupMenu) PopupMenu(tabPopup_, chipPage->mapToGlobal(at));
-    else tabPopup_->popup(chipPage->mapToGlobal(at));
+    tabPopup_->popup(chipPage->mapToGlobal(at));
   });
   connect(mapTreeView_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) { RenameItem(item); });
   connect(mapTreeView_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { SelectMap(NodeOf(item)); });

@@ -188,13 +188,6 @@ class TMapEditorForm : public QDialog,
   TPoint LastCell() const { return lastCell_; }
   bool Moving() const { return moving_; }
   const std::shared_ptr<IZelvoEventPositionModel>& Hovered() const { return hovered_; }
-  // Pop-ups open through this, so tests can look at a menu without its modal loop.
-  std::function<void(QMenu*, QPoint)> PopupMenu;
-  // Stands in for the modal windows the event mode opens; the window opens them when unset.
-  std::function<bool(TZEEventEditorView2&)> RunEventEditor;
-  std::function<void(const std::shared_ptr<IZelvoEventPositionModel>&)> RunDirectionWindow;
-  std::function<int32_t()> PickChipSetID;
-  std::function<void()> RunSharedEditor;
 
  protected:
   void showEvent(QShowEvent* event) override;

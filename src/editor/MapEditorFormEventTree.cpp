@@ -40,9 +40,7 @@ void TMapEditorForm::makeEventTreeActions() {
   eventTreeView_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(eventTreeView_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
     UpdateEventTreePopup();
-    const QPoint global = eventTreeView_->viewport()->mapToGlobal(at);
-    if (PopupMenu) PopupMenu(eventTreePopup_, global);
-    else eventTreePopup_->popup(global);
+    eventTreePopup_->popup(eventTreeView_->viewport()->mapToGlobal(at));
   });
   connect(eventTreeView_, &QTreeWidget::itemDoubleClicked, this, [this] { EventTreeDoubleClick(); });
   mapScroll_->OnDragOver = [this](const QMimeData*, QPoint at, bool& accept) { accept = AcceptEventDrop(at); };
@@ -121,13 +119,9 @@ void TMapEditorForm::DeleteTreeEvent() {
 }
 
 void TMapEditorForm::OpenSharedEditor() {
-  if (RunSharedEditor) {
-    RunSharedEditor();
-  } else {
-    TZEEventEditorView editor(this);
-    editor.setZMLZelvoAPI(api_);
-    editor.exec();
-  }
+  TZEEventEditorView editor(this);
+  editor.setZMLZelvoAPI(api_);
+  editor.exec();
   RefreshEventTree();
 }
 

@@ -112,8 +112,7 @@ void TMapEditorForm::EventMouseUp(TQonMouseButton button, int32_t x, int32_t y) 
   if (button != mbRight) return;
   const QPoint global = QCursor::pos();
   if (moving_) {
-    if (PopupMenu) PopupMenu(movePopup_, global);
-    else movePopup_->popup(global);
+    movePopup_->popup(global);
     return;
   }
   lastPoint_ = SnappedPoint(x, y);
@@ -133,8 +132,7 @@ void TMapEditorForm::OpenMapPopup(QPoint global) {
   startPosition_->setEnabled(!event);
   for (QAction* entry : {editEvent_, relinkEvent_, directionEvent_, moveEvent_, deleteEvent_}) entry->setEnabled(event);
   stopMove_->setEnabled(false);
-  if (PopupMenu) PopupMenu(mapPopup_, global);
-  else mapPopup_->popup(global);
+  mapPopup_->popup(global);
 }
 
 void TMapEditorForm::makeEventActions() {
@@ -176,7 +174,7 @@ bool TMapEditorForm::EditEvent(const std::shared_ptr<IZelvoEventModel>& event) {
   editor->EditEvent(event);
   const bool layersShown = layersForm_->isVisible();
   layersForm_->hide();
-  const bool ok = RunEventEditor ? RunEventEditor(*editor) : editor->exec() == QDialog::Accepted;
+  const bool ok = editor->exec() == QDialog::Accepted;
   if (layersShown) layersForm_->show();
   return ok;
 }
@@ -257,13 +255,9 @@ void TMapEditorForm::RelinkEventClick() {
 
 void TMapEditorForm::DirectionEventClick() {
   if (!popupEvent_) return;
-  if (RunDirectionWindow) {
-    RunDirectionWindow(popupEvent_);
-  } else {
-    TZEEventDirectionView view(this);
-    view.SetTarget(popupEvent_);
-    view.exec();
-  }
+  TZEEventDirectionView view(this);
+  view.SetTarget(popupEvent_);
+  view.exec();
   RepaintCanvas();
 }
 

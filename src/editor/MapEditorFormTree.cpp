@@ -82,8 +82,7 @@ void TMapEditorForm::MapTree::dropEvent(QDropEvent* event) {
 
 void TMapEditorForm::MapTree::contextMenuEvent(QContextMenuEvent* event) {
   form_.deleteMap_->setEnabled(currentItem() != nullptr);
-  if (form_.PopupMenu) form_.PopupMenu(form_.treePopup_, event->globalPos());
-  else form_.treePopup_->popup(event->globalPos());
+  form_.treePopup_->popup(event->globalPos());
 }
 
 // ---- filling
@@ -311,22 +310,14 @@ void TMapEditorForm::ChipSetTabChanged(int index) {
 void TMapEditorForm::AddChipSetClick() {
   auto map = engine_->GetCurrentMap();
   if (!map) return;
-  int32_t id = -1;
-  if (PickChipSetID) {
-    id = PickChipSetID();
-  } else {
-    TZEPopupTreeView pick(this);
-    pick.setWindowTitle(QString::fromUtf8("使用するチップセットを選んでください"));
-    auto tree = engine_->GetMapTree();
-    designer_.FillChipSetList(pick.Tree(), tree ? tree->GetChipSetList() : nullptr);
-    // The picker empties its tree as it closes; what was chosen is its selection.
-    if (pick.Execute() != QDialog::Accepted) return;
-    auto chipSet = pick.GetSelection().As<IZelvoMapChipSetModel>();
-    if (!chipSet) return;
-    id = chipSet->GetID();
-  }
-  if (id < 0) return;
-  AddChipSetID(id);
+  TZEPopupTreeView pick(this);
+  pick.setWindowTitle(QString::fromUtf8("使用するチップセットを選んでください"));
+  auto tree = engine_->GetMapTree();
+  designer_.FillChipSetList(pick.Tree(), tree ? tree->GetChipSetList() : nullptr);
+  // The picker empties its tree as it closes; what was chosen is kept in its selection.
+  if (pick.Execute() != QDialog::Accepted) return;
+  auto chipSet = pick.GetSelection().As<IZelvoMapChipSetModel>();
+  if (chipSet && chipSet->GetID() >= 0) AddChipSetID(chipSet->GetID());
 }
 
 void TMapEditorForm::AddChipSetID(int32_t id) {

@@ -24,7 +24,6 @@ class Events : public MapEditorFormTest {
   void SetUp() override {
     MapEditorFormTest::SetUp();
     chooseMode(TZEMapEditor::ModeEvent);
-    form->RunEventEditor = [this](TZEEventEditorView2&) { return editorAnswer; };
   }
   std::shared_ptr<IZelvoEventPositionList> positions() { return engine().GetCurrentMap()->GetEventPositionList(); }
   // A right click on the canvas at a cell's centre: the cursor's top-left is that cell's corner.
@@ -41,11 +40,10 @@ class Events : public MapEditorFormTest {
   }
   std::shared_ptr<IZelvoEventPositionModel> newEventAt(int32_t x, int32_t y) {
     rightClick(x, y);
-    form->NewEventAction()->trigger();
+    answerEventEditor(true);
+    choose(form->NewEventAction());
     return positions()->GetItem(positions()->GetCount() - 1);
   }
-
-  bool editorAnswer = true;
 };
 
 TEST_F(Events, TheHoveredEventIsTheOverlappingOneWithTheNearestTopLeft) {
@@ -71,23 +69,24 @@ TEST_F(Events, TheHoveredEventIsTheOverlappingOneWithTheNearestTopLeft) {
 
 TEST_F(Events, APopUpOverEmptyGroundOffersCreationAndOneOverAnEventTheFiveEventEntries) {
   rightClick(2, 2);
-  ASSERT_EQ(popups.size(), 1u);
-  EXPECT_EQ(popups[0], form->MapPopup());
+  ASSERT_EQ(input::openPopup(), form->MapPopup());
   EXPECT_TRUE(only({form->NewEventAction(), form->PlaceEventAction(), form->StartPositionAction()}));
-  form->NewEventAction()->trigger();
+  answerEventEditor(true);
+  choose(form->NewEventAction());
   rightClick(2, 2);
   EXPECT_TRUE(only({form->EditEventAction(), form->RelinkEventAction(), form->DirectionEventAction(),
                     form->MoveEventAction(), form->DeleteEventAction()}));
+  closePopup();
+  hover(cell(20, 20));
   click(cell(20, 20), Qt::RightButton);
-  EXPECT_EQ(popups.size(), 2u) << "no pop-up outside the map";
+  EXPECT_EQ(input::openPopup(), nullptr) << "no pop-up outside the map";
 }
 
 TEST_F(Events, ANewEventGoesToTheLocalPackageAtTheClickedPointAndUndoTakesItsPositionAway) {
-  editorAnswer = false;
   rightClick(2, 3);
-  form->NewEventAction()->trigger();
+  answerEventEditor(false);
+  choose(form->NewEventAction());
   EXPECT_EQ(positions()->GetCount(), 0) << "a cancelled editor places nothing";
-  editorAnswer = true;
   auto position = newEventAt(2, 3);
   ASSERT_EQ(positions()->GetCount(), 1);
   EXPECT_EQ(position->GetX(), 64);
@@ -99,14 +98,14 @@ TEST_F(Events, ANewEventGoesToTheLocalPackageAtTheClickedPointAndUndoTakesItsPos
   EXPECT_EQ(position->GetEvent(), local->GetItem(0));
   EXPECT_EQ(local->GetItem(0)->GetCount(), 1) << "one action";
   EXPECT_EQ(done(), 1);
-  form->UndoButton()->trigger();
+  choose(form->UndoButton());
   EXPECT_EQ(positions()->GetCount(), 0);
 }
 
 TEST_F(Events, MovingAnEventPutsItAtTheNextPressAndUndoPutsItBack) {
   auto position = newEventAt(1, 1);
   rightClick(1, 1);
-  form->MoveEventAction()->trigger();
+  choose(form->MoveEventAction());
   EXPECT_TRUE(form->Moving());
   hover(cell(5, 4));
   click(cell(5, 4));
@@ -114,7 +113,7 @@ TEST_F(Events, MovingAnEventPutsItAtTheNextPressAndUndoPutsItBack) {
   EXPECT_EQ(position->GetX(), 160);
   EXPECT_EQ(position->GetY(), 128);
   EXPECT_EQ(done(), 2);
-  form->UndoButton()->trigger();
+  choose(form->UndoButton());
   EXPECT_EQ(position->GetX(), 32);
   EXPECT_EQ(position->GetY(), 32);
 }
@@ -122,17 +121,18 @@ TEST_F(Events, MovingAnEventPutsItAtTheNextPressAndUndoPutsItBack) {
 TEST_F(Events, ARightClickWhileMovingOffersToStopAndClosingLeavesTheEventWhereItWas) {
   auto position = newEventAt(1, 1);
   rightClick(1, 1);
-  form->MoveEventAction()->trigger();
+  choose(form->MoveEventAction());
   click(cell(3, 3), Qt::RightButton);
-  ASSERT_EQ(popups.size(), 3u);
-  EXPECT_NE(popups.back(), form->MapPopup());
-  popups.back()->actions().at(0)->trigger();
+  QMenu* stop = input::openPopup();
+  ASSERT_NE(stop, nullptr);
+  EXPECT_NE(stop, form->MapPopup());
+  choose(stop->actions().at(0));
   EXPECT_FALSE(form->Moving());
 
   rightClick(1, 1);
-  form->MoveEventAction()->trigger();
+  choose(form->MoveEventAction());
   hover(cell(6, 6));
-  form->close();
+  input::closeWindow(form.get());
   EXPECT_FALSE(form->Moving());
   EXPECT_EQ(position->GetX(), 32);
   EXPECT_EQ(position->GetY(), 32);
@@ -140,23 +140,24 @@ TEST_F(Events, ARightClickWhileMovingOffersToStopAndClosingLeavesTheEventWhereIt
 
 TEST_F(Events, DirectionDeleteAndStartPosition) {
   auto position = newEventAt(2, 2);
-  form->RunDirectionWindow = [](const std::shared_ptr<IZelvoEventPositionModel>& target) { target->SetDirection(3); };
   rightClick(2, 2);
-  form->DirectionEventAction()->trigger();
+  answerDirection(3);
+  choose(form->DirectionEventAction());
   EXPECT_EQ(position->GetDirection(), 3);
 
-  form->DeleteEventAction()->trigger();
+  rightClick(2, 2);
+  choose(form->DeleteEventAction());
   EXPECT_EQ(positions()->GetCount(), 0);
-  form->UndoButton()->trigger();
+  choose(form->UndoButton());
   EXPECT_EQ(positions()->GetCount(), 1);
 
   rightClick(6, 5);
-  form->StartPositionAction()->trigger();
+  choose(form->StartPositionAction());
   EXPECT_EQ(tree->GetStartMapID(), town->GetID());
   EXPECT_EQ(tree->GetStartPosition().X, 192);
   EXPECT_EQ(tree->GetStartPosition().Y, 160);
   EXPECT_EQ(tree->GetStartFloorID(), layer()->GetID());
-  form->UndoButton()->trigger();
+  choose(form->UndoButton());
   EXPECT_NE(tree->GetStartPosition().X, 192);
 }
 
@@ -164,7 +165,7 @@ TEST_F(Events, EditingAPositionWithoutAnEventSaysSo) {
   auto position = newEventAt(2, 2);
   position->SetEventID(123456);
   rightClick(2, 2);
-  form->EditEventAction()->trigger();
+  choose(form->EditEventAction());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "リンクしているイベントが有りません・・・");
 }
@@ -176,7 +177,8 @@ TEST_F(Events, TheCursorFrameFollowsThePointerAtTheZoomAndHidesOverAnEvent) {
   // The white frame runs along the cell's top edge.
   EXPECT_EQ(framed.pixel(QPoint(3 * 32 + 10, 3 * 32 + 1)) & 0xFFFFFF, 0xFFFFFFu);
   EXPECT_EQ(framed.pixel(QPoint(3 * 32 + 16, 3 * 32 + 16)), before.pixel(QPoint(3 * 32 + 16, 3 * 32 + 16)));
-  form->TrackBar1()->setValue(1);
+  input::key(form->TrackBar1(), Qt::Key_Home);
+  ASSERT_EQ(form->TrackBar1()->value(), 1);
   hover(cell(3, 3));
   EXPECT_EQ(rendered().pixel(QPoint(3 * 16 + 6, 3 * 16 + 1)) & 0xFFFFFF, 0xFFFFFFu) << "half size at 50 %";
 }
@@ -193,13 +195,17 @@ class EventTree : public Events {
     game->GetEventPackageList()->Add(shared);
     localEvent = newEventAt(1, 1)->GetEvent();
     localEvent->SetNameBytes("sign");
-    form->EditMapAction()->trigger();  // shows the map again, with the package in its tree
+    // Shows the map again, with the package in its tree.
+    rightClickMap(form->MapTreeView()->topLevelItem(0));
+    choose(form->EditMapAction());
   }
   QTreeWidgetItem* item(const char* name) {
     auto found = form->EventTreeView()->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
     return found.isEmpty() ? nullptr : found[0];
   }
-  void select(const char* name) { form->EventTreeView()->setCurrentItem(item(name)); }
+  void select(const char* name) { input::click(form->EventTreeView(), item(name)); }
+  // A right click on an event or package of the tree chooses it and asks for the tree's pop-up.
+  void rightClickTree(const char* name) { input::click(form->EventTreeView(), item(name), Qt::RightButton); }
   bool uses() {
     auto ids = engine().GetCurrentMap()->GetEventPackageIDList();
     for (int32_t i = 0; i < ids->GetCount(); ++i)
@@ -210,13 +216,7 @@ class EventTree : public Events {
   void dropOnCell(int32_t x, int32_t y) {
     QMimeData data;
     data.setData("application/x-qabstractitemmodeldatalist", QByteArray("x"));
-    TQonScrollBox* box = form->MapScroll();
-    const QPoint at = box->qonPaintBox->mapTo(box, cell(x, y));
-    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(box, &enter);
-    ASSERT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(box, &drop);
+    ASSERT_TRUE(input::drop(canvas(), cell(x, y), data, Qt::CopyAction));
   }
 
   std::shared_ptr<IZelvoEventPackageModel> shared;
@@ -231,30 +231,29 @@ TEST_F(EventTree, TheMapsOwnEventsComeFirstThenTheSharedPackages) {
 }
 
 TEST_F(EventTree, APackageIsUsedAndLeftThroughThePopUpOrADoubleClick) {
-  select("shared");
-  form->EventTreeView()->customContextMenuRequested(QPoint(1, 1));
+  rightClickTree("shared");
   EXPECT_TRUE(form->UsePackageAction()->isEnabled());
   EXPECT_FALSE(form->StopPackageAction()->isEnabled());
   EXPECT_FALSE(form->TreeEditEventAction()->isEnabled());
-  form->UsePackageAction()->trigger();
+  choose(form->UsePackageAction());
   EXPECT_TRUE(uses());
-  form->EventTreeView()->customContextMenuRequested(QPoint(1, 1));
+  rightClickTree("shared");
   EXPECT_FALSE(form->UsePackageAction()->isEnabled());
   EXPECT_TRUE(form->StopPackageAction()->isEnabled());
-  form->StopPackageAction()->trigger();
+  choose(form->StopPackageAction());
   EXPECT_FALSE(uses());
-  form->EventTreeView()->itemDoubleClicked(item("shared"), 0);
+  input::doubleClick(form->EventTreeView(), item("shared"));
   EXPECT_TRUE(uses());
 }
 
 TEST_F(EventTree, DeletingInTheTreeTakesLocalEventsAndRefusesSharedOnes) {
-  select("guard");
-  form->TreeDeleteEventAction()->trigger();
+  rightClickTree("guard");
+  choose(form->TreeDeleteEventAction());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "このイベントは共有イベントです。\r\n削除は共有イベントエディタから行ってください");
   EXPECT_EQ(shared->GetCount(), 1);
-  select("sign");
-  form->TreeDeleteEventAction()->trigger();
+  rightClickTree("sign");
+  choose(form->TreeDeleteEventAction());
   EXPECT_EQ(engine().GetCurrentMap()->GetLocalEventPackage()->GetCount(), 0);
   EXPECT_EQ(item("sign"), nullptr);
 }
@@ -270,18 +269,19 @@ TEST_F(EventTree, AnEventDraggedOntoTheCanvasIsPlacedThereWithOneStep) {
   EXPECT_EQ(placed->GetPackageID(), shared->GetID());
   EXPECT_EQ(placed->GetEventID(), sharedEvent->GetID());
   EXPECT_EQ(done(), before + 1);
-  form->UndoButton()->trigger();
+  choose(form->UndoButton());
   EXPECT_EQ(positions()->GetCount(), 1);
 }
 
 TEST_F(EventTree, RelinkingAPositionNeedsAnEventChosenInTheTree) {
   form->EventTreeView()->setCurrentItem(nullptr);
   rightClick(1, 1);
-  form->RelinkEventAction()->trigger();
+  choose(form->RelinkEventAction());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "イベント一覧で対象のイベントを選択してから、もう一度操作を行ってください");
   select("guard");
-  form->RelinkEventAction()->trigger();
+  rightClick(1, 1);
+  choose(form->RelinkEventAction());
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[1].text, "配置したイベントをsignからguardに変更しました");
   EXPECT_EQ(positions()->GetItem(0)->GetEvent(), sharedEvent);
@@ -289,12 +289,14 @@ TEST_F(EventTree, RelinkingAPositionNeedsAnEventChosenInTheTree) {
 
 TEST_F(EventTree, TheSharedEditorButtonOpensItAndRefreshesTheTree) {
   bool opened = false;
-  form->RunSharedEditor = [&] {
+  input::whenModalOpens([&](QWidget* window) {
     opened = true;
+    // What the shared editor changes; the map editor's tree must show it afterwards.
     sharedEvent->SetNameBytes("captain");
-  };
+    input::closeWindow(window);
+  });
   for (QPushButton* button : form->findChildren<QPushButton*>())
-    if (button->text() == QString::fromUtf8("共有イベントエディタ起動(&E)")) button->click();
+    if (button->text() == QString::fromUtf8("共有イベントエディタ起動(&E)")) input::click(button);
   EXPECT_TRUE(opened);
   EXPECT_NE(item("captain"), nullptr);
 }

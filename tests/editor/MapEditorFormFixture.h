@@ -11,14 +11,21 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
 #include <QToolBar>
 #include <algorithm>
 #include <QTreeWidget>
+#include <functional>
 #include <memory>
 
 #include "ChipSetFormEvents.h"
 #include "input/UserInput.h"
 #include "editor/MapEditorForm.h"
+#include "editor/ZEEventDirectionView.h"
+#include "editor/ZEEventEditorView2.h"
+#include "editor/ZEPopupTreeView.h"
 #include "editor/QonScrollBox.h"
 #include "model/ZMLFactory.h"
 #include "model/ZelvoModelIDManager.h"
@@ -54,11 +61,15 @@ class MapEditorFormTest : public ::testing::Test {
     town = AddMap("town", 8, 8, nullptr);
     house = AddMap("house", 4, 4, town);
     form = std::make_unique<TMapEditorForm>(nullptr, dir_.path() / "Desktop.INI");
-    form->PopupMenu = [this](QMenu* menu, QPoint) { popups.push_back(menu); };
     form->setZMLZelvoAPI(game);
     // Wide enough for every tool bar button to be on the bar, where a person clicks it.
-    form->resize(1400, 900);
+    // Wide enough for every tool-bar button to show as text, as it does without the skin's pictures.
+    form->resize(2400, 900);
     form->show();
+    // Shown as the mediator shows it: the active window, so the first click is not the one that
+    // activates it.
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
   }
   void TearDown() override {
     form.reset();
@@ -116,7 +127,7 @@ class MapEditorFormTest : public ::testing::Test {
   void chooseMode(int mode) { choose(form->ModeButton(mode)); }
 
   // What a person does to run a command: its button on the tool bar, its entry in the menu bar,
-  // or its entry in the pop-up the window opened for the last right click.
+  // or its entry in the pop-up that the last right click opened.
   void choose(QAction* action) {
     ASSERT_NE(action, nullptr);
     for (QObject* owner : action->associatedObjects())
@@ -124,21 +135,79 @@ class MapEditorFormTest : public ::testing::Test {
         input::click(bar->widgetForAction(action));
         return;
       }
+    for (QObject* owner : action->associatedObjects())
+      if (auto* bar = qobject_cast<QMenuBar*>(owner)) {
+        input::click(bar, bar->actionGeometry(action).center());
+        return;
+      }
     for (QObject* owner : action->associatedObjects()) {
       auto* menu = qobject_cast<QMenu*>(owner);
       if (!menu) continue;
       for (QObject* holder : menu->menuAction()->associatedObjects())
         if (auto* bar = qobject_cast<QMenuBar*>(holder)) input::click(bar, bar->actionGeometry(menu->menuAction()).center());
-      // The window's pop-ups open through PopupMenu, which records them; shown here where asked.
-      if (!menu->isVisible()) {
-        ASSERT_FALSE(popups.empty() || std::find(popups.begin(), popups.end(), menu) == popups.end())
-            << "no right click asked for the menu of " << action->text().toStdString();
-        menu->popup(form->mapToGlobal(QPoint(20, 20)));
-      }
+      ASSERT_EQ(input::openPopup(), menu) << "no click opened the menu of " << action->text().toStdString();
       input::clickMenuItem(menu, action);
       return;
     }
     ADD_FAILURE() << "no button or menu holds " << action->text().toStdString();
+  }
+  // The pop-up open now, closed by Escape as a person leaves it unchosen.
+  void closePopup() {
+    if (QMenu* menu = input::openPopup()) input::key(menu, Qt::Key_Escape);
+  }
+
+  // The modal windows the commands open, answered as a person does once they show. Each is
+  // scheduled before the click that opens its window.
+  // The event editor: `fill` does its part, then OK; or Cancel.
+  static void answerEventEditor(bool ok, std::function<void(TZEEventEditorView2&)> fill = {}) {
+    input::whenModalOpens([ok, fill](QWidget* window) {
+      auto* editor = dynamic_cast<TZEEventEditorView2*>(window);
+      if (!editor) {
+        ADD_FAILURE() << "not the event editor: " << window->windowTitle().toStdString();
+        return;
+      }
+      if (fill) fill(*editor);
+      input::click(ok ? editor->OkButton() : editor->CancelButton());
+    });
+  }
+  // The direction window: the button at `index` pressed, then OK.
+  static void answerDirection(size_t index) {
+    input::whenModalOpens([index](QWidget* window) {
+      auto* view = dynamic_cast<TZEEventDirectionView*>(window);
+      if (!view) {
+        ADD_FAILURE() << "not the direction window: " << window->windowTitle().toStdString();
+        return;
+      }
+      input::click(view->DirectionButton(index));
+      input::click(view->OkButton());
+    });
+  }
+  // The chip-set choice: the chip set of that name clicked, then OK.
+  static void answerChipSetChoice(const QString& name) {
+    input::whenModalOpens([name](QWidget* window) {
+      auto* pick = dynamic_cast<TZEPopupTreeView*>(window);
+      if (!pick) {
+        ADD_FAILURE() << "not the chip-set choice: " << window->windowTitle().toStdString();
+        return;
+      }
+      auto found = pick->TreeWidget()->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+      if (found.isEmpty()) ADD_FAILURE() << "no chip set " << name.toStdString() << " to choose";
+      else input::click(pick->TreeWidget(), found[0]);
+      input::click(pick->OkButton());
+    });
+  }
+
+  // A right click on a map in the tree (nullptr: on the empty space below the maps, after a left
+  // click there clears the choice), asking for the tree's pop-up.
+  void rightClickMap(QTreeWidgetItem* item) {
+    QTreeWidget* view = form->MapTreeView();
+    if (item) {
+      input::click(view, item, Qt::RightButton);
+      return;
+    }
+    const QPoint empty(5, view->viewport()->height() - 3);
+    input::click(view->viewport(), empty);
+    input::click(view->viewport(), empty, Qt::RightButton);
   }
 
   QImage rendered() {
@@ -161,7 +230,6 @@ class MapEditorFormTest : public ::testing::Test {
   std::shared_ptr<IZelvoMapChipSetModel> plain, other;
   std::shared_ptr<IZelvoMapTreeNodeControl> town, house;
   std::unique_ptr<TMapEditorForm> form;
-  std::vector<QMenu*> popups;
 };
 
 }  // namespace zelvo::test

@@ -4,14 +4,21 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QSlider>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTabBar>
 
 #include "MapEditorFormFixture.h"
+#include "support/Bytes.h"
+#include "editor/MapEditorLayersForm.h"
 #include "editor/MapPropertyView.h"
 #include "editor/core/ZEMapEditorPainter.h"
 #include "model/ZelvoEventModel.h"
+#include "model/ZelvoEventPackageIDList.h"
+#include "model/ZelvoEventPackageList.h"
 #include "model/ZelvoEventPackageModel.h"
 #include "model/ZelvoEventPositionList.h"
 #include "model/ZelvoEventPositionModel.h"
@@ -22,11 +29,6 @@ namespace {
 // The commands below are run from a table, so what they use is public.
 class Saving : public MapEditorFormTest {
  public:
-  void SetUp() override {
-    MapEditorFormTest::SetUp();
-    form->RunEventEditor = [](TZEEventEditorView2&) { return true; };
-  }
-
   // Two events of town's own package, the first placed at (32, 32); the window shows town again.
   void PlaceTwoEvents() {
     auto map = town->GetMap();
@@ -64,6 +66,10 @@ class Saving : public MapEditorFormTest {
     read->Load();
     auto node = read->GetMapTree()->GetRootNode()->FindNode(town->GetID());
     return node ? node->GetMap() : nullptr;
+  }
+  // Town's node in the folder read back by townOnDisk.
+  std::shared_ptr<IZelvoMapTreeNodeControl> townNodeOnDisk() {
+    return read->GetMapTree()->GetRootNode()->FindNode(town->GetID());
   }
   std::shared_ptr<IZelvoEventPositionModel> placed(IZelvoMapModel& map) {
     return map.GetEventPositionList()->GetCount() > 0 ? map.GetEventPositionList()->GetItem(0) : nullptr;
@@ -111,9 +117,9 @@ const Command kCommands[] = {
      [](Saving&, IZelvoMapModel& m) { return m.GetLoopMode() == 3; }},
     {"add chip set",
      [](Saving& t) {
-       auto third = t.AddChipSet("third", 2, 2);
-       t.form->PickChipSetID = [third] { return third->GetID(); };
-       input::click(t.form->MapChipSetTabView(), t.form->MapChipSetTabView()->tabRect(0).center(), Qt::RightButton);
+       t.AddChipSet("third", 2, 2);
+       input::clickTab(t.form->MapChipSetTabView(), 0, Qt::RightButton);
+       t.answerChipSetChoice("third");
        t.choose(t.form->AddChipSetAction());
      },
      [](Saving&, IZelvoMapModel& m) { return m.GetChipSetIDList()->GetCount() == 3; }},
@@ -127,8 +133,8 @@ const Command kCommands[] = {
      }},
     {"event direction",
      [](Saving& t) {
-       t.form->RunDirectionWindow = [](const std::shared_ptr<IZelvoEventPositionModel>& p) { p->SetDirection(3); };
        t.rightClickEvent();
+       t.answerDirection(3);
        t.choose(t.form->DirectionEventAction());
      },
      [](Saving& t, IZelvoMapModel& m) { return t.placed(m) && t.placed(m)->GetDirection() == 3; }},
@@ -145,11 +151,8 @@ const Command kCommands[] = {
      }},
     {"edit local event",
      [](Saving& t) {
-       t.form->RunEventEditor = [&t](TZEEventEditorView2&) {
-         t.engine().GetCurrentMap()->GetLocalEventPackage()->GetItem(0)->SetNameBytes("captain");
-         return true;
-       };
        t.rightClickEvent();
+       t.answerEventEditor(true, [](TZEEventEditorView2& editor) { input::retype(editor.NameField(), "captain"); });
        t.choose(t.form->EditEventAction());
      },
      [](Saving&, IZelvoMapModel& m) { return m.GetLocalEventPackage()->GetItem(0)->GetNameBytes() == "captain"; }},
@@ -174,6 +177,102 @@ const Command kCommands[] = {
        t.choose(t.form->TreeDeleteEventAction());
      },
      [](Saving&, IZelvoMapModel& m) { return m.GetLocalEventPackage()->GetCount() == 1; }},
+    {"line",
+     [](Saving& t) {
+       t.pickChip(3, 2);
+       t.chooseTool(TZEMapEditor::ToolLine);
+       t.click(t.cell(1, 6));
+       t.click(t.cell(4, 6));
+     },
+     [](Saving& t, IZelvoMapModel& m) { return t.isPen(m.GetFloor(0)->GetCell(3, 6), t.plain->GetID(), 3, 2); }},
+    {"fill",
+     [](Saving& t) {
+       t.pickChip(3, 2);
+       t.chooseTool(TZEMapEditor::ToolFill);
+       t.click(t.cell(6, 6));
+     },
+     [](Saving& t, IZelvoMapModel& m) { return t.isPen(m.GetFloor(0)->GetCell(0, 7), t.plain->GetID(), 3, 2); }},
+    {"passability",
+     [](Saving& t) {
+       t.chooseMode(TZEMapEditor::ModePassability);
+       input::click(t.form->NoWayButton());
+       t.click(t.cell(3, 3));
+     },
+     [](Saving&, IZelvoMapModel& m) { return m.GetFloor(0)->GetCell(3, 3).Passability == 0; }},
+    {"encounter",
+     [](Saving& t) {
+       t.chooseMode(TZEMapEditor::ModeEncounter);
+       input::key(t.form->EnemyBar(), Qt::Key_Home);
+       for (int i = 0; i < 7; ++i) input::key(t.form->EnemyBar(), Qt::Key_Right);
+       t.click(t.cell(3, 3));
+     },
+     [](Saving&, IZelvoMapModel& m) { return m.GetFloor(0)->GetCell(3, 3).Encounter == 7; }},
+    {"new event",
+     [](Saving& t) {
+       t.chooseMode(TZEMapEditor::ModeEvent);
+       t.hover(t.cell(6, 6));
+       t.click(t.cell(6, 6), Qt::RightButton);
+       t.answerEventEditor(true);
+       t.choose(t.form->NewEventAction());
+     },
+     [](Saving&, IZelvoMapModel& m) {
+       return m.GetEventPositionList()->GetCount() == 2 && m.GetLocalEventPackage()->GetCount() == 3;
+     }},
+    {"use package",
+     [](Saving& t) {
+       auto shared = t.game->GetFactory()->CreateEventPackageModel();
+       shared->SetNameBytes("shared");
+       t.game->GetEventPackageList()->Add(shared);
+       input::doubleClick(t.form->MapTreeView(), t.mapItem("town"));
+       t.chooseMode(TZEMapEditor::ModeEvent);
+       input::doubleClick(t.form->EventTreeView(), t.eventItem("shared"));
+     },
+     [](Saving&, IZelvoMapModel& m) { return m.GetEventPackageIDList()->GetCount() == 1; }},
+    {"new map below",
+     [](Saving& t) {
+       input::click(t.form->MapTreeView(), t.mapItem("town"), Qt::RightButton);
+       t.choose(t.form->NewMapAction());
+     },
+     [](Saving& t, IZelvoMapModel&) { return t.townNodeOnDisk()->GetChildCount() == 2; }},
+    {"delete map below",
+     [](Saving& t) {
+       input::click(t.form->MapTreeView(), t.mapItem("house"), Qt::RightButton);
+       t.choose(t.form->DeleteMapAction());
+     },
+     [](Saving& t, IZelvoMapModel&) { return t.townNodeOnDisk()->GetChildCount() == 0; }},
+    {"map size",
+     [](Saving& t) {
+       input::click(t.form->MapTreeView(), t.mapItem("town"), Qt::RightButton);
+       input::whenModalOpens([](QWidget* window) {
+         auto* view = static_cast<TMapPropertyView*>(window);
+         input::retype(view->WidthEdit(), "12");
+         input::click(view->OkButton());
+       });
+       t.choose(t.form->MapPropertyAction());
+     },
+     [](Saving&, IZelvoMapModel& m) { return m.GetWidth() == 12; }},
+    {"add layer",
+     [](Saving& t) {
+       QListWidget* rows = t.form->LayersForm()->List();
+       input::whenPopupOpens([&t](QMenu* menu) { input::clickMenuItem(menu, t.form->LayersForm()->AddAction()); });
+       input::click(rows->viewport(), rows->visualItemRect(rows->item(0)).center(), Qt::RightButton);
+     },
+     [](Saving&, IZelvoMapModel& m) { return m.GetFloorCount() == 2; }},
+    {"layer opacity",
+     [](Saving& t) {
+       input::key(t.form->LayersForm()->Transparency(), Qt::Key_Home);
+       input::key(t.form->LayersForm()->Transparency(), Qt::Key_Right);
+     },
+     [](Saving&, IZelvoMapModel& m) { return m.GetFloor(0)->GetEditorOpacity() == 1; }},
+    {"redo",
+     [](Saving& t) {
+       t.pickChip(3, 2);
+       t.click(t.cell(4, 5));
+       t.choose(t.form->UndoButton());
+       t.save();
+       t.choose(t.form->RedoButton());
+     },
+     [](Saving& t, IZelvoMapModel& m) { return t.isPen(m.GetFloor(0)->GetCell(4, 5), t.plain->GetID(), 3, 2); }},
     {"undo",
      [](Saving& t) {
        t.pickChip(3, 2);
@@ -268,7 +367,7 @@ TEST_F(Saving, AHeldRightButtonPicksWhileACopyHasItsFirstCorner) {
 }
 
 TEST_F(Saving, ShowingAgainWithoutADataSetWarns) {
-  form->close();
+  input::closeWindow(form.get());
   form->show();
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "内部エラー setZMLZelvoAPIを実行していません");
@@ -313,6 +412,49 @@ TEST_F(Saving, MapsOfHostileSizesOpenWithoutOverflow) {
   }
 }
 
+// A map of no floors may claim any size in its file, as no grid backs it; the window opens it
+// with a canvas of the size it can show, never one that wrapped round to a negative side.
+TEST_F(Saving, MapFilesClaimingHostileSizesOpenWithoutOverflow) {
+  auto odd = AddMap("odd", 5, 7, nullptr);
+  odd->GetMap()->DeleteFloor(0);
+  const int32_t id = odd->GetID();
+  save();
+  const auto file = dir_.path() / "Game" / "Maps" / (std::to_string(id) + ".map");
+  const std::vector<uint8_t> original = readFile(file);
+  // The size as the map record writes it: its marker, version and a zero before the two sides.
+  const std::vector<uint8_t> sized = Bytes().i32(-1).i32(2).i32(0).i32(5).i32(7);
+  const auto at = std::search(original.begin(), original.end(), sized.begin(), sized.end());
+  ASSERT_NE(at, original.end());
+  struct Case {
+    int32_t width, height;
+  };
+  for (const Case& c : {Case{INT32_MAX, INT32_MAX}, Case{INT32_MAX, 1}, Case{1, INT32_MAX}, Case{0, INT32_MAX},
+                        Case{INT32_MAX, 0}}) {
+    std::vector<uint8_t> hostile = original;
+    const std::vector<uint8_t> size = Bytes().i32(-1).i32(2).i32(0).i32(c.width).i32(c.height);
+    std::copy(size.begin(), size.end(), hostile.begin() + (at - original.begin()));
+    writeFile(file, hostile);
+    game = std::make_shared<TZMLZelvoAPI>();
+    game->Load();
+    input::closeWindow(form.get());
+    form->setZMLZelvoAPI(game);
+    form->show();
+    auto node = game->GetMapTree()->GetRootNode()->FindNode(id);
+    ASSERT_NE(node, nullptr);
+    input::doubleClick(form->MapTreeView(), form->MapTreeView()->topLevelItem(1));
+    ASSERT_EQ(engine().GetMap(), node) << c.width << "x" << c.height;
+    ASSERT_EQ(node->GetMap()->GetWidth(), c.width);
+    EXPECT_EQ(form->MapScroll()->BitmapWidth() > 0, c.width > 0) << c.width << "x" << c.height;
+    EXPECT_EQ(form->MapScroll()->BitmapHeight() > 0, c.height > 0) << c.width << "x" << c.height;
+    click(cell(0, 0));
+    chooseMode(TZEMapEditor::ModeEvent);
+    hover(cell(1, 1));
+    click(cell(1, 1), Qt::RightButton);
+    closePopup();
+    chooseMode(TZEMapEditor::ModeChip);
+  }
+}
+
 // ---- files that cannot be read
 
 class UnreadableMap : public Saving {
@@ -327,7 +469,7 @@ class UnreadableMap : public Saving {
     game = std::make_shared<TZMLZelvoAPI>();
     game->Load();
     tree = game->GetMapTree();
-    form->close();
+    input::closeWindow(form.get());
     form->setZMLZelvoAPI(game);
     form->show();
     messages.shown.clear();

@@ -27,7 +27,7 @@ using Tools = MapEditorFormTest;
 TEST_F(Tools, PicturesComeFromTheGameOpenWhenTheWindowIsShown) {
   // The window is made once at start-up; the game open when it is shown may be another.
   EXPECT_EQ(form->Pictures().GraphicsFolder(), GamePathPrefix() + "Graphics\\");
-  form->close();
+  input::closeWindow(form.get());
   GameFolder = "Other\\";
   // The mediator hands the data set over before every showing.
   form->setZMLZelvoAPI(game);
@@ -72,12 +72,12 @@ TEST_F(Tools, APencilStrokeIsOneUndoStepAndUndoRestoresEveryCell) {
   EXPECT_TRUE(form->UndoButton()->isEnabled());
   EXPECT_FALSE(form->RedoButton()->isEnabled());
 
-  form->UndoButton()->trigger();
+  choose(form->UndoButton());
   EXPECT_EQ(at(2, 2).ChipSetID, before.ChipSetID);
   EXPECT_FALSE(isPen(at(0, 0), plain->GetID(), 2, 1));
   EXPECT_FALSE(form->UndoButton()->isEnabled());
   EXPECT_EQ(form->RedoButton()->toolTip(), "1");
-  form->RedoButton()->trigger();
+  choose(form->RedoButton());
   EXPECT_TRUE(isPen(at(2, 2), plain->GetID(), 2, 1));
 }
 
@@ -110,7 +110,7 @@ TEST_F(Tools, RectanglesAndFillsMakeTheirShapeWithOneStep) {
   };
   pickChip(3, 3);
   for (const ShapeCase& c : cases) {
-    form->UndoButton()->trigger();  // back to a clean layer between cases
+    choose(form->UndoButton());  // back to a clean layer between cases
     const int before = done();
     chooseTool(c.tool);
     click(cell(1, 1));
@@ -119,7 +119,7 @@ TEST_F(Tools, RectanglesAndFillsMakeTheirShapeWithOneStep) {
     for (auto [x, y] : c.drawn) EXPECT_TRUE(isPen(at(x, y), plain->GetID(), 3, 3)) << c.tool << ": " << x << "," << y;
     for (auto [x, y] : c.untouched) EXPECT_FALSE(isPen(at(x, y), plain->GetID(), 3, 3)) << c.tool << ": " << x << "," << y;
   }
-  form->UndoButton()->trigger();
+  choose(form->UndoButton());
   chooseTool(TZEMapEditor::ToolFill);
   click(cell(6, 6));
   EXPECT_TRUE(isPen(at(0, 0), plain->GetID(), 3, 3));
@@ -174,9 +174,9 @@ TEST_F(Tools, TheRightButtonPicksACellAndTheEraserShowsWhenItIsNothing) {
   EXPECT_FALSE(form->EraserButton()->isChecked());
   release(cell(1, 1), Qt::RightButton);
 
-  form->EraserButton()->trigger();
+  choose(form->EraserButton());
   EXPECT_EQ(engine().GetPenOn(), 0);
-  form->EraserButton()->trigger();
+  choose(form->EraserButton());
   EXPECT_TRUE(form->EraserButton()->isChecked()) << "a second press leaves it down";
   pickChip(0, 0);
   EXPECT_FALSE(form->EraserButton()->isChecked());
@@ -186,32 +186,38 @@ TEST_F(Tools, TheRightButtonPicksACellAndTheEraserShowsWhenItIsNothing) {
 TEST_F(Tools, HeightEditTakesMinus15To15AndTheEraserMeansNoHeight) {
   chooseMode(TZEMapEditor::ModeHeight);
   EXPECT_EQ(form->Pages()->currentIndex(), 1);
-  form->HeightEdit()->setText("16");
-  EXPECT_EQ(form->HeightBar()->value(), 0);
-  EXPECT_EQ(engine().GetValue(), 0);
-  form->HeightEdit()->setText("-15");
+  // Typed a key at a time: the 1 is taken, the 6 that would make 16 is not.
+  input::retype(form->HeightEdit(), "16");
+  EXPECT_EQ(form->HeightBar()->value(), -1);
+  EXPECT_EQ(engine().GetValue(), 1);
+  input::retype(form->HeightEdit(), "-15");
   EXPECT_EQ(form->HeightBar()->value(), 15);
   EXPECT_EQ(engine().GetValue(), -15);
-  form->HeightBar()->setValue(-3);
+  // From the left end (-15) twelve steps to the right.
+  input::key(form->HeightBar(), Qt::Key_Home);
+  for (int i = 0; i < 12; ++i) input::key(form->HeightBar(), Qt::Key_Right);
+  ASSERT_EQ(form->HeightBar()->value(), -3);
   EXPECT_EQ(form->HeightEdit()->text(), "3");
   EXPECT_EQ(engine().GetValue(), 3);
   click(cell(2, 2));
   EXPECT_EQ(at(2, 2).Height, 3);
-  form->EraserButton()->trigger();
+  choose(form->EraserButton());
   EXPECT_EQ(engine().GetValue(), 0x7FFF);
 }
 
 TEST_F(Tools, PagesSetTheValueFromTheirControls) {
   chooseMode(TZEMapEditor::ModePassability);
-  form->DirectionButton(0)->click();
-  form->DirectionButton(3)->click();
+  input::click(form->DirectionButton(0));
+  input::click(form->DirectionButton(3));
   EXPECT_EQ(engine().GetValue(), 1 + 8);
-  form->AllWaysButton()->click();
+  input::click(form->AllWaysButton());
   EXPECT_EQ(engine().GetValue(), 15);
-  form->NoWayButton()->click();
+  input::click(form->NoWayButton());
   EXPECT_EQ(engine().GetValue(), 0);
   chooseMode(TZEMapEditor::ModeEncounter);
-  form->EnemyBar()->setValue(40);
+  input::key(form->EnemyBar(), Qt::Key_Home);
+  for (int i = 0; i < 40; ++i) input::key(form->EnemyBar(), Qt::Key_Right);
+  ASSERT_EQ(form->EnemyBar()->value(), 40);
   EXPECT_EQ(engine().GetValue(), 40);
   chooseMode(TZEMapEditor::ModeGroundType);
   EXPECT_EQ(engine().GetValue(), 0);
@@ -222,12 +228,12 @@ TEST_F(Tools, PagesSetTheValueFromTheirControls) {
 }
 
 TEST_F(Tools, ZoomPositionOneShowsHalfSizeAndClicksMeetTheCellsThere) {
-  form->TrackBar1()->setValue(1);
+  input::key(form->TrackBar1(), Qt::Key_Home);
   EXPECT_EQ(form->MapScroll()->Power(), 8);
   pickChip(1, 2);
   click(QPoint(16 * 3 + 4, 16 * 2 + 4));
   EXPECT_TRUE(isPen(at(3, 2), plain->GetID(), 1, 2));
-  form->TrackBar1()->setValue(6);
+  input::key(form->TrackBar1(), Qt::Key_End);
   EXPECT_EQ(form->MapScroll()->Power(), 48);
 }
 
@@ -250,7 +256,7 @@ TEST_F(Tools, ClosingHalfwayThroughAToolLeavesTheMapAsItWas) {
   chooseTool(TZEMapEditor::ToolLine);
   const auto before = at(3, 3);
   click(cell(0, 0));
-  form->close();
+  input::closeWindow(form.get());
   EXPECT_EQ(form->ToolStep(), 0);
   EXPECT_EQ(town->GetMap()->GetFloor(0)->GetCell(3, 3).ChipSetID, before.ChipSetID);
   EXPECT_EQ(engine().GetMap(), nullptr);
@@ -267,35 +273,37 @@ using ChipSetTabs = MapEditorFormTest;
 
 TEST_F(ChipSetTabs, AddingAndStoppingChipSetsChangesTheTabsAndTheMapsList) {
   auto ids = engine().GetCurrentMap()->GetChipSetIDList();
-  form->MapChipSetTabView()->setCurrentIndex(0);
-  form->StopChipSetAction()->trigger();
+  input::clickTab(form->MapChipSetTabView(), 0, Qt::RightButton);
+  choose(form->StopChipSetAction());
   EXPECT_EQ(ids->GetCount(), 1);
   ASSERT_EQ(form->MapChipSetTabView()->count(), 1);
   EXPECT_EQ(form->MapChipSetTabView()->tabText(0), "other");
   EXPECT_EQ(engine().GetChipSet(), other);
   EXPECT_EQ(form->ChipScroll()->BitmapWidth(), 4 * 32);
 
-  form->PickChipSetID = [this] { return plain->GetID(); };
-  form->AddChipSetAction()->trigger();
+  input::clickTab(form->MapChipSetTabView(), 0, Qt::RightButton);
+  answerChipSetChoice("plain");
+  choose(form->AddChipSetAction());
   EXPECT_EQ(ids->GetCount(), 2);
   EXPECT_EQ(form->MapChipSetTabView()->tabText(1), "plain");
-  form->PickChipSetID = [] { return 4242; };
-  form->AddChipSetAction()->trigger();
-  EXPECT_EQ(form->MapChipSetTabView()->tabText(2), "Unknown(4242)");
-  form->MapChipSetTabView()->setCurrentIndex(2);
+  // A map file may name a chip set the game does not have.
+  ids->AddID(4242);
+  input::doubleClick(form->MapTreeView(), form->MapTreeView()->topLevelItem(0));
+  EXPECT_EQ(form->MapChipSetTabView()->tabText(2), "NoData");
+  input::clickTab(form->MapChipSetTabView(), 2);
   EXPECT_EQ(form->ChipScroll()->BitmapWidth(), 0) << "no chip set, an empty palette";
-  ChipSetFormEvents::Click(palette(), QPoint(3, 3));
+  input::click(form->ChipScroll(), QPoint(3, 3));
   EXPECT_EQ(engine().GetChipSet(), nullptr);
 }
 
 TEST_F(ChipSetTabs, ChipSetsOfSizeZeroOrHugeSizesGiveABoundedPalette) {
   plain->SetSize(0, 0);
-  form->EditMapAction()->trigger();
-  form->MapChipSetTabView()->setCurrentIndex(0);
+  input::doubleClick(form->MapTreeView(), form->MapTreeView()->topLevelItem(0));
+  input::clickTab(form->MapChipSetTabView(), 0);
   EXPECT_EQ(form->ChipScroll()->BitmapWidth(), 0);
-  ChipSetFormEvents::Click(palette(), QPoint(3, 3));  // nothing to pick, nothing divides by zero
+  input::click(form->ChipScroll(), QPoint(3, 3));  // nothing to pick, nothing divides by zero
   other->SetSize(1000, 1000);  // 32000 pixels a side
-  form->MapChipSetTabView()->setCurrentIndex(1);
+  input::clickTab(form->MapChipSetTabView(), 1);
   EXPECT_LE(form->ChipScroll()->BitmapWidth(), TMapEditorForm::kMaxSidePixels);
   EXPECT_LE(form->ChipScroll()->BitmapHeight(), TMapEditorForm::kMaxSidePixels);
 }
@@ -312,15 +320,16 @@ TEST_F(ChipSetTabs, TheChipSetEditorShowsATabThroughItsLink) {
 }
 
 TEST_F(ChipSetTabs, LoopAndGridChecksSetTheMapAndThePainter) {
-  form->LoopCheck()->setChecked(true);
+  input::click(form->LoopCheck());
   EXPECT_EQ(town->GetMap()->GetLoopMode(), 3);
-  form->LoopCheck()->setChecked(false);
+  input::click(form->LoopCheck());
   EXPECT_EQ(town->GetMap()->GetLoopMode(), 0);
-  form->GridCheck()->setChecked(false);
+  chooseMode(TZEMapEditor::ModeEvent);
+  input::click(form->GridCheck());
   EXPECT_FALSE(form->Painter().GridVisible);
   house->GetMap()->SetLoopMode(3);
-  form->MapTreeView()->setCurrentItem(form->MapTreeView()->topLevelItem(0)->child(0));
-  form->EditMapAction()->trigger();
+  rightClickMap(form->MapTreeView()->topLevelItem(0)->child(0));
+  choose(form->EditMapAction());
   EXPECT_TRUE(form->LoopCheck()->isChecked()) << "a looping map checks the box when it opens";
   EXPECT_EQ(form->MapScroll()->BitmapWidth(), 4 * 32);
 }
@@ -364,7 +373,7 @@ using DroppedChipSets = MapEditorFormTest;
 TEST_F(DroppedChipSets, AreTakenOnlyWhileAMapIsOpenThatDoesNotUseThemYet) {
   auto third = AddChipSet("third", 2, 2);
   EXPECT_FALSE(form->AddDroppedChipSet(plain)) << "already used";
-  form->ModeButton(TZEMapEditor::ModeEvent)->trigger();
+  chooseMode(TZEMapEditor::ModeEvent);
   EXPECT_TRUE(form->AddDroppedChipSet(third));
   EXPECT_EQ(engine().GetCurrentMap()->GetChipSetIDList()->GetCount(), 3);
   EXPECT_EQ(form->MapChipSetTabView()->currentIndex(), 2);
@@ -376,38 +385,25 @@ TEST_F(DroppedChipSets, AreTakenOnlyWhileAMapIsOpenThatDoesNotUseThemYet) {
 
 TEST_F(DroppedChipSets, ADragOutOfTheChipSetEditorsTreeLandsOnThePalette) {
   auto third = AddChipSet("third", 2, 2);
-  form->ChipSetEditorAction()->trigger();
+  choose(form->ChipSetEditorAction());
   QTreeWidget* chipSets = form->ChipSetForm()->ChipSetTree;
   auto found = chipSets->findItems("third", Qt::MatchExactly | Qt::MatchRecursive);
   ASSERT_EQ(found.size(), 1);
-  chipSets->setCurrentItem(found[0]);
+  input::click(chipSets, found[0]);
   QMimeData data;
   data.setData("application/x-qabstractitemmodeldatalist", QByteArray("x"));
-  TQonScrollBox* box = form->ChipScroll();
-  const QPoint at = box->qonPaintBox->mapTo(box, QPoint(4, 4));
-  QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(box, &enter);
-  ASSERT_TRUE(enter.isAccepted());
-  QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(box, &drop);
+  ASSERT_TRUE(input::drop(palette(), QPoint(4, 4), data, Qt::CopyAction));
   EXPECT_TRUE(engine().GetCurrentMap()->GetChipSetIDList()->ContainsID(third->GetID()));
   EXPECT_EQ(engine().GetChipSet(), third);
-
-  QDragEnterEvent again(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(box, &again);
-  EXPECT_FALSE(again.isAccepted()) << "a chip set the map uses already";
+  EXPECT_FALSE(input::drop(palette(), QPoint(4, 4), data, Qt::CopyAction)) << "a chip set the map uses already";
 
   // The tabs and the left panel take one the same way.
   auto fourth = AddChipSet("fourth", 1, 1);
   form->ChipSetForm()->setZMLZelvoAPI(game);
   for (QWidget* target : {static_cast<QWidget*>(form->MapChipSetTabView()), form->LeftPanel()}) {
     auto* chosen = chipSets->findItems(target == form->LeftPanel() ? "fourth" : "third", Qt::MatchExactly | Qt::MatchRecursive)[0];
-    chipSets->setCurrentItem(chosen);
-    QDragEnterEvent over(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &over);
-    EXPECT_EQ(over.isAccepted(), target == form->LeftPanel());
-    QDropEvent onto(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &onto);
+    input::click(chipSets, chosen);
+    EXPECT_EQ(input::drop(target, QPoint(2, 2), data, Qt::CopyAction), target == form->LeftPanel());
   }
   EXPECT_TRUE(engine().GetCurrentMap()->GetChipSetIDList()->ContainsID(fourth->GetID()));
   EXPECT_EQ(form->MapChipSetTabView()->count(), 4);
@@ -423,7 +419,7 @@ using EmptyMap = MapEditorFormTest;
 
 TEST_F(EmptyMap, AMapOfSizeZeroShowsAnEmptyCanvasThatEveryToolPassesOver) {
   town->GetMap()->SetSize(0, 0);
-  form->EditMapAction()->trigger();
+  input::doubleClick(form->MapTreeView(), form->MapTreeView()->topLevelItem(0));
   EXPECT_EQ(form->MapScroll()->BitmapWidth(), 0);
   pickChip(1, 1);
   for (int tool : {TZEMapEditor::ToolPencil, TZEMapEditor::ToolFill, TZEMapEditor::ToolCopy}) {
@@ -433,7 +429,7 @@ TEST_F(EmptyMap, AMapOfSizeZeroShowsAnEmptyCanvasThatEveryToolPassesOver) {
   chooseMode(TZEMapEditor::ModeEvent);
   hover(QPoint(5, 5));
   click(QPoint(5, 5), Qt::RightButton);
-  EXPECT_TRUE(popups.empty()) << "no pop-up outside the map";
+  EXPECT_EQ(input::openPopup(), nullptr) << "no pop-up outside the map";
   canvas()->repaint();
   EXPECT_EQ(form->MapScroll()->BitmapHeight(), 0);
 }

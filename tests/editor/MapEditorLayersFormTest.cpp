@@ -6,7 +6,9 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QSlider>
+#include <functional>
 
 #include "LayerWindowTesting.h"
 #include "input/UserInput.h"
@@ -32,6 +34,33 @@ class LayersFormTest : public ::testing::Test {
     }
     form = std::make_unique<TMapEditorLayersForm>(f.editor, &host, nullptr, dir / "Desktop.INI");
     form->setZMLZelvoAPI(&f.data);
+    form->show();
+  }
+
+  // A person's choice of a row: a click on it.
+  void clickRow(int row) { input::click(form->List(), form->List()->item(row)); }
+  // The bar moved from its left end by that many steps of the arrow key.
+  void setBar(int value) {
+    input::key(form->Transparency(), Qt::Key_Home);
+    for (int i = 0; i < value; ++i) input::key(form->Transparency(), Qt::Key_Right);
+  }
+  // A right click on a row opens the list's menu; act runs on it while it is open, then it closes
+  // (by the click act makes, or by Escape).
+  // A row of -1 is the list's empty space.
+  void withMenuOn(int row, const std::function<void(QMenu*)>& act) {
+    bool opened = false;
+    input::whenPopupOpens([act, &opened](QMenu* menu) {
+      opened = true;
+      act(menu);
+      if (menu->isVisible()) input::key(menu, Qt::Key_Escape);
+    });
+    QWidget* rows = form->List()->viewport();
+    const QPoint at = row < 0 ? rows->rect().center() : form->List()->visualItemRect(form->List()->item(row)).center();
+    input::click(rows, at, Qt::RightButton);
+    EXPECT_TRUE(opened) << "a right click opens the list's menu";
+  }
+  void chooseFromMenu(int row, QAction* action) {
+    withMenuOn(row, [action](QMenu* menu) { input::clickMenuItem(menu, action); });
   }
 
   QStringList Rows() const {
@@ -64,7 +93,7 @@ TEST_F(LayersFormTest, TheListShowsTheFloorsHighestFirstAndSelectsTheCurrentOne)
 TEST_F(LayersFormTest, ChoosingARowMakesItsFloorCurrent) {
   form->RefreshList();
   host.calls.clear();
-  form->List()->setCurrentRow(0);
+  clickRow(0);
   EXPECT_EQ(f.editor.GetLayerIndex(), 2);
   EXPECT_EQ(form->NameEdit()->text(), "C");
   EXPECT_EQ(host.calls, std::vector<std::string>{"repaint"});
@@ -72,10 +101,10 @@ TEST_F(LayersFormTest, ChoosingARowMakesItsFloorCurrent) {
 
 TEST_F(LayersFormTest, TheBarAndTheNameFieldChangeTheCurrentLayer) {
   form->RefreshList();
-  form->Transparency()->setValue(40);
+  setBar(40);
   EXPECT_EQ(f.Layer(0)->GetEditorOpacity(), 40);
   EXPECT_EQ(Rows()[2], "A:40%");
-  emit form->NameEdit()->textEdited(QString::fromUtf8("海"));
+  input::retype(form->NameEdit(), QString::fromUtf8("海"));
   EXPECT_EQ(f.Layer(0)->GetNameBytes(), Cp932::fromUtf8("海"));
   EXPECT_EQ(Rows()[2], QString::fromUtf8("海:40%"));
 }
@@ -83,22 +112,27 @@ TEST_F(LayersFormTest, TheBarAndTheNameFieldChangeTheCurrentLayer) {
 TEST_F(LayersFormTest, MenuItemsAreEnabledByTheCurrentLayer) {
   f.editor.SetLayerIndex(0);
   form->RefreshList();
-  form->UpdateMenu();
-  EXPECT_TRUE(form->AddAction()->isEnabled());
-  EXPECT_TRUE(form->DeleteAction()->isEnabled());
-  EXPECT_TRUE(form->UpAction()->isEnabled());
-  EXPECT_FALSE(form->DownAction()->isEnabled());
-  form->List()->setCurrentRow(0);
-  form->UpdateMenu();
-  EXPECT_FALSE(form->UpAction()->isEnabled());
-  EXPECT_TRUE(form->DownAction()->isEnabled());
+  bool opened = false;
+  withMenuOn(2, [&](QMenu*) {
+    opened = true;
+    EXPECT_TRUE(form->AddAction()->isEnabled());
+    EXPECT_TRUE(form->DeleteAction()->isEnabled());
+    EXPECT_TRUE(form->UpAction()->isEnabled());
+    EXPECT_FALSE(form->DownAction()->isEnabled());
+  });
+  EXPECT_TRUE(opened);
+  clickRow(0);
+  withMenuOn(0, [&](QMenu*) {
+    EXPECT_FALSE(form->UpAction()->isEnabled());
+    EXPECT_TRUE(form->DownAction()->isEnabled());
+  });
 }
 
 TEST_F(LayersFormTest, MovingUpFromTheMenuSwapsTheFloorsAndFollowsTheLayer) {
   f.editor.SetLayerIndex(0);
   form->RefreshList();
   host.calls.clear();
-  form->UpAction()->trigger();
+  chooseFromMenu(2, form->UpAction());
   EXPECT_EQ(Names(), (std::vector<std::string>{"B", "A", "C"}));
   EXPECT_EQ(form->List()->currentRow(), 1);
   EXPECT_EQ(form->List()->currentItem()->text(), "A:255%");
@@ -109,11 +143,11 @@ TEST_F(LayersFormTest, MovingUpFromTheMenuSwapsTheFloorsAndFollowsTheLayer) {
 TEST_F(LayersFormTest, AddingAndDeletingFromTheMenu) {
   f.editor.SetLayerIndex(2);
   form->RefreshList();
-  form->AddAction()->trigger();
+  chooseFromMenu(0, form->AddAction());
   EXPECT_EQ(Rows().size(), 4);
   EXPECT_EQ(form->List()->currentRow(), 1);
-  form->List()->setCurrentRow(0);
-  form->DeleteAction()->trigger();
+  clickRow(0);
+  chooseFromMenu(0, form->DeleteAction());
   EXPECT_EQ(Rows(), (QStringList{"C:255%", "B:255%", "A:255%"}));
   EXPECT_EQ(form->List()->currentRow(), 0);
   f.editor.Undo();
@@ -123,7 +157,9 @@ TEST_F(LayersFormTest, AddingAndDeletingFromTheMenu) {
 
 TEST_F(LayersFormTest, ADropExchangesTheDraggedRowWithTheRowDroppedOn) {
   form->RefreshList();
-  form->List()->setCurrentRow(2);  // floor A
+  clickRow(2);  // floor A
+  // The platform without a screen carries no drag between two places of one list; the drop
+  // arrives as the list hands it on.
   form->DropOnRow(-1);
   EXPECT_EQ(f.editor.GetUndoControl().GetStepCount(), 0);
   form->DropOnRow(0);
@@ -134,13 +170,14 @@ TEST_F(LayersFormTest, ADropExchangesTheDraggedRowWithTheRowDroppedOn) {
 TEST_F(LayersFormTest, WithoutAMapTheListIsEmptyAndOnlyTheDecorationItemIsOn) {
   f.editor.SetMap(nullptr);
   form->RefreshList();
-  form->UpdateMenu();
   EXPECT_EQ(form->List()->count(), 0);
-  for (QAction* action : {form->AddAction(), form->DeleteAction(), form->PropertiesAction(), form->UpAction(),
-                          form->DownAction()})
-    EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
-  EXPECT_TRUE(form->DecorationAction()->isEnabled());
-  form->Transparency()->setValue(3);
+  withMenuOn(-1, [&](QMenu*) {
+    for (QAction* action : {form->AddAction(), form->DeleteAction(), form->PropertiesAction(), form->UpAction(),
+                            form->DownAction()})
+      EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+    EXPECT_TRUE(form->DecorationAction()->isEnabled());
+  });
+  setBar(3);
   form->ShowProperties();
   EXPECT_EQ(f.Layer(0)->GetEditorOpacity(), 255);
 }

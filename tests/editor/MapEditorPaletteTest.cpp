@@ -23,8 +23,6 @@ class EmptyPalette : public MapEditorFormTest {
  protected:
   void SetUp() override {
     MapEditorFormTest::SetUp();
-    // The pop-up opens on the screen, where a person clicks its entries.
-    form->PopupMenu = nullptr;
     bare = AddMap("bare", 4, 4, nullptr);
     auto ids = bare->GetMap()->GetChipSetIDList();
     while (ids->GetCount() > 0) ids->Delete(0);

@@ -330,12 +330,12 @@ void type(QWidget* widget, const QString& text) {
   focus(widget);
   const Target target = targetOf(widget, {});
   if (!target.window) return;
-  // One key per character as a person sees it: a pair of surrogates arrives as one text.
+  // One key a character: the two halves of a character past the 16-bit range come as one.
   for (qsizetype i = 0; i < text.size(); ++i) {
-    const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-    const QString one = text.mid(i, length);
-    QTest::sendKeyEvent(QTest::Click, target.window, keyOf(one[0]), one, Qt::NoModifier);
-    i += length - 1;
+    QString typed(text[i]);
+    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) typed += text[++i];
+    const Qt::Key key = typed.size() == 1 ? keyOf(typed[0]) : Qt::Key_unknown;
+    QTest::sendKeyEvent(QTest::Click, target.window, key, typed, Qt::NoModifier);
   }
 }
 
@@ -374,6 +374,16 @@ bool drop(QWidget* widget, QPoint pos, const QMimeData& data, Qt::DropAction act
       target.window, &data, target.at, action, Qt::LeftButton, Qt::NoModifier);
   QApplication::processEvents();
   return dropped.isAccepted();
+}
+
+void closeWindow(QWidget* window) {
+  const Target target = targetOf(window, {});
+  if (target.window) QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(target.window);
+}
+
+QMenu* openPopup() {
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  return menu && menu->isVisible() ? menu : nullptr;
 }
 
 void whenModalOpens(std::function<void(QWidget*)> act) {

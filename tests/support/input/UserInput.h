@@ -82,6 +82,12 @@ void applicationState(Qt::ApplicationState state);
 // true when the target accepted the drop.
 bool drop(QWidget* widget, QPoint pos, const QMimeData& data, Qt::DropAction action = Qt::MoveAction);
 
+// Closes the window as its title bar's close button does.
+void closeWindow(QWidget* window);
+
+// The pop-up menu open now, as a person sees it after a right click; nullptr when none is.
+QMenu* openPopup();
+
 // Runs `act` once, on the modal window or pop-up menu that opens next (a dialog's exec() or a
 // message box blocks the click that opened it, so the answer must be scheduled before it).
 void whenModalOpens(std::function<void(QWidget*)> act);
