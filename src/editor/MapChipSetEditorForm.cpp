@@ -149,7 +149,7 @@ void TMapChipSetEditorForm::makeLayout() {
 
 void TMapChipSetEditorForm::connectFields() {
   connect(ChipSetTree, &QTreeWidget::itemSelectionChanged, this, [this] { ChipSetTreeChange(); });
-  connect(ChipSetTree, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) { ChipSetTreeEdited(item); });
+  tree_->WhenRenamed(this, [this](IZETreeNode& node, const std::string&) { ChipSetTreeEdited(node); });
   connect(ChipSetTree, &QTreeWidget::itemDoubleClicked, this, [this] { PropertyAction->trigger(); });
   connect(ChipSetTree, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { TreePopup->popup(ChipSetTree->viewport()->mapToGlobal(at)); });
@@ -250,11 +250,9 @@ void TMapChipSetEditorForm::ChipSetTreeChange() {
   RefreshCommands();
 }
 
-void TMapChipSetEditorForm::ChipSetTreeEdited(QTreeWidgetItem* item) {
-  IZETreeNode* node = tree_->NodeOf(item);
-  if (!node) return;
+void TMapChipSetEditorForm::ChipSetTreeEdited(IZETreeNode& node) {
   const QSignalBlocker block(ChipSetTree);
-  control_.Rename(*node);
+  control_.Rename(node);
 }
 
 // ---- commands

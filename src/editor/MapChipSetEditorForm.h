@@ -98,7 +98,7 @@ class TMapChipSetEditorForm : public QDialog {
   IZETreeNode* SelectedNode() const;
 
   void ChipSetTreeChange();
-  void ChipSetTreeEdited(QTreeWidgetItem* item);
+  void ChipSetTreeEdited(IZETreeNode& node);
   void NewChipSetExecute();
   void DeleteChipSetExecute();
   void PropertyExecute();

@@ -32,9 +32,7 @@ TZEAttributeView::TZEAttributeView(QWidget* parent)
     panel_.Select(adapter_.GetSelected());
     showFields();
   });
-  connect(tree_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) {
-    if (IZETreeNode* node = adapter_.NodeOf(item)) panel_.Rename(*node, node->GetCaption());
-  });
+  adapter_.WhenRenamed(this, [this](IZETreeNode& node, const std::string& name) { panel_.Rename(node, name); });
   connect(new_, &QPushButton::clicked, this, [this] {
     panel_.NewModel();
     makeEditable(*tree_);

@@ -44,9 +44,7 @@ TZECharaView::TZECharaView(QWidget* parent)
   layout->addLayout(choices, 0, 2);
   layout->addWidget(partTree_, 0, 3, 3, 1);
 
-  connect(charaTree_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) {
-    if (IZETreeNode* node = charas_.NodeOf(item)) panel_.Rename(*node, node->GetCaption());
-  });
+  charas_.WhenRenamed(this, [this](IZETreeNode& node, const std::string& name) { panel_.Rename(node, name); });
   connect(charaTree_, &QTreeWidget::itemDoubleClicked, this,
           [this](QTreeWidgetItem* item) { panel_.DoubleClickChara(charas_.NodeOf(item)); });
   connect(partTree_, &QTreeWidget::itemDoubleClicked, this,

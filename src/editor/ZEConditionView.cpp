@@ -14,9 +14,7 @@ TZEConditionView::TZEConditionView(QWidget* parent)
   layout->addWidget(tree_);
   layout->addWidget(new_);
   layout->addWidget(delete_);
-  connect(tree_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) {
-    if (IZETreeNode* node = adapter_.NodeOf(item)) panel_.Rename(*node, node->GetCaption());
-  });
+  adapter_.WhenRenamed(this, [this](IZETreeNode& node, const std::string& name) { panel_.Rename(node, name); });
   connect(tree_, &QTreeWidget::itemDoubleClicked, this,
           [this](QTreeWidgetItem* item) { panel_.DoubleClick(adapter_.NodeOf(item)); });
   connect(new_, &QPushButton::clicked, this, [this] {

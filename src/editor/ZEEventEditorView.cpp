@@ -80,11 +80,9 @@ TZEEventEditorView::TZEEventEditorView(QWidget* parent)
   connect(delete_, &QAction::triggered, this, [this] { ChangeEvents([this] { editing_.DeleteSelected(events_); }); });
   connect(newShared_, &QAction::triggered, this, [this] { editing_.NewSharedOrder(sharedOrders_); });
   connect(deleteShared_, &QAction::triggered, this, [this] { DeleteSharedOrderClick(); });
-  connect(eventWidget_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) {
-    IZETreeNode* node = events_.NodeOf(item);
-    if (!node) return;
+  events_.WhenRenamed(this, [this](IZETreeNode& node, const std::string& name) {
     const QSignalBlocker block(eventWidget_);
-    TZESharedEventEditing::Rename(*node, node->GetCaption());
+    TZESharedEventEditing::Rename(node, name);
   });
   connect(eventWidget_, &QTreeWidget::itemClicked, this, [this] { ShowID(events_); });
   connect(orderWidget_, &QTreeWidget::itemClicked, this, [this] { ShowID(sharedOrders_); });

@@ -52,9 +52,7 @@ TZEJobView::TZEJobView(QWidget* parent)
     panel_.Select(jobs_.GetSelected());
     showNames();
   });
-  connect(jobTree_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) {
-    if (IZETreeNode* node = jobs_.NodeOf(item)) panel_.Rename(*node, node->GetCaption());
-  });
+  jobs_.WhenRenamed(this, [this](IZETreeNode& node, const std::string& name) { panel_.Rename(node, name); });
   connect(new_, &QPushButton::clicked, this, [this] {
     panel_.NewModel();
     makeEditable(*jobTree_);

@@ -1,5 +1,9 @@
 #include "editor/ZETreeWidgetAdapter.h"
 
+#include <QSignalBlocker>
+
+#include "editor/ZECp932Text.h"
+#include "platform/gui/MessageBox.h"
 #include "platform/gui/Text.h"
 
 namespace zelvo {
@@ -121,6 +125,23 @@ QTreeWidgetItem* ChosenItem(const QTreeWidget& tree) {
 
 void WhenChoiceChanges(QTreeWidget& tree, QObject* context, std::function<void()> changed) {
   QObject::connect(&tree, &QTreeWidget::itemSelectionChanged, context, std::move(changed));
+}
+
+void TZETreeWidgetAdapter::WhenRenamed(QObject* context,
+                                       std::function<void(IZETreeNode&, const std::string&)> renamed) {
+  QObject::connect(&widget_, &QTreeWidget::itemChanged, context,
+                   [this, renamed = std::move(renamed)](QTreeWidgetItem* changed) {
+                     auto* item = dynamic_cast<TZETreeWidgetItem*>(changed);
+                     if (!item) return;
+                     if (!Text::toCp932(item->text(0))) {
+                       const QSignalBlocker block(widget_);
+                       item->SetCaption(item->GetCaption());  // the caption it held before the edit
+                       ShowMessage(UnholdableTextMessage(ZETextKind::Name), widget_.window()->windowTitle().toStdString(),
+                                   MessageKind::Warning);
+                       return;
+                     }
+                     renamed(*item, item->GetCaption());
+                   });
 }
 
 IZETreeNode* TZETreeWidgetAdapter::GetSelected() const { return NodeOf(ChosenItem(widget_)); }

@@ -72,6 +72,10 @@ class TZETreeWidgetAdapter final : public IZETree {
     WhenChoiceChanges(widget_, context, std::move(changed));
   }
   void SetSelected(IZETreeNode* node) override;
+  // Runs `renamed` with a node and its caption when the author has edited the caption in place.
+  // A caption CP932 cannot hold is refused with the editor's one warning; the node shows its old
+  // caption again and `renamed` is not run.
+  void WhenRenamed(QObject* context, std::function<void(IZETreeNode&, const std::string&)> renamed);
   std::shared_ptr<IZelvoOrderModel> GetTag() const override { return tag_; }
   void SetTag(std::shared_ptr<IZelvoOrderModel> order) override { tag_ = std::move(order); }
 

@@ -3,6 +3,7 @@
 // widget and its window's shortcuts, drops, the wheel and the title bar's close button reach only
 // windows that are not blocked, and menus, combo boxes and scroll bars answer as they are drawn.
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -185,7 +186,8 @@ TEST(UserInput, MenuBarEntriesAreReachedThroughTheirMenusAndOnlyWhenEnabled) {
   QObject::connect(deep, &QAction::triggered, [&] { ++deepRuns; });
   QObject::connect(off, &QAction::triggered, [&] { ++offRuns; });
   input::clickMenuBarItem(window.menuBar(), deep);
-  input::clickMenuBarItem(window.menuBar(), off);
+  // A greyed entry is a mistake of the test, said at once, rather than a click that waits.
+  EXPECT_NONFATAL_FAILURE(input::clickMenuBarItem(window.menuBar(), off), "no entry that can be clicked");
   EXPECT_EQ(deepRuns, 1);
   EXPECT_EQ(offRuns, 0);
   if (QWidget* open = QApplication::activePopupWidget()) open->close();

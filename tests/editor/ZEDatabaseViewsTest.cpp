@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <functional>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -281,6 +282,55 @@ TEST_F(DatabaseViewTest, StatusAndStyleWindowsHaveTheirCaptions) {
   EXPECT_EQ(status.result(), QDialog::Accepted);
   TZEStyleEditorView style;
   EXPECT_EQ(style.windowTitle(), QStringLiteral("スタイルエディタ"));
+}
+
+// A name typed in place that CP932 cannot hold is refused in every database tree: one warning,
+// the model keeps its name, and the node shows it again.
+TEST_F(DatabaseViewTest, ANameTypedInPlaceThatTheFilesCannotHoldIsRefusedInEveryTree) {
+  api->GetAttributeList()->Add(named(factory.CreateAttributeModel(), "炎"));
+  api->GetJobList()->Add(named(factory.CreateJobModel(), "戦士"));
+  api->GetCharaList()->Add(named(factory.CreateCharaModel(), "勇者"));
+  api->GetConditionList()->Add(named(factory.CreateConditionModel(), "扉"));
+  TZEAttributeView attributes;
+  TZEJobView jobs;
+  TZECharaView charas;
+  TZEConditionView conditions;
+  struct Case {
+    const char* editor;
+    QWidget* view;
+    std::function<void()> build;
+    std::function<QTreeWidget*()> tree;
+    std::function<std::string()> name;
+  };
+  const Case cases[] = {
+      {"attributes", &attributes, [&] { attributes.setTreeDesigner(&designer); }, [&] { return attributes.tree(); },
+       [&] { return u8(api->GetAttributeList()->GetItem(0)->GetName()); }},
+      {"jobs", &jobs, [&] { jobs.setTreeDesigner(&designer); }, [&] { return jobs.jobTree(); },
+       [&] { return u8(api->GetJobList()->GetItem(0)->GetName()); }},
+      {"characters", &charas, [&] { charas.setTreeDesigner(&designer); }, [&] { return charas.charaTree(); },
+       [&] { return u8(api->GetCharaList()->GetItem(0)->GetName()); }},
+      {"conditions", &conditions, [&] { conditions.setTreeDesigner(&designer); }, [&] { return conditions.tree(); },
+       [&] { return u8(api->GetConditionList()->GetItem(0)->GetName()); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.editor);
+    boxes.shown.clear();
+    c.build();
+    c.view->show();
+    QTreeWidget* tree = c.tree();
+    ASSERT_GT(tree->topLevelItemCount(), 0);
+    QTreeWidgetItem* item = tree->topLevelItem(0);
+    const std::string before = c.name();
+    renameInPlace(tree, item, QString::fromUtf8("村€"));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "この名前には使えない文字が含まれています");
+    EXPECT_EQ(c.name(), before);
+    EXPECT_EQ(item->text(0).toStdString(), before);
+    renameInPlace(tree, item, QString::fromUtf8("村"));
+    EXPECT_EQ(c.name(), "村");
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    c.view->hide();
+  }
 }
 
 }  // namespace

@@ -376,11 +376,6 @@ bool drop(QWidget* widget, QPoint pos, const QMimeData& data, Qt::DropAction act
   return dropped.isAccepted();
 }
 
-void closeWindow(QWidget* window) {
-  const Target target = targetOf(window, {});
-  if (target.window) QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(target.window);
-}
-
 QMenu* openPopup() {
   auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
   return menu && menu->isVisible() ? menu : nullptr;

@@ -82,9 +82,6 @@ void applicationState(Qt::ApplicationState state);
 // true when the target accepted the drop.
 bool drop(QWidget* widget, QPoint pos, const QMimeData& data, Qt::DropAction action = Qt::MoveAction);
 
-// Closes the window as its title bar's close button does.
-void closeWindow(QWidget* window);
-
 // The pop-up menu open now, as a person sees it after a right click; nullptr when none is.
 QMenu* openPopup();
 
