@@ -26,6 +26,17 @@
 
 namespace zelvo::test {
 
+// Every item of the tree, each before its children.
+inline std::vector<QTreeWidgetItem*> itemsOf(QTreeWidget& tree) {
+  std::vector<QTreeWidgetItem*> items;
+  std::function<void(QTreeWidgetItem*)> walk = [&](QTreeWidgetItem* item) {
+    items.push_back(item);
+    for (int i = 0; i < item->childCount(); ++i) walk(item->child(i));
+  };
+  for (int i = 0; i < tree.topLevelItemCount(); ++i) walk(tree.topLevelItem(i));
+  return items;
+}
+
 inline QTreeWidgetItem* findNode(QTreeWidget& tree, const QString& caption) {
   auto found = tree.findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
   return found.isEmpty() ? nullptr : found.front();

@@ -72,14 +72,20 @@ namespace input = zelvo::test::input;
 
 QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 
-std::vector<QTreeWidgetItem*> itemsOf(QTreeWidget& tree) {
-  std::vector<QTreeWidgetItem*> items;
-  std::function<void(QTreeWidgetItem*)> walk = [&](QTreeWidgetItem* item) {
-    items.push_back(item);
-    for (int i = 0; i < item->childCount(); ++i) walk(item->child(i));
-  };
-  for (int i = 0; i < tree.topLevelItemCount(); ++i) walk(tree.topLevelItem(i));
-  return items;
+// The map editor's event page, chosen by its mode button, and its tree of events.
+QTreeWidget* showEventPage(TMapEditorForm& form) {
+  input::choose(form.ModeButton(TZEMapEditor::ModeEvent));
+  QTreeWidget* events = form.EventTreeView();
+  EXPECT_TRUE(events->isVisible());
+  return events;
+}
+
+// The last event of the open map in the event tree (a leaf under a group), or null.
+QTreeWidgetItem* localEvent(QTreeWidget& events) {
+  QTreeWidgetItem* event = nullptr;
+  for (QTreeWidgetItem* item : itemsOf(events))
+    if (item->childCount() == 0 && item->parent()) event = item;
+  return event;
 }
 
 // A node other than the current one, so that the click changes what is shown.
@@ -280,12 +286,8 @@ void walkMapEditor(EditorWalk&, QWidget& window) {
   EXPECT_EQ(form.MapChipSetTabView()->currentIndex(), 0);
   EXPECT_NE(form.Engine().GetChipSet(), nullptr) << "the palette shows the tab's chip set";
   // The event tree on the event page: a clicked event can be edited from its pop-up.
-  input::choose(form.ModeButton(TZEMapEditor::ModeEvent));
-  QTreeWidget* events = form.EventTreeView();
-  ASSERT_TRUE(events->isVisible());
-  QTreeWidgetItem* event = nullptr;
-  for (QTreeWidgetItem* item : itemsOf(*events))
-    if (item->childCount() == 0 && item->parent()) event = item;
+  QTreeWidget* events = showEventPage(form);
+  QTreeWidgetItem* event = localEvent(*events);
   ASSERT_NE(event, nullptr) << "the bundled map has an event";
   input::click(events, event);
   EXPECT_TRUE(event->isSelected());
@@ -581,13 +583,9 @@ TEST_F(EditorWalk, TheMapEditorsEventTakesAnOrderFromTheOrderList) {
   int before = -1, after = -1;
   QWidget* shown = OpenFromTree("マップ", [&](QWidget&) {
     before = countOfType(ordersOfMap(form), OrderType::ShowText);
-    input::choose(form.ModeButton(TZEMapEditor::ModeEvent));
-    QTreeWidget* events = form.EventTreeView();
-    ASSERT_TRUE(events->isVisible());
-    QTreeWidgetItem* event = nullptr;
-    for (QTreeWidgetItem* item : itemsOf(*events))
-      if (item->childCount() == 0 && item->parent()) event = item;
-    ASSERT_NE(event, nullptr);
+    QTreeWidget* events = showEventPage(form);
+    QTreeWidgetItem* event = localEvent(*events);
+    ASSERT_NE(event, nullptr) << "the bundled map has an event";
     input::click(events, event);
     QWidget* editing = nullptr;
     InPopup([&] { input::click(events, event, Qt::RightButton); }, [&](QMenu& menu) {
@@ -681,12 +679,9 @@ TEST_F(EditorWalk, AMoveOrdersDestinationIsPickedOnTheMapPicker) {
   int32_t mapID = -1, floorID = -1;
   const QPoint cell(3, 2);
   OpenFromTree("マップ", [&](QWidget&) {
-    input::choose(form.ModeButton(TZEMapEditor::ModeEvent));
-    QTreeWidget* events = form.EventTreeView();
-    QTreeWidgetItem* event = nullptr;
-    for (QTreeWidgetItem* item : itemsOf(*events))
-      if (item->childCount() == 0 && item->parent()) event = item;
-    ASSERT_NE(event, nullptr);
+    QTreeWidget* events = showEventPage(form);
+    QTreeWidgetItem* event = localEvent(*events);
+    ASSERT_NE(event, nullptr) << "the bundled map has an event";
     InModal([&] { input::doubleClick(events, event); }, [&](QWidget& window) {
       auto& editing = static_cast<TZEEventEditorView2&>(window);
       AddOrderByMouse(editing, "場所の移動", [&](TZEOrdersView& orders) {

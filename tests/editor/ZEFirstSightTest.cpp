@@ -45,23 +45,13 @@ QByteArray outlineOf(const QImage& image) {
   return mask;
 }
 
-std::vector<QTreeWidgetItem*> allItems(QTreeWidget& tree) {
-  std::vector<QTreeWidgetItem*> items;
-  std::function<void(QTreeWidgetItem*)> walk = [&](QTreeWidgetItem* item) {
-    items.push_back(item);
-    for (int i = 0; i < item->childCount(); ++i) walk(item->child(i));
-  };
-  for (int i = 0; i < tree.topLevelItemCount(); ++i) walk(tree.topLevelItem(i));
-  return items;
-}
-
 using FirstSight = EditorProgramTest;
 
 TEST_F(FirstSight, EveryEditorInTheTreeHasAPictureOfItsOwn) {
   Start();
   std::vector<QImage> pictures;
   std::set<QByteArray> outlines;
-  for (QTreeWidgetItem* item : allItems(*view->EditorTree())) {
+  for (QTreeWidgetItem* item : itemsOf(*view->EditorTree())) {
     const QImage picture = pictureOf(item->icon(0));
     ASSERT_FALSE(picture.isNull()) << item->text(0).toStdString();
     EXPECT_EQ(picture.size(), QSize(kEditorIconSize, kEditorIconSize));
