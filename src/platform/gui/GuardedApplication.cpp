@@ -43,18 +43,16 @@ bool TGuardedApplication::notify(QObject* receiver, QEvent* event) {
                [] { QCoreApplication::exit(1); });
 }
 
-bool TGuardedApplication::Guard(const std::function<bool()>& deliver, const QObject* receiver, const QEvent* event,
-                                const std::string& caption, bool offerToGoOn, const std::function<void()>& end) {
-  std::string what;
+bool TGuardedApplication::ReportEscaped(std::exception_ptr escaped, const QObject* receiver, const QEvent* event,
+                                        const std::string& caption, bool offerToGoOn) {
+  std::string what = "不明なエラー";
   try {
-    return deliver();
+    std::rethrow_exception(escaped);
   } catch (const std::exception& e) {
     what = e.what();
   } catch (...) {
-    what = "不明なエラー";
   }
-  if (!report(what, whereOf(receiver, event), caption, offerToGoOn)) end();
-  return false;
+  return report(what, whereOf(receiver, event), caption, offerToGoOn);
 }
 
 }  // namespace zelvo

@@ -4,7 +4,7 @@
 // failed, and (in the editor) asked whether to go on.
 
 #include <QApplication>
-#include <functional>
+#include <exception>
 #include <string>
 
 namespace zelvo {
@@ -18,9 +18,22 @@ class TGuardedApplication final : public QApplication {
 
   // Runs deliver; when it throws, reports what failed in receiver's handling of event and, unless
   // the user goes on, calls end (notify's ends the event loop with exit code 1). Returns
-  // deliver's result, or false.
-  static bool Guard(const std::function<bool()>& deliver, const QObject* receiver, const QEvent* event,
-                    const std::string& caption, bool offerToGoOn, const std::function<void()>& end);
+  // deliver's result, or false. A template, so that every event's delivery stays a plain call.
+  template <class Deliver, class End>
+  static bool Guard(Deliver&& deliver, const QObject* receiver, const QEvent* event, const std::string& caption,
+                    bool offerToGoOn, End&& end) {
+    try {
+      return deliver();
+    } catch (...) {
+      if (!ReportEscaped(std::current_exception(), receiver, event, caption, offerToGoOn)) end();
+      return false;
+    }
+  }
+
+  // Tells the user of an exception that escaped receiver's handling of event; true when the
+  // user chose to go on.
+  static bool ReportEscaped(std::exception_ptr escaped, const QObject* receiver, const QEvent* event,
+                            const std::string& caption, bool offerToGoOn);
 
  private:
   std::string caption_;
