@@ -290,7 +290,10 @@ TEST_F(MapChipSetEditorFormTest, CancelInThePropertiesChangesNothing) {
     ASSERT_EQ(modal, dialog);
     ChipSetFormEvents::SelectAllAndType(dialog->WidthEdit, "3");
     ChipSetFormEvents::Click(dialog->CancelButton);
-    if (dialog->isVisible()) dialog->reject();
+    if (dialog->isVisible()) {
+      ADD_FAILURE() << "Cancel left the properties open";
+      dialog->reject();
+    }
   });
   choose(form->PropertyAction);
   EXPECT_FALSE(form->PropertyForm()->isVisible());

@@ -122,7 +122,8 @@ TEST_F(MediatorTest, WithNoGameOpenTheEditorsAndTestPlaySaySo) {
   boxes.shown.clear();
   EXPECT_EQ(ModalShownBy([&] { view->Mediator().OpenEditor(26); }), nullptr);
   view->Mediator().OpenEditor(TZEEditorMediator::kTestPlay);
-  view->SaveClick();
+  showForInput(*view);
+  input::key(view->EditorTree(), Qt::Key_S, Qt::ControlModifier);  // "保存", as the menu shows it
   EXPECT_THAT(Texts(), ElementsAre("開いているゲームがありません", "開いているゲームがありません",
                                    "開いているゲームがありません"));
 }
